@@ -1,0 +1,18 @@
+#pragma once
+// The subcommands of orvane-cli. Each returns the process exit code: 0 on success, 1 when a lookup
+// finds nothing, 2 with one line on stderr on bad input.
+
+#include <string>
+#include <vector>
+
+namespace orvane::cli {
+
+using Arguments = std::vector<std::string>;
+
+int catalogueCommand(const Arguments& args);
+int startCardCommand(const Arguments& args);
+
+/// Writes `message` as one line on stderr and returns 2.
+int usageError(const std::string& message);
+
+}  // namespace orvane::cli

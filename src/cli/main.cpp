@@ -1,0 +1,28 @@
+// orvane-cli: the editor's core without a window, for scripts, batch work and tests.
+#include <cstdio>
+#include <functional>
+#include <iostream>
+#include <map>
+
+#include "cli/commands.h"
+
+namespace orvane::cli {
+
+int usageError(const std::string& message) {
+  std::cerr << "orvane-cli: " << message << '\n';
+  return 2;
+}
+
+}  // namespace orvane::cli
+
+int main(int argc, char** argv) {
+  using namespace orvane::cli;
+  const std::map<std::string, std::function<int(const Arguments&)>> commands{
+      {"catalogue", catalogueCommand},
+      {"start-card", startCardCommand},
+  };
+  if (argc < 2) return usageError("usage: orvane-cli COMMAND [ARGS...] (commands: catalogue, start-card)");
+  const auto command = commands.find(argv[1]);
+  if (command == commands.end()) return usageError(std::string("unknown command: ") + argv[1]);
+  return command->second(Arguments(argv + 2, argv + argc));
+}

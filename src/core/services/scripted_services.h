@@ -1,0 +1,47 @@
+#pragma once
+// Test doubles of the services: they record what the program shows and answer from a script.
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "services/printer_service.h"
+#include "services/prompter.h"
+
+namespace orvane {
+
+struct ShownMessage {
+  MessageKind kind;
+  std::string text;
+  Buttons buttons;
+  int helpContext;
+  std::string title;
+};
+
+class ScriptedPrompter : public Prompter {
+ public:
+  /// Answers queued by the test, used in order; when the queue is empty every box answers its first
+  /// button (OK or Yes).
+  std::deque<Answer> answers;
+  std::vector<ShownMessage> shown;
+
+  Answer show(MessageKind kind, const std::string& text, Buttons buttons, int helpContext,
+              const std::string& title) override;
+  /// The texts shown so far, in order.
+  std::vector<std::string> texts() const;
+};
+
+class ScriptedPrinterService : public PrinterService {
+ public:
+  std::optional<PrinterResolution> resolution;
+  int printerCount = 0;
+
+  /// `count` printers, the current one at `dpi` in both directions (none when `count` is 0).
+  static ScriptedPrinterService withPrinters(int count, int dpi = 600);
+
+  std::optional<PrinterResolution> currentResolution() override { return resolution; }
+  int installedPrinterCount() override { return printerCount; }
+};
+
+}  // namespace orvane
