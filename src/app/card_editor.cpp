@@ -1,0 +1,40 @@
+#include "app/card_editor.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "text/rounding.h"
+
+namespace orvane {
+
+int screenResolution() { return roundToInt(QGuiApplication::primaryScreen()->logicalDotsPerInchX()); }
+
+CardEditor::CardEditor(Prompter& prompter, PrinterService& printers) : shell_(card_, prompter, printers) {}
+
+CardEditor::~CardEditor() { delete mainWindow_.data(); }
+
+void CardEditor::startCardEditor(const std::string& path) {
+  std::string& language = shell_.state().interfaceLanguage;
+  if (language.empty()) language = "fr";
+  if (card_.cardAccess) shell_.endCardAccess();
+  const int resolution = screenResolution();
+  setupStartCard(card_, resolution);
+  cardWindow_ = std::make_unique<TForm1>(card_);
+  cardWindow_->showModel();
+  cardWindow_->show();
+  mainWindow_ = new TForm2(shell_, *cardWindow_);
+  mainWindow_->postload(!path.empty(), resolution);
+  mainWindow_->updateCommandStates();
+}
+
+void CardEditor::runMainWindow() {
+  if (!mainWindow_) return;
+  QEventLoop modalRun;
+  QObject::connect(mainWindow_, &TForm2::modalRunEnded, &modalRun, &QEventLoop::quit);
+  mainWindow_->show();
+  modalRun.exec();
+  if (mainWindow_) mainWindow_->close();
+}
+
+}  // namespace orvane

@@ -1,0 +1,45 @@
+#pragma once
+// The card editor as the entry starts it: the one card model, the card window, the main window and
+// the rules that join them, over the services it is given.
+
+#include <QPointer>
+#include <memory>
+#include <string>
+
+#include "app/tform1.h"
+#include "app/tform2.h"
+#include "card/card_model.h"
+#include "shell/card_editor_shell.h"
+
+namespace orvane {
+
+class CardEditor {
+ public:
+  CardEditor(Prompter& prompter, PrinterService& printers);
+  ~CardEditor();
+
+  /// Builds both windows with the start card; `path` names a card file given on the command line.
+  void startCardEditor(const std::string& path);
+  /// Shows the main window and returns when its modal run ends; then closes it.
+  void runMainWindow();
+
+  /// `appexception`: reports an error that escaped a handler; the program goes on.
+  void appexception(const std::string& what) { shell_.reportUnhandledError(what); }
+
+  CardModel& card() { return card_; }
+  CardEditorShell& shell() { return shell_; }
+  TForm1& cardWindow() { return *cardWindow_; }
+  /// The main window, or null once it has been freed.
+  TForm2* mainWindow() const { return mainWindow_; }
+
+ private:
+  CardModel card_;
+  CardEditorShell shell_;
+  std::unique_ptr<TForm1> cardWindow_;
+  QPointer<TForm2> mainWindow_;
+};
+
+/// The logical resolution of the screen, in pixels per inch.
+int screenResolution();
+
+}  // namespace orvane

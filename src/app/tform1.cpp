@@ -1,0 +1,79 @@
+#include "app/tform1.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTextEdit>
+
+#include "app/start_icon.h"
+#include "qt/qt_text.h"
+#include "qt/rich_text_document.h"
+
+namespace orvane {
+
+TForm1::TForm1(CardModel& card) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), card_(card) {
+  setObjectName(QStringLiteral("TForm1"));
+  setToolTip(QStringLiteral("carte avec les éléments cadre1 et cadre 2 "));
+  setAutoFillBackground(true);
+  Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setScaledContents(true);
+  Image1->setAttribute(Qt::WA_TranslucentBackground);
+  Image1->setPixmap(startIcon());
+  createFrame(richedit1, "richedit1", QStringLiteral("cadre 1 pour texte à charger depuis fichier (cf panneau élements)"), 1);
+  createFrame(richedit2, "richedit2", QStringLiteral("cadre 2 pour texte à charger depuis un fichier (cf panneau éléments)"), 2);
+}
+
+void TForm1::createFrame(QTextEdit*& edit, const char* name, const QString& hint, int number) {
+  edit = new QTextEdit(this);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setToolTip(hint);
+  edit->setFrameStyle(QFrame::NoFrame);
+  edit->setTabChangesFocus(false);
+  edit->setAutoFillBackground(true);
+  // Typing on the card during card access goes straight into the model.
+  connect(edit, &QTextEdit::textChanged, this, [this, edit, number] {
+    if (!edit->isReadOnly()) card_.frame(number).text = readDocument(*edit->document());
+  });
+}
+
+void TForm1::placeFrame(int number) {
+  const FrameModel& frame = card_.frame(number);
+  QTextEdit* edit = frameEdit(number);
+  edit->setGeometry(frame.frameLeft, frame.frameTop, frame.frameWidth, frame.frameHeight);
+  const QSignalBlocker blocker(edit);
+  fillDocument(*edit->document(), frame.text);
+}
+
+void TForm1::showModel() {
+  setGeometry(card_.cardLeft, card_.cardTop, card_.cardWidth, card_.cardHeight);
+  QPalette cardPalette = palette();
+  cardPalette.setColor(QPalette::Window, toQColor(card_.cardColor));
+  setPalette(cardPalette);
+  Image1->setGeometry(card_.iconLeft, card_.iconTop, card_.iconWidth, card_.iconHeight);
+  placeFrame(1);
+  placeFrame(2);
+  showFrameStates();
+}
+
+void TForm1::showFrameStates() {
+  for (int number : {1, 2}) {
+    const FrameModel& frame = card_.frame(number);
+    QTextEdit* edit = frameEdit(number);
+    edit->setReadOnly(frame.readOnly);
+    QPalette framePalette = edit->palette();
+    framePalette.setColor(QPalette::Base, toQColor(frame.frameColor));
+    edit->setPalette(framePalette);
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (closeGuard) {
+    event->ignore();
+    hide();
+    return;
+  }
+  closed_ = true;
+  event->accept();
+}
+
+}  // namespace orvane

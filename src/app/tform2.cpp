@@ -1,0 +1,265 @@
+#include "app/tform2.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTextEdit>
+
+#include "app/main/command_panels.h"
+#include "app/tform1.h"
+#include "qt/qt_text.h"
+#include "qt/rich_text_document.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr Colour mainWindowColour = 0xFFCDC0;
+constexpr Colour bannerBackground = 0x80C0FF;
+constexpr Colour bannerTextColour = 0x800080;
+
+void setBackground(QWidget* widget, Colour colour, QPalette::ColorRole role = QPalette::Window) {
+  QPalette widgetPalette = widget->palette();
+  widgetPalette.setColor(role, toQColor(colour));
+  widget->setPalette(widgetPalette);
+  widget->setAutoFillBackground(true);
+}
+
+QGroupBox* groupBox(const char* name, const QString& title, QRect geometry, QWidget* parent) {
+  auto* box = new QGroupBox(title, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setGeometry(geometry);
+  return box;
+}
+
+QScreen* screenOf(const QWidget* widget) {
+  return widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), cardWindow_(cardWindow) {
+  setObjectName(QStringLiteral("TForm2"));
+  setWindowTitle(QStringLiteral("édition de cartes"));
+  resize(638, 555);
+  setMouseTracking(true);
+  setBackground(this, mainWindowColour);
+
+  Button1 = new QPushButton(QStringLiteral(" voir carte"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry(8, 404, 110, 25);
+  focusOnHover(Button1);
+  connect(Button1, &QPushButton::clicked, this, &TForm2::form1see);
+  Button17 = new QPushButton(QStringLiteral("appliquer"), this);
+  Button17->setObjectName(QStringLiteral("Button17"));
+  Button17->setGeometry(126, 404, 110, 25);
+  button2 = new QPushButton(QStringLiteral("Presse Papier"), this);
+  button2->setObjectName(QStringLiteral("button2"));
+  button2->setGeometry(244, 404, 110, 25);
+
+  RichEdit1 = new QTextEdit(this);
+  RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+  RichEdit1->setGeometry(594, 0, 44, 555);
+  RichEdit1->setReadOnly(true);
+  RichEdit1->setFrameStyle(QFrame::NoFrame);
+
+  createParameterGroups();
+  createCommandPanels();
+  connectHandler(QStringLiteral("accscarte1Click"), &TForm2::accscarte1Click);
+  connectHandler(QStringLiteral("mquitter_click"), &TForm2::mquitter_click);
+  formload();
+}
+
+void TForm2::formload() {
+  // The automatic backup of repaired bitmaps starts switched on.
+  menuItem(QStringLiteral("sauvegardeauto1"))->setChecked(true);
+}
+
+void TForm2::createParameterGroups() {
+  auto* frame1 = groupBox("GroupBox5", QStringLiteral("CADRE 1"), {8, 8, 286, 190}, this);
+  CheckBox2 = new QCheckBox(QStringLiteral("T1"), frame1);
+  CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+  CheckBox2->setToolTip(QStringLiteral("transparence"));
+  CheckBox2->move(230, 160);
+  auto* frame2 = groupBox("GroupBox4", QStringLiteral("CADRE 2"), {302, 8, 286, 190}, this);
+  CheckBox3 = new QCheckBox(QStringLiteral("T2"), frame2);
+  CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
+  CheckBox3->setToolTip(QStringLiteral("transparence"));
+  CheckBox3->move(230, 160);
+  auto* card = groupBox("GroupBox3", QStringLiteral("CARTE"), {8, 204, 286, 192}, this);
+  tb1 = new QSlider(Qt::Vertical, card);
+  tb1->setObjectName(QStringLiteral("tb1"));
+  tb1->setToolTip(QStringLiteral("deplacement vertical de a carte"));
+  tb1->setGeometry(254, 20, 24, 160);
+  groupBox("GroupBox2", QStringLiteral("ICONE"), {302, 204, 286, 192}, this);
+}
+
+void TForm2::createCommandPanels() {
+  GroupBox1 = groupBox("GroupBox1", QStringLiteral("panneaux des commandes"), {8, 436, 580, 112}, this);
+  auto* cardGroup = groupBox("carte", QStringLiteral("carte"), {8, 20, 352, 84}, GroupBox1);
+  struct PanelPlace {
+    const char* name;
+    QString caption;
+    QString hint;
+    int tag;
+    QWidget* parent;
+    QRect geometry;
+  };
+  const PanelPlace places[] = {
+      {"Panel1", QStringLiteral("fichier"), QStringLiteral("commandes de fichier et d'imprimante"), 1, cardGroup,
+       {8, 22, 106, 52}},
+      {"Panel2", QStringLiteral("éléments"), QStringLiteral("commandes d'ajout d'éléments"), 2, cardGroup,
+       {122, 22, 106, 52}},
+      {"Panel4", QStringLiteral("contrôle"), QStringLiteral("commande de contrôle des paramêtres"), 4, cardGroup,
+       {236, 22, 106, 52}},
+      {"Panel5", QStringLiteral("Mini-CV"), QString(), 5, GroupBox1, {368, 42, 100, 52}},
+      {"Panel3", QStringLiteral("aide"), QString(), 3, GroupBox1, {474, 42, 98, 52}},
+  };
+  for (const PanelPlace& place : places) {
+    auto* commandPanel = new CommandPanel(QString::fromLatin1(place.name), place.caption, place.hint, place.tag,
+                                          place.parent);
+    commandPanel->setGeometry(place.geometry);
+    commandPanel->setHighlighted(false);
+    connect(commandPanel, &CommandPanel::clicked, this, &TForm2::onpanelclick);
+    connect(commandPanel, &CommandPanel::mouseMoved, this, &TForm2::onpanelmmove);
+    popupMenus_[place.tag] = buildPopupMenu(place.tag, this);
+  }
+}
+
+void TForm2::fillBanner() {
+  FontSpec bannerFont = RichText::defaultFormat();
+  bannerFont.size = 20;
+  bannerFont.colour = bannerTextColour;
+  bannerFont.style.bold = true;
+  bannerFont.style.italic = true;
+  const RichText banner =
+      RichText::fromPlainText("\n     O\n\n     R\n\n     V\n\n     A\n\n     N\n\n     E\n\n", bannerFont);
+  fillDocument(*RichEdit1->document(), banner);
+  setBackground(RichEdit1, bannerBackground, QPalette::Base);
+}
+
+void TForm2::connectHandler(const QString& itemName, void (TForm2::*handler)()) {
+  connect(menuItem(itemName), &QAction::triggered, this, handler);
+}
+
+void TForm2::focusOnHover(QWidget* button) {
+  button->setMouseTracking(true);
+  button->installEventFilter(this);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  // `button_mousemove`: the button under the mouse takes the keyboard focus.
+  if (event->type() == QEvent::MouseMove) static_cast<QWidget*>(watched)->setFocus();
+  return QWidget::eventFilter(watched, event);
+}
+
+QAction* TForm2::menuItem(const QString& name) const {
+  for (const auto& [tag, menu] : popupMenus_) {
+    if (auto* action = menu->findChild<QAction*>(name)) return action;
+  }
+  return nullptr;
+}
+
+CommandPanel* TForm2::panel(const QString& name) const { return findChild<CommandPanel*>(name); }
+
+void TForm2::postload(bool startedWithArgument, int screenResolution) {
+  if (startedWithArgument) cardWindow_.hide();
+  shell_.detectPrinters(screenResolution);
+  fillBanner();
+  CheckBox2->setEnabled(false);
+  CheckBox3->setEnabled(false);
+  tb1->setRange(1, 100);
+  const QRect screen = screenOf(this)->geometry();
+  move(CardEditorShell::centred(screen.width(), width()), CardEditorShell::centred(screen.height(), height()));
+  updateCommandStates();
+}
+
+void TForm2::updateCommandStates() {
+  const CommandStates states = shell_.commandStates();
+  menuItem(QStringLiteral("Imprimante1Click"))->setEnabled(states.printerChoice);
+  menuItem(QStringLiteral("mimpcouleurs_click"))->setEnabled(states.printColour);
+  menuItem(QStringLiteral("mimpneb_click"))->setEnabled(states.printBlackWhite);
+  menuItem(QStringLiteral("detectimpr"))->setEnabled(states.audit);
+  menuItem(QStringLiteral("minicvImprimer"))->setEnabled(states.miniCvPrint);
+  menuItem(QStringLiteral("minicvSauvegarder"))->setEnabled(states.miniCvSave);
+}
+
+PlacementInput TForm2::placement() const {
+  return {cardWindow_.x(), cardWindow_.width(), screenOf(this)->geometry().width(), width()};
+}
+
+void TForm2::form1see() {
+  const CardVisibility outcome = shell_.toggleCardVisibility(placement());
+  if (outcome.mainWindowLeft) move(*outcome.mainWindowLeft, y());
+  cardWindow_.setVisible(outcome.showCard);
+  Button1->setText(toQString(outcome.buttonCaption));
+}
+
+void TForm2::placeMainWindowBesideCard() {
+  if (shell_.state().cardShown) move(CardEditorShell::mainWindowLeftBesideCard(placement()), y());
+}
+
+void TForm2::onpanelclick(CommandPanel* commandPanel) {
+  // The panel's own left and top are relative to its immediate parent, which for the card panels is
+  // the "carte" group inside GroupBox1: the menu opens where this sum says, as it always has.
+  const int titleHeight = frameGeometry().height() - height();
+  const QPoint at(frameGeometry().left() + GroupBox1->x() + commandPanel->x(),
+                  frameGeometry().top() + titleHeight + GroupBox1->y() + commandPanel->y() +
+                      commandPanel->height());
+  popupMenus_.at(commandPanel->tag())->popup(at);
+}
+
+void TForm2::onpanelmmove(CommandPanel* commandPanel) {
+  for (CommandPanel* other : findChildren<CommandPanel*>()) {
+    if (other->highlighted()) other->setHighlighted(false);
+  }
+  commandPanel->setHighlighted(true);
+  shell_.state().panelHighlighted = true;
+  shell_.state().mouseOverPanel = true;
+}
+
+void TForm2::onform2move() {
+  shell_.state().mouseOverPanel = false;
+  if (!shell_.state().panelHighlighted) return;
+  for (CommandPanel* commandPanel : findChildren<CommandPanel*>()) {
+    if (commandPanel->highlighted()) commandPanel->setHighlighted(false);
+  }
+  shell_.state().panelHighlighted = false;
+}
+
+void TForm2::mouseMoveEvent(QMouseEvent* /*event*/) { onform2move(); }
+
+void TForm2::accscarte1Click() {
+  const AccessChange change = shell_.toggleCardAccess();
+  if (change == AccessChange::Refused) return;
+  menuItem(QStringLiteral("accscarte1Click"))->setText(toQString(shell_.accessCaption()));
+  cardWindow_.showFrameStates();
+}
+
+void TForm2::mquitter_click() {
+  cardWindow_.closeGuard = false;
+  shell_.state().quitting = true;
+  emit modalRunEnded();
+  cardWindow_.close();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  // While card access was switched on from here, the window is only hidden, never freed.
+  if (!shell_.mainWindowCloseFrees()) {
+    event->accept();
+    emit modalRunEnded();
+    return;
+  }
+  if (!cardWindow_.closed()) cardWindow_.close();
+  event->accept();
+  emit modalRunEnded();
+  deleteLater();
+}
+
+}  // namespace orvane

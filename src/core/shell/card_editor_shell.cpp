@@ -1,0 +1,99 @@
+#include "shell/card_editor_shell.h"
+
+#include "catalogue/catalogue.h"
+#include "text/rounding.h"
+
+namespace orvane {
+
+namespace {
+constexpr int helpContextNumbered = 9;
+constexpr int messageNoPrinter = 1131;
+constexpr int messageShow = 159;
+constexpr int messageHide = 158;
+constexpr int messageAccessNeedsOpaqueFrames = 1101;
+constexpr int patternCardAccess = 1052;
+constexpr int messageUnhandledError = 142;
+}  // namespace
+
+CardEditorShell::CardEditorShell(CardModel& card, Prompter& prompter, PrinterService& printers)
+    : card_(card), prompter_(prompter), printers_(printers) {}
+
+std::string CardEditorShell::message(int id) const { return catalogue::text(state_.interfaceLanguage, id); }
+
+void CardEditorShell::detectPrinters(int screenResolution) {
+  const auto resolution = printers_.currentResolution();
+  state_.installedPrinters = printers_.installedPrinterCount();
+  state_.printerExists = resolution.has_value();
+  if (!resolution) {
+    prompter_.show(MessageKind::Warning, message(messageNoPrinter), Buttons::Ok, helpContextNumbered);
+    return;
+  }
+  state_.printRatioX = static_cast<double>(resolution->horizontal) / screenResolution;
+  state_.printRatioY = static_cast<double>(resolution->vertical) / screenResolution;
+}
+
+CommandStates CardEditorShell::commandStates() const {
+  CommandStates states;
+  states.printerChoice = state_.printerExists;
+  // Printing is offered at once when the only printer is the obvious one; with several, the user
+  // picks one with "&Imprimante" first.
+  const bool printable = state_.printerExists && (state_.printerChosen || state_.installedPrinters == 1);
+  states.printColour = printable;
+  states.printBlackWhite = printable;
+  states.audit = state_.anythingLoaded;
+  states.miniCvPrint = state_.miniCvExists;
+  states.miniCvSave = state_.miniCvExists;
+  return states;
+}
+
+int CardEditorShell::centred(int screen, int window) { return roundToInt((screen - window) * 0.5); }
+
+int CardEditorShell::mainWindowLeftBesideCard(const PlacementInput& placement) {
+  const int besideCard = placement.cardLeft + placement.cardWidth + 5;
+  if (besideCard > (placement.screenWidth - placement.mainWindowWidth) * 0.5) return besideCard;
+  return centred(placement.screenWidth, placement.mainWindowWidth);
+}
+
+CardVisibility CardEditorShell::toggleCardVisibility(const PlacementInput& placement) {
+  CardVisibility result;
+  if (state_.cardShown) {
+    state_.cardShown = false;
+    result.buttonCaption = message(messageShow);
+    return result;
+  }
+  state_.cardShown = true;
+  result.showCard = true;
+  result.mainWindowLeft = mainWindowLeftBesideCard(placement);
+  result.buttonCaption = message(messageHide);
+  return result;
+}
+
+AccessChange CardEditorShell::toggleCardAccess() {
+  if (card_.frame(1).frameTransparent || card_.frame(2).frameTransparent) {
+    prompter_.show(MessageKind::Information, message(messageAccessNeedsOpaqueFrames));
+    return AccessChange::Refused;
+  }
+  if (card_.cardAccess) {
+    endCardAccess();
+    return AccessChange::SwitchedOff;
+  }
+  setCardAccess(card_, true);
+  ++state_.accessCount;
+  return AccessChange::SwitchedOn;
+}
+
+void CardEditorShell::endCardAccess() {
+  setCardAccess(card_, false);
+  state_.accessCount = 0;
+}
+
+std::string CardEditorShell::accessCaption() const {
+  return catalogue::format(state_.interfaceLanguage, patternCardAccess, card_.cardAccess ? " -" : " +");
+}
+
+void CardEditorShell::reportUnhandledError(const std::string& what) {
+  prompter_.show(MessageKind::Plain, message(messageUnhandledError));
+  prompter_.show(MessageKind::Error, what);
+}
+
+}  // namespace orvane

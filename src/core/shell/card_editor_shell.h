@@ -1,0 +1,99 @@
+#pragma once
+// The rules of the card editor's main window that do not depend on a window system: printer
+// detection at start, the enabled state of the commands, "voir carte", card access, and the report
+// of an error no handler took. The windows forward their events here and show the outcome.
+
+#include <optional>
+#include <string>
+
+#include "card/card_model.h"
+#include "services/printer_service.h"
+#include "services/prompter.h"
+
+namespace orvane {
+
+struct ShellState {
+  std::string interfaceLanguage = "fr";
+  bool quitting = false;
+  bool cardShown = false;
+  bool panelHighlighted = false;
+  bool mouseOverPanel = false;  // the card window skips repainting its decorations meanwhile
+  int accessCount = 0;
+  bool printerExists = false;
+  bool printerChosen = false;  // a printer was picked with "&Imprimante"
+  int installedPrinters = 0;
+  bool anythingLoaded = false;  // card file, frame text, icon or pattern
+  bool miniCvExists = false;
+  double printRatioX = 1.0;  // printer dots per inch / screenResolution
+  double printRatioY = 1.0;
+};
+
+/// Which commands of the main window's menus are usable.
+struct CommandStates {
+  bool printerChoice = true;  // "&Imprimante"
+  bool printColour = true;    // "Impression &couleurs"
+  bool printBlackWhite = true;
+  bool audit = false;
+  bool miniCvPrint = false;
+  bool miniCvSave = false;
+  bool operator==(const CommandStates&) const = default;
+};
+
+/// Where the main window goes and what the button says after "voir carte".
+struct CardVisibility {
+  bool showCard = false;
+  std::optional<int> mainWindowLeft;  // screen x, when the main window moves
+  std::string buttonCaption;
+};
+
+enum class AccessChange { Refused, SwitchedOn, SwitchedOff };
+
+/// Screen geometry the placement rules need.
+struct PlacementInput {
+  int cardLeft = 0;
+  int cardWidth = 0;
+  int screenWidth = 0;
+  int mainWindowWidth = 0;
+};
+
+class CardEditorShell {
+ public:
+  CardEditorShell(CardModel& card, Prompter& prompter, PrinterService& printers);
+
+  ShellState& state() { return state_; }
+  const ShellState& state() const { return state_; }
+
+  /// Asks the printer for its resolution and counts the printers; warns once when there is none.
+  void detectPrinters(int screenResolution);
+  CommandStates commandStates() const;
+
+  /// "voir carte": hides a shown card, or shows it with the main window moved beside it.
+  CardVisibility toggleCardVisibility(const PlacementInput& placement);
+  /// The main window's left edge beside the card (the placement rule of "voir carte").
+  static int mainWindowLeftBesideCard(const PlacementInput& placement);
+  /// The left (or top) that centres `window` on `screen`, rounded.
+  static int centred(int screen, int window);
+
+  /// "accès carte": refused while a frame is transparent (message 1101), otherwise toggled.
+  AccessChange toggleCardAccess();
+  /// Ends card access from the card's own "ok".
+  void endCardAccess();
+  /// The caption of "accès carte" for the current access state (" +" when off, " -" when on).
+  std::string accessCaption() const;
+
+  /// Whether closing the main window frees it (not while card access was switched on from it).
+  bool mainWindowCloseFrees() const { return state_.accessCount == 0; }
+
+  /// An error escaped a handler: message 142, then the error's own text.
+  void reportUnhandledError(const std::string& what);
+
+ private:
+  std::string message(int id) const;
+
+  CardModel& card_;
+  Prompter& prompter_;
+  PrinterService& printers_;
+  ShellState state_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,53 @@
+#include "qt/qt_prompter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "qt/qt_text.h"
+
+namespace orvane {
+
+namespace {
+
+QMessageBox::Icon iconOf(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Warning: return QMessageBox::Warning;
+    case MessageKind::Error: return QMessageBox::Critical;
+    case MessageKind::Confirmation: return QMessageBox::Question;
+    case MessageKind::Plain: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsOf(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::OkAbort: return QMessageBox::Ok | QMessageBox::Abort;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::Ok: break;
+  }
+  return QMessageBox::Ok;
+}
+
+Answer answerOf(int button) {
+  switch (button) {
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Abort: return Answer::Abort;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Ok;
+  }
+}
+
+}  // namespace
+
+Answer QtPrompter::show(MessageKind kind, const std::string& text, Buttons buttons, int /*helpContext*/,
+                        const std::string& title) {
+  QMessageBox box(iconOf(kind), title.empty() ? QApplication::applicationName() : toQString(title),
+                  toQString(text), buttonsOf(buttons), QApplication::activeWindow());
+  return answerOf(box.exec());
+}
+
+}  // namespace orvane

@@ -1,0 +1,300 @@
+// The card editor's two windows at start, "voir carte", the command panels, card access, printers,
+// closing and errors that escape a handler.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTextEdit>
+#include <memory>
+#include <stdexcept>
+
+#include "app/card_editor.h"
+#include "app/main/command_panels.h"
+#include "app_test_main.h"
+#include "services/scripted_services.h"
+
+using namespace orvane;
+
+namespace {
+
+const QString noPrinterWarning =
+    QStringLiteral("Aucune imprimante définie, vous ne pourrez pas lancer d'impression - Avertissement 10");
+
+QStringList shownTexts(const ScriptedPrompter& prompter) {
+  QStringList texts;
+  for (const auto& text : prompter.texts()) texts << QString::fromStdString(text);
+  return texts;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<ScriptedPrompter> prompter;
+  std::unique_ptr<ScriptedPrinterService> printers;
+  std::unique_ptr<CardEditor> editor;
+
+  void start(int printerCount, const std::string& path = {}) {
+    prompter = std::make_unique<ScriptedPrompter>();
+    printers = std::make_unique<ScriptedPrinterService>(ScriptedPrinterService::withPrinters(printerCount));
+    editor = std::make_unique<CardEditor>(*prompter, *printers);
+    editor->startCardEditor(path);
+    editor->mainWindow()->show();
+  }
+  TForm2& main() { return *editor->mainWindow(); }
+  QPushButton* voirCarte() { return main().findChild<QPushButton*>(QStringLiteral("Button1")); }
+  int screenWidth() { return main().screen()->geometry().width(); }
+
+ private slots:
+  void cleanup() {
+    editor.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void startState() {
+    start(1);
+    TForm1& card = editor->cardWindow();
+    QVERIFY(card.isVisible());
+    QVERIFY(card.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(card.geometry(), QRect(9, 41, 182, 273));
+    QCOMPARE(card.frameEdit(1)->geometry(), QRect(48, 24, 89, 81));
+    QCOMPARE(card.frameEdit(2)->geometry(), QRect(0, 144, 185, 145));
+    QVERIFY(card.frameEdit(1)->isReadOnly());
+    QCOMPARE(card.iconLabel()->geometry(), QRect(8, 24, 32, 32));
+    QCOMPARE(card.iconLabel()->pixmap().size(), QSize(32, 32));
+
+    QCOMPARE(main().windowTitle(), QStringLiteral("édition de cartes"));
+    QCOMPARE(main().size(), QSize(638, 555));
+    const QRect screen = main().screen()->geometry();
+    QCOMPARE(main().x(), CardEditorShell::centred(screen.width(), 638));
+    QCOMPARE(voirCarte()->text(), QStringLiteral(" voir carte"));
+    QVERIFY(!main().findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->isEnabled());
+    QVERIFY(!main().findChild<QCheckBox*>(QStringLiteral("CheckBox3"))->isEnabled());
+    auto* slider = main().findChild<QSlider*>(QStringLiteral("tb1"));
+    QCOMPARE(slider->minimum(), 1);
+    QCOMPARE(slider->maximum(), 100);
+    QVERIFY(!main().menuItem(QStringLiteral("detectimpr"))->isEnabled());
+    QVERIFY(!main().menuItem(QStringLiteral("minicvImprimer"))->isEnabled());
+    QVERIFY(!main().menuItem(QStringLiteral("minicvSauvegarder"))->isEnabled());
+    QVERIFY(main().menuItem(QStringLiteral("sauvegardeauto1"))->isChecked());
+    QVERIFY(!main().menuItem(QStringLiteral("modesilencieux1"))->isChecked());
+
+    const QString banner = main().findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText();
+    QCOMPARE(banner, QStringLiteral("\n     O\n\n     R\n\n     V\n\n     A\n\n     N\n\n     E\n\n"));
+    QVERIFY(prompter->shown.empty());
+  }
+
+  void panelsAndTheirMenus() {
+    start(1);
+    struct Expected {
+      const char* name;
+      QString caption;
+      QString hint;
+      int tag;
+      QStringList items;
+    };
+    const Expected panels[] = {
+        {"Panel1", "fichier", "commandes de fichier et d'imprimante", 1,
+         {"&Charger", "&Sauvegarder", "répertoire de travail", "Copie du &Presse papier", "&Imprimante",
+          "Impression &noir et blanc", "Impression &couleurs", "&Quitter"}},
+        {"Panel2", "éléments", "commandes d'ajout d'éléments", 2,
+         {"accès carte", "Texte_&1", "Texte_&2", "&Icone", "&Motif"}},
+        {"Panel4", "contrôle", "commande de contrôle des paramêtres", 4,
+         {"audit ", "test impression", "options", "test bitmap", "language"}},
+        {"Panel5", "Mini-CV", "", 5, {"Editer", "Imprimer", "Sauvegarder", "Charger"}},
+        {"Panel3", "aide", "", 3, {"&Assistance", "A &propos", "Association des fichiers "}},
+    };
+    for (const Expected& expected : panels) {
+      CommandPanel* panel = main().panel(QString::fromLatin1(expected.name));
+      QVERIFY2(panel, expected.name);
+      QCOMPARE(panel->caption(), expected.caption);
+      QCOMPARE(panel->toolTip(), expected.hint);
+      QCOMPARE(panel->tag(), expected.tag);
+      QStringList items;
+      for (QAction* action : main().popupMenu(expected.tag)->actions()) items << action->text();
+      QCOMPARE(items, expected.items);
+    }
+    auto submenuItems = [this](const QString& name) {
+      QStringList items;
+      for (QAction* action : main().menuItem(name)->menu()->actions()) items << action->text();
+      return items;
+    };
+    QCOMPARE(submenuItems("Texte1"), QStringList({"charger", "sauvegarder"}));
+    QCOMPARE(submenuItems("testbitmap1"),
+             QStringList({"fichier unique", "groupe de fichiers", "sauvegarde auto", "mode silencieux"}));
+    QCOMPARE(submenuItems("language1"), QStringList({"français", "anglais", "allemand"}));
+    QCOMPARE(submenuItems("options1"), QStringList({"polices"}));
+  }
+
+  void panelMenuPopsUpUnderThePanel() {
+    start(1);
+    main().move(100, 20);
+    CommandPanel* file = main().panel(QStringLiteral("Panel1"));
+    CommandPanel* help = main().panel(QStringLiteral("Panel3"));
+    auto* group = main().findChild<QWidget*>(QStringLiteral("GroupBox1"));
+    const int title = main().frameGeometry().height() - main().height();
+
+    QTest::mouseClick(file, Qt::LeftButton);
+    QMenu* fileMenu = main().popupMenu(1);
+    QVERIFY(fileMenu->isVisible());
+    // The card panels' own offsets are relative to the "carte" group, not to GroupBox1.
+    QCOMPARE(fileMenu->pos(), QPoint(main().frameGeometry().left() + group->x() + file->x(),
+                                     main().frameGeometry().top() + title + group->y() + file->y() + file->height()));
+    fileMenu->hide();
+
+    QTest::mouseClick(help, Qt::LeftButton);
+    QVERIFY(main().popupMenu(3)->isVisible());
+    QCOMPARE(main().popupMenu(3)->pos().x(), main().frameGeometry().left() + group->x() + help->x());
+    main().popupMenu(3)->hide();
+  }
+
+  void panelHighlightFollowsTheMouse() {
+    start(1);
+    CommandPanel* file = main().panel(QStringLiteral("Panel1"));
+    CommandPanel* help = main().panel(QStringLiteral("Panel3"));
+    const QColor face = help->palette().color(QPalette::Window);
+    QTest::mouseMove(file);
+    main().onpanelmmove(file);
+    QCOMPARE(file->palette().color(QPalette::Window), QColor(0, 128, 0));
+    QVERIFY(editor->shell().state().mouseOverPanel);
+    main().onpanelmmove(help);
+    QVERIFY(!file->highlighted());
+    QCOMPARE(file->palette().color(QPalette::Window), face);
+    QVERIFY(help->highlighted());
+    main().onform2move();
+    QVERIFY(!help->highlighted());
+    QVERIFY(!editor->shell().state().panelHighlighted);
+    QVERIFY(!editor->shell().state().mouseOverPanel);
+  }
+
+  void voirCarteThreeClicks() {
+    start(1);
+    TForm1& card = editor->cardWindow();
+    const int centre = CardEditorShell::centred(screenWidth(), 638);
+    const int beside = card.x() + card.width() + 5;
+    const int expectedLeft = beside > (screenWidth() - 638) * 0.5 ? beside : centre;
+
+    QTest::mouseClick(voirCarte(), Qt::LeftButton);
+    QVERIFY(card.isVisible());
+    QCOMPARE(voirCarte()->text(), QStringLiteral("masquer"));
+    QCOMPARE(main().x(), expectedLeft);
+
+    main().move(300, main().y());
+    QTest::mouseClick(voirCarte(), Qt::LeftButton);
+    QVERIFY(!card.isVisible());
+    QCOMPARE(voirCarte()->text(), QStringLiteral("voir"));
+    QCOMPARE(main().x(), 300);
+
+    QTest::mouseClick(voirCarte(), Qt::LeftButton);
+    QVERIFY(card.isVisible());
+    QCOMPARE(voirCarte()->text(), QStringLiteral("masquer"));
+    QCOMPARE(main().x(), expectedLeft);
+  }
+
+  void aCardFileOnTheCommandLineHidesTheCard() {
+    start(1, "carte.ov1");
+    QVERIFY(!editor->cardWindow().isVisible());
+  }
+
+  void cardAccessOnAndOff() {
+    start(1);
+    TForm1& card = editor->cardWindow();
+    QAction* access = main().menuItem(QStringLiteral("accscarte1Click"));
+    access->trigger();
+    QCOMPARE(access->text(), QStringLiteral("accès carte -"));
+    QVERIFY(!card.frameEdit(1)->isReadOnly());
+    QVERIFY(!card.frameEdit(2)->isReadOnly());
+
+    QTest::keyClicks(card.frameEdit(1), QStringLiteral("Léa"));
+    QCOMPARE(editor->card().frame(1).text.plainText(), std::string("Léa"));
+
+    access->trigger();
+    QCOMPARE(access->text(), QStringLiteral("accès carte +"));
+    QVERIFY(card.frameEdit(1)->isReadOnly());
+    QVERIFY(card.frameEdit(2)->isReadOnly());
+    QCOMPARE(editor->shell().state().accessCount, 0);
+    QVERIFY(prompter->shown.empty());
+  }
+
+  void cardAccessRefusedWithATransparentFrame() {
+    start(1);
+    editor->card().frame(1).frameTransparent = true;
+    QAction* access = main().menuItem(QStringLiteral("accscarte1Click"));
+    access->trigger();
+    QCOMPARE(shownTexts(*prompter),
+             QStringList{"Pour l'accès à la carte veuillez préalablement rendre opaques les zones d'édition"});
+    QCOMPARE(access->text(), QStringLiteral("accès carte"));
+    QVERIFY(editor->cardWindow().frameEdit(1)->isReadOnly());
+  }
+
+  void printers_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("warned");
+    QTest::addColumn<bool>("printerItem");
+    QTest::addColumn<bool>("printItems");
+    QTest::newRow("none") << 0 << true << false << false;
+    QTest::newRow("one") << 1 << false << true << true;
+    QTest::newRow("two") << 2 << false << true << false;
+  }
+
+  void printers() {
+    QFETCH(int, count);
+    QFETCH(bool, warned);
+    QFETCH(bool, printerItem);
+    QFETCH(bool, printItems);
+    start(count);
+    QCOMPARE(shownTexts(*prompter), warned ? QStringList{noPrinterWarning} : QStringList{});
+    QCOMPARE(main().menuItem(QStringLiteral("Imprimante1Click"))->isEnabled(), printerItem);
+    QCOMPARE(main().menuItem(QStringLiteral("mimpcouleurs_click"))->isEnabled(), printItems);
+    QCOMPARE(main().menuItem(QStringLiteral("mimpneb_click"))->isEnabled(), printItems);
+  }
+
+  void closingWhileCardAccessIsOnOnlyHides() {
+    start(1);
+    main().menuItem(QStringLiteral("accscarte1Click"))->trigger();
+    main().close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(editor->mainWindow());
+    QVERIFY(!editor->mainWindow()->isVisible());
+    QVERIFY(editor->cardWindow().isVisible());
+
+    main().menuItem(QStringLiteral("accscarte1Click"))->trigger();
+    main().close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!editor->mainWindow());
+    QVERIFY(editor->cardWindow().closed());
+  }
+
+  void quitterEndsTheModalRun() {
+    start(1);
+    bool ended = false;
+    connect(&main(), &TForm2::modalRunEnded, this, [&ended] { ended = true; });
+    main().menuItem(QStringLiteral("mquitter_click"))->trigger();
+    QVERIFY(ended);
+    QVERIFY(editor->shell().state().quitting);
+    QVERIFY(!editor->cardWindow().isVisible());
+  }
+
+  void anErrorEscapingAHandlerIsReportedAndTheProgramGoesOn() {
+    start(1);
+    auto* application = static_cast<OrvaneApplication*>(QCoreApplication::instance());
+    application->setUnhandledErrorHandler([this](const std::string& what) { editor->appexception(what); });
+    QMetaObject::invokeMethod(
+        &main(), [] { throw std::runtime_error("division par zéro"); }, Qt::QueuedConnection);
+    QCoreApplication::processEvents();
+    QCOMPARE(shownTexts(*prompter),
+             QStringList({"Orvane : une erreur non gérée s'est produite", "division par zéro"}));
+    QCOMPARE(prompter->shown[1].kind, MessageKind::Error);
+    application->setUnhandledErrorHandler({});
+
+    QTest::mouseClick(voirCarte(), Qt::LeftButton);
+    QCOMPARE(voirCarte()->text(), QStringLiteral("masquer"));
+  }
+};
+
+ORVANE_APP_TEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
