@@ -15,6 +15,9 @@ namespace orvane {
 /// Paragraph alignment code of a frame as the card file stores it.
 enum FrameAlignmentCode { alignLeft = 0, alignRight = 1, alignCentre = 2 };
 
+/// The paragraph alignment a frame's text takes for its alignment code; an unknown code is left.
+ParagraphAlignment paragraphAlignmentOf(int frameAlignment);
+
 struct FrameModel {
   int frameLeft = 0;
   int frameTop = 0;
@@ -69,8 +72,8 @@ inline constexpr std::array<double, 5> orientationScales{100, 107, 123, 160, 100
 struct CardModel {
   int cardWidth = 182;
   int cardHeight = 273;
-  int cardTop = 41;   // screen y of the card window
-  int cardLeft = 9;   // screen x of the card window (not saved)
+  int cardTop = 41;  // screen y of the card window
+  int cardLeft = 9;  // screen x of the card window (not saved)
   Colour cardColor = 0xF0C0CD;
   std::string orientation;  // "vertical", "horizontal" or empty (behaves as vertical)
   std::string patternFile;

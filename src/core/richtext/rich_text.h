@@ -27,8 +27,10 @@ struct Paragraph {
 
 class RichText {
  public:
+  /// An empty document in the default format; not explicit, so that `FrameModel{}` and the like work.
+  RichText() : RichText(defaultFormat()) {}
   /// An empty document: one empty paragraph whose insertion format is `format`.
-  explicit RichText(FontSpec format = defaultFormat());
+  explicit RichText(FontSpec format);
   /// Plain text in one format; "\n", "\r\n" and "\r" separate paragraphs.
   static RichText fromPlainText(std::string_view utf8, FontSpec format = defaultFormat());
   /// The format of a new, empty frame text.
@@ -48,9 +50,11 @@ class RichText {
   int firstLineLength() const;
 
   /// Gives every character in [start, start + count) the format `format` (all fields at once).
-  /// A zero count sets the insertion format, which an empty document reports as its format.
+  /// A zero count, or a range reaching the end of the text, sets the insertion format, which an empty
+  /// selection reports. Out-of-range values are clamped to the text.
   void applyFormat(int start, int count, const FontSpec& format);
-  /// The format of the character at `position`, or the insertion format at the end of the text.
+  /// The format of the character at `position`, or the insertion format at the end of the text. A
+  /// paragraph break reports the character before it, or the insertion format when there is none.
   FontSpec formatAt(int position) const;
   /// The format a selection reports: that of its first character, or the insertion format when the
   /// selection is empty.
@@ -62,6 +66,13 @@ class RichText {
   bool operator==(const RichText&) const = default;
 
  private:
+  struct Span {
+    int from;
+    int to;
+  };
+  /// [start, start + count) cut to the text; an empty span when count is not positive.
+  Span clampSpan(int start, int count) const;
+
   std::vector<Paragraph> paragraphs_;
   FontSpec insertionFormat_;
 };

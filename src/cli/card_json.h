@@ -1,0 +1,12 @@
+#pragma once
+// The card model as JSON, under the names its parameters carry in the model.
+
+#include "card/card_model.h"
+#include "cli/json_writer.h"
+
+namespace orvane::cli {
+
+/// Writes `card` as one object: the card parameters, "frames", "layoutRatios" and "snapshot0".
+void writeCard(JsonWriter& json, const CardModel& card);
+
+}  // namespace orvane::cli

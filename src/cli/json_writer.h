@@ -1,0 +1,55 @@
+#pragma once
+// A small writer of indented JSON for the commands of orvane-cli. Texts are written as UTF-8; the
+// caller pairs every begin with its end and gives every value of an object a key first.
+
+#include <charconv>
+#include <concepts>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane::cli {
+
+class JsonWriter {
+ public:
+  void beginObject();
+  void endObject();
+  void beginArray();
+  void endArray();
+  /// The name of the next value of the current object.
+  void key(std::string_view name);
+
+  void value(std::string_view text);
+  void value(const char* text) { value(std::string_view(text)); }
+  void value(bool flag);
+  /// Written with the fewest digits that read back as the same double; null when not finite.
+  void value(double number);
+  template <std::integral Integer>
+  void value(Integer number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    writeScalar(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  }
+
+  template <typename Value>
+  void field(std::string_view name, const Value& fieldValue) {
+    key(name);
+    value(fieldValue);
+  }
+
+  /// The document written so far.
+  const std::string& text() const { return out_; }
+
+ private:
+  void beforeValue();
+  void writeScalar(std::string_view json);
+  void begin(char bracket);
+  void end(char bracket);
+  void newLine(std::size_t depth);
+
+  std::string out_;
+  std::vector<int> memberCounts_;  // one per open object or array
+  bool afterKey_ = false;
+};
+
+}  // namespace orvane::cli
