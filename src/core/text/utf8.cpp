@@ -48,4 +48,47 @@ std::size_t utf8Offset(std::string_view utf8, int index) {
   return offset;
 }
 
+char32_t decodeUtf8(std::string_view utf8, std::size_t& offset) {
+  const std::size_t length = sequenceLength(utf8, offset);
+  const auto lead = static_cast<unsigned char>(utf8[offset]);
+  if (length == 1) {
+    ++offset;
+    return lead < 0x80 ? lead : U'\uFFFD';
+  }
+  char32_t codePoint = lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i)
+    codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[offset + i]) & 0x3F);
+  offset += length;
+  return codePoint;
+}
+
+void appendUtf8(std::string& out, char32_t codePoint) {
+  auto byte = [&out](char32_t value) { out.push_back(static_cast<char>(value)); };
+  if (codePoint < 0x80) {
+    byte(codePoint);
+  } else if (codePoint < 0x800) {
+    byte(0xC0 | (codePoint >> 6));
+    byte(0x80 | (codePoint & 0x3F));
+  } else if (codePoint < 0x10000) {
+    byte(0xE0 | (codePoint >> 12));
+    byte(0x80 | ((codePoint >> 6) & 0x3F));
+    byte(0x80 | (codePoint & 0x3F));
+  } else {
+    byte(0xF0 | (codePoint >> 18));
+    byte(0x80 | ((codePoint >> 12) & 0x3F));
+    byte(0x80 | ((codePoint >> 6) & 0x3F));
+    byte(0x80 | (codePoint & 0x3F));
+  }
+}
+
+bool isValidUtf8(std::string_view bytes) {
+  for (std::size_t offset = 0; offset < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[offset]);
+    const std::size_t length = sequenceLength(bytes, offset);
+    if (length == 1 && lead >= 0x80) return false;
+    offset += length;
+  }
+  return true;
+}
+
 }  // namespace orvane
