@@ -1,0 +1,51 @@
+#pragma once
+// The rich-text files kept beside both parameter files: written as RTF with their header patched to
+// "\utf8\", read back through working copies that live until the main window closes.
+
+#include <array>
+#include <string>
+
+#include "richtext/rich_text.h"
+#include "services/prompter.h"
+
+namespace orvane {
+
+/// The text a companion file belongs to: the mini-CV zones 1 to 4, the card frames 11 and 12.
+enum class TextKind { Zone1 = 1, Zone2 = 2, Zone3 = 3, Zone4 = 4, Frame1 = 11, Frame2 = 12 };
+
+/// Where `patchRtfHeader` found "\ansi\" (0 when it did not) and whether the patch was written.
+struct RtfPatch {
+  int offset = 0;
+  bool written = false;
+};
+
+class CompanionFiles {
+ public:
+  CompanionFiles(Prompter& prompter, const std::string& language);
+
+  /// On when the parameter-file path has no "?": companion files are then written directly;
+  /// off, they go through a transit file in the element folder first.
+  bool transitMarker = true;
+  /// The folder of the parameter file being saved or loaded; empty counts as "." for the card.
+  std::string currentFolder;
+  /// The mini-CV editor's verbose mode: reports a file left unpatched.
+  bool verbose = false;
+  /// Where the working copies are made; the process's current directory when empty.
+  std::string workingCopyFolder;
+
+  /// Writes `text` to `path` as RTF and patches its header; false when the file could not be written.
+  bool saveCompanion(TextKind kind, const RichText& text, const std::string& path);
+  /// Reads `path` into `text`: RTF (".rtf", any case) through a working copy, anything else as lines.
+  bool loadCompanion(TextKind kind, const std::string& path, RichText& text);
+  /// Replaces the last "\ansi\" found at offsets 0 to 20 of `path` by "\utf8\".
+  RtfPatch patchRtfHeader(const std::string& path);
+  /// Deletes the working copies made so far (when the main window closes).
+  void deleteWorkingCopies();
+
+ private:
+  Prompter& prompter_;
+  const std::string& language_;
+  std::array<std::string, 6> workingCopies_;
+};
+
+}  // namespace orvane
