@@ -24,4 +24,13 @@ std::string text(std::string_view language, int id);
 /// The formatted text of `id`, or an empty string when there is none.
 std::string format(std::string_view language, int id, std::string_view first, std::string_view second = {});
 
+/// The plain text of `id`, or nothing when the language or the entry is missing; unlike text(), tells
+/// a missing entry from an empty one.
+std::optional<std::string_view> find_text(std::string_view language, int id);
+
+/// The formatted text of `id`, or nothing when the language or the pattern is missing. A pattern with
+/// one slot ignores `second`.
+std::optional<std::string> find_format(std::string_view language, int id, std::string_view first,
+                                       std::string_view second);
+
 }  // namespace orvane::catalogue

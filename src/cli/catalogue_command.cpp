@@ -1,0 +1,43 @@
+// orvane-cli catalogue LANG ID [--format A [B]]: prints one catalogue text, for scripts and tests.
+#include <charconv>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "catalogue/catalogue.h"
+#include "cli/commands.h"
+
+namespace orvane::cli {
+namespace {
+
+constexpr const char* kUsage = "usage: orvane-cli catalogue LANG ID [--format A [B]]";
+
+std::optional<int> parse_id(const std::string& text) {
+  int id = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return id;
+}
+
+}  // namespace
+
+int catalogueCommand(const Arguments& args) {
+  const bool plain = args.size() == 2;
+  const bool formatted = (args.size() == 4 || args.size() == 5) && args[2] == "--format";
+  if (!plain && !formatted) return usageError(kUsage);
+  const std::optional<int> id = parse_id(args[1]);
+  if (!id) return usageError("catalogue: the id must be an integer: " + args[1]);
+
+  const std::string& language = args[0];
+  std::optional<std::string> found;
+  if (plain) {
+    if (const auto text = catalogue::find_text(language, *id)) found.emplace(*text);
+  } else {
+    found = catalogue::find_format(language, *id, args[3], args.size() == 5 ? args[4] : std::string());
+  }
+  if (!found) return 1;
+  std::cout << *found << '\n';
+  return 0;
+}
+
+}  // namespace orvane::cli

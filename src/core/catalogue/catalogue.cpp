@@ -1,0 +1,81 @@
+#include "catalogue/catalogue.h"
+
+#include <array>
+#include <utility>
+
+#include "catalogue/catalogue_tables.h"
+
+namespace orvane::catalogue {
+namespace {
+
+struct Language {
+  std::string_view code;
+  char key;
+  const tables::TextColumn* texts;
+  const tables::PatternColumn* patterns;
+};
+
+// Searched in this order; the first code equal to the caller's wins.
+constexpr std::array<Language, 3> kLanguages{{
+    {"fr", '!', &tables::frenchTexts, &tables::frenchPatterns},
+    {"en", ',', &tables::englishTexts, &tables::englishPatterns},
+    {"de", '1', &tables::germanTexts, &tables::germanPatterns},
+}};
+
+const Language* find_language(std::string_view code) {
+  for (const Language& language : kLanguages) {
+    if (language.code == code) return &language;
+  }
+  return nullptr;
+}
+
+/// The entry of `id` in one of `language`'s columns, or nullptr.
+template <typename Value>
+const Value* find_entry(std::string_view language, int id, const tables::Column<Value>* Language::*column) {
+  const Language* found = find_language(language);
+  if (found == nullptr || id < 1 || id > tables::kLastId) return nullptr;
+  return (*(found->*column))[id];
+}
+
+}  // namespace
+
+std::optional<char> language_key(std::string_view language) {
+  const Language* found = find_language(language);
+  if (found == nullptr) return std::nullopt;
+  return found->key;
+}
+
+std::optional<std::string_view> find_text(std::string_view language, int id) {
+  const std::string_view* entry = find_entry(language, id, &Language::texts);
+  if (entry == nullptr) return std::nullopt;
+  return *entry;
+}
+
+std::optional<std::string> find_format(std::string_view language, int id, std::string_view first,
+                                       std::string_view second) {
+  const tables::Pattern* pattern = find_entry(language, id, &Language::patterns);
+  if (pattern == nullptr) return std::nullopt;
+  std::string sentence;
+  sentence.append(pattern->lead).append(first).append(pattern->afterFirst);
+  if (pattern->afterSecond) sentence.append(second).append(*pattern->afterSecond);
+  return sentence;
+}
+
+void message_text(std::string_view language, int id, std::string& out) {
+  if (const auto found = find_text(language, id)) out.assign(*found);
+}
+
+void message_format(std::string_view language, int id, std::string_view first, std::string_view second,
+                    std::string& out) {
+  if (auto found = find_format(language, id, first, second)) out = std::move(*found);
+}
+
+std::string text(std::string_view language, int id) {
+  return std::string(find_text(language, id).value_or(""));
+}
+
+std::string format(std::string_view language, int id, std::string_view first, std::string_view second) {
+  return find_format(language, id, first, second).value_or("");
+}
+
+}  // namespace orvane::catalogue
