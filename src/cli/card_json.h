@@ -9,4 +9,7 @@ namespace orvane::cli {
 /// Writes `card` as one object: the card parameters, "frames", "layoutRatios" and "snapshot0".
 void writeCard(JsonWriter& json, const CardModel& card);
 
+/// The members of writeCard's object, for a caller that adds its own members to the object.
+void writeCardMembers(JsonWriter& json, const CardModel& card);
+
 }  // namespace orvane::cli

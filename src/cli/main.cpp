@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
   const std::map<std::string, std::function<int(const Arguments&)>> commands{
       {"catalogue", catalogueCommand},
       {"start-card", startCardCommand},
+      {"card-dump", cardDumpCommand},
+      {"card-save", cardSaveCommand},
   };
   if (argc < 2) return usageError("usage: orvane-cli COMMAND [ARGS...] (commands: catalogue, start-card)");
   const auto command = commands.find(argv[1]);
