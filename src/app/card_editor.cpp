@@ -34,7 +34,8 @@ void CardEditor::runMainWindow() {
   QObject::connect(mainWindow_, &TForm2::modalRunEnded, &modalRun, &QEventLoop::quit);
   mainWindow_->show();
   modalRun.exec();
-  if (mainWindow_) mainWindow_->close();
+  // "Quitter" ends the run with the window still open; the close box has closed it already.
+  if (mainWindow_ && mainWindow_->isVisible()) mainWindow_->formclose();
 }
 
 }  // namespace orvane

@@ -250,15 +250,16 @@ void TForm2::mquitter_click() {
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
-  // While card access was switched on from here, the window is only hidden, never freed.
-  if (!shell_.mainWindowCloseFrees()) {
-    event->accept();
-    emit modalRunEnded();
-    return;
-  }
-  if (!cardWindow_.closed()) cardWindow_.close();
   event->accept();
+  formclose();
+}
+
+void TForm2::formclose() {
+  hide();
   emit modalRunEnded();
+  // While card access was switched on from here, the window is only hidden, never freed.
+  if (!shell_.mainWindowCloseFrees()) return;
+  if (!cardWindow_.closed()) cardWindow_.close();
   deleteLater();
 }
 
