@@ -24,7 +24,7 @@ void CardEditor::startCardEditor(const std::string& path) {
   if (card_.cardAccess) shell_.endCardAccess();
   const int resolution = screenResolution();
   setupStartCard(card_, resolution);
-  cardWindow_ = std::make_unique<TForm1>(card_);
+  cardWindow_ = std::make_unique<TForm1>(card_, shell_);
   cardWindow_->showModel();
   cardWindow_->show();
   mainWindow_ = new TForm2(shell_, *cardWindow_);
