@@ -15,6 +15,7 @@ class CardWindowTest : public QObject {
 
   std::unique_ptr<ScriptedPrompter> prompter;
   std::unique_ptr<ScriptedPrinterService> printers;
+  ScriptedSettingsStore settings;
   std::unique_ptr<CardEditor> editor;
 
   TForm1& card() { return editor->cardWindow(); }
@@ -24,7 +25,7 @@ class CardWindowTest : public QObject {
   void init() {
     prompter = std::make_unique<ScriptedPrompter>();
     printers = std::make_unique<ScriptedPrinterService>(ScriptedPrinterService::withPrinters(1));
-    editor = std::make_unique<CardEditor>(*prompter, *printers);
+    editor = std::make_unique<CardEditor>(*prompter, *printers, settings);
     editor->startCardEditor({});
     editor->mainWindow()->show();
   }
