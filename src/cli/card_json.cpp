@@ -2,8 +2,6 @@
 
 namespace orvane::cli {
 
-namespace {
-
 void writeFont(JsonWriter& json, std::string_view name, const FontSpec& font) {
   json.key(name);
   json.beginObject();
@@ -25,10 +23,13 @@ const char* alignmentName(ParagraphAlignment alignment) {
       return "centre";
     case ParagraphAlignment::Justify:
       return "justify";
-    default:
-      return "left";
+    case ParagraphAlignment::Left:
+      break;
   }
+  return "left";
 }
+
+namespace {
 
 void writeFrame(JsonWriter& json, const FrameModel& frame) {
   json.beginObject();
