@@ -13,19 +13,18 @@
 
 namespace {
 
+// The folder each input is written to and its working copies are made in. It lives for one input
+// only, as the fuzzer may end the run without cleaning up.
 const std::filesystem::path& workFolder() {
-  static const std::filesystem::path folder = [] {
-    auto path =
-        std::filesystem::temp_directory_path() / ("orvane-fuzz-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(path);
-    return path;
-  }();
+  static const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("orvane-fuzz-" + std::to_string(std::random_device{}()));
   return folder;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::filesystem::create_directories(workFolder());
   const std::filesystem::path file = workFolder() / "fuzz.ov1";
   std::ofstream(file, std::ios::binary)
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
@@ -41,5 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (orvane::loadCardFile(card, file.string(), options, companions, prompter).loaded)
     orvane::cardFileLines(card, "fuzz", 96);
   companions.deleteWorkingCopies();
+  std::filesystem::remove_all(workFolder());
   return 0;
 }
