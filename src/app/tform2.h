@@ -35,6 +35,8 @@ class TForm2 : public QWidget {
   void onform2move();
   void accscarte1Click();
   void mquitter_click();
+  /// Closing: hides the window, and frees it unless card access was switched on from it.
+  void formclose();
   /// Moves the main window beside the card when the card is shown (after a file load).
   void placeMainWindowBesideCard();
 
@@ -53,6 +55,7 @@ class TForm2 : public QWidget {
 
  private:
   void formload();
+  void showAccessCaption();
   void createParameterGroups();
   void createCommandPanels();
   void fillBanner();

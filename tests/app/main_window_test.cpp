@@ -36,12 +36,13 @@ class MainWindowTest : public QObject {
 
   std::unique_ptr<ScriptedPrompter> prompter;
   std::unique_ptr<ScriptedPrinterService> printers;
+  ScriptedSettingsStore settings;
   std::unique_ptr<CardEditor> editor;
 
   void start(int printerCount, const std::string& path = {}) {
     prompter = std::make_unique<ScriptedPrompter>();
     printers = std::make_unique<ScriptedPrinterService>(ScriptedPrinterService::withPrinters(printerCount));
-    editor = std::make_unique<CardEditor>(*prompter, *printers);
+    editor = std::make_unique<CardEditor>(*prompter, *printers, settings);
     editor->startCardEditor(path);
     editor->mainWindow()->show();
   }
@@ -209,8 +210,8 @@ class MainWindowTest : public QObject {
     QVERIFY(!card.frameEdit(1)->isReadOnly());
     QVERIFY(!card.frameEdit(2)->isReadOnly());
 
-    QTest::keyClicks(card.frameEdit(1), QStringLiteral("Léa"));
-    QCOMPARE(editor->card().frame(1).text.plainText(), std::string("Léa"));
+    QTest::keyClicks(card.frameEdit(1), QStringLiteral("Lucie"));
+    QCOMPARE(editor->card().frame(1).text.plainText(), std::string("Lucie"));
 
     access->trigger();
     QCOMPARE(access->text(), QStringLiteral("accès carte +"));
@@ -231,7 +232,7 @@ class MainWindowTest : public QObject {
     QVERIFY(editor->cardWindow().frameEdit(1)->isReadOnly());
   }
 
-  void printers_data() {
+  void zeroOneOrTwoPrinters_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<bool>("warned");
     QTest::addColumn<bool>("printerItem");
@@ -241,7 +242,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("two") << 2 << false << true << false;
   }
 
-  void printers() {
+  void zeroOneOrTwoPrinters() {
     QFETCH(int, count);
     QFETCH(bool, warned);
     QFETCH(bool, printerItem);
@@ -261,12 +262,18 @@ class MainWindowTest : public QObject {
     QVERIFY(editor->mainWindow());
     QVERIFY(!editor->mainWindow()->isVisible());
     QVERIFY(editor->cardWindow().isVisible());
+  }
 
-    main().menuItem(QStringLiteral("accscarte1Click"))->trigger();
+  void closingFreesTheMainWindowAndClosesTheCard() {
+    start(1);
+    bool ended = false;
+    connect(&main(), &TForm2::modalRunEnded, this, [&ended] { ended = true; });
     main().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(ended);
     QVERIFY(!editor->mainWindow());
     QVERIFY(editor->cardWindow().closed());
+    QVERIFY(!editor->cardWindow().isVisible());
   }
 
   void quitterEndsTheModalRun() {
