@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the RTF reader: whatever it reads must be valid UTF-8 and must write and read
 // back as the same document.
+// Run from the top folder: build-fuzz/fuzz/rtf_reader_fuzz -dict=fuzz/rtf.dict fuzz/corpus/rtf
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

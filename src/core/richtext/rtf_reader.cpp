@@ -18,7 +18,7 @@ namespace {
 
 // The font of a group that chose none: the one \deffN names.
 constexpr int kDefaultFont = -1;
-// Half points of a group that chose no size, as the format defines it.
+// Half points of text that sets no size: 12 points, what readers take by default.
 constexpr int kDefaultHalfPoints = 24;
 
 // The character format as the file states it; names and colours are looked up in the tables only when a
