@@ -4,13 +4,17 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "qt/qt_settings_store.h"
 #include "text/rounding.h"
 
 namespace orvane {
 
 int screenResolution() { return roundToInt(QGuiApplication::primaryScreen()->logicalDotsPerInchX()); }
 
-CardEditor::CardEditor(Prompter& prompter, PrinterService& printers) : shell_(card_, prompter, printers) {}
+CardEditor::CardEditor(Prompter& prompter, PrinterService& printers, SettingsStore& settingsStore)
+    : shell_(card_, prompter, printers),
+      settings_(settingsStore, prompter, settingsRootDirectory()),
+      workingDirectoryCommands_(directories_, association_, prompter, shell_.state()) {}
 
 CardEditor::~CardEditor() { delete mainWindow_.data(); }
 
@@ -20,10 +24,13 @@ void CardEditor::startCardEditor(const std::string& path) {
   if (card_.cardAccess) shell_.endCardAccess();
   const int resolution = screenResolution();
   setupStartCard(card_, resolution);
-  cardWindow_ = std::make_unique<TForm1>(card_);
+  cardWindow_ = std::make_unique<TForm1>(card_, shell_);
   cardWindow_->showModel();
   cardWindow_->show();
   mainWindow_ = new TForm2(shell_, *cardWindow_);
+  workingDirectoryCommands_.attach(*mainWindow_);
+  // Read while the main window is set up; reading shows nothing, so it may come before postload.
+  directories_.load();
   mainWindow_->postload(!path.empty(), resolution);
   mainWindow_->updateCommandStates();
 }

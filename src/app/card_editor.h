@@ -6,16 +6,20 @@
 #include <memory>
 #include <string>
 
+#include "app/main/working_directory_commands.h"
 #include "app/tform1.h"
 #include "app/tform2.h"
 #include "card/card_model.h"
+#include "qt/qt_file_association.h"
+#include "settings/settings.h"
+#include "settings/working_directories.h"
 #include "shell/card_editor_shell.h"
 
 namespace orvane {
 
 class CardEditor {
  public:
-  CardEditor(Prompter& prompter, PrinterService& printers);
+  CardEditor(Prompter& prompter, PrinterService& printers, SettingsStore& settingsStore);
   ~CardEditor();
 
   /// Builds both windows with the start card; `path` names a card file given on the command line.
@@ -28,6 +32,8 @@ class CardEditor {
 
   CardModel& card() { return card_; }
   CardEditorShell& shell() { return shell_; }
+  WorkingDirectories& workingDirectories() { return directories_; }
+  WorkingDirectoryCommands& workingDirectoryCommands() { return workingDirectoryCommands_; }
   TForm1& cardWindow() { return *cardWindow_; }
   /// The main window, or null once it has been freed.
   TForm2* mainWindow() const { return mainWindow_; }
@@ -35,6 +41,10 @@ class CardEditor {
  private:
   CardModel card_;
   CardEditorShell shell_;
+  Settings settings_;
+  WorkingDirectories directories_{settings_};
+  QtFileAssociation association_;
+  WorkingDirectoryCommands workingDirectoryCommands_;
   std::unique_ptr<TForm1> cardWindow_;
   QPointer<TForm2> mainWindow_;
 };

@@ -6,6 +6,7 @@
 #include "app/orvane_application.h"
 #include "qt/qt_printer_service.h"
 #include "qt/qt_prompter.h"
+#include "qt/qt_settings_store.h"
 #include "shell/start_argument.h"
 
 int main(int argc, char** argv) {
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
   application.setQuitOnLastWindowClosed(false);
   QtPrompter prompter;
   QtPrinterService printers;
-  CardEditor editor(prompter, printers);
+  QtSettingsStore settings;
+  CardEditor editor(prompter, printers, settings);
   application.setUnhandledErrorHandler([&editor](const std::string& what) { editor.appexception(what); });
   editor.startCardEditor(kind == StartKind::CardFile ? arguments.front() : std::string());
   editor.runMainWindow();

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QTextEdit>
 
 #include "app/start_icon.h"
@@ -10,10 +11,12 @@
 
 namespace orvane {
 
-TForm1::TForm1(CardModel& card) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), card_(card) {
+TForm1::TForm1(CardModel& card, CardEditorShell& shell)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), card_(card), shell_(shell) {
   setObjectName(QStringLiteral("TForm1"));
   setToolTip(QStringLiteral("carte avec les éléments cadre1 et cadre 2 "));
   setAutoFillBackground(true);
+  setMouseTracking(true);
   Image1 = new QLabel(this);
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setScaledContents(true);
@@ -21,6 +24,11 @@ TForm1::TForm1(CardModel& card) : QWidget(nullptr, Qt::Window | Qt::FramelessWin
   Image1->setPixmap(startIcon());
   createFrame(richedit1, "richedit1", QStringLiteral("cadre 1 pour texte à charger depuis fichier (cf panneau élements)"), 1);
   createFrame(richedit2, "richedit2", QStringLiteral("cadre 2 pour texte à charger depuis un fichier (cf panneau éléments)"), 2);
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  QAction* ok1 = PopupMenu1->addAction(QStringLiteral("&ok"));
+  ok1->setObjectName(QStringLiteral("ok1"));
+  connect(ok1, &QAction::triggered, this, &TForm1::ok1Click);
 }
 
 void TForm1::createFrame(QTextEdit*& edit, const char* name, const QString& hint, int number) {
@@ -30,6 +38,9 @@ void TForm1::createFrame(QTextEdit*& edit, const char* name, const QString& hint
   edit->setFrameStyle(QFrame::NoFrame);
   edit->setTabChangesFocus(false);
   edit->setAutoFillBackground(true);
+  edit->viewport()->setMouseTracking(true);
+  edit->viewport()->setProperty("frameNumber", number);
+  edit->viewport()->installEventFilter(this);
   // Typing on the card during card access goes straight into the model.
   connect(edit, &QTextEdit::textChanged, this, [this, edit, number] {
     if (!edit->isReadOnly()) card_.frame(number).text = readDocument(*edit->document());
@@ -66,13 +77,42 @@ void TForm1::showFrameStates() {
   }
 }
 
+void TForm1::form1_mmove() { shell_.cardWindow().mouseMoved = true; }
+
+void TForm1::form1_mdown(Qt::MouseButton button) {
+  if (button != Qt::RightButton || !card_.cardAccess) return;
+  PopupMenu1->popup(QPoint(x() + width(), y() + height() / 2));
+}
+
+void TForm1::redit_mmove(int number) {
+  if (!card_.cardAccess) return;
+  shell_.frameHovered(number);
+  showFrameStates();
+}
+
+void TForm1::ok1Click() {
+  shell_.okOnCard();
+  showFrameStates();
+  emit cardAccessEnded();
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* /*event*/) { form1_mmove(); }
+
+void TForm1::mousePressEvent(QMouseEvent* event) { form1_mdown(event->button()); }
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) redit_mmove(watched->property("frameNumber").toInt());
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::hideEvent(QHideEvent* /*event*/) { shell_.cardWindow().hidden(); }
+
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (closeGuard) {
+  if (shell_.cardWindow().closeOnlyHides()) {
     event->ignore();
     hide();
     return;
   }
-  closed_ = true;
   event->accept();
 }
 

@@ -73,6 +73,7 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   createCommandPanels();
   connectHandler(QStringLiteral("accscarte1Click"), &TForm2::accscarte1Click);
   connectHandler(QStringLiteral("mquitter_click"), &TForm2::mquitter_click);
+  connect(&cardWindow_, &TForm1::cardAccessEnded, this, &TForm2::showAccessCaption);
   formload();
 }
 
@@ -238,12 +239,16 @@ void TForm2::mouseMoveEvent(QMouseEvent* /*event*/) { onform2move(); }
 void TForm2::accscarte1Click() {
   const AccessChange change = shell_.toggleCardAccess();
   if (change == AccessChange::Refused) return;
-  menuItem(QStringLiteral("accscarte1Click"))->setText(toQString(shell_.accessCaption()));
+  showAccessCaption();
   cardWindow_.showFrameStates();
 }
 
+void TForm2::showAccessCaption() {
+  menuItem(QStringLiteral("accscarte1Click"))->setText(toQString(shell_.accessCaption()));
+}
+
 void TForm2::mquitter_click() {
-  cardWindow_.closeGuard = false;
+  shell_.cardWindow().closeGuard = false;
   shell_.state().quitting = true;
   emit modalRunEnded();
   cardWindow_.close();

@@ -55,6 +55,7 @@ class TForm2 : public QWidget {
 
  private:
   void formload();
+  void showAccessCaption();
   void createParameterGroups();
   void createCommandPanels();
   void fillBanner();

@@ -36,12 +36,13 @@ class MainWindowTest : public QObject {
 
   std::unique_ptr<ScriptedPrompter> prompter;
   std::unique_ptr<ScriptedPrinterService> printers;
+  ScriptedSettingsStore settings;
   std::unique_ptr<CardEditor> editor;
 
   void start(int printerCount, const std::string& path = {}) {
     prompter = std::make_unique<ScriptedPrompter>();
     printers = std::make_unique<ScriptedPrinterService>(ScriptedPrinterService::withPrinters(printerCount));
-    editor = std::make_unique<CardEditor>(*prompter, *printers);
+    editor = std::make_unique<CardEditor>(*prompter, *printers, settings);
     editor->startCardEditor(path);
     editor->mainWindow()->show();
   }

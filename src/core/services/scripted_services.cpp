@@ -39,4 +39,23 @@ FontMeasures FixedTextMetrics::measure(const std::string& text, const FontSpec& 
   return {utf8Length(text) * characterWidth, height, ascent, externalLeading};
 }
 
+std::optional<std::string> ScriptedSettingsStore::read(const std::string& name) {
+  const auto found = values.find(name);
+  if (found == values.end()) return std::nullopt;
+  return found->second;
+}
+
+bool ScriptedSettingsStore::write(const std::string& name, const std::string& text) {
+  ++writeAttempts;
+  if (refuseWrites) return false;
+  values[name] = text;
+  return true;
+}
+
+bool ScriptedFileAssociation::registerFileType(const FileTypeRegistration& type) {
+  if (refuse) return false;
+  registered.push_back(type);
+  return true;
+}
+
 }  // namespace orvane

@@ -2,12 +2,15 @@
 // Test doubles of the services: they record what the program shows and answer from a script.
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "services/file_association_service.h"
 #include "services/printer_service.h"
 #include "services/prompter.h"
+#include "services/settings_store.h"
 #include "services/text_metrics.h"
 
 namespace orvane {
@@ -57,6 +60,26 @@ class FixedTextMetrics : public TextMetrics {
   int externalLeading = 0;
 
   FontMeasures measure(const std::string& text, const FontSpec& font) override;
+};
+
+/// Settings held in memory; told to, it refuses every write and keeps what it had.
+class ScriptedSettingsStore : public SettingsStore {
+ public:
+  std::map<std::string, std::string> values;
+  bool refuseWrites = false;
+  int writeAttempts = 0;
+
+  std::optional<std::string> read(const std::string& name) override;
+  bool write(const std::string& name, const std::string& text) override;
+};
+
+/// Records the file types registered; told to, it refuses them.
+class ScriptedFileAssociation : public FileAssociationService {
+ public:
+  std::vector<FileTypeRegistration> registered;
+  bool refuse = false;
+
+  bool registerFileType(const FileTypeRegistration& type) override;
 };
 
 }  // namespace orvane

@@ -13,6 +13,7 @@ constexpr int messageHide = 158;
 constexpr int messageAccessNeedsOpaqueFrames = 1101;
 constexpr int patternCardAccess = 1052;
 constexpr int messageUnhandledError = 142;
+constexpr Colour editedFrameColour = 0xFFFFFF;
 }  // namespace
 
 CardEditorShell::CardEditorShell(CardModel& card, Prompter& prompter, PrinterService& printers)
@@ -85,6 +86,19 @@ AccessChange CardEditorShell::toggleCardAccess() {
 void CardEditorShell::endCardAccess() {
   setCardAccess(card_, false);
   state_.accessCount = 0;
+}
+
+void CardEditorShell::okOnCard() {
+  endCardAccess();
+  cardWindow_.closeGuard = true;
+  cardWindow_.okConfirmed = true;
+}
+
+void CardEditorShell::frameHovered(int number) {
+  if (!card_.cardAccess) return;
+  card_.frame(number).frameColor = editedFrameColour;
+  FrameModel& other = card_.frame(3 - number);
+  other.frameColor = other.accessColor;
 }
 
 std::string CardEditorShell::accessCaption() const {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "card/card_model.h"
+#include "shell/card_window_state.h"
 #include "services/printer_service.h"
 #include "services/prompter.h"
 
@@ -62,6 +63,7 @@ class CardEditorShell {
 
   ShellState& state() { return state_; }
   const ShellState& state() const { return state_; }
+  CardWindowState& cardWindow() { return cardWindow_; }
 
   /// Asks the printer for its resolution and counts the printers; warns once when there is none.
   void detectPrinters(int screenResolution);
@@ -76,8 +78,13 @@ class CardEditorShell {
 
   /// "accès carte": refused while a frame is transparent (message 1101), otherwise toggled.
   AccessChange toggleCardAccess();
-  /// Ends card access from the card's own "ok".
+  /// Ends card access (frames read-only, their colours back, access count reset).
   void endCardAccess();
+  /// "&ok" on the card: ends card access; from now on closing the card window only hides it.
+  void okOnCard();
+  /// The mouse is over frame `number` during card access: that frame is painted white, the other
+  /// one takes its access colour back.
+  void frameHovered(int number);
   /// The caption of "accès carte" for the current access state (" +" when off, " -" when on).
   std::string accessCaption() const;
 
@@ -94,6 +101,7 @@ class CardEditorShell {
   Prompter& prompter_;
   PrinterService& printers_;
   ShellState state_;
+  CardWindowState cardWindow_;
 };
 
 }  // namespace orvane

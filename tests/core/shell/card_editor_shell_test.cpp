@@ -122,3 +122,58 @@ TEST_F(ShellFixture, AnUnhandledErrorShowsMessage142ThenTheErrorText) {
 }
 
 }  // namespace orvane
+
+namespace orvane {
+
+TEST_F(ShellFixture, OkOnTheCardEndsAccessAndGuardsTheClose) {
+  card.frame(1).frameColor = 0x010203;
+  card.frame(2).frameColor = 0x040506;
+  shell.toggleCardAccess();
+  shell.frameHovered(1);
+  EXPECT_EQ(card.frame(1).frameColor, 0xFFFFFFu);
+  EXPECT_EQ(card.frame(2).frameColor, 0x040506u);
+  shell.frameHovered(2);
+  EXPECT_EQ(card.frame(1).frameColor, 0x010203u);
+  EXPECT_EQ(card.frame(2).frameColor, 0xFFFFFFu);
+
+  shell.okOnCard();
+  EXPECT_FALSE(card.cardAccess);
+  EXPECT_TRUE(card.frame(1).readOnly && card.frame(2).readOnly);
+  EXPECT_EQ(card.frame(2).frameColor, 0x040506u);
+  EXPECT_EQ(shell.state().accessCount, 0);
+  EXPECT_EQ(shell.accessCaption(), "accès carte +");
+  EXPECT_TRUE(shell.cardWindow().closeOnlyHides());
+  EXPECT_FALSE(shell.cardWindow().closed);
+
+  // Without access the frames keep their colours whatever the mouse does.
+  shell.frameHovered(1);
+  EXPECT_EQ(card.frame(1).frameColor, 0x010203u);
+}
+
+TEST_F(ShellFixture, DecorationRepaintsAreSuspendedUntilAppliquer) {
+  CardWindowState& window = shell.cardWindow();
+  EXPECT_FALSE(window.repaintAllowed(shell.state()));  // nothing to draw yet
+  window.apply();
+  EXPECT_TRUE(window.repaintAllowed(shell.state()));
+
+  window.mouseMoved = true;
+  EXPECT_FALSE(window.repaintAllowed(shell.state()));
+  window.apply();
+  shell.state().mouseOverPanel = true;
+  EXPECT_FALSE(window.repaintAllowed(shell.state()));
+  shell.state().mouseOverPanel = false;
+
+  shell.okOnCard();
+  EXPECT_FALSE(window.repaintAllowed(shell.state()));
+  window.hidden();
+  EXPECT_TRUE(window.repaintAllowed(shell.state()));
+  shell.state().quitting = true;
+  EXPECT_FALSE(window.repaintAllowed(shell.state()));
+}
+
+TEST_F(ShellFixture, ClosingTheCardWindowBeforeOkDestroysIt) {
+  EXPECT_FALSE(shell.cardWindow().closeOnlyHides());
+  EXPECT_TRUE(shell.cardWindow().closed);
+}
+
+}  // namespace orvane

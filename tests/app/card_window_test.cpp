@@ -1,0 +1,95 @@
+// The card window during card access: frame colours under the mouse, the "ok" pop-up, closing.
+#include <QAction>
+#include <QMenu>
+#include <QTextEdit>
+#include <memory>
+
+#include "app/card_editor.h"
+#include "app_test_main.h"
+#include "services/scripted_services.h"
+
+using namespace orvane;
+
+class CardWindowTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<ScriptedPrompter> prompter;
+  std::unique_ptr<ScriptedPrinterService> printers;
+  ScriptedSettingsStore settings;
+  std::unique_ptr<CardEditor> editor;
+
+  TForm1& card() { return editor->cardWindow(); }
+  QColor frameColour(int number) { return card().frameEdit(number)->palette().color(QPalette::Base); }
+
+ private slots:
+  void init() {
+    prompter = std::make_unique<ScriptedPrompter>();
+    printers = std::make_unique<ScriptedPrinterService>(ScriptedPrinterService::withPrinters(1));
+    editor = std::make_unique<CardEditor>(*prompter, *printers, settings);
+    editor->startCardEditor({});
+    editor->mainWindow()->show();
+  }
+
+  void cleanup() {
+    editor.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void framesUnderTheMouseDuringCardAccess() {
+    QTest::mouseMove(card().frameEdit(1)->viewport());
+    QCOMPARE(frameColour(1), QColor(0xC0, 0xCD, 0xFF));  // no access: nothing changes
+
+    editor->mainWindow()->menuItem(QStringLiteral("accscarte1Click"))->trigger();
+    QTest::mouseMove(card().frameEdit(1)->viewport(), QPoint(5, 5));
+    QCOMPARE(frameColour(1), QColor(Qt::white));
+    QCOMPARE(frameColour(2), QColor(0xC0, 0xCD, 0xFF));
+    QTest::mouseMove(card().frameEdit(2)->viewport(), QPoint(6, 6));
+    QCOMPARE(frameColour(1), QColor(0xC0, 0xCD, 0xFF));
+    QCOMPARE(frameColour(2), QColor(Qt::white));
+  }
+
+  void rightClickOpensOkOnlyDuringCardAccess() {
+    QTest::mouseClick(&card(), Qt::RightButton, {}, QPoint(100, 5));
+    QVERIFY(!card().popupMenu()->isVisible());
+
+    editor->mainWindow()->menuItem(QStringLiteral("accscarte1Click"))->trigger();
+    QTest::mouseClick(&card(), Qt::RightButton, {}, QPoint(100, 5));
+    QVERIFY(card().popupMenu()->isVisible());
+    QCOMPARE(card().popupMenu()->pos(), QPoint(card().x() + card().width(), card().y() + card().height() / 2));
+    card().popupMenu()->hide();
+  }
+
+  void okEndsAccessAndThenClosingOnlyHides() {
+    QAction* access = editor->mainWindow()->menuItem(QStringLiteral("accscarte1Click"));
+    access->trigger();
+    QTest::mouseMove(card().frameEdit(2)->viewport(), QPoint(3, 3));
+    card().popupMenu()->findChild<QAction*>(QStringLiteral("ok1"))->trigger();
+    QVERIFY(card().frameEdit(1)->isReadOnly());
+    QVERIFY(card().frameEdit(2)->isReadOnly());
+    QCOMPARE(frameColour(2), QColor(0xC0, 0xCD, 0xFF));
+    QCOMPARE(access->text(), QStringLiteral("accès carte +"));
+    QCOMPARE(editor->shell().state().accessCount, 0);
+
+    card().close();
+    QVERIFY(!card().isVisible());
+    QVERIFY(!card().closed());
+  }
+
+  void closingBeforeOkDestroys() {
+    card().close();
+    QVERIFY(card().closed());
+    QVERIFY(!card().isVisible());
+  }
+
+  void mouseOverTheBackgroundSuspendsRepaints() {
+    CardWindowState& state = editor->shell().cardWindow();
+    state.apply();
+    QVERIFY(state.repaintAllowed(editor->shell().state()));
+    QTest::mouseMove(&card(), QPoint(150, 10));
+    QVERIFY(state.mouseMoved);
+    QVERIFY(!state.repaintAllowed(editor->shell().state()));
+  }
+};
+
+ORVANE_APP_TEST_MAIN(CardWindowTest)
+#include "card_window_test.moc"
