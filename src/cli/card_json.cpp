@@ -2,8 +2,6 @@
 
 namespace orvane::cli {
 
-namespace {
-
 void writeFont(JsonWriter& json, std::string_view name, const FontSpec& font) {
   json.key(name);
   json.beginObject();
@@ -16,6 +14,8 @@ void writeFont(JsonWriter& json, std::string_view name, const FontSpec& font) {
   json.field("colour", font.colour);
   json.endObject();
 }
+
+namespace {
 
 void writeFrame(JsonWriter& json, const FrameModel& frame) {
   json.beginObject();

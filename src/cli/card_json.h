@@ -6,6 +6,9 @@
 
 namespace orvane::cli {
 
+/// Writes `font` as the object of key `name`: its name, size, style flags and colour.
+void writeFont(JsonWriter& json, std::string_view name, const FontSpec& font);
+
 /// Writes `card` as one object: the card parameters, "frames", "layoutRatios" and "snapshot0".
 void writeCard(JsonWriter& json, const CardModel& card);
 

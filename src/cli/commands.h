@@ -11,6 +11,8 @@ using Arguments = std::vector<std::string>;
 
 int catalogueCommand(const Arguments& args);
 int startCardCommand(const Arguments& args);
+int rtfDumpCommand(const Arguments& args);
+int rtfWriteCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);

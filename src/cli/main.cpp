@@ -20,8 +20,12 @@ int main(int argc, char** argv) {
   const std::map<std::string, std::function<int(const Arguments&)>> commands{
       {"catalogue", catalogueCommand},
       {"start-card", startCardCommand},
+      {"rtf-dump", rtfDumpCommand},
+      {"rtf-write", rtfWriteCommand},
   };
-  if (argc < 2) return usageError("usage: orvane-cli COMMAND [ARGS...] (commands: catalogue, start-card)");
+  if (argc < 2)
+    return usageError(
+        "usage: orvane-cli COMMAND [ARGS...] (commands: catalogue, start-card, rtf-dump, rtf-write)");
   const auto command = commands.find(argv[1]);
   if (command == commands.end()) return usageError(std::string("unknown command: ") + argv[1]);
   return command->second(Arguments(argv + 2, argv + argc));

@@ -43,6 +43,9 @@ class CompanionFiles {
   void deleteWorkingCopies();
 
  private:
+  /// In verbose mode, tells that `path` was left unpatched.
+  void reportUnpatched(const std::string& path);
+
   Prompter& prompter_;
   const std::string& language_;
   std::array<std::string, 6> workingCopies_;

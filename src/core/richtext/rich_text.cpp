@@ -21,17 +21,6 @@ std::string paragraphText(const Paragraph& paragraph) {
   return text;
 }
 
-// Appends `run` to `runs`, joining it to the previous run when both share a format, so that a
-// paragraph never holds empty runs or two neighbours with the same format.
-void appendRun(std::vector<TextRun>& runs, TextRun run) {
-  if (run.text.empty()) return;
-  if (!runs.empty() && runs.back().format == run.format) {
-    runs.back().text += run.text;
-    return;
-  }
-  runs.push_back(std::move(run));
-}
-
 // Gives the characters [from, to) of `paragraph` the format `format`, splitting the runs it cuts.
 void formatParagraphSpan(Paragraph& paragraph, int from, int to, const FontSpec& format) {
   std::vector<TextRun> runs;
@@ -56,6 +45,15 @@ const FontSpec* lastCharacterFormat(const Paragraph& paragraph) {
 }
 
 }  // namespace
+
+void appendRun(std::vector<TextRun>& runs, TextRun run) {
+  if (run.text.empty()) return;
+  if (!runs.empty() && runs.back().format == run.format) {
+    runs.back().text += run.text;
+    return;
+  }
+  runs.push_back(std::move(run));
+}
 
 RichText::RichText(FontSpec format) : paragraphs_(1), insertionFormat_(std::move(format)) {}
 

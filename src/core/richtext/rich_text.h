@@ -25,6 +25,10 @@ struct Paragraph {
   bool operator==(const Paragraph&) const = default;
 };
 
+/// Appends `run` to `runs`, joining it to the previous run when both share a format, so that a
+/// paragraph never holds empty runs or two neighbours with the same format.
+void appendRun(std::vector<TextRun>& runs, TextRun run);
+
 class RichText {
  public:
   /// An empty document in the default format; not explicit, so that `FrameModel{}` and the like work.
@@ -59,6 +63,9 @@ class RichText {
   /// The format a selection reports: that of its first character, or the insertion format when the
   /// selection is empty.
   FontSpec selectionFormat(int start, int count) const;
+
+  /// The format that text typed at the end of the document takes.
+  const FontSpec& insertionFormat() const { return insertionFormat_; }
 
   /// Sets the alignment of every paragraph.
   void setAlignment(ParagraphAlignment alignment);

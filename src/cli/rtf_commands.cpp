@@ -1,0 +1,98 @@
+// orvane-cli rtf-dump FILE.rtf: prints the paragraphs and runs of an RTF file as JSON.
+// orvane-cli rtf-write IN.rtf OUT.rtf: reads an RTF file and writes it again as a companion file.
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "cli/card_json.h"
+#include "cli/commands.h"
+#include "richtext/companion_files.h"
+#include "richtext/rtf_reader.h"
+
+namespace orvane::cli {
+namespace {
+
+// Messages the core would show in a box go to stderr.
+class StderrPrompter : public Prompter {
+ public:
+  Answer show(MessageKind, const std::string& text, Buttons, int, const std::string&) override {
+    std::cerr << "orvane-cli: " << text << '\n';
+    return Answer::Ok;
+  }
+};
+
+// Reads the RTF file at `path` into `text`; the error to report otherwise.
+std::string readRtfFile(const std::string& path, RichText& text) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return "cannot read " + path;
+  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  RtfReadResult read = readRtf(bytes);
+  if (!read.ok()) return path + ": " + read.error;
+  text = std::move(read.text);
+  return {};
+}
+
+const char* alignmentName(ParagraphAlignment alignment) {
+  switch (alignment) {
+    case ParagraphAlignment::Right:
+      return "right";
+    case ParagraphAlignment::Centre:
+      return "centre";
+    case ParagraphAlignment::Justify:
+      return "justify";
+    case ParagraphAlignment::Left:
+      break;
+  }
+  return "left";
+}
+
+void writeDocument(JsonWriter& json, const RichText& text) {
+  json.beginObject();
+  json.key("paragraphs");
+  json.beginArray();
+  for (const Paragraph& paragraph : text.paragraphs()) {
+    json.beginObject();
+    json.field("alignment", alignmentName(paragraph.alignment));
+    json.key("runs");
+    json.beginArray();
+    for (const TextRun& run : paragraph.runs) {
+      json.beginObject();
+      json.field("text", run.text);
+      writeFont(json, "format", run.format);
+      json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+  }
+  json.endArray();
+  writeFont(json, "insertionFormat", text.insertionFormat());
+  json.endObject();
+}
+
+}  // namespace
+
+int rtfDumpCommand(const Arguments& args) {
+  if (args.size() != 1) return usageError("usage: orvane-cli rtf-dump FILE.rtf");
+  RichText text;
+  if (const std::string error = readRtfFile(args[0], text); !error.empty())
+    return usageError("rtf-dump: " + error);
+  JsonWriter json;
+  writeDocument(json, text);
+  std::cout << json.text() << '\n';
+  return 0;
+}
+
+int rtfWriteCommand(const Arguments& args) {
+  if (args.size() != 2) return usageError("usage: orvane-cli rtf-write IN.rtf OUT.rtf");
+  RichText text;
+  if (const std::string error = readRtfFile(args[0], text); !error.empty())
+    return usageError("rtf-write: " + error);
+  StderrPrompter prompter;
+  const std::string language = "fr";
+  CompanionFiles files(prompter, language);
+  if (!files.saveCompanion(TextKind::Frame1, text, args[1]))
+    return usageError("rtf-write: cannot write " + args[1]);
+  return 0;
+}
+
+}  // namespace orvane::cli

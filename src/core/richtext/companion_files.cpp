@@ -1,0 +1,204 @@
+#include "richtext/companion_files.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "richtext/rtf_reader.h"
+#include "richtext/rtf_writer.h"
+#include "text/cp1252.h"
+
+namespace orvane {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kAnsiHeader = "\\ansi\\";
+constexpr std::string_view kUtf8Header = "\\utf8\\";
+// The header patch looks for "\ansi\" at offsets 0 to 20.
+constexpr std::size_t kLastPatchOffset = 20;
+constexpr int kUnpatchedMessage = 183;
+
+// Our paths keep the Windows form ("\" between folders), which this system may not read as a separator.
+fs::path diskPath(std::string path) {
+  if (fs::path::preferred_separator == '/') std::replace(path.begin(), path.end(), '\\', '/');
+  return fs::path(path);
+}
+
+std::optional<std::string> readFile(const fs::path& path) {
+  std::error_code error;
+  if (fs::is_directory(path, error)) return std::nullopt;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (file.bad()) return std::nullopt;
+  return bytes;
+}
+
+// Writes the whole of `bytes` under a temporary name beside `path`, then renames it over `path`, so that
+// a failed write leaves the earlier file as it was. Never creates a missing folder.
+bool writeFileReplacing(const fs::path& path, std::string_view bytes) {
+  fs::path temporary = path;
+  temporary += ".part";
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file) return false;
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+      std::error_code ignored;
+      fs::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  fs::rename(temporary, path, error);
+  if (error) fs::remove(temporary, error);
+  return !error;
+}
+
+bool copyFileReplacing(const std::string& from, const std::string& to) {
+  const std::optional<std::string> bytes = readFile(diskPath(from));
+  return bytes && writeFileReplacing(diskPath(to), *bytes);
+}
+
+std::size_t slotOf(TextKind kind) {
+  switch (kind) {
+    case TextKind::Frame1:
+      return 4;
+    case TextKind::Frame2:
+      return 5;
+    default:
+      return static_cast<std::size_t>(kind) - 1;
+  }
+}
+
+bool isCardKind(TextKind kind) { return kind == TextKind::Frame1 || kind == TextKind::Frame2; }
+
+bool hasRtfExtension(const std::string& path) {
+  std::string extension = diskPath(path).extension().string();
+  for (char& c : extension)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return extension == ".rtf";
+}
+
+// The text of a line file, without the end of its last line, which does not start another line.
+std::string_view withoutFinalLineEnd(std::string_view text) {
+  if (text.ends_with("\r\n")) return text.substr(0, text.size() - 2);
+  if (text.ends_with('\n') || text.ends_with('\r')) return text.substr(0, text.size() - 1);
+  return text;
+}
+
+}  // namespace
+
+CompanionFiles::CompanionFiles(Prompter& prompter, const std::string& language)
+    : prompter_(prompter), language_(language) {}
+
+bool CompanionFiles::saveCompanion(TextKind kind, const RichText& text, const std::string& path) {
+  const std::string rtf = writeRtf(text);
+  if (transitMarker) {
+    if (!writeFileReplacing(diskPath(path), rtf)) return false;
+    patchRtfHeader(path);
+    return true;
+  }
+  // A name the code page cannot spell is reached through a transit file of a plain name. An empty
+  // folder is the current one for every kind: taken as it is, it would put the transit file at the root.
+  const std::string folder = currentFolder.empty() ? "." : currentFolder;
+  const std::string transit =
+      folder +
+      (isCardKind(kind) ? (kind == TextKind::Frame1 ? "\\element\\C1" : "\\element\\C2")
+                        : "\\element\\R" + std::to_string(static_cast<int>(kind))) +
+      "transitansi.rtf";
+  if (!writeFileReplacing(diskPath(transit), rtf)) return false;
+  patchRtfHeader(transit);
+  const bool copied = copyFileReplacing(transit, path);
+  std::error_code ignored;
+  fs::remove(diskPath(transit), ignored);
+  return copied;
+}
+
+bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichText& text) {
+  if (hasRtfExtension(path)) {
+    const std::string folder = workingCopyFolder.empty() ? fs::current_path().string() : workingCopyFolder;
+    std::string& workingCopy = workingCopies_[slotOf(kind)];
+    workingCopy = folder + "\\" + std::to_string(static_cast<int>(kind)) + ".rtf";
+    if (!copyFileReplacing(path, workingCopy)) return false;
+    const std::optional<std::string> bytes = readFile(diskPath(workingCopy));
+    if (!bytes) return false;
+    RtfReadResult read = readRtf(*bytes);
+    // A file that is not readable RTF leaves the text as it was; the caller decides what to say.
+    if (!read.ok()) return false;
+    text = std::move(read.text);
+    return true;
+  }
+
+  const std::optional<std::string> bytes = readFile(diskPath(path));
+  if (!bytes) {
+    prompter_.show(MessageKind::Plain, "erreur d'ouverture du flux de lecture");
+    return false;
+  }
+  RichText lines = RichText::fromPlainText(withoutFinalLineEnd(cp1252ToUtf8(*bytes)), text.insertionFormat());
+  std::vector<Paragraph>& paragraphs = text.paragraphs();
+  lines.setAlignment(paragraphs.empty() ? ParagraphAlignment::Left : paragraphs.front().alignment);
+  if (isCardKind(kind) || kind == TextKind::Zone4) {
+    text = std::move(lines);
+    return true;
+  }
+  // The first line of zones 1 to 3 is their column heading: it stays, and so the file's own first line
+  // (its heading) is left out.
+  paragraphs.resize(1);
+  std::vector<Paragraph>& read = lines.paragraphs();
+  paragraphs.insert(paragraphs.end(), std::make_move_iterator(read.begin() + 1),
+                    std::make_move_iterator(read.end()));
+  return true;
+}
+
+RtfPatch CompanionFiles::patchRtfHeader(const std::string& path) {
+  RtfPatch patch;
+  std::fstream file(diskPath(path), std::ios::in | std::ios::out | std::ios::binary);
+  if (file) {
+    char head[kLastPatchOffset + kAnsiHeader.size()] = {};
+    file.read(head, sizeof head);
+    const std::string_view bytes(head, static_cast<std::size_t>(file.gcount()));
+    for (std::size_t i = 0; i <= kLastPatchOffset && i + kAnsiHeader.size() <= bytes.size(); ++i)
+      if (bytes.substr(i, kAnsiHeader.size()) == kAnsiHeader) patch.offset = static_cast<int>(i);
+  }
+  if (patch.offset == 0) {
+    reportUnpatched(path);
+    return patch;
+  }
+  file.clear();
+  file.seekp(patch.offset);
+  std::size_t written = 0;
+  for (const char byte : kUtf8Header)
+    if (file.put(byte)) ++written;
+  if (!file.flush()) written = 0;  // the bytes never reached the file
+  patch.written = written == kUtf8Header.size();
+  if (!patch.written) {
+    prompter_.show(MessageKind::Plain, "erreur rtf");
+    reportUnpatched(path);
+  }
+  return patch;
+}
+
+void CompanionFiles::reportUnpatched(const std::string& path) {
+  if (verbose)
+    prompter_.show(MessageKind::Plain, path + " : " + catalogue::text(language_, kUnpatchedMessage));
+}
+
+void CompanionFiles::deleteWorkingCopies() {
+  for (std::string& workingCopy : workingCopies_) {
+    if (workingCopy.empty()) continue;
+    std::error_code ignored;
+    fs::remove(diskPath(workingCopy), ignored);
+    workingCopy.clear();
+  }
+}
+
+}  // namespace orvane

@@ -1,0 +1,179 @@
+#include "richtext/companion_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "richtext/rtf_writer.h"
+#include "services/scripted_services.h"
+
+namespace orvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CompanionFilesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("orvane-companion-" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder_ / "element");
+    files_.currentFolder = folder_.string();
+    files_.workingCopyFolder = (folder_ / "copies").string();
+    fs::create_directory(files_.workingCopyFolder);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string path(const std::string& name) const { return (folder_ / name).string(); }
+
+  static std::string contents(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  static void write(const std::string& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+  }
+  std::vector<std::string> elementFiles() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_ / "element"))
+      names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path folder_;
+  ScriptedPrompter prompter_;
+  std::string language_ = "fr";
+  CompanionFiles files_{prompter_, language_};
+};
+
+RichText sampleText() {
+  RichText text = RichText::fromPlainText("Jean Dupont\nIngénieur ✓");
+  text.paragraphs()[0].alignment = ParagraphAlignment::Centre;
+  return text;
+}
+
+TEST_F(CompanionFilesTest, SavingWritesTheRtfWithItsHeaderPatched) {
+  const std::string target = path("element/C1carte.rtf");
+  write(target, "an older file");
+  ASSERT_TRUE(files_.saveCompanion(TextKind::Frame1, sampleText(), target));
+
+  std::string expected = writeRtf(sampleText());
+  expected.replace(6, 6, "\\utf8\\");
+  EXPECT_EQ(contents(target), expected);
+  EXPECT_EQ(elementFiles(), std::vector<std::string>{"C1carte.rtf"});
+  EXPECT_TRUE(prompter_.shown.empty());
+
+  RichText loaded;
+  ASSERT_TRUE(files_.loadCompanion(TextKind::Frame1, target, loaded));
+  EXPECT_EQ(loaded, sampleText());
+}
+
+TEST_F(CompanionFilesTest, SavingUnderANameTheCodePageCannotSpellGoesThroughATransitFile) {
+  files_.transitMarker = false;
+  // Paths keep their Windows form; both separators work on disk.
+  files_.currentFolder = folder_.string() + "\\";
+  const std::string target = folder_.string() + "\\element\\R2r?sum?.rtf";
+  ASSERT_TRUE(files_.saveCompanion(TextKind::Zone2, sampleText(), target));
+  EXPECT_EQ(elementFiles(), std::vector<std::string>{"R2r?sum?.rtf"});
+  EXPECT_TRUE(contents(path("element/R2r?sum?.rtf")).starts_with("{\\rtf1\\utf8\\"));
+
+  // The transit name of each kind: a folder in its place makes the save fail, the target untouched.
+  for (const auto& [kind, transit] :
+       {std::pair{TextKind::Frame1, "C1transitansi.rtf"}, std::pair{TextKind::Frame2, "C2transitansi.rtf"},
+        std::pair{TextKind::Zone4, "R4transitansi.rtf"}}) {
+    fs::create_directory(folder_ / "element" / transit);
+    write(path("element/kept.rtf"), "kept");
+    EXPECT_FALSE(files_.saveCompanion(kind, sampleText(), path("element/kept.rtf"))) << transit;
+    EXPECT_EQ(contents(path("element/kept.rtf")), "kept");
+    fs::remove(folder_ / "element" / transit);
+  }
+}
+
+TEST_F(CompanionFilesTest, AMissingElementFolderFailsTheSaveAndIsNeverCreated) {
+  fs::remove_all(folder_ / "element");
+  EXPECT_FALSE(files_.saveCompanion(TextKind::Zone1, sampleText(), path("element/R1cv.rtf")));
+  files_.transitMarker = false;
+  EXPECT_FALSE(files_.saveCompanion(TextKind::Frame2, sampleText(), path("element/C2carte.rtf")));
+  EXPECT_FALSE(fs::exists(folder_ / "element"));
+  EXPECT_TRUE(prompter_.shown.empty());
+}
+
+TEST_F(CompanionFilesTest, PatchingTakesTheLastHeaderFoundInTheFirstBytes) {
+  const std::string file = path("header.rtf");
+  write(file, "{\\ansi\\ansi\\rtf1 \\ansi\\ rest");
+  const RtfPatch patch = files_.patchRtfHeader(file);
+  EXPECT_EQ(patch.offset, 17);
+  EXPECT_TRUE(patch.written);
+  EXPECT_EQ(contents(file), "{\\ansi\\ansi\\rtf1 \\utf8\\ rest");
+
+  // Beyond offset 20, or only at offset 0, the file stays as written; verbose mode says so.
+  files_.verbose = true;
+  for (const std::string unpatched : {"{\\rtf1 123456789012345\\ansi\\", "\\ansi\\rtf1"}) {
+    write(file, unpatched);
+    EXPECT_EQ(files_.patchRtfHeader(file).offset, 0);
+    EXPECT_EQ(contents(file), unpatched);
+  }
+  files_.patchRtfHeader(path("missing.rtf"));
+  EXPECT_EQ(prompter_.texts(), (std::vector<std::string>{
+                                   file + " : fichier rtf non remanié", file + " : fichier rtf non remanié",
+                                   path("missing.rtf") + " : fichier rtf non remanié"}));
+  files_.verbose = false;
+  files_.patchRtfHeader(file);
+  EXPECT_EQ(prompter_.shown.size(), 3u);
+}
+
+TEST_F(CompanionFilesTest, LoadingRtfGoesThroughAWorkingCopyPerKind) {
+  const std::string notes = path("notes.RTF");
+  write(notes, writeRtf(sampleText()));
+  RichText frame;
+  ASSERT_TRUE(files_.loadCompanion(TextKind::Frame2, notes, frame));
+  EXPECT_EQ(frame, sampleText());
+  const fs::path copy = fs::path(files_.workingCopyFolder) / "12.rtf";
+  EXPECT_EQ(contents(copy.string()), contents(notes));
+
+  RichText zone;
+  ASSERT_TRUE(files_.loadCompanion(TextKind::Zone3, notes, zone));
+  EXPECT_TRUE(fs::exists(fs::path(files_.workingCopyFolder) / "3.rtf"));
+
+  // A file that is not readable RTF, or is missing, leaves the text as it was.
+  write(path("broken.rtf"), "{\\rtf1 never closed");
+  EXPECT_FALSE(files_.loadCompanion(TextKind::Frame2, path("broken.rtf"), frame));
+  EXPECT_FALSE(files_.loadCompanion(TextKind::Frame2, path("absent.rtf"), frame));
+  EXPECT_EQ(frame, sampleText());
+  EXPECT_TRUE(prompter_.shown.empty());
+
+  files_.deleteWorkingCopies();
+  EXPECT_TRUE(fs::is_empty(files_.workingCopyFolder));
+}
+
+TEST_F(CompanionFilesTest, LoadingPlainTextReadsItsLines) {
+  const std::string lines = path("notes.txt");
+  write(lines, "Titre\r\nIng\xE9nieur\nDerni\xE8re ligne\r\n");
+  FontSpec format = RichText::defaultFormat();
+  format.style.bold = true;
+
+  // A frame takes the file's lines in place of its own, in its insertion format and alignment.
+  RichText frame = RichText::fromPlainText("old\nlines", format);
+  frame.setAlignment(ParagraphAlignment::Right);
+  ASSERT_TRUE(files_.loadCompanion(TextKind::Frame1, lines, frame));
+  RichText expected = RichText::fromPlainText("Titre\nIngénieur\nDernière ligne", format);
+  expected.setAlignment(ParagraphAlignment::Right);
+  EXPECT_EQ(frame, expected);
+
+  // Zones 1 to 3 keep their heading; the file's own first line is left out.
+  RichText zone = RichText::fromPlainText("Expérience\nold");
+  ASSERT_TRUE(files_.loadCompanion(TextKind::Zone1, lines, zone));
+  EXPECT_EQ(zone.plainText(), "Expérience\nIngénieur\nDernière ligne");
+
+  RichText unchanged = sampleText();
+  EXPECT_FALSE(files_.loadCompanion(TextKind::Zone4, path("absent.txt"), unchanged));
+  EXPECT_EQ(unchanged, sampleText());
+  EXPECT_EQ(prompter_.texts(), std::vector<std::string>{"erreur d'ouverture du flux de lecture"});
+}
+
+}  // namespace
+}  // namespace orvane
