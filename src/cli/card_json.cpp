@@ -15,7 +15,22 @@ void writeFont(JsonWriter& json, std::string_view name, const FontSpec& font) {
   json.endObject();
 }
 
+<<<<<<< HEAD
 namespace {
+=======
+const char* alignmentName(ParagraphAlignment alignment) {
+  switch (alignment) {
+    case ParagraphAlignment::Right:
+      return "right";
+    case ParagraphAlignment::Centre:
+      return "centre";
+    case ParagraphAlignment::Justify:
+      return "justify";
+    default:
+      return "left";
+  }
+}
+>>>>>>> cardfile
 
 void writeFrame(JsonWriter& json, const FrameModel& frame) {
   json.beginObject();
@@ -30,6 +45,10 @@ void writeFrame(JsonWriter& json, const FrameModel& frame) {
   writeFont(json, "bodyFont", frame.bodyFont);
   json.field("frameTextFile", frame.frameTextFile);
   json.field("text", frame.text.plainText());
+  json.key("paragraphAlignments");
+  json.beginArray();
+  for (const Paragraph& paragraph : frame.text.paragraphs()) json.value(alignmentName(paragraph.alignment));
+  json.endArray();
   json.endObject();
 }
 
@@ -71,6 +90,11 @@ void writeSnapshot(JsonWriter& json, std::string_view name, const LayoutSnapshot
 
 void writeCard(JsonWriter& json, const CardModel& card) {
   json.beginObject();
+  writeCardMembers(json, card);
+  json.endObject();
+}
+
+void writeCardMembers(JsonWriter& json, const CardModel& card) {
   json.field("cardWidth", card.cardWidth);
   json.field("cardHeight", card.cardHeight);
   json.field("cardTop", card.cardTop);
@@ -98,7 +122,6 @@ void writeCard(JsonWriter& json, const CardModel& card) {
   json.endArray();
   writeRatios(json, card.layoutRatios);
   writeSnapshot(json, "snapshot0", card.snapshot(0));
-  json.endObject();
 }
 
 }  // namespace orvane::cli

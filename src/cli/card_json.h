@@ -12,4 +12,7 @@ void writeFont(JsonWriter& json, std::string_view name, const FontSpec& font);
 /// Writes `card` as one object: the card parameters, "frames", "layoutRatios" and "snapshot0".
 void writeCard(JsonWriter& json, const CardModel& card);
 
+/// The members of writeCard's object, for a caller that adds its own members to the object.
+void writeCardMembers(JsonWriter& json, const CardModel& card);
+
 }  // namespace orvane::cli

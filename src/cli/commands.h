@@ -13,6 +13,8 @@ int catalogueCommand(const Arguments& args);
 int startCardCommand(const Arguments& args);
 int rtfDumpCommand(const Arguments& args);
 int rtfWriteCommand(const Arguments& args);
+int cardDumpCommand(const Arguments& args);
+int cardSaveCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);

@@ -22,10 +22,13 @@ int main(int argc, char** argv) {
       {"start-card", startCardCommand},
       {"rtf-dump", rtfDumpCommand},
       {"rtf-write", rtfWriteCommand},
+      {"card-dump", cardDumpCommand},
+      {"card-save", cardSaveCommand},
   };
   if (argc < 2)
     return usageError(
-        "usage: orvane-cli COMMAND [ARGS...] (commands: catalogue, start-card, rtf-dump, rtf-write)");
+        "usage: orvane-cli COMMAND [ARGS...] (commands: catalogue, start-card, rtf-dump, rtf-write, card-dump, "
+        "card-save)");
   const auto command = commands.find(argv[1]);
   if (command == commands.end()) return usageError(std::string("unknown command: ") + argv[1]);
   return command->second(Arguments(argv + 2, argv + argc));

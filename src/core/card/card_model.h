@@ -30,6 +30,7 @@ struct FrameModel {
   FontSpec bodyFont;    // other lines; empty name = not set
   RichText text;
   std::string frameTextFile;
+  bool modified = false;  // the text was changed since it was last loaded
   bool readOnly = true;
   Colour accessColor = 0xFFCDC0;  // frame colour taken when card access was switched on
 };

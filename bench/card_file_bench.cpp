@@ -1,0 +1,88 @@
+// How long the card file takes to load and to save, frame texts included.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "card/card_model.h"
+#include "cardfile/card_file_loader.h"
+#include "cardfile/card_file_writer.h"
+#include "services/scripted_services.h"
+
+namespace orvane {
+namespace {
+
+const std::string fixture = std::string(ORVANE_TEST_DATA) + "/cardfile/carte.ov1";
+
+// A folder of its own with an element folder, removed at the end of the benchmark.
+class ScratchFolder {
+ public:
+  ScratchFolder()
+      : path_(std::filesystem::temp_directory_path() /
+              ("orvane-bench-" + std::to_string(std::random_device{}()))) {
+    std::filesystem::create_directories(path_ / "element");
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path_); }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// What loading and saving need, with the working copies of the frame texts kept in a scratch folder.
+struct Services {
+  Services() { companions.workingCopyFolder = scratch.file(""); }
+  ~Services() { companions.deleteWorkingCopies(); }
+  Services(const Services&) = delete;
+  Services& operator=(const Services&) = delete;
+
+  ScratchFolder scratch;
+  ScriptedPrompter prompter;
+  std::string language = "fr";
+  CompanionFiles companions{prompter, language};
+};
+
+CardModel loadedCard(Services& services) {
+  CardModel card;
+  setupStartCard(card, 96);
+  loadCardFile(card, fixture, {}, services.companions, services.prompter);
+  return card;
+}
+
+void loadCard(benchmark::State& state) {
+  Services services;
+  for (auto _ : state) {
+    CardModel card;
+    setupStartCard(card, 96);
+    benchmark::DoNotOptimize(loadCardFile(card, fixture, {}, services.companions, services.prompter));
+  }
+}
+BENCHMARK(loadCard);
+
+void cardToLines(benchmark::State& state) {
+  Services services;
+  const CardModel card = loadedCard(services);
+  for (auto _ : state) benchmark::DoNotOptimize(cardFileLines(card, "carte", 96));
+}
+BENCHMARK(cardToLines);
+
+void saveCard(benchmark::State& state) {
+  Services services;
+  CardModel card = loadedCard(services);
+  const std::string target = services.scratch.file("carte.ov1");
+  for (auto _ : state) {
+    card.frame(1).modified = card.frame(2).modified = true;  // the texts are written every time
+    benchmark::DoNotOptimize(writeCardFile(card, target, "carte", 96));
+    benchmark::DoNotOptimize(
+        saveFrameTexts(card, target, "carte", services.companions, "fr", services.prompter));
+  }
+}
+BENCHMARK(saveCard);
+
+}  // namespace
+}  // namespace orvane
+
+BENCHMARK_MAIN();

@@ -1,0 +1,83 @@
+#include "text/line_file.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "text/cp1252.h"
+#include "text/file_path.h"
+
+namespace orvane {
+
+namespace {
+
+std::string failure(const std::filesystem::path& path, std::string_view what) {
+  return utf8Path(path) + ": " + std::string(what);
+}
+
+std::string encodeLines(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) {
+    std::string encoded = utf8ToCp1252(line);
+    if (encoded.size() > maxLineBytes) encoded.resize(maxLineBytes);
+    bytes += encoded;
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+}  // namespace
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(bytes.substr(start));
+      break;
+    }
+    lines.emplace_back(bytes.substr(start, end - start));
+    start = end + 1;
+    if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
+  }
+  return lines;
+}
+
+std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return std::nullopt;  // opens, but reads as nothing
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (file.bad()) return std::nullopt;
+  std::vector<std::string> lines = splitLines(bytes);
+  for (std::string& line : lines) line = cp1252ToUtf8(line);
+  return lines;
+}
+
+FileStatus writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+  std::filesystem::path temporary = path;
+  temporary += ".writing";
+  const std::string bytes = encodeLines(lines);
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (file) file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file) file.close();
+    if (!file) {
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return {failure(path, "the file could not be written")};
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    return {failure(path, error.message())};
+  }
+  return {};
+}
+
+}  // namespace orvane

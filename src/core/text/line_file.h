@@ -1,0 +1,34 @@
+#pragma once
+// Our parameter files are lines of Windows-1252 text ended by CR LF. These read and write such files;
+// inside the program the lines are UTF-8.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+/// What a file operation reports: success, or a sentence saying what failed.
+struct FileStatus {
+  std::string error;  // empty on success
+  bool ok() const { return error.empty(); }
+};
+
+/// The longest line our files hold; a longer one is cut when written.
+inline constexpr std::size_t maxLineBytes = 255;
+
+/// The lines of `bytes`, each ended by CR LF, LF or a lone CR; the last one needs no end.
+std::vector<std::string> splitLines(std::string_view bytes);
+
+/// The lines of the file at `path`, converted from Windows-1252 to UTF-8; nothing when it cannot be
+/// read.
+std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
+
+/// Writes `lines` to `path` in Windows-1252, each cut at 255 bytes and ended by CR LF. The file is
+/// written complete under a temporary name in the same folder and then renamed over `path`, so a
+/// failed write leaves any earlier file of that name as it was.
+FileStatus writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+}  // namespace orvane

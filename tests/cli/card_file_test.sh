@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# orvane-cli card-dump shows a card file as the editor loads it; card-save writes it back unchanged.
+set -euo pipefail
+cli="$1"
+data="$2/cardfile"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# Saved again under its own name, the hand-written file comes out byte for byte.
+mkdir "$work/plain"
+"$cli" card-save "$data/carte.ov1" "$work/plain/carte.ov1"
+cmp "$data/carte.ov1" "$work/plain/carte.ov1"
+
+# With an element folder beside it, the frame texts go there and load back the same.
+mkdir -p "$work/full/element"
+"$cli" card-save "$data/carte.ov1" "$work/full/carte.ov1"
+test -s "$work/full/element/C1carte.rtf" && test -s "$work/full/element/C2carte.rtf"
+
+python3 - "$("$cli" card-dump "$data/carte.ov1")" "$("$cli" card-dump "$work/full/carte.ov1")" \
+  "$("$cli" card-dump "$data/fifty_lines.ov1")" "$("$cli" card-dump "$data/saved_at_120dpi.ov1")" <<'PYTHON'
+import json, sys
+original, resaved, older, at120 = (json.loads(text) for text in sys.argv[1:])
+def expect(what, actual, wanted):
+    if actual != wanted:
+        sys.exit(f"{what}: got {actual!r}, expected {wanted!r}")
+expect("card size", (original["cardWidth"], original["cardHeight"], original["cardTop"]), (340, 204, 31))
+expect("card colour", original["cardColor"], 0xF0C0CD)
+expect("icon file", original["iconFile"], "C:\\Mes images\\logo société.ico")
+expect("transparency", original["transparency"], 2)
+expect("messages", original["messages"], [])
+frame1, frame2 = original["frames"]
+expect("frame 1", [frame1[k] for k in ("frameLeft", "frameTop", "frameWidth", "frameHeight")], [90, 12, 240, 90])
+expect("frame 2 colour", frame2["frameColor"], 0x80FF00)
+expect("header font", (frame1["headerFont"]["name"], frame1["headerFont"]["size"], frame1["headerFont"]["bold"]),
+       ("Times New Roman", 14, True))
+expect("frame 1 text", frame1["text"], "Jean Dupré\nConseil en énergie")
+expect("frame 1 alignments", frame1["paragraphAlignments"], ["centre", "centre"])
+expect("frame 2 alignments", frame2["paragraphAlignments"], ["right", "right"])
+expect("text file", frame1["frameTextFile"].endswith("/cardfile/element/C1carte.rtf"), True)
+for a, b in zip(original["frames"], resaved["frames"]):
+    expect("resaved text", b["text"], a["text"])
+    expect("resaved header font", b["headerFont"], a["headerFont"])
+expect("older version", older["messages"],
+       ["Orvane : votre fichier parait provenir d'une version ancienne ; veuillez le mettre à jour avec cette version"])
+expect("rescaled width", (at120["cardWidth"], at120["cardHeight"]), (182, 273))
+PYTHON
+
+expect_refusal() {
+  local status=0
+  "$cli" "$@" 2>"$work/stderr" >/dev/null || status=$?
+  if [ "$status" -ne 2 ] || [ "$(wc -l <"$work/stderr")" -ne 1 ]; then
+    echo "orvane-cli $* exited $status with $(wc -l <"$work/stderr") lines on stderr, expected 2 and one" >&2
+    exit 1
+  fi
+}
+expect_refusal card-dump
+expect_refusal card-dump "$work/missing.ov1"
+expect_refusal card-dump a.ov
+expect_refusal card-save "$data/carte.ov1"
+expect_refusal card-save "$data/carte.ov1" "$work/nowhere/carte.ov1"

@@ -1,0 +1,190 @@
+#include "cardfile/card_file_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "card_file_test_support.h"
+#include "catalogue/catalogue.h"
+#include "text/line_file.h"
+
+namespace orvane {
+
+using orvane::testing::cardFixture;
+using orvane::testing::CardUnderTest;
+using Values = std::vector<int>;
+
+namespace {
+
+Values frameGeometry(const FrameModel& frame) {
+  return {frame.frameLeft, frame.frameTop, frame.frameWidth, frame.frameHeight};
+}
+Values cardGeometry(const CardModel& card) {
+  return {card.cardWidth, card.cardHeight, card.cardTop,    card.iconLeft,
+          card.iconTop,   card.iconWidth,  card.iconHeight, card.spacing};
+}
+FontSpec font(const char* name, int size, FontStyle style, Colour colour) {
+  return {name, static_cast<std::int16_t>(size), style, colour};
+}
+
+}  // namespace
+
+TEST(CardFileLoader, AppliesEveryValueOfTheFile) {
+  CardUnderTest test;
+  test.card.frame(1).modified = true;
+  const CardFileLoadResult result = test.load(cardFixture("carte.ov1"));
+  ASSERT_TRUE(result.loaded) << result.error;
+  EXPECT_EQ(result.transparency, 2);
+  EXPECT_TRUE(result.decorationsNamed);
+  EXPECT_TRUE(test.prompter.shown.empty());
+
+  const CardModel& card = test.card;
+  EXPECT_EQ(cardGeometry(card), Values({340, 204, 31, 16, 20, 48, 48, 12}));
+  EXPECT_EQ(Values({card.designWidth, card.designHeight, card.designIconLeft, card.designIconTop}),
+            Values({340, 204, 16, 20}));
+  EXPECT_EQ(card.cardColor, 0xF0C0CDu);
+  EXPECT_EQ(card.orientation, "vertical");
+  EXPECT_EQ(card.patternFile, "C:\\Mes images\\écorce.bmp");
+  EXPECT_EQ(card.iconFile, "C:\\Mes images\\logo société.ico");
+
+  const FrameModel& frame1 = card.frame(1);
+  const FrameModel& frame2 = card.frame(2);
+  EXPECT_EQ(frameGeometry(frame1), Values({90, 12, 240, 90}));
+  EXPECT_EQ(frameGeometry(frame2), Values({10, 110, 320, 80}));
+  EXPECT_EQ(Values({frame1.frameAlignment, frame2.frameAlignment}), Values({alignCentre, alignRight}));
+  EXPECT_EQ(frame2.text.paragraphs().at(0).alignment, ParagraphAlignment::Right);
+  EXPECT_EQ(frame1.frameColor, 0xFFCDC0u);
+  EXPECT_EQ(frame2.frameColor, 0x80FF00u);
+  EXPECT_EQ(frame2.accessColor, 0x80FF00u);
+  EXPECT_EQ(frame1.headerFont, font("Times New Roman", 14, {true, false, false, false}, 8388608));
+  EXPECT_EQ(frame2.headerFont, font("Arial Narrow", 11, {true, true, false, false}, 255));
+  EXPECT_EQ(frame1.bodyFont, font("Arial", 9, {}, 0));
+  EXPECT_EQ(frame2.bodyFont, font("Courier New", 8, {false, true, false, false}, 4210752));
+
+  // The frame texts come from the element folder beside the card file, their fonts from the file.
+  EXPECT_EQ(frame1.frameTextFile, cardFixture("element/C1carte.rtf"));
+  EXPECT_EQ(frame2.frameTextFile, cardFixture("element/C2carte.rtf"));
+  EXPECT_FALSE(frame1.text.isEmpty());
+  EXPECT_TRUE(headerFontMatches(card, 1));
+  EXPECT_FALSE(frame1.modified);
+}
+
+TEST(CardFileLoader, RescalesLengthsFromTheSavedResolutionWithTiesToEven) {
+  CardUnderTest at96;
+  ASSERT_TRUE(at96.load(cardFixture("saved_at_120dpi.ov1"), 96).loaded);
+  EXPECT_EQ(cardGeometry(at96.card), Values({182, 273, 41, 7, 20, 32, 36, 10}));
+  EXPECT_EQ(frameGeometry(at96.card.frame(1)), Values({48, 24, 89, 81}));
+  EXPECT_EQ(frameGeometry(at96.card.frame(2)), Values({2, 144, 185, 145}));
+  EXPECT_EQ(at96.card.frame(1).headerFont.size, 14);  // points are not pixels
+
+  CardUnderTest atHalf;
+  ASSERT_TRUE(atHalf.load(cardFixture("saved_at_120dpi.ov1"), 60).loaded);
+  EXPECT_EQ(cardGeometry(atHalf.card), Values({114, 170, 26, 4, 12, 20, 22, 6}));
+  EXPECT_EQ(frameGeometry(atHalf.card.frame(1)), Values({30, 15, 56, 50}));
+  EXPECT_EQ(frameGeometry(atHalf.card.frame(2)), Values({2, 90, 116, 90}));
+}
+
+TEST(CardFileLoader, DecodesColoursStylesAndPositions) {
+  CardUnderTest dollar;
+  ASSERT_TRUE(dollar.load(cardFixture("dollar_alone.ov1")).loaded);
+  EXPECT_EQ(dollar.card.cardColor, 0u);
+
+  CardUnderTest style;
+  ASSERT_TRUE(style.load(cardFixture("style_14.ov1")).loaded);
+  EXPECT_EQ(style.card.frame(1).headerFont.style, (FontStyle{true, true, true, false}));
+  EXPECT_EQ(style.card.frame(1).bodyFont.style, FontStyle{});
+
+  // Values are taken by position, whatever number a line carries.
+  CardUnderTest shuffled;
+  ASSERT_TRUE(shuffled.load(cardFixture("out_of_order.ov1")).loaded);
+  EXPECT_EQ(Values({shuffled.card.cardWidth, shuffled.card.cardHeight}), Values({204, 340}));
+}
+
+TEST(CardFileLoader, AFileOfAnOlderVersionLoadsAfterOneNotice) {
+  CardUnderTest test;
+  ASSERT_TRUE(test.load(cardFixture("fifty_lines.ov1")).loaded);
+  ASSERT_EQ(test.prompter.shown.size(), 1u);
+  EXPECT_EQ(test.prompter.shown[0].text, catalogue::text("fr", 173));
+  EXPECT_EQ(test.prompter.shown[0].kind, MessageKind::Information);
+  EXPECT_EQ(test.prompter.shown[0].buttons, Buttons::Ok);
+  EXPECT_EQ(test.card.cardWidth, 340);
+}
+
+TEST(CardFileLoader, EachLineWithoutColonAsksWhetherToGoOn) {
+  CardUnderTest forty;
+  ASSERT_TRUE(forty.load(cardFixture("forty_lines.ov1")).loaded);
+  EXPECT_EQ(forty.prompter.texts(), std::vector<std::string>(11, catalogue::text("fr", 174)));
+  EXPECT_EQ(forty.prompter.shown.at(0).buttons, Buttons::OkAbort);
+  EXPECT_EQ(forty.card.frame(2).headerFont.size, 11);  // line 40, the last one present
+  EXPECT_EQ(forty.card.frame(2).bodyFont.size, 0);     // missing lines count as empty
+
+  CardUnderTest missing;
+  ASSERT_TRUE(missing.load(cardFixture("missing_colons.ov1")).loaded);
+  EXPECT_EQ(missing.prompter.shown.size(), 3u);
+  EXPECT_EQ(frameGeometry(missing.card.frame(1)), Values({90, 0, 0, 0}));
+
+  CardUnderTest aborted;
+  aborted.prompter.answers = {Answer::Ok, Answer::Ok, Answer::Abort};
+  const CardModel before = aborted.card;
+  const CardFileLoadResult result = aborted.load(cardFixture("forty_lines.ov1"));
+  EXPECT_FALSE(result.loaded);
+  EXPECT_EQ(aborted.prompter.shown.size(), 3u);
+  EXPECT_EQ(cardGeometry(aborted.card), cardGeometry(before));
+  EXPECT_EQ(aborted.card.frame(1).headerFont, before.frame(1).headerFont);
+}
+
+TEST(CardFileLoader, RefusesPathsThatCannotNameACardFile) {
+  CardUnderTest test;
+  EXPECT_FALSE(test.load("a.ov").loaded);
+  ASSERT_EQ(test.prompter.shown.size(), 1u);
+  EXPECT_EQ(test.prompter.shown[0].text, "Fichier de nom incorrect ou non défini");
+  EXPECT_EQ(test.prompter.shown[0].kind, MessageKind::Error);
+
+  const CardFileLoadResult missing = test.load(test.folder.file("missing.ov1"));
+  EXPECT_FALSE(missing.loaded);
+  EXPECT_NE(missing.error.find("missing.ov1"), std::string::npos);
+  EXPECT_EQ(test.prompter.shown.size(), 1u);
+  EXPECT_EQ(test.card.cardWidth, 182);
+}
+
+TEST(CardFileLoader, AbsurdValuesStayWithinWhatAWindowHolds) {
+  CardUnderTest test;
+  std::vector<std::string> lines = *readLines(cardFixture("carte.ov1"));
+  lines.at(17) = "15 - largeur carte :2147483647";
+  lines.at(18) = "16 - hauteur carte :-2147483648";
+  lines.at(39) = "37 - taille police en-tête cadre 1 :99999";
+  lines.at(51) = "49 - résolution système :1";
+  const std::string path = test.folder.file("absurd.ov1");
+  ASSERT_TRUE(writeLines(path, lines).ok());
+  ASSERT_TRUE(test.load(path).loaded);
+  EXPECT_EQ(Values({test.card.cardWidth, test.card.cardHeight, test.card.cardTop}),
+            Values({32767, -32768, 2976}));
+  EXPECT_EQ(test.card.frame(1).headerFont.size, 32767);
+
+  // A resolution below 1 cannot scale anything: lengths are taken as they are.
+  lines.at(51) = "49 - résolution système :-96";
+  ASSERT_TRUE(writeLines(path, lines).ok());
+  ASSERT_TRUE(test.load(path).loaded);
+  EXPECT_EQ(test.card.cardTop, 31);
+}
+
+TEST(CardFileLoader, TheTrackBarTopWinsOverTheFile) {
+  CardUnderTest test;
+  CardFileLoadOptions options;
+  options.trackBarTop = 7;
+  ASSERT_TRUE(
+      loadCardFile(test.card, cardFixture("carte.ov1"), options, test.companions, test.prompter).loaded);
+  EXPECT_EQ(test.card.cardTop, 7);
+}
+
+TEST(StoredTransparency, SetsEachFrameFromItsBit) {
+  CardModel card;
+  applyStoredTransparency(card, 3);
+  EXPECT_TRUE(card.frame(1).frameTransparent && card.frame(2).frameTransparent);
+  applyStoredTransparency(card, 2);
+  EXPECT_TRUE(!card.frame(1).frameTransparent && card.frame(2).frameTransparent);
+  applyStoredTransparency(card, 4);
+  EXPECT_TRUE(!card.frame(1).frameTransparent && card.frame(2).frameTransparent);
+}
+
+}  // namespace orvane

@@ -1,0 +1,38 @@
+#pragma once
+// What the card file suites share: the fixture folder, a started card and a loader with scripted
+// answers.
+
+#include <string>
+
+#include "card/card_model.h"
+#include "cardfile/card_file_loader.h"
+#include "services/scripted_services.h"
+#include "temporary_folder.h"
+
+namespace orvane::testing {
+
+inline std::string cardFixture(const std::string& name) {
+  return std::string(ORVANE_TEST_DATA) + "/cardfile/" + name;
+}
+
+// A start card, the services the card file needs, and a folder for the test's own files.
+struct CardUnderTest {
+  TemporaryFolder folder;
+  CardModel card;
+  ScriptedPrompter prompter;
+  std::string language = "fr";
+  CompanionFiles companions{prompter, language};
+
+  CardUnderTest() {
+    setupStartCard(card, 96);
+    companions.workingCopyFolder = folder.file("");
+  }
+
+  CardFileLoadResult load(const std::string& path, int screenResolution = 96) {
+    CardFileLoadOptions options;
+    options.screenResolution = screenResolution;
+    return loadCardFile(card, path, options, companions, prompter);
+  }
+};
+
+}  // namespace orvane::testing

@@ -1,0 +1,128 @@
+#include "cardfile/card_file_writer.h"
+
+#include <gtest/gtest.h>
+
+#include "card_file_test_support.h"
+#include "catalogue/catalogue.h"
+
+namespace orvane {
+
+using orvane::testing::cardFixture;
+using orvane::testing::CardUnderTest;
+using orvane::testing::readBytes;
+using orvane::testing::writeBytes;
+
+namespace {
+
+// Numbered line `number` (1 to 51) of `card`'s file.
+std::string line(const CardModel& card, int number, int screenResolution = 96) {
+  return cardFileLines(card, "carte", screenResolution).at(static_cast<std::size_t>(number + 2));
+}
+
+}  // namespace
+
+TEST(CardFileWriter, WritesTheStartCard) {
+  CardModel card;
+  setupStartCard(card, 96);
+  const std::vector<std::string> lines = cardFileLines(card, "ma carte", 120);
+  ASSERT_EQ(lines.size(), 54u);
+  EXPECT_EQ(lines[3], "1 - texte 1 : .\\element\\C1ma carte.rtf");
+  // No header font is set: the font the first line shows is saved; an unset body font is zeros.
+  EXPECT_EQ(lines[8], "6 - nom police en-tête cadre 1 :Arial");
+  EXPECT_EQ(lines[39], "37 - taille police en-tête cadre 1 :10");
+  EXPECT_EQ(lines[10], "8 - nom police corps cadre 1 :");
+  EXPECT_EQ(lines[45], "43 - taille police corps cadre 1 :0");
+  EXPECT_EQ(lines[38], "36 - valeur d'écartement :8");
+  EXPECT_EQ(lines[51], "49 - résolution système :120");
+}
+
+TEST(CardFileWriter, EncodesColoursStylesAndFlags) {
+  CardModel card;
+  setupStartCard(card, 96);
+  card.cardColor = 0;
+  card.frame(1).frameColor = 0x1000000;
+  card.frame(2).frameColor = 0xABC;
+  card.orientation = "horizontal";
+  card.frame(2).frameTransparent = true;
+  card.frame(1).bodyFont = {"Arial", 9, {true, true, true, true}, 0xFF};
+  EXPECT_EQ(line(card, 18), "18 - couleur carte :$");
+  EXPECT_EQ(line(card, 30), "30 - couleur cadre 1 :$");
+  EXPECT_EQ(line(card, 31), "31 - couleur cadre 2 :$00000ABC");
+  EXPECT_EQ(line(card, 3), "3 - orientation :paysage");
+  EXPECT_EQ(line(card, 44), "44 - style police corps cadre 1 :14");  // strike-out is not kept
+  EXPECT_EQ(line(card, 45), "45 - couleur police corps cadre 1 :255");
+  EXPECT_EQ(line(card, 50), "50 - transparence :2");
+}
+
+TEST(CardFileWriter, SavesTheHeaderFontTheFirstLineActuallyShows) {
+  CardModel card;
+  setupStartCard(card, 96);
+  card.frame(1).text = RichText::fromPlainText("Nom\nAdresse");
+  card.frame(1).headerFont = {"Verdana", 12, {false, true, false, false}, 0x10};
+  applyFrameFonts(card);
+  EXPECT_EQ(line(card, 6), "6 - nom police en-tête cadre 1 :Verdana");
+  EXPECT_EQ(line(card, 38), "38 - style police en-tête cadre 1 :4");
+
+  card.frame(1).text.applyFormat(0, 3, {"Georgia", 16, {true, false, false, false}, 0x20});
+  EXPECT_EQ(line(card, 6), "6 - nom police en-tête cadre 1 :Georgia");
+  EXPECT_EQ(line(card, 37), "37 - taille police en-tête cadre 1 :16");
+  EXPECT_EQ(line(card, 39), "39 - couleur police en-tête cadre 1 :32");
+}
+
+TEST(CardFileWriter, ReproducesAHandWrittenFileByteForByte) {
+  CardUnderTest test;
+  const CardFileLoadResult loaded = test.load(cardFixture("carte.ov1"));
+  ASSERT_TRUE(loaded.loaded);
+  applyStoredTransparency(test.card, loaded.transparency);
+  const std::string target = test.folder.file("carte.ov1");
+  ASSERT_TRUE(writeCardFile(test.card, target, "carte", 96).ok());
+  EXPECT_EQ(readBytes(target), readBytes(cardFixture("carte.ov1")));
+
+  // Written again after loading its own output, the file does not change.
+  CardUnderTest again;
+  ASSERT_TRUE(again.load(target).loaded);
+  applyStoredTransparency(again.card, loaded.transparency);
+  EXPECT_EQ(cardFileLines(again.card, "carte", 96), cardFileLines(test.card, "carte", 96));
+}
+
+TEST(CardFileWriter, APathWithAQuestionMarkGoesThroughAPlainName) {
+  CardUnderTest test;
+  const std::string target = test.folder.file("carte?.ov1");
+  ASSERT_TRUE(writeCardFile(test.card, target, "carte?", 96).ok());
+  EXPECT_NE(readBytes(target).find("C1carte?.rtf"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(test.folder.path() / "savedov1.txt"));
+
+  test.card.patternFile = std::string(300, 'p');
+  ASSERT_TRUE(writeCardFile(test.card, target, "carte", 96).ok());
+  EXPECT_NE(readBytes(target).find("4 - motif carte :" + std::string(255 - 17, 'p') + "\r\n"),
+            std::string::npos);
+}
+
+TEST(CardFileWriter, FrameTextsAreWrittenUnlessAlreadyThereUnchanged) {
+  CardUnderTest test;
+  const auto element = test.folder.path() / "element";
+  std::filesystem::create_directory(element);
+  writeBytes(element / "C1carte.rtf", "untouched");
+  writeBytes(element / "C2carte.rtf", "untouched");
+  test.card.frame(1).frameTextFile = (element / "C1carte.rtf").string();
+  test.card.frame(2).frameTextFile = (element / "C2carte.rtf").string();
+  test.card.frame(2).modified = true;
+  const std::string cardFile = test.folder.file("carte.ov1");
+  EXPECT_TRUE(saveFrameTexts(test.card, cardFile, "carte", test.companions, "fr", test.prompter));
+  EXPECT_EQ(readBytes(element / "C1carte.rtf"), "untouched");
+  EXPECT_NE(readBytes(element / "C2carte.rtf"), "untouched");
+
+  // Saved under another name, both texts are written.
+  EXPECT_TRUE(saveFrameTexts(test.card, cardFile, "autre", test.companions, "fr", test.prompter));
+  EXPECT_TRUE(std::filesystem::exists(element / "C1autre.rtf"));
+  EXPECT_TRUE(test.prompter.shown.empty());
+}
+
+TEST(CardFileWriter, AMissingElementFolderIsReportedForEachText) {
+  CardUnderTest test;
+  const std::string cardFile = test.folder.file("carte.ov1");
+  EXPECT_FALSE(saveFrameTexts(test.card, cardFile, "carte", test.companions, "fr", test.prompter));
+  EXPECT_EQ(test.prompter.texts(), std::vector<std::string>(2, catalogue::text("fr", 133)));
+}
+
+}  // namespace orvane
