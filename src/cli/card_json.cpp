@@ -15,9 +15,8 @@ void writeFont(JsonWriter& json, std::string_view name, const FontSpec& font) {
   json.endObject();
 }
 
-<<<<<<< HEAD
 namespace {
-=======
+
 const char* alignmentName(ParagraphAlignment alignment) {
   switch (alignment) {
     case ParagraphAlignment::Right:
@@ -30,7 +29,6 @@ const char* alignmentName(ParagraphAlignment alignment) {
       return "left";
   }
 }
->>>>>>> cardfile
 
 void writeFrame(JsonWriter& json, const FrameModel& frame) {
   json.beginObject();
