@@ -24,11 +24,13 @@ int main(int argc, char** argv) {
       {"rtf-write", rtfWriteCommand},
       {"card-dump", cardDumpCommand},
       {"card-save", cardSaveCommand},
+      {"card-sheet", cardSheetCommand},
+      {"card-png", cardPngCommand},
   };
   if (argc < 2)
     return usageError(
         "usage: orvane-cli COMMAND [ARGS...] (commands: catalogue, start-card, rtf-dump, rtf-write, card-dump, "
-        "card-save)");
+        "card-save, card-sheet, card-png)");
   const auto command = commands.find(argv[1]);
   if (command == commands.end()) return usageError(std::string("unknown command: ") + argv[1]);
   return command->second(Arguments(argv + 2, argv + argc));
