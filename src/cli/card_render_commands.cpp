@@ -29,7 +29,8 @@ namespace {
 constexpr int defaultDpi = 600;
 constexpr int lowestDpi = 72;
 constexpr int highestDpi = 2400;
-const std::string sheetUsage = "usage: orvane-cli card-sheet FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]";
+const std::string sheetUsage =
+    "usage: orvane-cli card-sheet FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]";
 
 struct SheetOptions {
   std::string cardFile;
@@ -50,7 +51,8 @@ std::optional<std::string> parseSheetOptions(const Arguments& args, SheetOptions
     } else if (args[i] == "--dpi") {
       const auto dpi = i + 1 < args.size() ? tryParseInteger(args[++i]) : std::nullopt;
       if (!dpi || *dpi < lowestDpi || *dpi > highestDpi)
-        return "--dpi takes a resolution from " + std::to_string(lowestDpi) + " to " + std::to_string(highestDpi);
+        return "--dpi takes a resolution from " + std::to_string(lowestDpi) + " to " +
+               std::to_string(highestDpi);
       options.dpi = *dpi;
     } else if (args[i].starts_with("--")) {
       return "unknown option: " + args[i];

@@ -23,15 +23,18 @@ Image toImage(const QImage& image) {
   Image result(pixels.width(), pixels.height());
   const auto rowBytes = static_cast<std::size_t>(pixels.width()) * bytesPerPixel;
   for (int y = 0; y < pixels.height(); ++y)
-    std::memcpy(result.bits() + static_cast<std::ptrdiff_t>(y) * pixels.width(), pixels.constScanLine(y), rowBytes);
+    std::memcpy(result.bits() + static_cast<std::ptrdiff_t>(y) * pixels.width(), pixels.constScanLine(y),
+                rowBytes);
   return result;
 }
 
 PixelView pixelView(QImage& image) {
   switch (image.format()) {
     case QImage::Format_RGB32:
-    case QImage::Format_ARGB32: break;
-    default: return {};
+    case QImage::Format_ARGB32:
+      break;
+    default:
+      return {};
   }
   return {reinterpret_cast<Pixel*>(image.bits()), image.width(), image.height(),
           static_cast<int>(image.bytesPerLine() / bytesPerPixel)};

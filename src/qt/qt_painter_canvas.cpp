@@ -18,9 +18,12 @@ QRect toQRect(const Rect& rect) { return {rect.left, rect.top, rect.width(), rec
 
 Qt::Alignment toQtAlignment(TextAlignment alignment) {
   switch (alignment) {
-    case TextAlignment::Centre: return Qt::AlignHCenter;
-    case TextAlignment::Right: return Qt::AlignRight;
-    case TextAlignment::Left: break;
+    case TextAlignment::Centre:
+      return Qt::AlignHCenter;
+    case TextAlignment::Right:
+      return Qt::AlignRight;
+    case TextAlignment::Left:
+      break;
   }
   return Qt::AlignLeft;
 }
@@ -47,7 +50,8 @@ bool QPainterCanvas::fillRectangle(const Rect& rect, Colour colour) {
   return true;
 }
 
-bool QPainterCanvas::fillRectangleWithBrush(const Rect& rect, const Image& brush, const BrushPlacement& placement) {
+bool QPainterCanvas::fillRectangleWithBrush(const Rect& rect, const Image& brush,
+                                            const BrushPlacement& placement) {
   if (!painter_.isActive() || brush.isNull()) return false;
   QBrush tiles(wrapImage(brush));
   tiles.setTransform(QTransform::fromTranslate(placement.origin.x, placement.origin.y)
@@ -65,7 +69,8 @@ bool QPainterCanvas::drawImage(const Rect& rect, const Image& image) {
   return true;
 }
 
-bool QPainterCanvas::floodFill(Point start, Colour area, const Image& brush, const BrushPlacement& placement) {
+bool QPainterCanvas::floodFill(Point start, Colour area, const Image& brush,
+                               const BrushPlacement& placement) {
   if (!painter_.isActive() || device_.devType() != QInternal::Image) return false;
   auto& image = static_cast<QImage&>(device_);
   // The pixels are changed directly, with no painter on the image meanwhile.
@@ -82,7 +87,8 @@ bool QPainterCanvas::drawTextLine(const Rect& rect, const std::string& text, con
   painter_.setFont(toQFont(font));
   painter_.setPen(toQColor(font.colour));
   painter_.setClipRect(toQRect(rect));
-  painter_.drawText(toQRect(rect), static_cast<int>(toQtAlignment(alignment) | Qt::AlignTop | Qt::TextSingleLine),
+  painter_.drawText(toQRect(rect),
+                    static_cast<int>(toQtAlignment(alignment) | Qt::AlignTop | Qt::TextSingleLine),
                     toQString(text));
   painter_.restore();
   return true;

@@ -36,6 +36,8 @@ std::optional<Image> QtPictureService::readBitmap(const std::string& path) { ret
 
 std::optional<Image> QtPictureService::readIcon(const std::string& path) { return readImage(path, "ico"); }
 
-std::unique_ptr<Canvas> QtPictureService::canvasOn(Image& image) { return std::make_unique<CanvasOnImage>(image); }
+std::unique_ptr<Canvas> QtPictureService::canvasOn(Image& image) {
+  return std::make_unique<CanvasOnImage>(image);
+}
 
 }  // namespace orvane

@@ -66,7 +66,8 @@ class QtCanvasTest : public QObject {
 
   void aPrinterPageCannotBeFloodFilled() {
     QTemporaryDir folder;
-    const auto printer = makePdfPrinter(folder.filePath(QStringLiteral("page.pdf")), 72, QPageLayout::Portrait);
+    const auto printer =
+        makePdfPrinter(folder.filePath(QStringLiteral("page.pdf")), 72, QPageLayout::Portrait);
     QPainterCanvas canvas(*printer);
     QVERIFY(!canvas.floodFill({1, 1}, cardColour, checkerBrush(), {}));
     QVERIFY(canvas.fillRectangle({0, 0, 10, 10}, cardColour));
@@ -75,7 +76,8 @@ class QtCanvasTest : public QObject {
   void aTiledBrushStartsAtItsOriginAndKeepsItsScale() {
     Image page(40, 40, white);
     QtPictureService pictures;
-    QVERIFY(pictures.canvasOn(page)->fillRectangleWithBrush({10, 10, 30, 30}, checkerBrush(), {{10, 10}, 3, 3}));
+    QVERIFY(
+        pictures.canvasOn(page)->fillRectangleWithBrush({10, 10, 30, 30}, checkerBrush(), {{10, 10}, 3, 3}));
     QCOMPARE(page.pixel(10, 10), black);
     QCOMPARE(page.pixel(12, 12), black);
     QCOMPARE(page.pixel(13, 10), white);
@@ -127,7 +129,8 @@ class QtCanvasTest : public QObject {
 
   void thePdfPrinterIsAnA4SheetPrintableToItsEdges() {
     QTemporaryDir folder;
-    const auto printer = makePdfPrinter(folder.filePath(QStringLiteral("sheet.pdf")), 600, QPageLayout::Portrait);
+    const auto printer =
+        makePdfPrinter(folder.filePath(QStringLiteral("sheet.pdf")), 600, QPageLayout::Portrait);
     const PrinterMeasurements measures = measurePrinter(*printer);
     QCOMPARE(measures.resolution.horizontal, 600);
     QCOMPARE(measures.resolution.vertical, 600);
@@ -137,7 +140,8 @@ class QtCanvasTest : public QObject {
     QCOMPARE(measures.offsetX, 0);
     QCOMPARE(measures.printableWidthMm, 210);
 
-    const auto landscape = makePdfPrinter(folder.filePath(QStringLiteral("wide.pdf")), 300, QPageLayout::Landscape);
+    const auto landscape =
+        makePdfPrinter(folder.filePath(QStringLiteral("wide.pdf")), 300, QPageLayout::Landscape);
     const PrinterMeasurements wide = measurePrinter(*landscape);
     QVERIFY(wide.pageWidth > wide.pageHeight);
     QCOMPARE(wide.printableHeightMm, 210);

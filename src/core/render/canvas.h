@@ -38,7 +38,8 @@ class Canvas {
   /// Fills `rect`, outline included, with `colour`.
   virtual bool fillRectangle(const Rect& rect, Colour colour) = 0;
   /// Fills `rect` with `brush` tiled from `placement`.
-  virtual bool fillRectangleWithBrush(const Rect& rect, const Image& brush, const BrushPlacement& placement) = 0;
+  virtual bool fillRectangleWithBrush(const Rect& rect, const Image& brush,
+                                      const BrushPlacement& placement) = 0;
   /// Draws `image` stretched into `rect`; transparent pixels of the image let the surface show.
   virtual bool drawImage(const Rect& rect, const Image& image) = 0;
   /// Paints with `brush`, tiled from `placement`, the area of colour `area` connected to `start`.

@@ -33,8 +33,10 @@ Image drawCardPicture(RenderContext& context) {
   for (int number : {1, 2}) {
     const FrameModel& frame = card.frame(number);
     if (frame.frameTransparent) continue;
-    const Rect frameRect = Rect::fromSize(frame.frameLeft, frame.frameTop, frame.frameWidth, frame.frameHeight);
-    drawn = canvas->fillRectangle(frameRect, frame.frameColor) && canvas->drawRichText(frameRect, frame.text) && drawn;
+    const Rect frameRect =
+        Rect::fromSize(frame.frameLeft, frame.frameTop, frame.frameWidth, frame.frameHeight);
+    drawn = canvas->fillRectangle(frameRect, frame.frameColor) &&
+            canvas->drawRichText(frameRect, frame.text) && drawn;
   }
   if (!drawn) context.reportDrawingFailure();
   return picture;

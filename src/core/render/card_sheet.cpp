@@ -34,10 +34,13 @@ struct FrameLine {
 
 TextAlignment lineAlignment(ParagraphAlignment alignment) {
   switch (alignment) {
-    case ParagraphAlignment::Right: return TextAlignment::Right;
-    case ParagraphAlignment::Centre: return TextAlignment::Centre;
+    case ParagraphAlignment::Right:
+      return TextAlignment::Right;
+    case ParagraphAlignment::Centre:
+      return TextAlignment::Centre;
     case ParagraphAlignment::Left:
-    case ParagraphAlignment::Justify: break;
+    case ParagraphAlignment::Justify:
+      break;
   }
   return TextAlignment::Left;
 }
@@ -65,7 +68,8 @@ std::vector<FrameLine> frameLines(const RichText& text, bool blackAndWhite) {
 // One card of the sheet, drawn at its place on the page.
 class SheetCard {
  public:
-  SheetCard(RenderContext& context, Canvas& canvas, const SheetSettings& settings, const CardPlacement& placement)
+  SheetCard(RenderContext& context, Canvas& canvas, const SheetSettings& settings,
+            const CardPlacement& placement)
       : context_(context), canvas_(canvas), settings_(settings), placement_(placement) {}
 
   void draw() {
@@ -169,12 +173,14 @@ void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& 
   const PrinterMeasurements& printer = settings.printer;
   const PrintRatios ratios = printRatios(printer.resolution, settings.screenResolution);
   card.spacing = card.effectiveSpacing();
-  if (!card.patternFile.empty() && !context.loadPatternBitmap()) context.reportUnreadableImage(card.patternFile);
+  if (!card.patternFile.empty() && !context.loadPatternBitmap())
+    context.reportUnreadableImage(card.patternFile);
   drawIcon(context);
   const SheetGrid grid = sheetGrid(card.orientation, ratios, card.spacing, settings.testPrint);
   const PageMargins margins = computePageMargins(printer, ratios, settings.screenResolution);
   drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);
-  for (const Point& position : cardPositions(card, grid, margins, ratios, printer.pageWidth, printer.pageHeight)) {
+  for (const Point& position :
+       cardPositions(card, grid, margins, ratios, printer.pageWidth, printer.pageHeight)) {
     SheetCard(context, canvas, settings, CardPlacement::onSheet(card, position, ratios.x, ratios.y)).draw();
   }
 }
@@ -184,7 +190,8 @@ bool drawSheetFooter(Canvas& canvas, int pageWidth, int pageHeight, const std::s
   const TextSize size = canvas.measureText(text, footerFont);
   const int left = pageWidth - roundToInt(1.1 * size.width);
   const int top = pageHeight - roundToInt(1.1 * size.height);
-  return canvas.drawTextLine({left, top, pageWidth, top + size.height}, text, footerFont, TextAlignment::Left);
+  return canvas.drawTextLine({left, top, pageWidth, top + size.height}, text, footerFont,
+                             TextAlignment::Left);
 }
 
 }  // namespace orvane

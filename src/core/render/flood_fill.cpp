@@ -38,7 +38,8 @@ class ScanLineFill {
 
  private:
   std::size_t index(int x, int y) const {
-    return static_cast<std::size_t>(y) * static_cast<std::size_t>(surface_.width) + static_cast<std::size_t>(x);
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(surface_.width) +
+           static_cast<std::size_t>(x);
   }
   bool fillable(int x, int y) const {
     return !done_[index(x, y)] && (surface_.at(x, y) & 0x00FFFFFFu) == (opaquePixel(area_) & 0x00FFFFFFu);

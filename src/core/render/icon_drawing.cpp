@@ -44,9 +44,12 @@ Image backgroundUnderIcon(RenderContext& context) {
 std::string iconKindOf(const std::string& path) {
   if (path.empty()) return {};
   switch (std::tolower(static_cast<unsigned char>(path.back()))) {
-    case 'o': return "ico";
-    case 'p': return "bmp";
-    default: return {};
+    case 'o':
+      return "ico";
+    case 'p':
+      return "bmp";
+    default:
+      return {};
   }
 }
 

@@ -16,9 +16,12 @@ BrushPlacement brushFor(const CardPlacement& placement) {
 bool placePattern(RenderContext& context, Canvas& canvas, const CardPlacement& placement) {
   const Image& pattern = *context.state.patternBitmap;
   switch (patternPlacement(context.card, pattern.width(), pattern.height())) {
-    case PatternPlacement::Stretch: return canvas.drawImage(placement.rect, pattern);
-    case PatternPlacement::Tile: return canvas.fillRectangleWithBrush(placement.rect, pattern, brushFor(placement));
-    case PatternPlacement::Flood: break;
+    case PatternPlacement::Stretch:
+      return canvas.drawImage(placement.rect, pattern);
+    case PatternPlacement::Tile:
+      return canvas.fillRectangleWithBrush(placement.rect, pattern, brushFor(placement));
+    case PatternPlacement::Flood:
+      break;
   }
   // A page cannot be read back, so the flood is the one made on the card's own picture, scaled.
   if (placement.onPage) return canvas.drawImage(placement.rect, *context.state.backgroundCopy);

@@ -29,7 +29,8 @@ bool RecordingCanvas::fillRectangle(const Rect& rect, Colour colour) {
   return record({.kind = CanvasCallKind::Fill, .rect = rect, .colour = colour});
 }
 
-bool RecordingCanvas::fillRectangleWithBrush(const Rect& rect, const Image& brush, const BrushPlacement& placement) {
+bool RecordingCanvas::fillRectangleWithBrush(const Rect& rect, const Image& brush,
+                                             const BrushPlacement& placement) {
   return record({.kind = CanvasCallKind::BrushFill,
                  .rect = rect,
                  .imageWidth = brush.width(),
@@ -38,11 +39,14 @@ bool RecordingCanvas::fillRectangleWithBrush(const Rect& rect, const Image& brus
 }
 
 bool RecordingCanvas::drawImage(const Rect& rect, const Image& image) {
-  return record(
-      {.kind = CanvasCallKind::Image, .rect = rect, .imageWidth = image.width(), .imageHeight = image.height()});
+  return record({.kind = CanvasCallKind::Image,
+                 .rect = rect,
+                 .imageWidth = image.width(),
+                 .imageHeight = image.height()});
 }
 
-bool RecordingCanvas::floodFill(Point start, Colour area, const Image& brush, const BrushPlacement& placement) {
+bool RecordingCanvas::floodFill(Point start, Colour area, const Image& brush,
+                                const BrushPlacement& placement) {
   return record({.kind = CanvasCallKind::FloodFill,
                  .start = start,
                  .colour = area,

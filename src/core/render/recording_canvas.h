@@ -13,14 +13,14 @@ enum class CanvasCallKind { Outline, Fill, BrushFill, Image, FloodFill, TextLine
 
 struct CanvasCall {
   CanvasCallKind kind;
-  Rect rect{};           // every kind but FloodFill
-  Point start{};         // FloodFill
-  Colour colour = 0;     // Outline and TextLine: the pen or font colour; Fill and FloodFill: the colour
+  Rect rect{};        // every kind but FloodFill
+  Point start{};      // FloodFill
+  Colour colour = 0;  // Outline and TextLine: the pen or font colour; Fill and FloodFill: the colour
   PenStyle penStyle = PenStyle::Solid;
-  std::string text{};    // TextLine: the line; RichText: the plain text
-  FontSpec font{};       // TextLine
+  std::string text{};  // TextLine: the line; RichText: the plain text
+  FontSpec font{};     // TextLine
   TextAlignment alignment = TextAlignment::Left;
-  int imageWidth = 0;    // Image, BrushFill, FloodFill: the size of the picture or brush
+  int imageWidth = 0;  // Image, BrushFill, FloodFill: the size of the picture or brush
   int imageHeight = 0;
   BrushPlacement placement{};  // BrushFill, FloodFill
   bool succeeded = true;

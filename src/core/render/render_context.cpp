@@ -19,8 +19,8 @@ void RenderContext::showOnce(bool& shown, const std::string& text) const {
 }
 
 void RenderContext::reportDrawingFailure() const {
-  prompter.show(MessageKind::Error, catalogue::format(language, messageUnsupportedOperation, "400"), Buttons::Ok,
-                helpContextNumbered);
+  prompter.show(MessageKind::Error, catalogue::format(language, messageUnsupportedOperation, "400"),
+                Buttons::Ok, helpContextNumbered);
 }
 
 bool RenderContext::loadPatternBitmap() const {

@@ -28,7 +28,8 @@ PrintRatios printRatios(const PrinterResolution& printer, int screenResolution) 
           static_cast<double>(printer.vertical) / screenResolution};
 }
 
-PageMargins computePageMargins(const PrinterMeasurements& printer, const PrintRatios& ratios, int screenResolution) {
+PageMargins computePageMargins(const PrinterMeasurements& printer, const PrintRatios& ratios,
+                               int screenResolution) {
   const AxisMargin left = axisMargin(printer.offsetXMm(), printer.offsetX, ratios.x, screenResolution);
   const AxisMargin top = axisMargin(printer.offsetYMm(), printer.offsetY, ratios.y, screenResolution);
   return {left.shift, top.shift, left.offset, top.offset};

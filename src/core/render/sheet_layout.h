@@ -28,7 +28,8 @@ struct PageMargins {
   int topOffset = 0;
 };
 
-PageMargins computePageMargins(const PrinterMeasurements& printer, const PrintRatios& ratios, int screenResolution);
+PageMargins computePageMargins(const PrinterMeasurements& printer, const PrintRatios& ratios,
+                               int screenResolution);
 
 /// The gap between two cards along an axis of print ratio `ratio`: `spacing` dots, widened by 4/15 of
 /// the ratio on printers of 4 dots per screen pixel or more.

@@ -18,8 +18,8 @@ bool createComposite(RenderContext& context) {
     context.reportUnreadableImage(card.patternFile);
     return true;
   }
-  return context.pictures.canvasOn(*composite)->drawImage(Rect::fromSize(0, 0, card.cardWidth, card.cardHeight),
-                                                          *context.state.patternBitmap);
+  return context.pictures.canvasOn(*composite)
+      ->drawImage(Rect::fromSize(0, 0, card.cardWidth, card.cardHeight), *context.state.patternBitmap);
 }
 
 bool drawFrameText(RenderContext& context, int number) {
@@ -39,7 +39,8 @@ bool buildComposite(RenderContext& context) {
 }  // namespace
 
 bool makeFrameTransparent(RenderContext& context, int number) {
-  const bool drawn = (context.state.transparencyComposite || createComposite(context)) && drawFrameText(context, number);
+  const bool drawn =
+      (context.state.transparencyComposite || createComposite(context)) && drawFrameText(context, number);
   if (!drawn) context.reportDrawingFailure();
   return drawn;
 }

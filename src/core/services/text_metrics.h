@@ -8,8 +8,8 @@
 namespace orvane {
 
 struct FontMeasures {
-  int width = 0;            // of the text measured
-  int height = 0;           // character height: ascent plus descent
+  int width = 0;   // of the text measured
+  int height = 0;  // character height: ascent plus descent
   int ascent = 0;
   int externalLeading = 0;  // space the font asks for between lines
 };

@@ -80,7 +80,8 @@ TEST_F(IconDrawing, UnreadableFilesAreReportedOnceAndLeaveTheCardColour) {
   card.patternFile = "c:\\motifs\\absent.bmp";
   EXPECT_TRUE(drawIcon(context));
   drawIcon(context);
-  EXPECT_EQ(prompter.texts(), std::vector<std::string>{"ne peut ouvrir le fichier image : c:\\images\\absent.ico"});
+  EXPECT_EQ(prompter.texts(),
+            std::vector<std::string>{"ne peut ouvrir le fichier image : c:\\images\\absent.ico"});
   EXPECT_EQ(card.iconWidth, 32);
   ASSERT_TRUE(state.iconPicture);
   EXPECT_EQ(state.iconPicture->pixel(31, 31), opaquePixel(card.cardColor));

@@ -15,7 +15,8 @@ using PatternDrawing = RenderFixture;
 
 TEST_F(PatternDrawing, DimTilesASmallPatternAndStretchesOneOverHalfTheCard) {
   EXPECT_EQ(patternPlacement(card, 60, 60), PatternPlacement::Tile);
-  EXPECT_EQ(patternPlacement(card, 92, 146), PatternPlacement::Tile) << "halves of 185 and 293 are 92 and 146";
+  EXPECT_EQ(patternPlacement(card, 92, 146), PatternPlacement::Tile)
+      << "halves of 185 and 293 are 92 and 146";
   EXPECT_EQ(patternPlacement(card, 100, 60), PatternPlacement::Stretch);
   EXPECT_EQ(patternPlacement(card, 93, 60), PatternPlacement::Stretch);
   EXPECT_EQ(patternPlacement(card, 60, 147), PatternPlacement::Stretch);

@@ -35,7 +35,7 @@ TEST(SheetLayout, GridFollowsTheOrientationAndItsAxes) {
   const SheetGrid horizontal = sheetGrid("horizontal", ratios, 8, false);
   EXPECT_EQ(horizontal.rows, 4);
   EXPECT_EQ(horizontal.columns, 3);
-  EXPECT_EQ(horizontal.verticalGap, 13);  // ratio x
+  EXPECT_EQ(horizontal.verticalGap, 13);   // ratio x
   EXPECT_EQ(horizontal.horizontalGap, 8);  // ratio y
 
   const SheetGrid test = sheetGrid("horizontal", ratios, 8, true);
@@ -66,8 +66,8 @@ TEST(SheetLayout, TwelveVerticalCardsFitOnA4At600Dpi) {
   const PrintRatios ratios{6.25, 6.25};
   const PrinterMeasurements a4 = PrinterMeasurements::a4(600);
   const PageMargins margins = computePageMargins(a4, ratios, 96);
-  const auto positions =
-      cardPositions(card, sheetGrid("vertical", ratios, 8, false), margins, ratios, a4.pageWidth, a4.pageHeight);
+  const auto positions = cardPositions(card, sheetGrid("vertical", ratios, 8, false), margins, ratios,
+                                       a4.pageWidth, a4.pageHeight);
   ASSERT_EQ(positions.size(), 12u);
   EXPECT_EQ(positions[0], (Point{118, 118}));
   // Columns: round(1156.25 x c) + 13 c; rows: round(1831.25 x r) + 13 r.
