@@ -15,8 +15,6 @@ void writeFont(JsonWriter& json, std::string_view name, const FontSpec& font) {
   json.endObject();
 }
 
-namespace {
-
 const char* alignmentName(ParagraphAlignment alignment) {
   switch (alignment) {
     case ParagraphAlignment::Right:
@@ -25,10 +23,13 @@ const char* alignmentName(ParagraphAlignment alignment) {
       return "centre";
     case ParagraphAlignment::Justify:
       return "justify";
-    default:
-      return "left";
+    case ParagraphAlignment::Left:
+      break;
   }
+  return "left";
 }
+
+namespace {
 
 void writeFrame(JsonWriter& json, const FrameModel& frame) {
   json.beginObject();

@@ -11,10 +11,10 @@ using Arguments = std::vector<std::string>;
 
 int catalogueCommand(const Arguments& args);
 int startCardCommand(const Arguments& args);
-int rtfDumpCommand(const Arguments& args);
-int rtfWriteCommand(const Arguments& args);
 int cardDumpCommand(const Arguments& args);
 int cardSaveCommand(const Arguments& args);
+int rtfDumpCommand(const Arguments& args);
+int rtfWriteCommand(const Arguments& args);
 int cardSheetCommand(const Arguments& args);
 int cardPngCommand(const Arguments& args);
 

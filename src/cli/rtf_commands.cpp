@@ -32,20 +32,6 @@ std::string readRtfFile(const std::string& path, RichText& text) {
   return {};
 }
 
-const char* alignmentName(ParagraphAlignment alignment) {
-  switch (alignment) {
-    case ParagraphAlignment::Right:
-      return "right";
-    case ParagraphAlignment::Centre:
-      return "centre";
-    case ParagraphAlignment::Justify:
-      return "justify";
-    case ParagraphAlignment::Left:
-      break;
-  }
-  return "left";
-}
-
 void writeDocument(JsonWriter& json, const RichText& text) {
   json.beginObject();
   json.key("paragraphs");

@@ -1,6 +1,5 @@
 #include "richtext/companion_files.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,6 +11,8 @@
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 #include "text/cp1252.h"
+#include "text/file_path.h"
+#include "text/line_file.h"
 
 namespace orvane {
 
@@ -25,47 +26,9 @@ constexpr std::string_view kUtf8Header = "\\utf8\\";
 constexpr std::size_t kLastPatchOffset = 20;
 constexpr int kUnpatchedMessage = 183;
 
-// Our paths keep the Windows form ("\" between folders), which this system may not read as a separator.
-fs::path diskPath(std::string path) {
-  if (fs::path::preferred_separator == '/') std::replace(path.begin(), path.end(), '\\', '/');
-  return fs::path(path);
-}
-
-std::optional<std::string> readFile(const fs::path& path) {
-  std::error_code error;
-  if (fs::is_directory(path, error)) return std::nullopt;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) return std::nullopt;
-  return bytes;
-}
-
-// Writes the whole of `bytes` under a temporary name beside `path`, then renames it over `path`, so that
-// a failed write leaves the earlier file as it was. Never creates a missing folder.
-bool writeFileReplacing(const fs::path& path, std::string_view bytes) {
-  fs::path temporary = path;
-  temporary += ".part";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-      std::error_code ignored;
-      fs::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  fs::rename(temporary, path, error);
-  if (error) fs::remove(temporary, error);
-  return !error;
-}
-
 bool copyFileReplacing(const std::string& from, const std::string& to) {
-  const std::optional<std::string> bytes = readFile(diskPath(from));
-  return bytes && writeFileReplacing(diskPath(to), *bytes);
+  const std::optional<std::string> bytes = readFileBytes(nativePath(from));
+  return bytes && writeFileReplacing(nativePath(to), *bytes).ok();
 }
 
 std::size_t slotOf(TextKind kind) {
@@ -82,7 +45,7 @@ std::size_t slotOf(TextKind kind) {
 bool isCardKind(TextKind kind) { return kind == TextKind::Frame1 || kind == TextKind::Frame2; }
 
 bool hasRtfExtension(const std::string& path) {
-  std::string extension = diskPath(path).extension().string();
+  std::string extension = nativePath(path).extension().string();
   for (char& c : extension)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return extension == ".rtf";
@@ -103,7 +66,7 @@ CompanionFiles::CompanionFiles(Prompter& prompter, const std::string& language)
 bool CompanionFiles::saveCompanion(TextKind kind, const RichText& text, const std::string& path) {
   const std::string rtf = writeRtf(text);
   if (transitMarker) {
-    if (!writeFileReplacing(diskPath(path), rtf)) return false;
+    if (!writeFileReplacing(nativePath(path), rtf).ok()) return false;
     patchRtfHeader(path);
     return true;
   }
@@ -115,11 +78,11 @@ bool CompanionFiles::saveCompanion(TextKind kind, const RichText& text, const st
       (isCardKind(kind) ? (kind == TextKind::Frame1 ? "\\element\\C1" : "\\element\\C2")
                         : "\\element\\R" + std::to_string(static_cast<int>(kind))) +
       "transitansi.rtf";
-  if (!writeFileReplacing(diskPath(transit), rtf)) return false;
+  if (!writeFileReplacing(nativePath(transit), rtf).ok()) return false;
   patchRtfHeader(transit);
   const bool copied = copyFileReplacing(transit, path);
   std::error_code ignored;
-  fs::remove(diskPath(transit), ignored);
+  fs::remove(nativePath(transit), ignored);
   return copied;
 }
 
@@ -129,7 +92,7 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
     std::string& workingCopy = workingCopies_[slotOf(kind)];
     workingCopy = folder + "\\" + std::to_string(static_cast<int>(kind)) + ".rtf";
     if (!copyFileReplacing(path, workingCopy)) return false;
-    const std::optional<std::string> bytes = readFile(diskPath(workingCopy));
+    const std::optional<std::string> bytes = readFileBytes(nativePath(workingCopy));
     if (!bytes) return false;
     RtfReadResult read = readRtf(*bytes);
     // A file that is not readable RTF leaves the text as it was; the caller decides what to say.
@@ -138,7 +101,7 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
     return true;
   }
 
-  const std::optional<std::string> bytes = readFile(diskPath(path));
+  const std::optional<std::string> bytes = readFileBytes(nativePath(path));
   if (!bytes) {
     prompter_.show(MessageKind::Plain, "erreur d'ouverture du flux de lecture");
     return false;
@@ -161,7 +124,7 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
 
 RtfPatch CompanionFiles::patchRtfHeader(const std::string& path) {
   RtfPatch patch;
-  std::fstream file(diskPath(path), std::ios::in | std::ios::out | std::ios::binary);
+  std::fstream file(nativePath(path), std::ios::in | std::ios::out | std::ios::binary);
   if (file) {
     char head[kLastPatchOffset + kAnsiHeader.size()] = {};
     file.read(head, sizeof head);
@@ -196,7 +159,7 @@ void CompanionFiles::deleteWorkingCopies() {
   for (std::string& workingCopy : workingCopies_) {
     if (workingCopy.empty()) continue;
     std::error_code ignored;
-    fs::remove(diskPath(workingCopy), ignored);
+    fs::remove(nativePath(workingCopy), ignored);
     workingCopy.clear();
   }
 }

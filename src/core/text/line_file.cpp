@@ -44,22 +44,19 @@ std::vector<std::string> splitLines(std::string_view bytes) {
   return lines;
 }
 
-std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path) {
+std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return std::nullopt;  // opens, but reads as nothing
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   if (file.bad()) return std::nullopt;
-  std::vector<std::string> lines = splitLines(bytes);
-  for (std::string& line : lines) line = cp1252ToUtf8(line);
-  return lines;
+  return bytes;
 }
 
-FileStatus writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+FileStatus writeFileReplacing(const std::filesystem::path& path, std::string_view bytes) {
   std::filesystem::path temporary = path;
   temporary += ".writing";
-  const std::string bytes = encodeLines(lines);
   {
     std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
     if (file) file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -78,6 +75,18 @@ FileStatus writeLines(const std::filesystem::path& path, const std::vector<std::
     return {failure(path, error.message())};
   }
   return {};
+}
+
+std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path) {
+  const std::optional<std::string> bytes = readFileBytes(path);
+  if (!bytes) return std::nullopt;
+  std::vector<std::string> lines = splitLines(*bytes);
+  for (std::string& line : lines) line = cp1252ToUtf8(line);
+  return lines;
+}
+
+FileStatus writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+  return writeFileReplacing(path, encodeLines(lines));
 }
 
 }  // namespace orvane

@@ -19,6 +19,14 @@ struct FileStatus {
 /// The longest line our files hold; a longer one is cut when written.
 inline constexpr std::size_t maxLineBytes = 255;
 
+/// The bytes of the file at `path`; nothing when it cannot be read.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+
+/// Writes `bytes` to `path` complete under a temporary name in the same folder, then renames that
+/// over `path`, so that a failed write leaves any earlier file of that name as it was. A missing
+/// folder is never created.
+FileStatus writeFileReplacing(const std::filesystem::path& path, std::string_view bytes);
+
 /// The lines of `bytes`, each ended by CR LF, LF or a lone CR; the last one needs no end.
 std::vector<std::string> splitLines(std::string_view bytes);
 
@@ -26,9 +34,8 @@ std::vector<std::string> splitLines(std::string_view bytes);
 /// read.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
 
-/// Writes `lines` to `path` in Windows-1252, each cut at 255 bytes and ended by CR LF. The file is
-/// written complete under a temporary name in the same folder and then renamed over `path`, so a
-/// failed write leaves any earlier file of that name as it was.
+/// Writes `lines` to `path` in Windows-1252, each cut at 255 bytes and ended by CR LF, through
+/// writeFileReplacing.
 FileStatus writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 }  // namespace orvane

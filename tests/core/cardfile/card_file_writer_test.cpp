@@ -102,15 +102,15 @@ TEST(CardFileWriter, FrameTextsAreWrittenUnlessAlreadyThereUnchanged) {
   CardUnderTest test;
   const auto element = test.folder.path() / "element";
   std::filesystem::create_directory(element);
-  writeBytes(element / "C1carte.rtf", "untouched");
-  writeBytes(element / "C2carte.rtf", "untouched");
-  test.card.frame(1).frameTextFile = (element / "C1carte.rtf").string();
-  test.card.frame(2).frameTextFile = (element / "C2carte.rtf").string();
-  test.card.frame(2).modified = true;
+  for (const char* name : {"carte.ov1", "element/C1carte.rtf", "element/C2carte.rtf"})
+    std::filesystem::copy_file(cardFixture(name), test.folder.path() / name);
   const std::string cardFile = test.folder.file("carte.ov1");
+  ASSERT_TRUE(test.load(cardFile).loaded);
+  test.card.frame(2).modified = true;
+
   EXPECT_TRUE(saveFrameTexts(test.card, cardFile, "carte", test.companions, "fr", test.prompter));
-  EXPECT_EQ(readBytes(element / "C1carte.rtf"), "untouched");
-  EXPECT_NE(readBytes(element / "C2carte.rtf"), "untouched");
+  EXPECT_EQ(readBytes(element / "C1carte.rtf"), readBytes(cardFixture("element/C1carte.rtf")));
+  EXPECT_EQ(readBytes(element / "C2carte.rtf").substr(0, 12), "{\\rtf1\\utf8\\");
 
   // Saved under another name, both texts are written.
   EXPECT_TRUE(saveFrameTexts(test.card, cardFile, "autre", test.companions, "fr", test.prompter));

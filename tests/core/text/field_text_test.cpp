@@ -26,9 +26,4 @@ TEST(ParseInteger, AnythingUnconvertibleIsZero) {
   EXPECT_EQ(parseInteger("2147483648"), 0);
 }
 
-TEST(TrimLeadingBlanks, KeepsEverythingFromTheFirstOtherCharacter) {
-  EXPECT_EQ(trimLeadingBlanks(" \t .\\element\\C1 a.rtf "), ".\\element\\C1 a.rtf ");
-  EXPECT_EQ(trimLeadingBlanks("  "), "");
-}
-
 }  // namespace orvane
