@@ -89,7 +89,6 @@ class RtfReader {
 
   // True when the group closed is the outermost one, which ends the document.
   bool closeGroup() {
-    if (groups_.empty()) return false;
     fallbackToSkip_ = 0;
     if (state().destination == Destination::FontTable) storeFontEntry();
     if (state().destination == Destination::ColourTable && colourEntry_) storeColourEntry();
@@ -316,7 +315,7 @@ class RtfReader {
       dropUnpairedSurrogate();
       highSurrogate_ = static_cast<char32_t>(value);
     } else {
-      const bool valid = value <= 0x10FFFF && !isLowSurrogate(value);
+      const bool valid = value >= 0 && value <= 0x10FFFF && !isLowSurrogate(value);
       addCharacter(valid ? static_cast<char32_t>(value) : U'\uFFFD');
     }
   }
@@ -358,10 +357,10 @@ class RtfReader {
 
   void addCharacter(char32_t character) {
     dropUnpairedSurrogate();
+    // Control characters other than the tab have no place in a frame's text or a font name.
+    if (character < 0x20 && character != U'\t') return;
     switch (state().destination) {
       case Destination::Text:
-        // Control characters other than the tab have no place in a frame's text.
-        if (character < 0x20 && character != U'\t') return;
         if (!runText_.empty() && runFormat_ != state().format) flushRun();
         runFormat_ = state().format;
         appendUtf8(runText_, character);

@@ -132,7 +132,8 @@ TEST(RtfReader, SkipsTheFallbackOfUnicodeCharacters) {
   EXPECT_EQ(read("{\\rtf1\\u-4064?\\u61472?}").plainText(), "\uF020\uF020");
   // A surrogate without its partner is a replacement character, not a broken sequence.
   EXPECT_EQ(read("{\\rtf1\\u-10179?x\\u-8704?}").plainText(), "\uFFFDx\uFFFD");
-  EXPECT_EQ(read("{\\rtf1\\u1114112?}").plainText(), "\uFFFD");
+  // Values no character has are replacement characters too, never bytes that are not UTF-8.
+  EXPECT_EQ(read("{\\rtf1\\u1114112?\\u-87042?}").plainText(), "\uFFFD\uFFFD");
 }
 
 TEST(RtfReader, ReadsParagraphsTheWayAFrameHoldsThem) {
