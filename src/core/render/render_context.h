@@ -17,7 +17,7 @@ struct RenderContext {
   Prompter& prompter;
   PictureService& pictures;
   TextMetrics& screenMetrics;  // the frames' fonts as the screen measures them
-  const std::string& language;
+  const std::string& language;  // the interface language, which may change while the context lives
 
   /// The catalogue text of `id` in the interface language.
   std::string message(int id) const;

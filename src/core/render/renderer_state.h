@@ -29,7 +29,7 @@ struct RendererState {
   bool patternUnreadableShown = false;  // messages 140 and 141
   bool imageUnreadableShown = false;    // message 131
 
-  /// Another pattern, a card file load, or a frame made opaque again: read the pattern afresh.
+  /// Another pattern or a card file load: the pattern is read afresh and the composite rebuilt.
   void forgetPattern() {
     patternBitmap.reset();
     transparencyComposite.reset();

@@ -28,6 +28,13 @@ bool drawFrameText(RenderContext& context, int number) {
   return context.pictures.canvasOn(*context.state.transparencyComposite)->drawRichText(frameRect, frame.text);
 }
 
+// A composite made for another card size would put the texts in the wrong place.
+bool compositeFitsCard(const RenderContext& context) {
+  const auto& composite = context.state.transparencyComposite;
+  return composite && composite->width() == context.card.cardWidth &&
+         composite->height() == context.card.cardHeight;
+}
+
 bool buildComposite(RenderContext& context) {
   context.state.transparencyComposite.reset();
   bool drawn = createComposite(context);
@@ -39,8 +46,7 @@ bool buildComposite(RenderContext& context) {
 }  // namespace
 
 bool makeFrameTransparent(RenderContext& context, int number) {
-  const bool drawn =
-      (context.state.transparencyComposite || createComposite(context)) && drawFrameText(context, number);
+  const bool drawn = compositeFitsCard(context) ? drawFrameText(context, number) : buildComposite(context);
   if (!drawn) context.reportDrawingFailure();
   return drawn;
 }
@@ -53,7 +59,7 @@ bool redrawTransparentFrames(RenderContext& context) {
 }
 
 bool drawTransparencyComposite(RenderContext& context, Canvas& canvas, const CardPlacement& placement) {
-  const bool drawn = (context.state.transparencyComposite || buildComposite(context)) &&
+  const bool drawn = (compositeFitsCard(context) || buildComposite(context)) &&
                      canvas.drawImage(placement.rect, *context.state.transparencyComposite);
   if (!drawn) context.reportDrawingFailure();
   return drawn;

@@ -8,16 +8,17 @@
 
 namespace orvane {
 
-/// Draws the whole text of frame `number` into the composite over the frame's rectangle, creating the
-/// composite first (the pattern stretched over the card) when there is none. False, after error box
-/// 1142, when the drawing failed.
+/// Draws the whole text of frame `number`, marked transparent, into the composite over the frame's
+/// rectangle. A composite missing or made for another card size is built afresh: the pattern stretched
+/// over the card, then every transparent frame's text. False, after error box 1142, when the drawing
+/// failed.
 bool makeFrameTransparent(RenderContext& context, int number);
 
 /// Builds the composite afresh for the frames that are transparent; nothing when none is.
 bool redrawTransparentFrames(RenderContext& context);
 
 /// Stretches the composite over the card where `placement` puts it, building it first when it was
-/// forgotten. False, after error box 1142, when the drawing failed.
+/// forgotten or the card changed size. False, after error box 1142, when the drawing failed.
 bool drawTransparencyComposite(RenderContext& context, Canvas& canvas, const CardPlacement& placement);
 
 }  // namespace orvane

@@ -137,6 +137,12 @@ TEST_F(PatternDrawing, TheCompositeIsThePatternStretchedWithEachTransparentFrame
   drawTransparencyComposite(context, canvas, CardPlacement::onScreen(card));
   EXPECT_EQ(pictures.pictureCalls.size(), 6u);
   EXPECT_EQ(pictures.reads.size(), 2u);
+
+  // A card of another size gets a composite of its own size.
+  card.cardWidth = 340;
+  drawTransparencyComposite(context, canvas, CardPlacement::onScreen(card));
+  EXPECT_EQ(pictures.pictureCalls.size(), 9u);
+  EXPECT_EQ(state.transparencyComposite->width(), 340);
 }
 
 TEST_F(PatternDrawing, RedrawingTransparentFramesNeedsOne) {
