@@ -64,15 +64,6 @@ class QtCanvasTest : public QObject {
     QCOMPARE(surface.pixel(11, 11), white);
   }
 
-  void aPrinterPageCannotBeFloodFilled() {
-    QTemporaryDir folder;
-    const auto printer =
-        makePdfPrinter(folder.filePath(QStringLiteral("page.pdf")), 72, QPageLayout::Portrait);
-    QPainterCanvas canvas(*printer);
-    QVERIFY(!canvas.floodFill({1, 1}, cardColour, checkerBrush(), {}));
-    QVERIFY(canvas.fillRectangle({0, 0, 10, 10}, cardColour));
-  }
-
   void aTiledBrushStartsAtItsOriginAndKeepsItsScale() {
     Image page(40, 40, white);
     QtPictureService pictures;

@@ -13,7 +13,7 @@ using PatternDrawing = RenderFixture;
 
 }  // namespace
 
-TEST_F(PatternDrawing, DimTilesASmallPatternAndStretchesOneOverHalfTheCard) {
+TEST_F(PatternDrawing, DimDecidesBySizeMotAlwaysTilesStrAlwaysStretches) {
   EXPECT_EQ(patternPlacement(card, 60, 60), PatternPlacement::Tile);
   EXPECT_EQ(patternPlacement(card, 92, 146), PatternPlacement::Tile)
       << "halves of 185 and 293 are 92 and 146";
@@ -23,13 +23,11 @@ TEST_F(PatternDrawing, DimTilesASmallPatternAndStretchesOneOverHalfTheCard) {
   card.fillStyle = "flood";
   EXPECT_EQ(patternPlacement(card, 60, 60), PatternPlacement::Flood);
   EXPECT_EQ(patternPlacement(card, 100, 60), PatternPlacement::Stretch);
-}
 
-TEST_F(PatternDrawing, MotTilesAnySizeAndStrStretchesAnySize) {
   card.patternMode = "mot";
-  EXPECT_EQ(patternPlacement(card, 400, 400), PatternPlacement::Tile);
-  card.fillStyle = "flood";
   EXPECT_EQ(patternPlacement(card, 400, 400), PatternPlacement::Flood);
+  card.fillStyle = "fill";
+  EXPECT_EQ(patternPlacement(card, 400, 400), PatternPlacement::Tile);
   card.patternMode = "str";
   EXPECT_EQ(patternPlacement(card, 10, 10), PatternPlacement::Stretch);
 }
