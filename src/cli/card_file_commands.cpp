@@ -1,70 +1,16 @@
 // card-dump and card-save: the card parameter file through the editor's own loader and writer.
 #include <filesystem>
 #include <iostream>
-#include <random>
 
-#include "card/card_model.h"
-#include "cardfile/card_file_loader.h"
 #include "cardfile/card_file_writer.h"
 #include "cardfile/frame_text_file.h"
 #include "cardfile/save_name.h"
 #include "cli/card_json.h"
 #include "cli/commands.h"
-#include "services/scripted_services.h"
+#include "cli/loaded_card.h"
 #include "text/file_path.h"
 
 namespace orvane::cli {
-
-namespace {
-
-// The resolution the commands load and save at, that of a common screen.
-constexpr int screenResolution = 96;
-
-// A card loaded from a file with every question answered by its first button, as a script would.
-class LoadedCard {
- public:
-  LoadedCard() : workingCopies_(freshFolder()) {
-    setupStartCard(card, screenResolution);
-    companions.workingCopyFolder = utf8Path(workingCopies_);
-  }
-  ~LoadedCard() {
-    companions.deleteWorkingCopies();
-    std::error_code ignored;
-    std::filesystem::remove_all(workingCopies_, ignored);
-  }
-  LoadedCard(const LoadedCard&) = delete;
-  LoadedCard& operator=(const LoadedCard&) = delete;
-
-  /// Loads `path`; the reason when it could not be loaded.
-  std::optional<std::string> load(const std::string& path) {
-    CardFileLoadOptions options;
-    options.screenResolution = screenResolution;
-    options.language = language;
-    result = loadCardFile(card, path, options, companions, prompter);
-    if (result.loaded) return std::nullopt;
-    if (!result.error.empty()) return result.error;
-    return prompter.shown.empty() ? path + ": not loaded" : prompter.shown.back().text;
-  }
-
-  const std::string language = "fr";
-  CardModel card;
-  ScriptedPrompter prompter;
-  CompanionFiles companions{prompter, language};
-  CardFileLoadResult result;
-
- private:
-  // The working copies of the frame texts are made here rather than in the caller's folder.
-  static std::filesystem::path freshFolder() {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("orvane-cli-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
-    return folder;
-  }
-
-  std::filesystem::path workingCopies_;
-};
-
-}  // namespace
 
 int cardDumpCommand(const Arguments& args) {
   if (args.size() != 1) return usageError("usage: orvane-cli card-dump FILE.ov1");

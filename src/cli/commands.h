@@ -15,6 +15,8 @@ int cardDumpCommand(const Arguments& args);
 int cardSaveCommand(const Arguments& args);
 int rtfDumpCommand(const Arguments& args);
 int rtfWriteCommand(const Arguments& args);
+int cardSheetCommand(const Arguments& args);
+int cardPngCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);

@@ -18,13 +18,14 @@ int usageError(const std::string& message) {
 int main(int argc, char** argv) {
   using namespace orvane::cli;
   const std::map<std::string, std::function<int(const Arguments&)>> commands{
-      {"catalogue", catalogueCommand}, {"start-card", startCardCommand}, {"card-dump", cardDumpCommand},
-      {"card-save", cardSaveCommand},  {"rtf-dump", rtfDumpCommand},     {"rtf-write", rtfWriteCommand},
+      {"catalogue", catalogueCommand},  {"start-card", startCardCommand}, {"card-dump", cardDumpCommand},
+      {"card-save", cardSaveCommand},   {"rtf-dump", rtfDumpCommand},     {"rtf-write", rtfWriteCommand},
+      {"card-sheet", cardSheetCommand}, {"card-png", cardPngCommand},
   };
   if (argc < 2)
     return usageError(
         "usage: orvane-cli COMMAND [ARGS...] (commands: catalogue, start-card, card-dump, card-save, "
-        "rtf-dump, rtf-write)");
+        "rtf-dump, rtf-write, card-sheet, card-png)");
   const auto command = commands.find(argv[1]);
   if (command == commands.end()) return usageError(std::string("unknown command: ") + argv[1]);
   return command->second(Arguments(argv + 2, argv + argc));

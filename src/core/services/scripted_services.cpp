@@ -1,5 +1,7 @@
 #include "services/scripted_services.h"
 
+#include "text/utf8.h"
+
 namespace orvane {
 
 namespace {
@@ -26,8 +28,15 @@ std::vector<std::string> ScriptedPrompter::texts() const {
 ScriptedPrinterService ScriptedPrinterService::withPrinters(int count, int dpi) {
   ScriptedPrinterService service;
   service.printerCount = count;
-  if (count > 0) service.resolution = PrinterResolution{dpi, dpi};
+  if (count > 0) {
+    service.resolution = PrinterResolution{dpi, dpi};
+    service.measurements = PrinterMeasurements::a4(dpi);
+  }
   return service;
+}
+
+FontMeasures FixedTextMetrics::measure(const std::string& text, const FontSpec& /*font*/) {
+  return {utf8Length(text) * characterWidth, height, ascent, externalLeading};
 }
 
 std::optional<std::string> ScriptedSettingsStore::read(const std::string& name) {

@@ -11,6 +11,7 @@
 #include "services/printer_service.h"
 #include "services/prompter.h"
 #include "services/settings_store.h"
+#include "services/text_metrics.h"
 
 namespace orvane {
 
@@ -39,12 +40,26 @@ class ScriptedPrinterService : public PrinterService {
  public:
   std::optional<PrinterResolution> resolution;
   int printerCount = 0;
+  std::optional<PrinterMeasurements> measurements;
 
-  /// `count` printers, the current one at `dpi` in both directions (none when `count` is 0).
+  /// `count` printers, the current one an A4 printer at `dpi` in both directions (none when `count`
+  /// is 0).
   static ScriptedPrinterService withPrinters(int count, int dpi = 600);
 
   std::optional<PrinterResolution> currentResolution() override { return resolution; }
   int installedPrinterCount() override { return printerCount; }
+  std::optional<PrinterMeasurements> currentMeasurements() override { return measurements; }
+};
+
+/// Font measures for tests: every font has the same measures, set by the test.
+class FixedTextMetrics : public TextMetrics {
+ public:
+  int characterWidth = 7;
+  int height = 16;
+  int ascent = 13;
+  int externalLeading = 0;
+
+  FontMeasures measure(const std::string& text, const FontSpec& font) override;
 };
 
 /// Settings held in memory; told to, it refuses every write and keeps what it had.

@@ -1,0 +1,108 @@
+// Drawing a card: the printed sheet of twelve cards into a 600 dpi PDF, and the card window's picture
+// into a PNG. The card has a tiled pattern, an icon and two frames of text.
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "card/card_model.h"
+#include "qt/pdf_printer.h"
+#include "qt/qt_image.h"
+#include "qt/qt_painter_canvas.h"
+#include "qt/qt_picture_service.h"
+#include "qt/qt_printer_service.h"
+#include "qt/qt_text_metrics.h"
+#include "render/card_picture.h"
+#include "render/card_sheet.h"
+#include "services/scripted_services.h"
+
+namespace {
+
+using namespace orvane;
+
+RichText frameText(const std::vector<std::string>& lines, const FontSpec& header, const FontSpec& body) {
+  std::string plain;
+  for (const std::string& line : lines) plain += line + "\n";
+  plain.pop_back();
+  RichText text = RichText::fromPlainText(plain, body);
+  text.applyFormat(0, static_cast<int>(lines.front().size()), header);
+  return text;
+}
+
+void place(FrameModel& frame, int left, int top, int width, int height) {
+  frame.frameLeft = left;
+  frame.frameTop = top;
+  frame.frameWidth = width;
+  frame.frameHeight = height;
+}
+
+// The card of the benchmarks, with the renderer and services a card window would hold.
+struct BenchCard {
+  CardModel card;
+  RendererState state;
+  ScriptedPrompter prompter;
+  QtPictureService pictures;
+  QtTextMetrics metrics;
+  std::string language = "fr";
+  RenderContext context{card, state, prompter, pictures, metrics, language};
+
+  BenchCard() {
+    setupStartCard(card, 96);
+    card.cardWidth = 185;
+    card.cardHeight = 293;
+    card.patternFile = ORVANE_TEST_DATA "/render/motif.bmp";
+    card.iconFile = ORVANE_TEST_DATA "/render/logo.ico";
+    place(card.frame(1), 30, 40, 150, 80);
+    place(card.frame(2), 5, 170, 175, 110);
+    const FontSpec header{"Times New Roman", 14, {.bold = true}, 0x800000};
+    const FontSpec body{"Arial", 9, {}, 0};
+    card.frame(1).text = frameText({"Anne Martin", "Graphiste indépendante"}, header, body);
+    card.frame(2).text = frameText({"12 rue des Lilas", "75011 Paris", "anne.martin@exemple.fr"}, body, body);
+    card.frame(1).text.setAlignment(ParagraphAlignment::Centre);
+  }
+};
+
+void sheetToPdf(benchmark::State& run) {
+  BenchCard bench;
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+  for (auto _ : run) {
+    const auto printer = makePdfPrinter(path, 600, QPageLayout::Portrait);
+    SheetSettings settings;
+    settings.printer = measurePrinter(*printer);
+    settings.cardColourChosen = true;
+    settings.frameColourChosen = {true, true};
+    settings.dateTime = "07/12/2026 08:05:19";
+    QPainterCanvas canvas(*printer);
+    drawCardSheet(bench.context, canvas, settings);
+  }
+  if (!bench.prompter.shown.empty()) run.SkipWithError(bench.prompter.shown.front().text.c_str());
+}
+BENCHMARK(sheetToPdf)->Unit(benchmark::kMillisecond);
+
+void cardToPng(benchmark::State& run) {
+  BenchCard bench;
+  for (auto _ : run) {
+    Image picture = drawCardPicture(bench.context);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    wrapImage(picture).save(&png, "PNG");
+    benchmark::DoNotOptimize(png.data().size());
+  }
+  if (!bench.prompter.shown.empty()) run.SkipWithError(bench.prompter.shown.front().text.c_str());
+}
+BENCHMARK(cardToPng)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  int guiArguments = 1;
+  const QGuiApplication application(guiArguments, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

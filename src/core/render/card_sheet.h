@@ -1,0 +1,35 @@
+#pragma once
+// The printed sheet: a grid of identical cards, each drawn element by element at printer resolution,
+// and the footer line in the page's bottom-right corner.
+
+#include <array>
+#include <string>
+
+#include "render/canvas.h"
+#include "render/render_context.h"
+#include "services/printer_service.h"
+
+namespace orvane {
+
+struct SheetSettings {
+  /// The printer whose page the canvas draws on.
+  PrinterMeasurements printer;
+  int screenResolution = 96;
+  std::string printMode = "cl";  // "cl" colour, "bw" black and white
+  bool testPrint = false;        // a single card
+  /// A colour was given to the card, or to frame 1 or 2, with the colour dialog or by a card file.
+  bool cardColourChosen = false;
+  std::array<bool, 2> frameColourChosen{};
+  /// The footer's date and time as the system writes them.
+  std::string dateTime;
+};
+
+/// Draws the sheet of cards and its footer on `canvas`, a page of `settings.printer`. Sets an unset
+/// card spacing to 8 and brings the icon up to date first.
+void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings);
+
+/// Draws "Orvane-Brevanel : " + `dateTime` in the bottom-right corner of a page of `pageWidth` x
+/// `pageHeight` dots.
+bool drawSheetFooter(Canvas& canvas, int pageWidth, int pageHeight, const std::string& dateTime);
+
+}  // namespace orvane

@@ -1,0 +1,82 @@
+#include "render/pattern_drawing.h"
+
+#include "text/rounding.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int messageFilePrefix = 140;
+constexpr int messageNotAccessible = 141;
+
+BrushPlacement brushFor(const CardPlacement& placement) {
+  return {{placement.rect.left, placement.rect.top}, placement.ratioX, placement.ratioY};
+}
+
+bool placePattern(RenderContext& context, Canvas& canvas, const CardPlacement& placement) {
+  const Image& pattern = *context.state.patternBitmap;
+  switch (patternPlacement(context.card, pattern.width(), pattern.height())) {
+    case PatternPlacement::Stretch:
+      return canvas.drawImage(placement.rect, pattern);
+    case PatternPlacement::Tile:
+      return canvas.fillRectangleWithBrush(placement.rect, pattern, brushFor(placement));
+    case PatternPlacement::Flood:
+      break;
+  }
+  // A page cannot be read back, so the flood is the one made on the card's own picture, scaled.
+  if (placement.onPage) return canvas.drawImage(placement.rect, *context.state.backgroundCopy);
+  const Point start{placement.rect.left + 1, placement.rect.top + 1};
+  return canvas.floodFill(start, context.card.cardColor, pattern, brushFor(placement));
+}
+
+void prepareBackgroundCopy(RenderContext& context) {
+  const CardModel& card = context.card;
+  auto& copy = context.state.backgroundCopy;
+  if (!copy || copy->width() != card.cardWidth || copy->height() != card.cardHeight)
+    copy = Image(card.cardWidth, card.cardHeight);
+  copy->fill(opaquePixel(card.cardColor));
+}
+
+bool drawOnBackgroundCopy(RenderContext& context) {
+  return placePattern(context, *context.pictures.canvasOn(*context.state.backgroundCopy),
+                      CardPlacement::onScreen(context.card));
+}
+
+}  // namespace
+
+PatternPlacement patternPlacement(const CardModel& card, int patternWidth, int patternHeight) {
+  if (card.patternMode == "str") return PatternPlacement::Stretch;
+  const bool tooBigToTile =
+      patternWidth > roundToInt(card.cardWidth / 2.0) || patternHeight > roundToInt(card.cardHeight / 2.0);
+  if (card.patternMode != "mot" && tooBigToTile) return PatternPlacement::Stretch;
+  return card.fillStyle == "flood" ? PatternPlacement::Flood : PatternPlacement::Tile;
+}
+
+bool refreshBackgroundCopy(RenderContext& context) {
+  prepareBackgroundCopy(context);
+  if (context.card.patternFile.empty() || !context.loadPatternBitmap()) return true;
+  return drawOnBackgroundCopy(context);
+}
+
+PatternResult drawPattern(RenderContext& context, Canvas& canvas, const CardPlacement& placement) {
+  RendererState& state = context.state;
+  state.patternShown = true;
+  prepareBackgroundCopy(context);
+  const std::string& path = context.card.patternFile;
+  if (path.empty()) return PatternResult::NoPatternFile;
+  if (!context.loadPatternBitmap()) {
+    context.showOnce(state.patternUnreadableShown,
+                     context.message(messageFilePrefix) + path + context.message(messageNotAccessible));
+    state.patternShown = false;
+    return PatternResult::Unreadable;
+  }
+  // The copy first: a flood on a page takes its picture from it.
+  if (!drawOnBackgroundCopy(context) || !placePattern(context, canvas, placement)) {
+    context.reportDrawingFailure();
+    state.patternShown = false;
+    return PatternResult::DrawingFailed;
+  }
+  return PatternResult::Drawn;
+}
+
+}  // namespace orvane

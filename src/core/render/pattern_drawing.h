@@ -1,0 +1,27 @@
+#pragma once
+// The card's background pattern: tiled, stretched or flood-filled over the card on a window, a picture
+// or a printer page, with the same drawing kept in the renderer's background copy.
+
+#include "render/canvas.h"
+#include "render/card_placement.h"
+#include "render/render_context.h"
+
+namespace orvane {
+
+enum class PatternResult { Drawn = 0, NoPatternFile = 10, Unreadable = 100, DrawingFailed = 400 };
+
+enum class PatternPlacement { Stretch, Tile, Flood };
+
+/// How a pattern of `patternWidth` x `patternHeight` pixels is laid over the card, after the card's
+/// pattern mode and fill style.
+PatternPlacement patternPlacement(const CardModel& card, int patternWidth, int patternHeight);
+
+/// Draws the pattern on `canvas` where `placement` puts the card. Reports an unreadable pattern file
+/// once per run and a failed drawing every time; the pattern-shown mark tells whether it worked.
+PatternResult drawPattern(RenderContext& context, Canvas& canvas, const CardPlacement& placement);
+
+/// Gives the background copy the card's size and colour and draws the pattern on it, when a pattern
+/// can be read; false when the drawing failed.
+bool refreshBackgroundCopy(RenderContext& context);
+
+}  // namespace orvane

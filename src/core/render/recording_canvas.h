@@ -1,0 +1,68 @@
+#pragma once
+// A canvas for tests: it draws nothing, records every call with its geometry, and fails on demand.
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "render/canvas.h"
+
+namespace orvane {
+
+enum class CanvasCallKind { Outline, Fill, BrushFill, Image, FloodFill, TextLine, RichText };
+
+struct CanvasCall {
+  CanvasCallKind kind;
+  Rect rect{};        // every kind but FloodFill
+  Point start{};      // FloodFill
+  Colour colour = 0;  // Outline and TextLine: the pen or font colour; Fill and FloodFill: the colour
+  PenStyle penStyle = PenStyle::Solid;
+  std::string text{};  // TextLine: the line; RichText: the plain text
+  FontSpec font{};     // TextLine
+  TextAlignment alignment = TextAlignment::Left;
+  int imageWidth = 0;  // Image, BrushFill, FloodFill: the size of the picture or brush
+  int imageHeight = 0;
+  BrushPlacement placement{};  // BrushFill, FloodFill
+  bool succeeded = true;
+};
+
+class RecordingCanvas : public Canvas {
+ public:
+  /// Records into its own list.
+  RecordingCanvas() : calls(ownCalls_) {}
+  /// Records into `log`, which outlives the canvas (for canvases made on pictures).
+  explicit RecordingCanvas(std::vector<CanvasCall>& log) : calls(log) {}
+  RecordingCanvas(const RecordingCanvas&) = delete;
+  RecordingCanvas& operator=(const RecordingCanvas&) = delete;
+
+ private:
+  std::vector<CanvasCall> ownCalls_;
+
+ public:
+  std::vector<CanvasCall>& calls;
+  /// Calls of these kinds fail.
+  std::set<CanvasCallKind> failing;
+  /// The next this-many text lines fail.
+  int textLineFailures = 0;
+  /// What measureText answers: `characterWidth` per character, `textHeight` for any text.
+  int characterWidth = 10;
+  int textHeight = 20;
+
+  /// The calls of one kind, in order.
+  std::vector<CanvasCall> callsOf(CanvasCallKind kind) const;
+
+  bool outlineRectangle(const Rect& rect, const Pen& pen) override;
+  bool fillRectangle(const Rect& rect, Colour colour) override;
+  bool fillRectangleWithBrush(const Rect& rect, const Image& brush, const BrushPlacement& placement) override;
+  bool drawImage(const Rect& rect, const Image& image) override;
+  bool floodFill(Point start, Colour area, const Image& brush, const BrushPlacement& placement) override;
+  bool drawTextLine(const Rect& rect, const std::string& text, const FontSpec& font,
+                    TextAlignment alignment) override;
+  bool drawRichText(const Rect& rect, const RichText& text) override;
+  TextSize measureText(const std::string& text, const FontSpec& font) override;
+
+ private:
+  bool record(CanvasCall call);
+};
+
+}  // namespace orvane

@@ -1,0 +1,34 @@
+#pragma once
+// Everything a card drawing works with besides its canvas: the card, the kept pictures and the services.
+
+#include <string>
+
+#include "card/card_model.h"
+#include "render/picture_service.h"
+#include "render/renderer_state.h"
+#include "services/prompter.h"
+#include "services/text_metrics.h"
+
+namespace orvane {
+
+struct RenderContext {
+  CardModel& card;
+  RendererState& state;
+  Prompter& prompter;
+  PictureService& pictures;
+  TextMetrics& screenMetrics;  // the frames' fonts as the screen measures them
+  const std::string& language;  // the interface language, which may change while the context lives
+
+  /// The catalogue text of `id` in the interface language.
+  std::string message(int id) const;
+  /// Shows `text` in a plain box unless `shown` says it was shown already this run.
+  void showOnce(bool& shown, const std::string& text) const;
+  /// Error box 1142 + "400": a drawing call failed.
+  void reportDrawingFailure() const;
+  /// Reads the pattern file into `patternBitmap` unless it holds it already; false when it cannot.
+  bool loadPatternBitmap() const;
+  /// Shows message 131 with `path`, once per run.
+  void reportUnreadableImage(const std::string& path) const;
+};
+
+}  // namespace orvane

@@ -1,0 +1,23 @@
+#pragma once
+// Core images and Qt images share their pixel layout (32-bit 0xAARRGGBB), so they cross without
+// conversion: a wrapper paints straight into the core image's memory.
+
+#include <QImage>
+
+#include "render/image.h"
+
+namespace orvane {
+
+/// A QImage over the pixels of `image`, which must outlive it and keep its size.
+QImage wrapImage(Image& image);
+/// A read-only QImage over the pixels of `image`.
+QImage wrapImage(const Image& image);
+
+/// A copy of `image` as a core image.
+Image toImage(const QImage& image);
+
+/// The pixels of an RGB32 or ARGB32 QImage as the core's fills see them; an empty view for other
+/// formats (premultiplied pixels would need converting).
+PixelView pixelView(QImage& image);
+
+}  // namespace orvane

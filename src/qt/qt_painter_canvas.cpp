@@ -1,0 +1,116 @@
+#include "qt/qt_painter_canvas.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetrics>
+#include <QTextDocument>
+
+#include "qt/qt_font.h"
+#include "qt/qt_image.h"
+#include "qt/qt_text.h"
+#include "qt/rich_text_document.h"
+#include "render/flood_fill.h"
+
+namespace orvane {
+
+namespace {
+
+QRect toQRect(const Rect& rect) { return {rect.left, rect.top, rect.width(), rect.height()}; }
+
+Qt::Alignment toQtAlignment(TextAlignment alignment) {
+  switch (alignment) {
+    case TextAlignment::Centre:
+      return Qt::AlignHCenter;
+    case TextAlignment::Right:
+      return Qt::AlignRight;
+    case TextAlignment::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+}  // namespace
+
+QPainterCanvas::QPainterCanvas(QPaintDevice& device) : device_(device), painter_(&device) {}
+
+bool QPainterCanvas::outlineRectangle(const Rect& rect, const Pen& pen) {
+  if (!painter_.isActive()) return false;
+  if (rect.isEmpty()) return true;
+  painter_.save();
+  painter_.setPen(QPen(toQColor(pen.colour), 1, pen.style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine));
+  painter_.setBrush(Qt::NoBrush);
+  // A one-unit pen along the inside of the rectangle: its right and bottom lines are the last ones in it.
+  painter_.drawRect(rect.left, rect.top, rect.width() - 1, rect.height() - 1);
+  painter_.restore();
+  return true;
+}
+
+bool QPainterCanvas::fillRectangle(const Rect& rect, Colour colour) {
+  if (!painter_.isActive()) return false;
+  painter_.fillRect(toQRect(rect), toQColor(colour));
+  return true;
+}
+
+bool QPainterCanvas::fillRectangleWithBrush(const Rect& rect, const Image& brush,
+                                            const BrushPlacement& placement) {
+  if (!painter_.isActive() || brush.isNull()) return false;
+  QBrush tiles(wrapImage(brush));
+  tiles.setTransform(QTransform::fromTranslate(placement.origin.x, placement.origin.y)
+                         .scale(placement.scaleX, placement.scaleY));
+  painter_.save();
+  painter_.setBrushOrigin(0, 0);
+  painter_.fillRect(toQRect(rect), tiles);
+  painter_.restore();
+  return true;
+}
+
+bool QPainterCanvas::drawImage(const Rect& rect, const Image& image) {
+  if (!painter_.isActive() || image.isNull()) return false;
+  painter_.drawImage(toQRect(rect), wrapImage(image));
+  return true;
+}
+
+bool QPainterCanvas::floodFill(Point start, Colour area, const Image& brush,
+                               const BrushPlacement& placement) {
+  if (!painter_.isActive() || device_.devType() != QInternal::Image) return false;
+  auto& image = static_cast<QImage&>(device_);
+  // The pixels are changed directly, with no painter on the image meanwhile.
+  painter_.end();
+  const PixelView view = pixelView(image);
+  if (view.pixels != nullptr) floodFillWithBrush(view, start, area, brush, placement);
+  return painter_.begin(&image) && view.pixels != nullptr;
+}
+
+bool QPainterCanvas::drawTextLine(const Rect& rect, const std::string& text, const FontSpec& font,
+                                  TextAlignment alignment) {
+  if (!painter_.isActive()) return false;
+  painter_.save();
+  painter_.setFont(toQFont(font));
+  painter_.setPen(toQColor(font.colour));
+  painter_.setClipRect(toQRect(rect));
+  painter_.drawText(toQRect(rect),
+                    static_cast<int>(toQtAlignment(alignment) | Qt::AlignTop | Qt::TextSingleLine),
+                    toQString(text));
+  painter_.restore();
+  return true;
+}
+
+bool QPainterCanvas::drawRichText(const Rect& rect, const RichText& text) {
+  if (!painter_.isActive()) return false;
+  QTextDocument document;
+  document.documentLayout()->setPaintDevice(&device_);
+  fillDocument(document, text);
+  document.setDocumentMargin(0);
+  document.setTextWidth(rect.width());
+  painter_.save();
+  painter_.translate(rect.left, rect.top);
+  document.drawContents(&painter_, QRectF(0, 0, rect.width(), rect.height()));
+  painter_.restore();
+  return true;
+}
+
+TextSize QPainterCanvas::measureText(const std::string& text, const FontSpec& font) {
+  const QFontMetrics metrics(toQFont(font), &device_);
+  return {metrics.horizontalAdvance(toQString(text)), metrics.height()};
+}
+
+}  // namespace orvane

@@ -1,0 +1,38 @@
+#pragma once
+// The canvas on a Qt paint device: a QImage, a QWidget (from its paint event) or a QPrinter.
+
+#include <QPainter>
+
+#include "render/canvas.h"
+
+class QPaintDevice;
+
+namespace orvane {
+
+class QPainterCanvas : public Canvas {
+ public:
+  /// Paints on `device` until the canvas is destroyed; on a printer, that ends the document.
+  explicit QPainterCanvas(QPaintDevice& device);
+  QPainterCanvas(const QPainterCanvas&) = delete;
+  QPainterCanvas& operator=(const QPainterCanvas&) = delete;
+
+  /// The painter, for a caller that starts a new printer page between two drawings.
+  QPainter& painter() { return painter_; }
+
+  bool outlineRectangle(const Rect& rect, const Pen& pen) override;
+  bool fillRectangle(const Rect& rect, Colour colour) override;
+  bool fillRectangleWithBrush(const Rect& rect, const Image& brush, const BrushPlacement& placement) override;
+  bool drawImage(const Rect& rect, const Image& image) override;
+  /// Only on an RGB32 or ARGB32 QImage: other devices cannot be read back.
+  bool floodFill(Point start, Colour area, const Image& brush, const BrushPlacement& placement) override;
+  bool drawTextLine(const Rect& rect, const std::string& text, const FontSpec& font,
+                    TextAlignment alignment) override;
+  bool drawRichText(const Rect& rect, const RichText& text) override;
+  TextSize measureText(const std::string& text, const FontSpec& font) override;
+
+ private:
+  QPaintDevice& device_;
+  QPainter painter_;
+};
+
+}  // namespace orvane

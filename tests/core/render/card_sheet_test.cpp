@@ -1,0 +1,224 @@
+#include "render/card_sheet.h"
+
+#include <algorithm>
+
+#include "render_fixture.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr Colour black = 0x000000;
+constexpr Colour white = 0xFFFFFF;
+
+struct CardSheet : RenderFixture {
+  SheetSettings settings;
+
+  void SetUp() override {
+    RenderFixture::SetUp();
+    card.orientation = "vertical";
+    card.frame(1).frameLeft = 40;
+    card.frame(1).frameWidth = 120;
+    card.frame(2).frameWidth = 185;
+    card.frame(2).frameHeight = 140;
+    settings.printer = PrinterMeasurements::a4(600);
+    settings.dateTime = "03/05/2024 14:07:09";
+    FontSpec header{"Times New Roman", 14, {.bold = true}, 0x0000FF};
+    RichText frame1 = RichText::fromPlainText("Anne Martin\n  Graphiste\n", RichText::defaultFormat());
+    frame1.applyFormat(0, 11, header);
+    frame1.setAlignment(ParagraphAlignment::Centre);
+    card.frame(1).text = frame1;
+    card.frame(2).text = RichText::fromPlainText("rue des Lilas");
+  }
+
+  std::vector<CanvasCall> linesReading(const std::string& text) const {
+    std::vector<CanvasCall> lines = canvas.callsOf(CanvasCallKind::TextLine);
+    std::erase_if(lines, [&](const CanvasCall& call) { return call.text != text; });
+    return lines;
+  }
+};
+
+}  // namespace
+
+TEST_F(CardSheet, TwelveCardsOfTheScaledSizeWithTheirGaps) {
+  drawCardSheet(context, canvas, settings);
+  std::vector<CanvasCall> outlines = canvas.callsOf(CanvasCallKind::Outline);
+  std::erase_if(outlines, [](const CanvasCall& call) { return call.penStyle != PenStyle::Dotted; });
+  ASSERT_EQ(outlines.size(), 12u);
+  for (const CanvasCall& outline : outlines) {
+    EXPECT_EQ(outline.rect.width(), 1156);
+    EXPECT_EQ(outline.rect.height(), 1831);
+  }
+  EXPECT_EQ(outlines[1].rect.left - outlines[0].rect.right, 13);
+  EXPECT_EQ(outlines[4].rect.top - outlines[0].rect.bottom, 13);
+  EXPECT_EQ(card.spacing, 8) << "an unset spacing becomes 8";
+  EXPECT_EQ(linesReading("Anne Martin").size(), 12u);
+
+  canvas.calls.clear();
+  settings.printer = PrinterMeasurements::a4(300);
+  drawCardSheet(context, canvas, settings);
+  outlines = canvas.callsOf(CanvasCallKind::Outline);
+  std::erase_if(outlines, [](const CanvasCall& call) { return call.penStyle != PenStyle::Dotted; });
+  ASSERT_EQ(outlines.size(), 12u);
+  EXPECT_EQ(outlines[1].rect.left - outlines[0].rect.right, 8);
+}
+
+TEST_F(CardSheet, OneCardInColourElementByElement) {
+  settings.testPrint = true;
+  settings.cardColourChosen = true;
+  settings.frameColourChosen = {true, false};
+  drawCardSheet(context, canvas, settings);
+  const Rect cardRect{118, 118, 118 + 1156, 118 + 1831};
+  std::vector<CanvasCallKind> kinds;
+  for (const CanvasCall& call : canvas.calls) kinds.push_back(call.kind);
+  using enum CanvasCallKind;
+  // Footer, outline, background, frame 1 filled and its three lines, frame 2 outlined and its line.
+  EXPECT_EQ(kinds, (std::vector<CanvasCallKind>{TextLine, Outline, Fill, Fill, TextLine, TextLine, TextLine,
+                                                Outline, TextLine}));
+  EXPECT_EQ(canvas.calls[1].rect, cardRect);
+  EXPECT_EQ(canvas.calls[1].colour, card.cardColor);
+  EXPECT_EQ(canvas.calls[2].colour, card.cardColor);
+  const Rect frame1{118 + 250, 118 + 150, 118 + 250 + 750, 118 + 150 + 506};  // 40, 24, 120, 81 scaled
+  EXPECT_EQ(canvas.calls[3].rect, frame1);
+  EXPECT_EQ(canvas.calls[3].colour, card.frame(1).frameColor);
+  EXPECT_EQ(canvas.calls[7].colour, white);
+  EXPECT_EQ(canvas.calls[7].rect, (Rect{118, 118 + 900, 118 + 1156, 118 + 900 + 875}));
+}
+
+TEST_F(CardSheet, FrameLinesTakeTheFontOfTheirFirstNonBlankCharacterAndStackDown) {
+  settings.testPrint = true;
+  metrics.height = 19;
+  metrics.externalLeading = 1;
+  drawCardSheet(context, canvas, settings);
+  const CanvasCall header = linesReading("Anne Martin").at(0);
+  EXPECT_EQ(header.font.name, "Times New Roman");
+  EXPECT_EQ(header.font.colour, 0x0000FFu);
+  EXPECT_EQ(header.alignment, TextAlignment::Centre);
+  // Inside frame 1 (368, 268)-(1118, 774): 2 pixels in from the left and top, 3 from the right.
+  EXPECT_EQ(header.rect, (Rect{368 + 12, 268 + 12, 1118 - 19, 268 + 12 + 125}));  // 20 pixels high
+
+  const CanvasCall second = linesReading("  Graphiste").at(0);
+  EXPECT_EQ(second.font.name, "Arial") << "leading blanks are passed over to find the font";
+  EXPECT_EQ(second.rect.top, header.rect.bottom);
+  const CanvasCall empty = linesReading("").at(0);
+  EXPECT_EQ(empty.rect.top, second.rect.bottom);
+  EXPECT_EQ(linesReading("rue des Lilas").at(0).alignment, TextAlignment::Left);
+}
+
+TEST_F(CardSheet, LinesThatDoNotFitAreLeftOutButStillTakeTheirHeight) {
+  settings.testPrint = true;
+  metrics.height = 42;  // 262 dots a line in a frame 506 dots high
+  drawCardSheet(context, canvas, settings);
+  EXPECT_EQ(linesReading("Anne Martin").size(), 1u);
+  EXPECT_TRUE(linesReading("  Graphiste").empty()) << "262 + 262 + frame top is not below the frame bottom";
+}
+
+TEST_F(CardSheet, AFrameLineThatFailsIsTriedOnceMoreAfterMessage112ForTheFirstLine) {
+  settings.testPrint = true;
+  canvas.textLineFailures = 2;  // the footer, then the first line of frame 1
+  drawCardSheet(context, canvas, settings);
+  EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Aucun formatage de texte : erreur indéterminée"});
+  EXPECT_EQ(linesReading("Anne Martin").size(), 2u);
+
+  canvas.calls.clear();
+  prompter.shown.clear();
+  canvas.textLineFailures = 3;  // footer and both tries of the first line: the second line goes on
+  canvas.failing.clear();
+  drawCardSheet(context, canvas, settings);
+  EXPECT_EQ(prompter.texts().size(), 1u);
+  EXPECT_EQ(linesReading("  Graphiste").size(), 1u);
+}
+
+TEST_F(CardSheet, BlackAndWhitePrintsBlackLinesOnUnfilledCards) {
+  settings.printMode = "bw";
+  settings.cardColourChosen = true;
+  settings.frameColourChosen = {true, true};
+  drawCardSheet(context, canvas, settings);
+  EXPECT_TRUE(canvas.callsOf(CanvasCallKind::Fill).empty());
+  for (const CanvasCall& line : canvas.callsOf(CanvasCallKind::TextLine)) EXPECT_EQ(line.font.colour, black);
+  for (const CanvasCall& outline : canvas.callsOf(CanvasCallKind::Outline)) {
+    if (outline.penStyle == PenStyle::Dotted) {
+      EXPECT_EQ(outline.colour, black);
+    }
+  }
+}
+
+TEST_F(CardSheet, AColourNeverChosenPrintsOnWhitePaper) {
+  settings.testPrint = true;
+  drawCardSheet(context, canvas, settings);
+  EXPECT_TRUE(canvas.callsOf(CanvasCallKind::Fill).empty());
+  const auto outlines = canvas.callsOf(CanvasCallKind::Outline);
+  ASSERT_GE(outlines.size(), 2u);
+  EXPECT_EQ(outlines[1].penStyle, PenStyle::Solid);
+  EXPECT_EQ(outlines[1].colour, black);
+}
+
+TEST_F(CardSheet, WithT1Frame1PrintsOnlyThroughTheComposite) {
+  givePattern(60, 60);
+  card.frame(1).frameTransparent = true;
+  settings.testPrint = true;
+  settings.frameColourChosen = {true, true};
+  drawCardSheet(context, canvas, settings);
+  EXPECT_TRUE(linesReading("Anne Martin").empty());
+  EXPECT_EQ(linesReading("rue des Lilas").size(), 1u);
+  const auto fills = canvas.callsOf(CanvasCallKind::Fill);
+  ASSERT_EQ(fills.size(), 1u);
+  EXPECT_EQ(fills[0].colour, card.frame(2).frameColor);
+  const auto images = canvas.callsOf(CanvasCallKind::Image);
+  ASSERT_EQ(images.size(), 1u);
+  EXPECT_EQ(images[0].rect, (Rect{118, 118, 118 + 1156, 118 + 1831}));
+  const auto composed = std::ranges::count_if(
+      pictures.pictureCalls, [](const CanvasCall& call) { return call.kind == CanvasCallKind::RichText; });
+  EXPECT_EQ(composed, 1);
+  EXPECT_TRUE(canvas.callsOf(CanvasCallKind::BrushFill).empty()) << "no pattern besides the composite";
+}
+
+TEST_F(CardSheet, AFrameReachingBeyondTheCardIsCutAtTheCardsEdge) {
+  settings.testPrint = true;
+  card.cardWidth = 182;
+  card.frame(2).frameWidth = 185;
+  drawCardSheet(context, canvas, settings);
+  const CanvasCall frame2 = canvas.callsOf(CanvasCallKind::Outline).back();
+  EXPECT_EQ(frame2.rect.right, 118 + 1138) << "182 x 6.25 = 1137.5, not 185 x 6.25";
+}
+
+TEST_F(CardSheet, AnUnreadablePatternIsReportedOnceAndTheSheetGoesOn) {
+  card.patternFile = "c:\\motifs\\absent.bmp";
+  drawCardSheet(context, canvas, settings);
+  drawCardSheet(context, canvas, settings);
+  EXPECT_EQ(prompter.texts(),
+            std::vector<std::string>{"ne peut ouvrir le fichier image : c:\\motifs\\absent.bmp"});
+  EXPECT_EQ(linesReading("rue des Lilas").size(), 24u);
+}
+
+TEST_F(CardSheet, TheIconPrintsAsTheCardShowsItAndTheStartIconDoesNot) {
+  settings.testPrint = true;
+  drawCardSheet(context, canvas, settings);
+  EXPECT_TRUE(canvas.callsOf(CanvasCallKind::Image).empty());
+
+  pictures.files["c:\\images\\logo.ico"] = Image(48, 48, 0xFF112233u);
+  card.iconFile = "c:\\images\\logo.ico";
+  canvas.calls.clear();
+  drawCardSheet(context, canvas, settings);
+  const auto images = canvas.callsOf(CanvasCallKind::Image);
+  ASSERT_EQ(images.size(), 1u);
+  EXPECT_EQ(images[0].rect, (Rect{118 + 50, 118 + 150, 118 + 50 + 300, 118 + 150 + 300}));
+}
+
+TEST_F(CardSheet, TheFooterSitsInTheBottomRightCornerInArialNarrow) {
+  RecordingCanvas page;
+  page.characterWidth = 30;
+  page.textHeight = 67;
+  ASSERT_TRUE(drawSheetFooter(page, 4961, 7016, "03/05/2024 14:07:09"));
+  const CanvasCall footer = page.calls.at(0);
+  EXPECT_EQ(footer.text, "Orvane-Brevanel : 03/05/2024 14:07:09");
+  EXPECT_EQ(footer.font.name, "arial narrow");
+  EXPECT_EQ(footer.font.size, 8);
+  EXPECT_EQ(footer.font.colour, black);
+  EXPECT_EQ(footer.font.style, FontStyle{});
+  // 37 characters: 1110 dots wide, 1.1 x 1110 = 1221; 1.1 x 67 = 73.7.
+  EXPECT_EQ(footer.rect.left, 4961 - 1221);
+  EXPECT_EQ(footer.rect.top, 7016 - 74);
+}
+
+}  // namespace orvane

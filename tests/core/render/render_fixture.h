@@ -1,0 +1,38 @@
+#pragma once
+// A card, its kept pictures and scripted services, as the rendering tests share them.
+
+#include <gtest/gtest.h>
+
+#include "render/recording_canvas.h"
+#include "render/render_context.h"
+#include "render/scripted_picture_service.h"
+#include "services/scripted_services.h"
+
+namespace orvane {
+
+struct RenderFixture : ::testing::Test {
+  CardModel card;
+  RendererState state;
+  ScriptedPrompter prompter;
+  ScriptedPictureService pictures;
+  FixedTextMetrics metrics;
+  std::string language = "fr";
+  RenderContext context{card, state, prompter, pictures, metrics, language};
+  RecordingCanvas canvas;
+
+  static constexpr const char* patternPath = "c:\\motifs\\motif.bmp";
+
+  void SetUp() override {
+    setupStartCard(card, 96);
+    card.cardWidth = 185;
+    card.cardHeight = 293;
+  }
+
+  /// A readable pattern file of the given size, set as the card's pattern.
+  void givePattern(int width, int height) {
+    pictures.files[patternPath] = Image(width, height, 0xFF336699u);
+    card.patternFile = patternPath;
+  }
+};
+
+}  // namespace orvane
