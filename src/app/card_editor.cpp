@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "cardfile/card_file_loader.h"
+#include "catalogue/catalogue.h"
 #include "qt/qt_settings_store.h"
 #include "text/rounding.h"
 
@@ -12,7 +14,8 @@ namespace orvane {
 int screenResolution() { return roundToInt(QGuiApplication::primaryScreen()->logicalDotsPerInchX()); }
 
 CardEditor::CardEditor(Prompter& prompter, PrinterService& printers, SettingsStore& settingsStore)
-    : shell_(card_, prompter, printers),
+    : prompter_(prompter),
+      shell_(card_, prompter, printers),
       settings_(settingsStore, prompter, settingsRootDirectory()),
       workingDirectoryCommands_(directories_, association_, prompter, shell_.state()) {}
 
@@ -24,14 +27,36 @@ void CardEditor::startCardEditor(const std::string& path) {
   if (card_.cardAccess) shell_.endCardAccess();
   const int resolution = screenResolution();
   setupStartCard(card_, resolution);
-  cardWindow_ = std::make_unique<TForm1>(card_, shell_);
+  cardWindow_ = std::make_unique<TForm1>(card_, shell_, RenderServices{prompter_, pictures_, screenMetrics_});
   cardWindow_->showModel();
   cardWindow_->show();
   mainWindow_ = new TForm2(shell_, *cardWindow_);
+  // The working copies of the frame texts live as long as the main window.
+  QObject::connect(mainWindow_, &QObject::destroyed, [this] { companions_.deleteWorkingCopies(); });
   workingDirectoryCommands_.attach(*mainWindow_);
   // Read while the main window is set up; reading shows nothing, so it may come before postload.
   directories_.load();
   mainWindow_->postload(!path.empty(), resolution);
+  mainWindow_->updateCommandStates();
+  if (!path.empty()) loadCardFileAtStart(path, resolution);
+}
+
+void CardEditor::loadCardFileAtStart(const std::string& path, int resolution) {
+  CardFileLoadOptions options;
+  options.screenResolution = resolution;
+  options.language = shell_.state().interfaceLanguage;
+  const CardFileLoadResult result = loadCardFile(card_, path, options, companions_, prompter_);
+  if (!result.loaded) {
+    constexpr int messageFileNotFound = 184;
+    if (!result.error.empty())
+      prompter_.show(MessageKind::Error, catalogue::text(options.language, messageFileNotFound) + path);
+    return;
+  }
+  shell_.state().anythingLoaded = true;
+  if (result.decorationsNamed) shell_.cardWindow().decorationsPresent = true;
+  cardWindow_->renderer().forgetPattern();
+  cardWindow_->showModel();
+  cardWindow_->rpaint();
   mainWindow_->updateCommandStates();
 }
 

@@ -11,6 +11,9 @@
 #include "app/tform2.h"
 #include "card/card_model.h"
 #include "qt/qt_file_association.h"
+#include "qt/qt_picture_service.h"
+#include "qt/qt_text_metrics.h"
+#include "richtext/companion_files.h"
 #include "settings/settings.h"
 #include "settings/working_directories.h"
 #include "shell/card_editor_shell.h"
@@ -24,6 +27,8 @@ class CardEditor {
 
   /// Builds both windows with the start card; `path` names a card file given on the command line.
   void startCardEditor(const std::string& path);
+  /// Loads the card file named on the command line into the card shown at start.
+  void loadCardFileAtStart(const std::string& path, int resolution);
   /// Shows the main window and returns when its modal run ends; then closes it.
   void runMainWindow();
 
@@ -40,7 +45,11 @@ class CardEditor {
 
  private:
   CardModel card_;
+  Prompter& prompter_;
   CardEditorShell shell_;
+  CompanionFiles companions_{prompter_, shell_.state().interfaceLanguage};
+  QtPictureService pictures_;
+  QtTextMetrics screenMetrics_;
   Settings settings_;
   WorkingDirectories directories_{settings_};
   QtFileAssociation association_;

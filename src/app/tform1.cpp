@@ -1,18 +1,23 @@
 #include "app/tform1.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QTextEdit>
 
 #include "app/start_icon.h"
+#include "qt/qt_image.h"
+#include "qt/qt_painter_canvas.h"
 #include "qt/qt_text.h"
 #include "qt/rich_text_document.h"
+#include "render/card_picture.h"
 
 namespace orvane {
 
-TForm1::TForm1(CardModel& card, CardEditorShell& shell)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), card_(card), shell_(shell) {
+TForm1::TForm1(CardModel& card, CardEditorShell& shell, RenderServices services)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), card_(card), shell_(shell), services_(services) {
   setObjectName(QStringLiteral("TForm1"));
   setToolTip(QStringLiteral("carte avec les éléments cadre1 et cadre 2 "));
   setAutoFillBackground(true);
@@ -43,7 +48,9 @@ void TForm1::createFrame(QTextEdit*& edit, const char* name, const QString& hint
   edit->viewport()->installEventFilter(this);
   // Typing on the card during card access goes straight into the model.
   connect(edit, &QTextEdit::textChanged, this, [this, edit, number] {
-    if (!edit->isReadOnly()) card_.frame(number).text = readDocument(*edit->document());
+    if (edit->isReadOnly()) return;
+    card_.frame(number).text = readDocument(*edit->document());
+    card_.frame(number).modified = true;
   });
 }
 
@@ -75,6 +82,54 @@ void TForm1::showFrameStates() {
     framePalette.setColor(QPalette::Base, toQColor(frame.frameColor));
     edit->setPalette(framePalette);
   }
+}
+
+RenderContext TForm1::renderContext() {
+  return {card_, renderer_, services_.prompter, services_.pictures, services_.screenMetrics,
+          shell_.state().interfaceLanguage};
+}
+
+void TForm1::rpaint() {
+  QCoreApplication::processEvents();
+  if (!shell_.cardWindow().repaintAllowed(shell_.state())) return;
+  QImage surface(size(), QImage::Format_ARGB32);
+  surface.fill(toQColor(card_.cardColor));
+  {
+    RenderContext context = renderContext();
+    QPainterCanvas canvas(surface);
+    drawCardDecorations(context, canvas);
+  }
+  decorations_ = surface;
+  showIcon();
+  for (int number : {1, 2})
+    if (card_.frame(number).frameTransparent) frameEdit(number)->hide();
+  update();
+  emit decorationsRepainted();
+}
+
+void TForm1::showIcon() {
+  if (card_.iconFile.empty()) {
+    Image1->clear();
+    Image1->hide();
+    return;
+  }
+  // The icon's size may follow an .ico file, so the control takes the model's geometry again.
+  Image1->setGeometry(card_.iconLeft, card_.iconTop, card_.iconWidth, card_.iconHeight);
+  if (renderer_.iconPicture) Image1->setPixmap(QPixmap::fromImage(wrapImage(*renderer_.iconPicture).copy()));
+  Image1->show();
+}
+
+void TForm1::appliquer() {
+  shell_.cardWindow().apply();
+  rpaint();
+  for (int number : {1, 2})
+    if (!card_.frame(number).frameTransparent) frameEdit(number)->show();
+}
+
+void TForm1::paintEvent(QPaintEvent* /*event*/) {
+  if (decorations_.isNull()) return;
+  QPainter painter(this);
+  painter.drawImage(0, 0, decorations_);
 }
 
 void TForm1::form1_mmove() { shell_.cardWindow().mouseMoved = true; }
@@ -113,6 +168,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     hide();
     return;
   }
+  renderer_.releasePictures();
+  decorations_ = QImage();
   event->accept();
 }
 

@@ -2,9 +2,12 @@
 // The card window: borderless, its client area is the card, with the icon and the two frames. During
 // card access the frames' texts are typed on the card itself.
 
+#include <QImage>
 #include <QWidget>
 
 #include "card/card_model.h"
+#include "render/render_context.h"
+#include "render/renderer_state.h"
 #include "shell/card_editor_shell.h"
 
 class QLabel;
@@ -13,10 +16,17 @@ class QTextEdit;
 
 namespace orvane {
 
+/// The services the card window draws its decorations with.
+struct RenderServices {
+  Prompter& prompter;
+  PictureService& pictures;
+  TextMetrics& screenMetrics;
+};
+
 class TForm1 : public QWidget {
   Q_OBJECT
  public:
-  TForm1(CardModel& card, CardEditorShell& shell);
+  TForm1(CardModel& card, CardEditorShell& shell, RenderServices services);
 
   /// Shows the model as it is now: geometry, colours, icon, frames and their texts.
   void showModel();
@@ -27,18 +37,30 @@ class TForm1 : public QWidget {
   QLabel* iconLabel() const { return Image1; }
   QMenu* popupMenu() const { return PopupMenu1; }
   bool closed() const { return shell_.cardWindow().closed; }
+  RendererState& renderer() { return renderer_; }
+  /// What the decorations' drawing works with, for this card and this window's kept pictures.
+  RenderContext renderContext();
+  /// The decorations as last painted (pattern, composite), null before the first repaint.
+  const QImage& decorations() const { return decorations_; }
 
   // Handlers.
   void form1_mmove();
   void form1_mdown(Qt::MouseButton button);
   void redit_mmove(int number);
   void ok1Click();
+  /// `rpaint`: draws the icon and the pattern or the transparency composite, unless suspended.
+  void rpaint();
+  /// "appliquer" as far as the card is concerned: repaint, then show the opaque frames again.
+  void appliquer();
 
  signals:
   /// Card access was ended with "ok" on the card.
   void cardAccessEnded();
+  /// The decorations were drawn again; the icon previews of the main window follow.
+  void decorationsRepainted();
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void hideEvent(QHideEvent* event) override;
@@ -48,9 +70,13 @@ class TForm1 : public QWidget {
  private:
   void createFrame(QTextEdit*& edit, const char* name, const QString& hint, int number);
   void placeFrame(int number);
+  void showIcon();
 
   CardModel& card_;
   CardEditorShell& shell_;
+  RenderServices services_;
+  RendererState renderer_;
+  QImage decorations_;
   QTextEdit* richedit1 = nullptr;
   QTextEdit* richedit2 = nullptr;
   QLabel* Image1 = nullptr;

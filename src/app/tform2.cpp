@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -13,6 +14,7 @@
 
 #include "app/main/command_panels.h"
 #include "app/tform1.h"
+#include "qt/qt_image.h"
 #include "qt/qt_text.h"
 #include "qt/rich_text_document.h"
 
@@ -59,6 +61,7 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   Button17 = new QPushButton(QStringLiteral("appliquer"), this);
   Button17->setObjectName(QStringLiteral("Button17"));
   Button17->setGeometry(126, 404, 110, 25);
+  connect(Button17, &QPushButton::clicked, &cardWindow_, &TForm1::appliquer);
   button2 = new QPushButton(QStringLiteral("Presse Papier"), this);
   button2->setObjectName(QStringLiteral("button2"));
   button2->setGeometry(244, 404, 110, 25);
@@ -74,6 +77,7 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   connectHandler(QStringLiteral("accscarte1Click"), &TForm2::accscarte1Click);
   connectHandler(QStringLiteral("mquitter_click"), &TForm2::mquitter_click);
   connect(&cardWindow_, &TForm1::cardAccessEnded, this, &TForm2::showAccessCaption);
+  connect(&cardWindow_, &TForm1::decorationsRepainted, this, &TForm2::showIconPreviews);
   formload();
 }
 
@@ -98,7 +102,15 @@ void TForm2::createParameterGroups() {
   tb1->setObjectName(QStringLiteral("tb1"));
   tb1->setToolTip(QStringLiteral("deplacement vertical de a carte"));
   tb1->setGeometry(254, 20, 24, 160);
-  groupBox("GroupBox2", QStringLiteral("ICONE"), {302, 204, 286, 192}, this);
+  auto* icon = groupBox("GroupBox2", QStringLiteral("ICONE"), {302, 204, 286, 192}, this);
+  iconPreview1 = new QLabel(icon);
+  iconPreview1->setObjectName(QStringLiteral("iconPreview1"));
+  iconPreview1->setGeometry(200, 150, 32, 32);
+  iconPreview1->setScaledContents(true);
+  iconPreview2 = new QLabel(icon);
+  iconPreview2->setObjectName(QStringLiteral("iconPreview2"));
+  iconPreview2->setGeometry(240, 150, 32, 32);
+  iconPreview2->setScaledContents(true);
 }
 
 void TForm2::createCommandPanels() {
@@ -241,6 +253,15 @@ void TForm2::accscarte1Click() {
   if (change == AccessChange::Refused) return;
   showAccessCaption();
   cardWindow_.showFrameStates();
+}
+
+void TForm2::showIconPreviews() {
+  const RendererState& renderer = cardWindow_.renderer();
+  auto show = [](QLabel* preview, const std::optional<Image>& picture) {
+    if (picture) preview->setPixmap(QPixmap::fromImage(wrapImage(*picture).copy()));
+  };
+  show(iconPreview1, renderer.iconPicture);
+  show(iconPreview2, renderer.iconBackground);
 }
 
 void TForm2::showAccessCaption() {

@@ -10,6 +10,7 @@
 class QAction;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QSlider;
@@ -56,6 +57,7 @@ class TForm2 : public QWidget {
  private:
   void formload();
   void showAccessCaption();
+  void showIconPreviews();
   void createParameterGroups();
   void createCommandPanels();
   void fillBanner();
@@ -73,6 +75,8 @@ class TForm2 : public QWidget {
   QSlider* tb1 = nullptr;
   QTextEdit* RichEdit1 = nullptr;
   QGroupBox* GroupBox1 = nullptr;
+  QLabel* iconPreview1 = nullptr;  // the icon over the card's background
+  QLabel* iconPreview2 = nullptr;  // the card's background under the icon
   std::map<int, QMenu*> popupMenus_;
 };
 

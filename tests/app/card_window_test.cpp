@@ -1,6 +1,9 @@
 // The card window during card access: frame colours under the mouse, the "ok" pop-up, closing.
 #include <QAction>
+#include <QDir>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTextEdit>
 #include <memory>
 
@@ -22,13 +25,22 @@ class CardWindowTest : public QObject {
   QColor frameColour(int number) { return card().frameEdit(number)->palette().color(QPalette::Base); }
 
  private slots:
-  void init() {
+  void start(const std::string& path) {
     prompter = std::make_unique<ScriptedPrompter>();
     printers = std::make_unique<ScriptedPrinterService>(ScriptedPrinterService::withPrinters(1));
     editor = std::make_unique<CardEditor>(*prompter, *printers, settings);
-    editor->startCardEditor({});
+    editor->startCardEditor(path);
     editor->mainWindow()->show();
   }
+
+  // The fixture names its pattern and icon relative to its own folder.
+  void startWithDecoratedCard() {
+    editor.reset();
+    QDir::setCurrent(QStringLiteral(ORVANE_TEST_DATA "/render"));
+    start(ORVANE_TEST_DATA "/render/carte.ov1");
+  }
+
+  void init() { start({}); }
 
   void cleanup() {
     editor.reset();
@@ -81,13 +93,41 @@ class CardWindowTest : public QObject {
     QVERIFY(!card().isVisible());
   }
 
-  void mouseOverTheBackgroundSuspendsRepaints() {
-    CardWindowState& state = editor->shell().cardWindow();
-    state.apply();
-    QVERIFY(state.repaintAllowed(editor->shell().state()));
+  void aCardFileOnTheCommandLineOpensWithItsDecorations() {
+    startWithDecoratedCard();
+    QVERIFY(prompter->shown.empty());
+    QVERIFY(!card().isVisible());
+    QVERIFY(!editor->card().frame(1).text.isEmpty());
+    QVERIFY(card().frameEdit(1)->toPlainText().size() > 0);
+    QVERIFY(!card().decorations().isNull());
+    QVERIFY(editor->cardWindow().renderer().patternShown);
+    QVERIFY(!card().iconLabel()->isHidden());
+    QCOMPARE(card().iconLabel()->geometry(), QRect(editor->card().iconLeft, editor->card().iconTop,
+                                                   editor->card().iconWidth, editor->card().iconHeight));
+    QVERIFY(!editor->mainWindow()->findChild<QLabel*>(QStringLiteral("iconPreview1"))->pixmap().isNull());
+    QVERIFY(editor->mainWindow()->menuItem(QStringLiteral("detectimpr"))->isEnabled());
+  }
+
+  void mouseOverTheBackgroundSuspendsRepaintsUntilAppliquer() {
+    startWithDecoratedCard();
+    card().show();
+    const qint64 painted = card().decorations().cacheKey();
     QTest::mouseMove(&card(), QPoint(150, 10));
-    QVERIFY(state.mouseMoved);
-    QVERIFY(!state.repaintAllowed(editor->shell().state()));
+    card().rpaint();
+    QCOMPARE(card().decorations().cacheKey(), painted);
+
+    QTest::mouseClick(editor->mainWindow()->findChild<QPushButton*>(QStringLiteral("Button17")), Qt::LeftButton);
+    QVERIFY(card().decorations().cacheKey() != painted);
+    QVERIFY(card().frameEdit(1)->isVisible());
+  }
+
+  void theFinalCloseReleasesThePictures() {
+    startWithDecoratedCard();
+    QVERIFY(editor->cardWindow().renderer().patternBitmap.has_value());
+    card().close();
+    QVERIFY(!editor->cardWindow().renderer().patternBitmap.has_value());
+    QVERIFY(!editor->cardWindow().renderer().backgroundCopy.has_value());
+    QVERIFY(card().decorations().isNull());
   }
 };
 

@@ -196,9 +196,11 @@ class MainWindowTest : public QObject {
     QCOMPARE(main().x(), expectedLeft);
   }
 
-  void aCardFileOnTheCommandLineHidesTheCard() {
-    start(1, "carte.ov1");
+  void aMissingCardFileOnTheCommandLineIsReported() {
+    start(1, "absente.ov1");
     QVERIFY(!editor->cardWindow().isVisible());
+    QCOMPARE(shownTexts(*prompter), QStringList{"Fichier non trouvé : absente.ov1"});
+    QVERIFY(!main().menuItem(QStringLiteral("detectimpr"))->isEnabled());
   }
 
   void cardAccessOnAndOff() {
