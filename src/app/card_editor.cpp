@@ -7,6 +7,7 @@
 #include "cardfile/card_file_loader.h"
 #include "catalogue/catalogue.h"
 #include "qt/qt_settings_store.h"
+#include "qt/qt_text.h"
 #include "text/rounding.h"
 
 namespace orvane {
@@ -17,7 +18,9 @@ CardEditor::CardEditor(Prompter& prompter, PrinterService& printers, SettingsSto
     : prompter_(prompter),
       shell_(card_, prompter, printers),
       settings_(settingsStore, prompter, settingsRootDirectory()),
-      workingDirectoryCommands_(directories_, association_, prompter, shell_.state()) {}
+      workingDirectoryCommands_(directories_, association_, prompter, shell_.state()) {
+  companions_.workingCopyFolder = toStdString(workingCopyFolder_.path());
+}
 
 CardEditor::~CardEditor() { delete mainWindow_.data(); }
 

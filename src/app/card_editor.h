@@ -3,6 +3,7 @@
 // the rules that join them, over the services it is given.
 
 #include <QPointer>
+#include <QTemporaryDir>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,7 @@ class CardEditor {
   void appexception(const std::string& what) { shell_.reportUnhandledError(what); }
 
   CardModel& card() { return card_; }
+  CompanionFiles& companions() { return companions_; }
   CardEditorShell& shell() { return shell_; }
   WorkingDirectories& workingDirectories() { return directories_; }
   WorkingDirectoryCommands& workingDirectoryCommands() { return workingDirectoryCommands_; }
@@ -48,6 +50,8 @@ class CardEditor {
   Prompter& prompter_;
   CardEditorShell shell_;
   CompanionFiles companions_{prompter_, shell_.state().interfaceLanguage};
+  // The frame texts' working copies go to a folder of this run, not into the user's current folder.
+  QTemporaryDir workingCopyFolder_;
   QtPictureService pictures_;
   QtTextMetrics screenMetrics_;
   Settings settings_;

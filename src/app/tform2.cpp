@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include "app/main/command_panels.h"
@@ -71,6 +72,8 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   RichEdit1->setGeometry(594, 0, 44, 555);
   RichEdit1->setReadOnly(true);
   RichEdit1->setFrameStyle(QFrame::NoFrame);
+  RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   createParameterGroups();
   createCommandPanels();
@@ -154,6 +157,7 @@ void TForm2::fillBanner() {
   const RichText banner =
       RichText::fromPlainText("\n     O\n\n     R\n\n     V\n\n     A\n\n     N\n\n     E\n\n", bannerFont);
   fillDocument(*RichEdit1->document(), banner);
+  RichEdit1->moveCursor(QTextCursor::Start);
   setBackground(RichEdit1, bannerBackground, QPalette::Base);
 }
 

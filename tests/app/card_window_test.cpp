@@ -108,6 +108,16 @@ class CardWindowTest : public QObject {
     QVERIFY(editor->mainWindow()->menuItem(QStringLiteral("detectimpr"))->isEnabled());
   }
 
+  void theFrameTextsWorkingCopiesGoWithTheMainWindow() {
+    startWithDecoratedCard();
+    const QDir folder(QString::fromStdString(editor->companions().workingCopyFolder));
+    QCOMPARE(folder.entryList(QDir::Files), QStringList({"11.rtf", "12.rtf"}));
+    editor->mainWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!editor->mainWindow());
+    QVERIFY(folder.entryList(QDir::Files).isEmpty());
+  }
+
   void mouseOverTheBackgroundSuspendsRepaintsUntilAppliquer() {
     startWithDecoratedCard();
     card().show();
