@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "richtext/font_spec.h"
+#include "richtext/font.h"
 
 namespace orvane {
 

@@ -7,45 +7,31 @@
 #include <QTextEdit>
 #include <memory>
 
-#include "app/card_editor.h"
 #include "app_test_main.h"
-#include "services/scripted_services.h"
+#include "editor_under_test.h"
 
 using namespace orvane;
 
 class CardWindowTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScriptedPrompter> prompter;
-  std::unique_ptr<ScriptedPrinterService> printers;
-  ScriptedSettingsStore settings;
-  std::unique_ptr<CardEditor> editor;
+  EditorUnderTest session;
+  std::unique_ptr<CardEditor>& editor = session.editor;
+  std::unique_ptr<ScriptedPrompter>& prompter = session.prompter;
 
   TForm1& card() { return editor->cardWindow(); }
   QColor frameColour(int number) { return card().frameEdit(number)->palette().color(QPalette::Base); }
 
- private slots:
-  void start(const std::string& path) {
-    prompter = std::make_unique<ScriptedPrompter>();
-    printers = std::make_unique<ScriptedPrinterService>(ScriptedPrinterService::withPrinters(1));
-    editor = std::make_unique<CardEditor>(*prompter, *printers, settings);
-    editor->startCardEditor(path);
-    editor->mainWindow()->show();
-  }
-
   // The fixture names its pattern and icon relative to its own folder.
   void startWithDecoratedCard() {
-    editor.reset();
+    session.stop();
     QDir::setCurrent(QStringLiteral(ORVANE_TEST_DATA "/render"));
-    start(ORVANE_TEST_DATA "/render/carte.ov1");
+    session.start(1, ORVANE_TEST_DATA "/render/carte.ov1");
   }
 
-  void init() { start({}); }
-
-  void cleanup() {
-    editor.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+ private slots:
+  void init() { session.start(1); }
+  void cleanup() { session.stop(); }
 
   void framesUnderTheMouseDuringCardAccess() {
     QTest::mouseMove(card().frameEdit(1)->viewport());

@@ -11,10 +11,9 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/card_editor.h"
 #include "app/main/command_panels.h"
 #include "app_test_main.h"
-#include "services/scripted_services.h"
+#include "editor_under_test.h"
 
 using namespace orvane;
 
@@ -23,38 +22,22 @@ namespace {
 const QString noPrinterWarning =
     QStringLiteral("Aucune imprimante définie, vous ne pourrez pas lancer d'impression - Avertissement 10");
 
-QStringList shownTexts(const ScriptedPrompter& prompter) {
-  QStringList texts;
-  for (const auto& text : prompter.texts()) texts << QString::fromStdString(text);
-  return texts;
-}
-
 }  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ScriptedPrompter> prompter;
-  std::unique_ptr<ScriptedPrinterService> printers;
-  ScriptedSettingsStore settings;
-  std::unique_ptr<CardEditor> editor;
+  EditorUnderTest session;
+  std::unique_ptr<CardEditor>& editor = session.editor;
+  std::unique_ptr<ScriptedPrompter>& prompter = session.prompter;
 
-  void start(int printerCount, const std::string& path = {}) {
-    prompter = std::make_unique<ScriptedPrompter>();
-    printers = std::make_unique<ScriptedPrinterService>(ScriptedPrinterService::withPrinters(printerCount));
-    editor = std::make_unique<CardEditor>(*prompter, *printers, settings);
-    editor->startCardEditor(path);
-    editor->mainWindow()->show();
-  }
+  void start(int printerCount, const std::string& path = {}) { session.start(printerCount, path); }
   TForm2& main() { return *editor->mainWindow(); }
   QPushButton* voirCarte() { return main().findChild<QPushButton*>(QStringLiteral("Button1")); }
   int screenWidth() { return main().screen()->geometry().width(); }
 
  private slots:
-  void cleanup() {
-    editor.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  void cleanup() { session.stop(); }
 
   void startState() {
     start(1);
@@ -199,7 +182,7 @@ class MainWindowTest : public QObject {
   void aMissingCardFileOnTheCommandLineIsReported() {
     start(1, "absente.ov1");
     QVERIFY(!editor->cardWindow().isVisible());
-    QCOMPARE(shownTexts(*prompter), QStringList{"Fichier non trouvé : absente.ov1"});
+    QCOMPARE(session.shownTexts(), QStringList{"Fichier non trouvé : absente.ov1"});
     QVERIFY(!main().menuItem(QStringLiteral("detectimpr"))->isEnabled());
   }
 
@@ -228,7 +211,7 @@ class MainWindowTest : public QObject {
     editor->card().frame(1).frameTransparent = true;
     QAction* access = main().menuItem(QStringLiteral("accscarte1Click"));
     access->trigger();
-    QCOMPARE(shownTexts(*prompter),
+    QCOMPARE(session.shownTexts(),
              QStringList{"Pour l'accès à la carte veuillez préalablement rendre opaques les zones d'édition"});
     QCOMPARE(access->text(), QStringLiteral("accès carte"));
     QVERIFY(editor->cardWindow().frameEdit(1)->isReadOnly());
@@ -250,7 +233,7 @@ class MainWindowTest : public QObject {
     QFETCH(bool, printerItem);
     QFETCH(bool, printItems);
     start(count);
-    QCOMPARE(shownTexts(*prompter), warned ? QStringList{noPrinterWarning} : QStringList{});
+    QCOMPARE(session.shownTexts(), warned ? QStringList{noPrinterWarning} : QStringList{});
     QCOMPARE(main().menuItem(QStringLiteral("Imprimante1Click"))->isEnabled(), printerItem);
     QCOMPARE(main().menuItem(QStringLiteral("mimpcouleurs_click"))->isEnabled(), printItems);
     QCOMPARE(main().menuItem(QStringLiteral("mimpneb_click"))->isEnabled(), printItems);
@@ -295,7 +278,7 @@ class MainWindowTest : public QObject {
     QMetaObject::invokeMethod(
         &main(), [] { throw std::runtime_error("division par zéro"); }, Qt::QueuedConnection);
     QCoreApplication::processEvents();
-    QCOMPARE(shownTexts(*prompter),
+    QCOMPARE(session.shownTexts(),
              QStringList({"Orvane : une erreur non gérée s'est produite", "division par zéro"}));
     QCOMPARE(prompter->shown[1].kind, MessageKind::Error);
     application->setUnhandledErrorHandler({});

@@ -3,8 +3,7 @@
 set -euo pipefail
 cli="$1"
 data="$2/cardfile"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/cli_test_helpers.sh"
 
 # Saved again under its own name, the hand-written file comes out byte for byte.
 mkdir "$work/plain"

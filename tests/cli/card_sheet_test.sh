@@ -3,27 +3,7 @@
 set -euo pipefail
 cli="$1"
 data="$2/render"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-fail() {
-  echo "$1" >&2
-  exit 1
-}
-
-# A bad input exits 2 with one line on stderr naming the fault, and writes nothing.
-expect_error() {
-  local wanted="$1"
-  shift
-  set +e
-  "$cli" "$@" >"$work/out" 2>"$work/err"
-  local status=$?
-  set -e
-  [ "$status" -eq 2 ] || fail "$* exited $status, expected 2"
-  [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$*: expected one line on stderr, got: $(cat "$work/err")"
-  grep -qF -- "$wanted" "$work/err" || fail "$*: stderr lacks '$wanted': $(cat "$work/err")"
-  [ ! -s "$work/out" ] || fail "$*: printed on stdout"
-}
+source "$(dirname "$0")/cli_test_helpers.sh"
 
 # How often `text` occurs in the text of `pdf`.
 occurrences() {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "colour.h"
-#include "richtext/font_spec.h"
+#include "richtext/font.h"
 #include "richtext/rich_text.h"
 
 namespace orvane {

@@ -7,7 +7,7 @@
 #include "colour.h"
 #include "render/geometry.h"
 #include "render/image.h"
-#include "richtext/font_spec.h"
+#include "richtext/font.h"
 #include "richtext/rich_text.h"
 
 namespace orvane {

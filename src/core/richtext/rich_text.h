@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "richtext/font_spec.h"
+#include "richtext/font.h"
 
 namespace orvane {
 

@@ -402,15 +402,15 @@ class RtfReader {
   }
 
   FontSpec fontSpecOf(const CharacterFormat& format) const {
-    FontSpec spec;
-    spec.name = fontName(format.font);
-    spec.size = static_cast<std::int16_t>(std::clamp(
+    FontSpec font;
+    font.name = fontName(format.font);
+    font.size = static_cast<std::int16_t>(std::clamp(
         roundToInt(format.halfPoints / 2.0), 1, static_cast<int>(std::numeric_limits<std::int16_t>::max())));
-    spec.style = format.style;
-    spec.colour = format.colour >= 0 && static_cast<std::size_t>(format.colour) < colours_.size()
+    font.style = format.style;
+    font.colour = format.colour >= 0 && static_cast<std::size_t>(format.colour) < colours_.size()
                       ? colours_[format.colour]
                       : 0;
-    return spec;
+    return font;
   }
 
   // A font the table lacks is taken as the default font; without one either, the name stays unset.

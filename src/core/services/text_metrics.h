@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "richtext/font_spec.h"
+#include "richtext/font.h"
 
 namespace orvane {
 
