@@ -1,13 +1,13 @@
 // orvane-cli rtf-dump FILE.rtf: prints the paragraphs and runs of an RTF file as JSON.
 // orvane-cli rtf-write IN.rtf OUT.rtf: reads an RTF file and writes it again as a companion file.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "cli/card_json.h"
 #include "cli/commands.h"
 #include "richtext/companion_files.h"
 #include "richtext/rtf_reader.h"
+#include "text/file_path.h"
+#include "text/line_file.h"
 
 namespace orvane::cli {
 namespace {
@@ -23,10 +23,9 @@ class StderrPrompter : public Prompter {
 
 // Reads the RTF file at `path` into `text`; the error to report otherwise.
 std::string readRtfFile(const std::string& path, RichText& text) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return "cannot read " + path;
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  RtfReadResult read = readRtf(bytes);
+  const std::optional<std::string> bytes = readFileBytes(nativePath(path));
+  if (!bytes) return "cannot read " + path;
+  RtfReadResult read = readRtf(*bytes);
   if (!read.ok()) return path + ": " + read.error;
   text = std::move(read.text);
   return {};

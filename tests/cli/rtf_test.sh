@@ -38,6 +38,7 @@ expect_error "not an RTF file" rtf-dump "$data/not_rtf.rtf"
 expect_error "groups nested too deeply" rtf-write "$data/deep_nesting.rtf" "$work/deep.rtf"
 [ ! -e "$work/deep.rtf" ] || fail "rtf-write wrote a file for a broken input"
 expect_error "cannot read" rtf-dump "$work/absent.rtf"
+expect_error "cannot read" rtf-dump "$work"
 expect_error "cannot write" rtf-write "$data/control_simple.rtf" "$work/no-folder/out.rtf"
 expect_error "usage" rtf-dump
 expect_error "usage" rtf-write "$data/control_simple.rtf"
