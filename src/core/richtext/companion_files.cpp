@@ -10,7 +10,6 @@
 #include "catalogue/catalogue.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
-#include "text/cp1252.h"
 #include "text/file_path.h"
 #include "text/line_file.h"
 
@@ -49,13 +48,6 @@ bool hasRtfExtension(const std::string& path) {
   for (char& c : extension)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return extension == ".rtf";
-}
-
-// The text of a line file, without the end of its last line, which does not start another line.
-std::string_view withoutFinalLineEnd(std::string_view text) {
-  if (text.ends_with("\r\n")) return text.substr(0, text.size() - 2);
-  if (text.ends_with('\n') || text.ends_with('\r')) return text.substr(0, text.size() - 1);
-  return text;
 }
 
 }  // namespace
@@ -101,12 +93,12 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
     return true;
   }
 
-  const std::optional<std::string> bytes = readFileBytes(nativePath(path));
-  if (!bytes) {
+  const std::optional<std::vector<std::string>> fileLines = readLines(nativePath(path));
+  if (!fileLines) {
     prompter_.show(MessageKind::Plain, "erreur d'ouverture du flux de lecture");
     return false;
   }
-  RichText lines = RichText::fromPlainText(withoutFinalLineEnd(cp1252ToUtf8(*bytes)), text.insertionFormat());
+  RichText lines = RichText::fromLines(*fileLines, text.insertionFormat());
   std::vector<Paragraph>& paragraphs = text.paragraphs();
   lines.setAlignment(paragraphs.empty() ? ParagraphAlignment::Left : paragraphs.front().alignment);
   if (isCardKind(kind) || kind == TextKind::Zone4) {

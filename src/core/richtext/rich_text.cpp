@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "text/line_file.h"
 #include "text/utf8.h"
 
 namespace orvane {
@@ -57,20 +58,23 @@ void appendRun(std::vector<TextRun>& runs, TextRun run) {
 
 RichText::RichText(FontSpec format) : paragraphs_(1), insertionFormat_(std::move(format)) {}
 
-RichText RichText::fromPlainText(std::string_view utf8, FontSpec format) {
+RichText RichText::fromLines(const std::vector<std::string>& lines, FontSpec format) {
   RichText document(format);
+  if (lines.empty()) return document;
   document.paragraphs_.clear();
-  std::size_t lineStart = 0;
-  for (std::size_t i = 0; i <= utf8.size(); ++i) {
-    const bool atEnd = i == utf8.size();
-    if (!atEnd && utf8[i] != '\n' && utf8[i] != '\r') continue;
+  for (const std::string& line : lines) {
     Paragraph paragraph;
-    appendRun(paragraph.runs, {std::string(utf8.substr(lineStart, i - lineStart)), format});
+    appendRun(paragraph.runs, {line, format});
     document.paragraphs_.push_back(std::move(paragraph));
-    if (!atEnd && utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') ++i;
-    lineStart = i + 1;
   }
   return document;
+}
+
+RichText RichText::fromPlainText(std::string_view utf8, FontSpec format) {
+  std::vector<std::string> lines = splitLines(utf8);
+  // A line end at the very end starts one more, empty paragraph, as it does in an edit control.
+  if (!utf8.empty() && (utf8.back() == '\n' || utf8.back() == '\r')) lines.emplace_back();
+  return fromLines(lines, std::move(format));
 }
 
 FontSpec RichText::defaultFormat() {

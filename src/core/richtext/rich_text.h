@@ -37,6 +37,8 @@ class RichText {
   explicit RichText(FontSpec format);
   /// Plain text in one format; "\n", "\r\n" and "\r" separate paragraphs.
   static RichText fromPlainText(std::string_view utf8, FontSpec format = defaultFormat());
+  /// One paragraph per line, in one format; no lines make an empty document.
+  static RichText fromLines(const std::vector<std::string>& lines, FontSpec format);
   /// The format of a new, empty frame text.
   static FontSpec defaultFormat();
 

@@ -169,6 +169,12 @@ TEST_F(CompanionFilesTest, LoadingPlainTextReadsItsLines) {
   ASSERT_TRUE(files_.loadCompanion(TextKind::Zone1, lines, zone));
   EXPECT_EQ(zone.plainText(), "Expérience\nIngénieur\nDernière ligne");
 
+  // An empty file has no heading line to leave out: the zone keeps its own and nothing more.
+  const std::string empty = path("empty.txt");
+  write(empty, "");
+  ASSERT_TRUE(files_.loadCompanion(TextKind::Zone2, empty, zone));
+  EXPECT_EQ(zone.plainText(), "Expérience");
+
   RichText unchanged = sampleText();
   EXPECT_FALSE(files_.loadCompanion(TextKind::Zone4, path("absent.txt"), unchanged));
   EXPECT_EQ(unchanged, sampleText());
