@@ -4,38 +4,29 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 
 #include "richtext/rtf_writer.h"
 #include "services/scripted_services.h"
+#include "temporary_folder.h"
 
 namespace orvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::readBytes;
+using testing::writeBytes;
 
-class CompanionFilesTest : public testing::Test {
+class CompanionFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("orvane-companion-" + std::to_string(std::random_device{}()));
     fs::create_directories(folder_ / "element");
     files_.currentFolder = folder_.string();
     files_.workingCopyFolder = (folder_ / "copies").string();
     fs::create_directory(files_.workingCopyFolder);
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
   std::string path(const std::string& name) const { return (folder_ / name).string(); }
 
-  static std::string contents(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  static void write(const std::string& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-  }
   std::vector<std::string> elementFiles() const {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder_ / "element"))
@@ -44,7 +35,8 @@ class CompanionFilesTest : public testing::Test {
     return names;
   }
 
-  fs::path folder_;
+  testing::TemporaryFolder scratch_;
+  const fs::path& folder_ = scratch_.path();
   ScriptedPrompter prompter_;
   std::string language_ = "fr";
   CompanionFiles files_{prompter_, language_};
@@ -58,12 +50,12 @@ RichText sampleText() {
 
 TEST_F(CompanionFilesTest, SavingWritesTheRtfWithItsHeaderPatched) {
   const std::string target = path("element/C1carte.rtf");
-  write(target, "an older file");
+  writeBytes(target, "an older file");
   ASSERT_TRUE(files_.saveCompanion(TextKind::Frame1, sampleText(), target));
 
   std::string expected = writeRtf(sampleText());
   expected.replace(6, 6, "\\utf8\\");
-  EXPECT_EQ(contents(target), expected);
+  EXPECT_EQ(readBytes(target), expected);
   EXPECT_EQ(elementFiles(), std::vector<std::string>{"C1carte.rtf"});
   EXPECT_TRUE(prompter_.shown.empty());
 
@@ -79,16 +71,16 @@ TEST_F(CompanionFilesTest, SavingUnderANameTheCodePageCannotSpellGoesThroughATra
   const std::string target = folder_.string() + "\\element\\R2r?sum?.rtf";
   ASSERT_TRUE(files_.saveCompanion(TextKind::Zone2, sampleText(), target));
   EXPECT_EQ(elementFiles(), std::vector<std::string>{"R2r?sum?.rtf"});
-  EXPECT_TRUE(contents(path("element/R2r?sum?.rtf")).starts_with("{\\rtf1\\utf8\\"));
+  EXPECT_TRUE(readBytes(path("element/R2r?sum?.rtf")).starts_with("{\\rtf1\\utf8\\"));
 
   // The transit name of each kind: a folder in its place makes the save fail, the target untouched.
   for (const auto& [kind, transit] :
        {std::pair{TextKind::Frame1, "C1transitansi.rtf"}, std::pair{TextKind::Frame2, "C2transitansi.rtf"},
         std::pair{TextKind::Zone4, "R4transitansi.rtf"}}) {
     fs::create_directory(folder_ / "element" / transit);
-    write(path("element/kept.rtf"), "kept");
+    writeBytes(path("element/kept.rtf"), "kept");
     EXPECT_FALSE(files_.saveCompanion(kind, sampleText(), path("element/kept.rtf"))) << transit;
-    EXPECT_EQ(contents(path("element/kept.rtf")), "kept");
+    EXPECT_EQ(readBytes(path("element/kept.rtf")), "kept");
     fs::remove(folder_ / "element" / transit);
   }
 }
@@ -104,18 +96,18 @@ TEST_F(CompanionFilesTest, AMissingElementFolderFailsTheSaveAndIsNeverCreated) {
 
 TEST_F(CompanionFilesTest, PatchingTakesTheLastHeaderFoundInTheFirstBytes) {
   const std::string file = path("header.rtf");
-  write(file, "{\\ansi\\ansi\\rtf1 \\ansi\\ rest");
+  writeBytes(file, "{\\ansi\\ansi\\rtf1 \\ansi\\ rest");
   const RtfPatch patch = files_.patchRtfHeader(file);
   EXPECT_EQ(patch.offset, 17);
   EXPECT_TRUE(patch.written);
-  EXPECT_EQ(contents(file), "{\\ansi\\ansi\\rtf1 \\utf8\\ rest");
+  EXPECT_EQ(readBytes(file), "{\\ansi\\ansi\\rtf1 \\utf8\\ rest");
 
   // Beyond offset 20, or only at offset 0, the file stays as written; verbose mode says so.
   files_.verbose = true;
   for (const std::string unpatched : {"{\\rtf1 123456789012345\\ansi\\", "\\ansi\\rtf1"}) {
-    write(file, unpatched);
+    writeBytes(file, unpatched);
     EXPECT_EQ(files_.patchRtfHeader(file).offset, 0);
-    EXPECT_EQ(contents(file), unpatched);
+    EXPECT_EQ(readBytes(file), unpatched);
   }
   files_.patchRtfHeader(path("missing.rtf"));
   EXPECT_EQ(prompter_.texts(), (std::vector<std::string>{
@@ -128,19 +120,19 @@ TEST_F(CompanionFilesTest, PatchingTakesTheLastHeaderFoundInTheFirstBytes) {
 
 TEST_F(CompanionFilesTest, LoadingRtfGoesThroughAWorkingCopyPerKind) {
   const std::string notes = path("notes.RTF");
-  write(notes, writeRtf(sampleText()));
+  writeBytes(notes, writeRtf(sampleText()));
   RichText frame;
   ASSERT_TRUE(files_.loadCompanion(TextKind::Frame2, notes, frame));
   EXPECT_EQ(frame, sampleText());
   const fs::path copy = fs::path(files_.workingCopyFolder) / "12.rtf";
-  EXPECT_EQ(contents(copy.string()), contents(notes));
+  EXPECT_EQ(readBytes(copy.string()), readBytes(notes));
 
   RichText zone;
   ASSERT_TRUE(files_.loadCompanion(TextKind::Zone3, notes, zone));
   EXPECT_TRUE(fs::exists(fs::path(files_.workingCopyFolder) / "3.rtf"));
 
   // A file that is not readable RTF, or is missing, leaves the text as it was.
-  write(path("broken.rtf"), "{\\rtf1 never closed");
+  writeBytes(path("broken.rtf"), "{\\rtf1 never closed");
   EXPECT_FALSE(files_.loadCompanion(TextKind::Frame2, path("broken.rtf"), frame));
   EXPECT_FALSE(files_.loadCompanion(TextKind::Frame2, path("absent.rtf"), frame));
   EXPECT_EQ(frame, sampleText());
@@ -152,7 +144,7 @@ TEST_F(CompanionFilesTest, LoadingRtfGoesThroughAWorkingCopyPerKind) {
 
 TEST_F(CompanionFilesTest, LoadingPlainTextReadsItsLines) {
   const std::string lines = path("notes.txt");
-  write(lines, "Titre\r\nIng\xE9nieur\nDerni\xE8re ligne\r\n");
+  writeBytes(lines, "Titre\r\nIng\xE9nieur\nDerni\xE8re ligne\r\n");
   FontSpec format = RichText::defaultFormat();
   format.style.bold = true;
 
@@ -171,7 +163,7 @@ TEST_F(CompanionFilesTest, LoadingPlainTextReadsItsLines) {
 
   // An empty file has no heading line to leave out: the zone keeps its own and nothing more.
   const std::string empty = path("empty.txt");
-  write(empty, "");
+  writeBytes(empty, "");
   ASSERT_TRUE(files_.loadCompanion(TextKind::Zone2, empty, zone));
   EXPECT_EQ(zone.plainText(), "Expérience");
 

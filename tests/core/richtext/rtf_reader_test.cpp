@@ -2,16 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include "text/line_file.h"
 
 namespace orvane {
 namespace {
 
 std::string fixture(const std::string& name) {
-  std::ifstream file(std::string(ORVANE_TEST_DATA) + "/rtf/" + name, std::ios::binary);
-  EXPECT_TRUE(file) << name;
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const auto bytes = readFileBytes(std::string(ORVANE_TEST_DATA) + "/rtf/" + name);
+  EXPECT_TRUE(bytes) << name;
+  return bytes.value_or(std::string());
 }
 
 RichText read(std::string_view rtf) {
