@@ -16,10 +16,6 @@ constexpr Pixel opaquePixel(Colour colour) {
   return 0xFF000000u | (static_cast<Pixel>(redOf(colour)) << 16) |
          (static_cast<Pixel>(greenOf(colour)) << 8) | static_cast<Pixel>(blueOf(colour));
 }
-constexpr Colour colourOf(Pixel pixel) {
-  return rgb(static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
-             static_cast<int>(pixel & 0xFF));
-}
 
 /// Pixels owned elsewhere: `height` rows of `width` pixels, each row `stride` pixels after the last.
 struct PixelView {
