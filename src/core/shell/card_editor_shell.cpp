@@ -29,8 +29,7 @@ void CardEditorShell::detectPrinters(int screenResolution) {
     prompter_.show(MessageKind::Warning, message(messageNoPrinter), Buttons::Ok, helpContextNumbered);
     return;
   }
-  state_.printRatioX = static_cast<double>(resolution->horizontal) / screenResolution;
-  state_.printRatioY = static_cast<double>(resolution->vertical) / screenResolution;
+  state_.printerRatios = printRatios(*resolution, screenResolution);
 }
 
 CommandStates CardEditorShell::commandStates() const {

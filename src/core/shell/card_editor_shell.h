@@ -7,6 +7,7 @@
 #include <string>
 
 #include "card/card_model.h"
+#include "render/sheet_layout.h"
 #include "shell/card_window_state.h"
 #include "services/printer_service.h"
 #include "services/prompter.h"
@@ -25,8 +26,7 @@ struct ShellState {
   int installedPrinters = 0;
   bool anythingLoaded = false;  // card file, frame text, icon or pattern
   bool miniCvExists = false;
-  double printRatioX = 1.0;  // printer dots per inch / screenResolution
-  double printRatioY = 1.0;
+  PrintRatios printerRatios;  // of the printer found at start
 };
 
 /// Which commands of the main window's menus are usable.

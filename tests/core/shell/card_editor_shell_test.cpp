@@ -37,13 +37,13 @@ TEST_F(ShellFixture, NoPrinterWarnsOnceAndDisablesThePrinterCommands) {
 TEST_F(ShellFixture, PrintCommandsNeedOnePrinterOrAChosenOne) {
   shell.detectPrinters(96);
   EXPECT_TRUE(prompter.shown.empty());
-  EXPECT_DOUBLE_EQ(shell.state().printRatioX, 6.25);
+  EXPECT_DOUBLE_EQ(shell.state().printerRatios.x, 6.25);
   EXPECT_TRUE(shell.commandStates().printColour);
   EXPECT_TRUE(shell.commandStates().printBlackWhite);
 
   printers = ScriptedPrinterService::withPrinters(2, 300);
   shell.detectPrinters(120);
-  EXPECT_DOUBLE_EQ(shell.state().printRatioY, 2.5);
+  EXPECT_DOUBLE_EQ(shell.state().printerRatios.y, 2.5);
   EXPECT_TRUE(shell.commandStates().printerChoice);
   EXPECT_FALSE(shell.commandStates().printColour);
   shell.state().printerChosen = true;
