@@ -4,8 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "cardfile/card_file_loader.h"
-#include "catalogue/catalogue.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_text.h"
 #include "text/rounding.h"
@@ -45,18 +43,7 @@ void CardEditor::startCardEditor(const std::string& path) {
 }
 
 void CardEditor::loadCardFileAtStart(const std::string& path, int resolution) {
-  CardFileLoadOptions options;
-  options.screenResolution = resolution;
-  options.language = shell_.state().interfaceLanguage;
-  const CardFileLoadResult result = loadCardFile(card_, path, options, companions_, prompter_);
-  if (!result.loaded) {
-    constexpr int messageFileNotFound = 184;
-    if (!result.error.empty())
-      prompter_.show(MessageKind::Error, catalogue::text(options.language, messageFileNotFound) + path);
-    return;
-  }
-  shell_.state().anythingLoaded = true;
-  if (result.decorationsNamed) shell_.cardWindow().decorationsPresent = true;
+  if (!shell_.loadCardFileAtStart(path, resolution, companions_)) return;
   cardWindow_->renderer().forgetPattern();
   cardWindow_->showModel();
   cardWindow_->rpaint();

@@ -1,5 +1,6 @@
 #include "shell/card_editor_shell.h"
 
+#include "cardfile/card_file_loader.h"
 #include "catalogue/catalogue.h"
 #include "text/rounding.h"
 
@@ -13,6 +14,7 @@ constexpr int messageHide = 158;
 constexpr int messageAccessNeedsOpaqueFrames = 1101;
 constexpr int patternCardAccess = 1052;
 constexpr int messageUnhandledError = 142;
+constexpr int messageFileNotFound = 184;
 constexpr Colour editedFrameColour = 0xFFFFFF;
 }  // namespace
 
@@ -107,6 +109,22 @@ std::string CardEditorShell::accessCaption() const {
 void CardEditorShell::reportUnhandledError(const std::string& what) {
   prompter_.show(MessageKind::Plain, message(messageUnhandledError));
   prompter_.show(MessageKind::Error, what);
+}
+
+bool CardEditorShell::loadCardFileAtStart(const std::string& path, int screenResolution,
+                                          CompanionFiles& companions) {
+  CardFileLoadOptions options;
+  options.screenResolution = screenResolution;
+  options.language = state_.interfaceLanguage;
+  const CardFileLoadResult result = loadCardFile(card_, path, options, companions, prompter_);
+  if (!result.loaded) {
+    // A refusal the loader asked about or reported itself needs no second message.
+    if (!result.error.empty()) prompter_.show(MessageKind::Error, message(messageFileNotFound) + path);
+    return false;
+  }
+  state_.anythingLoaded = true;
+  if (result.decorationsNamed) cardWindow_.decorationsPresent = true;
+  return true;
 }
 
 }  // namespace orvane

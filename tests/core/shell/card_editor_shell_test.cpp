@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "services/scripted_services.h"
+#include "temporary_folder.h"
 
 namespace orvane {
 
@@ -174,6 +175,25 @@ TEST_F(ShellFixture, DecorationRepaintsAreSuspendedUntilAppliquer) {
 TEST_F(ShellFixture, ClosingTheCardWindowBeforeOkDestroysIt) {
   EXPECT_FALSE(shell.cardWindow().closeOnlyHides());
   EXPECT_TRUE(shell.cardWindow().closed);
+}
+
+TEST_F(ShellFixture, ACardFileNamedAtStartLoadsOrTellsWhyNot) {
+  testing::TemporaryFolder workingCopies;
+  CompanionFiles companions{prompter, shell.state().interfaceLanguage};
+  companions.workingCopyFolder = workingCopies.file("");
+
+  const std::string absent = workingCopies.file("absent.ov1");
+  EXPECT_FALSE(shell.loadCardFileAtStart(absent, 96, companions));
+  EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Fichier non trouvé : " + absent});
+  EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
+  // A name too short for a card file is refused by the loader's own message alone.
+  EXPECT_FALSE(shell.loadCardFileAtStart("a.o", 96, companions));
+  EXPECT_EQ(prompter.shown.size(), 2u);
+  EXPECT_FALSE(shell.commandStates().audit);
+
+  EXPECT_TRUE(shell.loadCardFileAtStart(std::string(ORVANE_TEST_DATA) + "/cardfile/carte.ov1", 96, companions));
+  EXPECT_TRUE(shell.commandStates().audit);
+  EXPECT_TRUE(shell.cardWindow().decorationsPresent);
 }
 
 }  // namespace orvane
