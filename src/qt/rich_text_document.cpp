@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include "qt/qt_text.h"
+#include "text/rounding.h"
 
 namespace orvane {
 
@@ -26,7 +27,7 @@ FontSpec toFontSpec(const QTextCharFormat& format) {
   FontSpec font;
   const QStringList families = format.fontFamilies().toStringList();
   font.name = families.isEmpty() ? std::string() : toStdString(families.front());
-  font.size = static_cast<std::int16_t>(qRound(format.fontPointSize()));
+  font.size = static_cast<std::int16_t>(roundToInt(format.fontPointSize()));
   font.style.bold = format.fontWeight() >= QFont::Bold;
   font.style.italic = format.fontItalic();
   font.style.underline = format.fontUnderline();
@@ -82,7 +83,8 @@ RichText readDocument(const QTextDocument& document) {
     paragraph.alignment = toParagraphAlignment(block.blockFormat().alignment());
     for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
       const QTextFragment piece = fragment.fragment();
-      if (piece.isValid()) paragraph.runs.push_back({toStdString(piece.text()), toFontSpec(piece.charFormat())});
+      // Qt splits text on formats the model does not keep; the model's runs join again where it sees none.
+      if (piece.isValid()) appendRun(paragraph.runs, {toStdString(piece.text()), toFontSpec(piece.charFormat())});
     }
     paragraphs.push_back(std::move(paragraph));
   }
