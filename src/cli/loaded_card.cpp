@@ -8,11 +8,14 @@ namespace orvane::cli {
 
 namespace {
 
-// The working copies of the frame texts are made here rather than in the caller's folder.
+// The working copies of the frame texts are made here rather than in the caller's folder; an empty
+// path when no such folder could be made. A folder that exists already belongs to someone else.
 std::filesystem::path freshFolder() {
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("orvane-cli-" + std::to_string(std::random_device{}()));
-  std::filesystem::create_directories(folder);
+  std::error_code error;
+  const auto temporary = std::filesystem::temp_directory_path(error);
+  if (error) return {};
+  const auto folder = temporary / ("orvane-cli-" + std::to_string(std::random_device{}()));
+  if (!std::filesystem::create_directory(folder, error)) return {};
   return folder;
 }
 
@@ -26,10 +29,11 @@ LoadedCard::LoadedCard() : workingCopies_(freshFolder()) {
 LoadedCard::~LoadedCard() {
   companions.deleteWorkingCopies();
   std::error_code ignored;
-  std::filesystem::remove_all(workingCopies_, ignored);
+  if (!workingCopies_.empty()) std::filesystem::remove_all(workingCopies_, ignored);
 }
 
 std::optional<std::string> LoadedCard::load(const std::string& path) {
+  if (workingCopies_.empty()) return "no temporary folder for the working copies of the frame texts";
   CardFileLoadOptions options;
   options.screenResolution = screenResolution;
   options.language = language;
