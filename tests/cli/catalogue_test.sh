@@ -1,14 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end checks of `orvane-cli catalogue`: exact UTF-8 bytes and exit codes.
 # Usage: catalogue_test.sh PATH_TO_orvane-cli PATH_TO_tests/data
-set -u
+set -euo pipefail
 cli=$1
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/cli_test_helpers.sh"
 
 # expect CODE EXPECTED_STDOUT ARGS...: runs the command and compares exit code and every output byte.
 expect() {
@@ -50,16 +45,9 @@ expect 0 "Warnung 310$nl" de 1141 --format 310
 expect 0 "largeur + $nl" fr 1029 --format " + "
 
 # Bad arguments: one line on stderr, exit 2.
-expect 2 "" fr
-expect 2 "" fr abc
-expect 2 "" fr 12x
-expect 2 "" fr 1141 --format
-expect 2 "" fr 1141 310
-errors=$("$cli" catalogue fr abc 2>&1 >/dev/null)
-[[ $(printf '%s\n' "$errors" | wc -l) -eq 1 && -n $errors ]] || fail "bad id: expected one line on stderr, got [$errors]"
-
-if ((failures > 0)); then
-  echo "$failures failure(s)" >&2
-  exit 1
-fi
+expect_error "usage" catalogue fr
+expect_error "the id must be an integer" catalogue fr abc
+expect_error "the id must be an integer" catalogue fr 12x
+expect_error "usage" catalogue fr 1141 --format
+expect_error "usage" catalogue fr 1141 310
 echo "catalogue CLI: all checks passed"
