@@ -2,44 +2,29 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "card/card_model.h"
 #include "cardfile/card_file_loader.h"
 #include "cardfile/card_file_writer.h"
 #include "services/scripted_services.h"
+#include "text/scratch_folder.h"
 
 namespace orvane {
 namespace {
 
 const std::string fixture = std::string(ORVANE_TEST_DATA) + "/cardfile/carte.ov1";
 
-// A folder of its own with an element folder, removed at the end of the benchmark.
-class ScratchFolder {
- public:
-  ScratchFolder()
-      : path_(std::filesystem::temp_directory_path() /
-              ("orvane-bench-" + std::to_string(std::random_device{}()))) {
-    std::filesystem::create_directories(path_ / "element");
-  }
-  ~ScratchFolder() { std::filesystem::remove_all(path_); }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
 // What loading and saving need, with the working copies of the frame texts kept in a scratch folder.
 struct Services {
-  Services() { companions.workingCopyFolder = scratch.file(""); }
-  ~Services() { companions.deleteWorkingCopies(); }
+  Services() {
+    std::filesystem::create_directory(scratch.path() / "element");
+    companions.workingCopyFolder = scratch.file("");
+  }
   Services(const Services&) = delete;
   Services& operator=(const Services&) = delete;
 
-  ScratchFolder scratch;
+  ScratchFolder scratch{"orvane-bench-"};
   ScriptedPrompter prompter;
   std::string language = "fr";
   CompanionFiles companions{prompter, language};

@@ -1,45 +1,32 @@
 // Loads arbitrary bytes as a card file, answering every question with OK, then writes the card's lines.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
+#include <string_view>
 
 #include "card/card_model.h"
 #include "cardfile/card_file_loader.h"
 #include "cardfile/card_file_writer.h"
 #include "services/scripted_services.h"
-
-namespace {
-
-// The folder each input is written to and its working copies are made in. It lives for one input
-// only, as the fuzzer may end the run without cleaning up.
-const std::filesystem::path& workFolder() {
-  static const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("orvane-fuzz-" + std::to_string(std::random_device{}()));
-  return folder;
-}
-
-}  // namespace
+#include "text/line_file.h"
+#include "text/scratch_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::filesystem::create_directories(workFolder());
-  const std::filesystem::path file = workFolder() / "fuzz.ov1";
-  std::ofstream(file, std::ios::binary)
-      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  // Each input gets a folder of its own for itself and its working copies, as the fuzzer may end the
+  // run without cleaning up.
+  const orvane::ScratchFolder folder("orvane-fuzz-");
+  const std::string file = folder.file("fuzz.ov1");
+  orvane::writeFileReplacing(file, std::string_view(reinterpret_cast<const char*>(data), size));
 
   orvane::CardModel card;
   orvane::setupStartCard(card, 96);
   orvane::ScriptedPrompter prompter;
   const std::string language = "fr";
   orvane::CompanionFiles companions(prompter, language);
-  companions.workingCopyFolder = workFolder().string();
+  companions.workingCopyFolder = folder.file("");
   orvane::CardFileLoadOptions options;
   options.screenResolution = 96;
-  if (orvane::loadCardFile(card, file.string(), options, companions, prompter).loaded)
+  if (orvane::loadCardFile(card, file, options, companions, prompter).loaded)
     orvane::cardFileLines(card, "fuzz", 96);
-  companions.deleteWorkingCopies();
-  std::filesystem::remove_all(workFolder());
   return 0;
 }

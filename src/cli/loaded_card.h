@@ -2,7 +2,6 @@
 // A card loaded from a card file the way a script needs it: every question of the loader answered by
 // its first button, the frame texts' working copies kept in a folder of their own.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -10,6 +9,7 @@
 #include "cardfile/card_file_loader.h"
 #include "richtext/companion_files.h"
 #include "services/scripted_services.h"
+#include "text/scratch_folder.h"
 
 namespace orvane::cli {
 
@@ -19,9 +19,6 @@ inline constexpr int screenResolution = 96;
 class LoadedCard {
  public:
   LoadedCard();
-  ~LoadedCard();
-  LoadedCard(const LoadedCard&) = delete;
-  LoadedCard& operator=(const LoadedCard&) = delete;
 
   /// Loads `path`; the reason when it could not be loaded.
   std::optional<std::string> load(const std::string& path);
@@ -33,7 +30,8 @@ class LoadedCard {
   CardFileLoadResult result;
 
  private:
-  std::filesystem::path workingCopies_;
+  // The working copies of the frame texts are made here rather than in the caller's folder.
+  ScratchFolder workingCopies_{"orvane-cli-"};
 };
 
 }  // namespace orvane::cli

@@ -8,28 +8,20 @@
 #include <iterator>
 #include <string>
 
+#include "text/scratch_folder.h"
+
 namespace orvane::testing {
 
-class TemporaryFolder {
+// Named after the test, so that a folder left behind by a crash tells where it came from.
+class TemporaryFolder : public ScratchFolder {
  public:
-  TemporaryFolder() {
-    static int made = 0;  // several folders in one test each get their own
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() / ("orvane-" + std::string(test->test_suite_name()) + "-" +
-                                                      test->name() + "-" + std::to_string(++made));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TemporaryFolder() { std::filesystem::remove_all(path_); }
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  /// The UTF-8 path of `name` in the folder.
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  TemporaryFolder() : ScratchFolder(currentTestPrefix()) {}
 
  private:
-  std::filesystem::path path_;
+  static std::string currentTestPrefix() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return "orvane-" + std::string(test->test_suite_name()) + "-" + test->name() + "-";
+  }
 };
 
 inline std::string readBytes(const std::filesystem::path& path) {
