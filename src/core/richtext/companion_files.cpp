@@ -44,7 +44,7 @@ std::size_t slotOf(TextKind kind) {
 bool isCardKind(TextKind kind) { return kind == TextKind::Frame1 || kind == TextKind::Frame2; }
 
 bool hasRtfExtension(const std::string& path) {
-  std::string extension = nativePath(path).extension().string();
+  std::string extension = utf8Path(nativePath(path).extension());
   for (char& c : extension)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return extension == ".rtf";
@@ -80,7 +80,7 @@ bool CompanionFiles::saveCompanion(TextKind kind, const RichText& text, const st
 
 bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichText& text) {
   if (hasRtfExtension(path)) {
-    const std::string folder = workingCopyFolder.empty() ? fs::current_path().string() : workingCopyFolder;
+    const std::string folder = workingCopyFolder.empty() ? utf8Path(fs::current_path()) : workingCopyFolder;
     std::string& workingCopy = workingCopies_[slotOf(kind)];
     workingCopy = folder + "\\" + std::to_string(static_cast<int>(kind)) + ".rtf";
     if (!copyFileReplacing(path, workingCopy)) return false;
