@@ -1,23 +1,16 @@
 // orvane-cli catalogue LANG ID [--format A [B]]: prints one catalogue text, for scripts and tests.
-#include <charconv>
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "catalogue/catalogue.h"
 #include "cli/commands.h"
+#include "text/field_text.h"
 
 namespace orvane::cli {
 namespace {
 
 constexpr const char* kUsage = "usage: orvane-cli catalogue LANG ID [--format A [B]]";
-
-std::optional<int> parse_id(const std::string& text) {
-  int id = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
-  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  return id;
-}
 
 }  // namespace
 
@@ -25,7 +18,7 @@ int catalogueCommand(const Arguments& args) {
   const bool plain = args.size() == 2;
   const bool formatted = (args.size() == 4 || args.size() == 5) && args[2] == "--format";
   if (!plain && !formatted) return usageError(kUsage);
-  const std::optional<int> id = parse_id(args[1]);
+  const std::optional<int> id = tryParseInteger(args[1]);
   if (!id) return usageError("catalogue: the id must be an integer: " + args[1]);
 
   const std::string& language = args[0];
