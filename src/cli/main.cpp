@@ -1,5 +1,6 @@
 // orvane-cli: the editor's core without a window, for scripts, batch work and tests.
 #include <cstdio>
+#include <exception>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -28,5 +29,10 @@ int main(int argc, char** argv) {
         "rtf-dump, rtf-write, card-sheet, card-png)");
   const auto command = commands.find(argv[1]);
   if (command == commands.end()) return usageError(std::string("unknown command: ") + argv[1]);
-  return command->second(Arguments(argv + 2, argv + argc));
+  // A command that runs out of memory or meets a file-system error ends with one line, not an abort.
+  try {
+    return command->second(Arguments(argv + 2, argv + argc));
+  } catch (const std::exception& error) {
+    return usageError(std::string(argv[1]) + ": " + error.what());
+  }
 }
