@@ -1,5 +1,4 @@
 // orvane-cli: the editor's core without a window, for scripts, batch work and tests.
-#include <cstdio>
 #include <exception>
 #include <functional>
 #include <iostream>
