@@ -1,6 +1,7 @@
 #include "app/card_editor.h"
 
 #include <QEventLoop>
+#include <exception>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -43,10 +44,16 @@ void CardEditor::startCardEditor(const std::string& path) {
 }
 
 void CardEditor::loadCardFileAtStart(const std::string& path, int resolution) {
-  if (!shell_.loadCardFileAtStart(path, resolution, companions_)) return;
-  cardWindow_->renderer().forgetPattern();
-  cardWindow_->showModel();
-  cardWindow_->rpaint();
+  // No event handler runs yet, so what goes wrong here is reported the way a handler's error is,
+  // and the editor still opens.
+  try {
+    if (!shell_.loadCardFileAtStart(path, resolution, companions_)) return;
+    cardWindow_->renderer().forgetPattern();
+    cardWindow_->showModel();
+    cardWindow_->rpaint();
+  } catch (const std::exception& error) {
+    appexception(error.what());
+  }
   mainWindow_->updateCommandStates();
 }
 

@@ -261,6 +261,28 @@ class MainWindowTest : public QObject {
     QVERIFY(!editor->cardWindow().isVisible());
   }
 
+  void anErrorWhileLoadingTheStartFileIsReportedAndTheEditorOpens() {
+    // The first message box fails, as a full disk or a failed allocation would.
+    struct FailingOncePrompter : ScriptedPrompter {
+      Answer show(MessageKind kind, const std::string& text, Buttons buttons, int help,
+                  const std::string& title) override {
+        if (shown.empty() && !failed) {
+          failed = true;
+          throw std::runtime_error("disque indisponible");
+        }
+        return ScriptedPrompter::show(kind, text, buttons, help, title);
+      }
+      bool failed = false;
+    } failingPrompter;
+    ScriptedPrinterService onePrinter = ScriptedPrinterService::withPrinters(1);
+    ScriptedSettingsStore settings;
+    CardEditor failing(failingPrompter, onePrinter, settings);
+    failing.startCardEditor("absente.ov1");
+    QCOMPARE(failingPrompter.texts(),
+             std::vector<std::string>({"Orvane : une erreur non gérée s'est produite", "disque indisponible"}));
+    QVERIFY(failing.mainWindow());
+  }
+
   void quitterEndsTheModalRun() {
     start(1);
     bool ended = false;
