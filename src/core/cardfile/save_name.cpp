@@ -13,7 +13,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int helpContext = 9;
 // The extension the save dialog leaves on a name: a dot and three letters.
 constexpr int extensionCharacters = 4;
 
@@ -73,15 +72,15 @@ std::optional<SaveName> resolveSaveName(const SaveNameRequest& request, std::str
     if (request.extensionDiffers) {
       const std::string question =
           catalogue::format(language, 1144, request.standardExtension, request.fileKind);
-      if (prompter.show(MessageKind::Warning, question, Buttons::YesNo, helpContext) != Answer::Yes)
+      if (prompter.show(MessageKind::Warning, question, Buttons::YesNo, helpContextNumbered) != Answer::Yes)
         return std::nullopt;
     }
     return SaveName{request.chosenPath, SaveMode::New, chosen.base, chosen.folder};
   }
 
   std::string candidate = indexedCandidate(request.chosenPath, request.standardExtension);
-  const Answer answer =
-      prompter.show(MessageKind::Warning, catalogue::text(language, 1143), Buttons::YesNoCancel, helpContext);
+  const Answer answer = prompter.show(MessageKind::Warning, catalogue::text(language, 1143),
+                                      Buttons::YesNoCancel, helpContextNumbered);
   if (answer == Answer::Yes)
     return SaveName{std::move(candidate), SaveMode::Replace, chosen.base, chosen.folder};
   if (answer == Answer::No) {

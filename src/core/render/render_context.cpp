@@ -7,7 +7,6 @@ namespace orvane {
 namespace {
 constexpr int messageUnsupportedOperation = 1142;
 constexpr int messageImageUnreadable = 131;
-constexpr int helpContextNumbered = 9;
 }  // namespace
 
 std::string RenderContext::message(int id) const { return catalogue::text(language, id); }

@@ -9,6 +9,9 @@ enum class MessageKind { Plain, Information, Warning, Error, Confirmation };
 enum class Buttons { Ok, OkCancel, OkAbort, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Abort, Yes, No };
 
+/// The help context of the numbered warnings and errors that the help guide explains.
+inline constexpr int helpContextNumbered = 9;
+
 class Prompter {
  public:
   virtual ~Prompter() = default;

@@ -7,7 +7,6 @@
 namespace orvane {
 
 namespace {
-constexpr int helpContextNumbered = 9;
 constexpr int messageNoPrinter = 1131;
 constexpr int messageShow = 159;
 constexpr int messageHide = 158;
