@@ -1,9 +1,9 @@
 #include "app/card_editor.h"
 
 #include <QEventLoop>
-#include <exception>
 #include <QGuiApplication>
 #include <QScreen>
+#include <exception>
 
 #include "qt/qt_settings_store.h"
 #include "qt/qt_text.h"

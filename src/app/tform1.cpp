@@ -17,7 +17,10 @@
 namespace orvane {
 
 TForm1::TForm1(CardModel& card, CardEditorShell& shell, RenderServices services)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), card_(card), shell_(shell), services_(services) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      card_(card),
+      shell_(shell),
+      services_(services) {
   setObjectName(QStringLiteral("TForm1"));
   setToolTip(QStringLiteral("carte avec les éléments cadre1 et cadre 2 "));
   setAutoFillBackground(true);
@@ -27,8 +30,10 @@ TForm1::TForm1(CardModel& card, CardEditorShell& shell, RenderServices services)
   Image1->setScaledContents(true);
   Image1->setAttribute(Qt::WA_TranslucentBackground);
   Image1->setPixmap(startIcon());
-  createFrame(richedit1, "richedit1", QStringLiteral("cadre 1 pour texte à charger depuis fichier (cf panneau élements)"), 1);
-  createFrame(richedit2, "richedit2", QStringLiteral("cadre 2 pour texte à charger depuis un fichier (cf panneau éléments)"), 2);
+  createFrame(richedit1, "richedit1",
+              QStringLiteral("cadre 1 pour texte à charger depuis fichier (cf panneau élements)"), 1);
+  createFrame(richedit2, "richedit2",
+              QStringLiteral("cadre 2 pour texte à charger depuis un fichier (cf panneau éléments)"), 2);
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
   QAction* ok1 = PopupMenu1->addAction(QStringLiteral("&ok"));
@@ -85,7 +90,11 @@ void TForm1::showFrameStates() {
 }
 
 RenderContext TForm1::renderContext() {
-  return {card_, renderer_, services_.prompter, services_.pictures, services_.screenMetrics,
+  return {card_,
+          renderer_,
+          services_.prompter,
+          services_.pictures,
+          services_.screenMetrics,
           shell_.state().interfaceLanguage};
 }
 

@@ -128,18 +128,30 @@ void TForm2::createCommandPanels() {
     QRect geometry;
   };
   const PanelPlace places[] = {
-      {"Panel1", QStringLiteral("fichier"), QStringLiteral("commandes de fichier et d'imprimante"), 1, cardGroup,
+      {"Panel1",
+       QStringLiteral("fichier"),
+       QStringLiteral("commandes de fichier et d'imprimante"),
+       1,
+       cardGroup,
        {8, 22, 106, 52}},
-      {"Panel2", QStringLiteral("éléments"), QStringLiteral("commandes d'ajout d'éléments"), 2, cardGroup,
+      {"Panel2",
+       QStringLiteral("éléments"),
+       QStringLiteral("commandes d'ajout d'éléments"),
+       2,
+       cardGroup,
        {122, 22, 106, 52}},
-      {"Panel4", QStringLiteral("contrôle"), QStringLiteral("commande de contrôle des paramêtres"), 4, cardGroup,
+      {"Panel4",
+       QStringLiteral("contrôle"),
+       QStringLiteral("commande de contrôle des paramêtres"),
+       4,
+       cardGroup,
        {236, 22, 106, 52}},
       {"Panel5", QStringLiteral("Mini-CV"), QString(), 5, GroupBox1, {368, 42, 100, 52}},
       {"Panel3", QStringLiteral("aide"), QString(), 3, GroupBox1, {474, 42, 98, 52}},
   };
   for (const PanelPlace& place : places) {
-    auto* commandPanel = new CommandPanel(QString::fromLatin1(place.name), place.caption, place.hint, place.tag,
-                                          place.parent);
+    auto* commandPanel =
+        new CommandPanel(QString::fromLatin1(place.name), place.caption, place.hint, place.tag, place.parent);
     commandPanel->setGeometry(place.geometry);
     commandPanel->setHighlighted(false);
     connect(commandPanel, &CommandPanel::clicked, this, &TForm2::onpanelclick);
@@ -193,7 +205,8 @@ void TForm2::postload(bool startedWithArgument, int screenResolution) {
   CheckBox3->setEnabled(false);
   tb1->setRange(1, 100);
   const QRect screen = screenOf(this)->geometry();
-  move(CardEditorShell::centred(screen.width(), width()), CardEditorShell::centred(screen.height(), height()));
+  move(CardEditorShell::centred(screen.width(), width()),
+       CardEditorShell::centred(screen.height(), height()));
   updateCommandStates();
 }
 
@@ -226,9 +239,9 @@ void TForm2::onpanelclick(CommandPanel* commandPanel) {
   // The panel's own left and top are relative to its immediate parent, which for the card panels is
   // the "carte" group inside GroupBox1: the menu opens where this sum says, as it always has.
   const int titleHeight = frameGeometry().height() - height();
-  const QPoint at(frameGeometry().left() + GroupBox1->x() + commandPanel->x(),
-                  frameGeometry().top() + titleHeight + GroupBox1->y() + commandPanel->y() +
-                      commandPanel->height());
+  const QPoint at(
+      frameGeometry().left() + GroupBox1->x() + commandPanel->x(),
+      frameGeometry().top() + titleHeight + GroupBox1->y() + commandPanel->y() + commandPanel->height());
   popupMenus_.at(commandPanel->tag())->popup(at);
 }
 

@@ -11,33 +11,48 @@ namespace {
 
 QMessageBox::Icon iconOf(MessageKind kind) {
   switch (kind) {
-    case MessageKind::Information: return QMessageBox::Information;
-    case MessageKind::Warning: return QMessageBox::Warning;
-    case MessageKind::Error: return QMessageBox::Critical;
-    case MessageKind::Confirmation: return QMessageBox::Question;
-    case MessageKind::Plain: break;
+    case MessageKind::Information:
+      return QMessageBox::Information;
+    case MessageKind::Warning:
+      return QMessageBox::Warning;
+    case MessageKind::Error:
+      return QMessageBox::Critical;
+    case MessageKind::Confirmation:
+      return QMessageBox::Question;
+    case MessageKind::Plain:
+      break;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons buttonsOf(Buttons buttons) {
   switch (buttons) {
-    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::OkAbort: return QMessageBox::Ok | QMessageBox::Abort;
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case Buttons::Ok: break;
+    case Buttons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::OkAbort:
+      return QMessageBox::Ok | QMessageBox::Abort;
+    case Buttons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::Ok:
+      break;
   }
   return QMessageBox::Ok;
 }
 
 Answer answerOf(int button) {
   switch (button) {
-    case QMessageBox::Cancel: return Answer::Cancel;
-    case QMessageBox::Abort: return Answer::Abort;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Ok;
+    case QMessageBox::Cancel:
+      return Answer::Cancel;
+    case QMessageBox::Abort:
+      return Answer::Abort;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Ok;
   }
 }
 

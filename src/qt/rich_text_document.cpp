@@ -38,10 +38,14 @@ FontSpec toFontSpec(const QTextCharFormat& format) {
 
 Qt::Alignment toQtAlignment(ParagraphAlignment alignment) {
   switch (alignment) {
-    case ParagraphAlignment::Right: return Qt::AlignRight;
-    case ParagraphAlignment::Centre: return Qt::AlignHCenter;
-    case ParagraphAlignment::Justify: return Qt::AlignJustify;
-    case ParagraphAlignment::Left: break;
+    case ParagraphAlignment::Right:
+      return Qt::AlignRight;
+    case ParagraphAlignment::Centre:
+      return Qt::AlignHCenter;
+    case ParagraphAlignment::Justify:
+      return Qt::AlignJustify;
+    case ParagraphAlignment::Left:
+      break;
   }
   return Qt::AlignLeft;
 }
@@ -68,7 +72,8 @@ void fillDocument(QTextDocument& document, const RichText& text) {
     } else {
       cursor.insertBlock(blockFormat);
     }
-    for (const TextRun& run : paragraph.runs) cursor.insertText(toQString(run.text), toCharFormat(run.format));
+    for (const TextRun& run : paragraph.runs)
+      cursor.insertText(toQString(run.text), toCharFormat(run.format));
   }
   // An empty document still carries the format that typing will use.
   if (text.isEmpty()) cursor.setBlockCharFormat(toCharFormat(text.formatAt(0)));
@@ -84,7 +89,8 @@ RichText readDocument(const QTextDocument& document) {
     for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
       const QTextFragment piece = fragment.fragment();
       // Qt splits text on formats the model does not keep; the model's runs join again where it sees none.
-      if (piece.isValid()) appendRun(paragraph.runs, {toStdString(piece.text()), toFontSpec(piece.charFormat())});
+      if (piece.isValid())
+        appendRun(paragraph.runs, {toStdString(piece.text()), toFontSpec(piece.charFormat())});
     }
     paragraphs.push_back(std::move(paragraph));
   }

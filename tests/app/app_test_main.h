@@ -6,10 +6,10 @@
 
 #include "app/orvane_application.h"
 
-#define ORVANE_APP_TEST_MAIN(TestClass)                    \
-  int main(int argc, char** argv) {                        \
-    orvane::OrvaneApplication application(argc, argv);     \
-    application.setQuitOnLastWindowClosed(false);          \
-    TestClass suite;                                       \
-    return QTest::qExec(&suite, argc, argv);               \
+#define ORVANE_APP_TEST_MAIN(TestClass)                \
+  int main(int argc, char** argv) {                    \
+    orvane::OrvaneApplication application(argc, argv); \
+    application.setQuitOnLastWindowClosed(false);      \
+    TestClass suite;                                   \
+    return QTest::qExec(&suite, argc, argv);           \
   }

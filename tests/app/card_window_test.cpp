@@ -53,7 +53,8 @@ class CardWindowTest : public QObject {
     editor->mainWindow()->menuItem(QStringLiteral("accscarte1Click"))->trigger();
     QTest::mouseClick(&card(), Qt::RightButton, {}, QPoint(100, 5));
     QVERIFY(card().popupMenu()->isVisible());
-    QCOMPARE(card().popupMenu()->pos(), QPoint(card().x() + card().width(), card().y() + card().height() / 2));
+    QCOMPARE(card().popupMenu()->pos(),
+             QPoint(card().x() + card().width(), card().y() + card().height() / 2));
     card().popupMenu()->hide();
   }
 
@@ -112,7 +113,8 @@ class CardWindowTest : public QObject {
     card().rpaint();
     QCOMPARE(card().decorations().cacheKey(), painted);
 
-    QTest::mouseClick(editor->mainWindow()->findChild<QPushButton*>(QStringLiteral("Button17")), Qt::LeftButton);
+    QTest::mouseClick(editor->mainWindow()->findChild<QPushButton*>(QStringLiteral("Button17")),
+                      Qt::LeftButton);
     QVERIFY(card().decorations().cacheKey() != painted);
     QVERIFY(card().frameEdit(1)->isVisible());
   }

@@ -82,12 +82,21 @@ class MainWindowTest : public QObject {
       QStringList items;
     };
     const Expected panels[] = {
-        {"Panel1", "fichier", "commandes de fichier et d'imprimante", 1,
+        {"Panel1",
+         "fichier",
+         "commandes de fichier et d'imprimante",
+         1,
          {"&Charger", "&Sauvegarder", "répertoire de travail", "Copie du &Presse papier", "&Imprimante",
           "Impression &noir et blanc", "Impression &couleurs", "&Quitter"}},
-        {"Panel2", "éléments", "commandes d'ajout d'éléments", 2,
+        {"Panel2",
+         "éléments",
+         "commandes d'ajout d'éléments",
+         2,
          {"accès carte", "Texte_&1", "Texte_&2", "&Icone", "&Motif"}},
-        {"Panel4", "contrôle", "commande de contrôle des paramêtres", 4,
+        {"Panel4",
+         "contrôle",
+         "commande de contrôle des paramêtres",
+         4,
          {"audit ", "test impression", "options", "test bitmap", "language"}},
         {"Panel5", "Mini-CV", "", 5, {"Editer", "Imprimer", "Sauvegarder", "Charger"}},
         {"Panel3", "aide", "", 3, {"&Assistance", "A &propos", "Association des fichiers "}},
@@ -126,8 +135,9 @@ class MainWindowTest : public QObject {
     QMenu* fileMenu = main().popupMenu(1);
     QVERIFY(fileMenu->isVisible());
     // The card panels' own offsets are relative to the "carte" group, not to GroupBox1.
-    QCOMPARE(fileMenu->pos(), QPoint(main().frameGeometry().left() + group->x() + file->x(),
-                                     main().frameGeometry().top() + title + group->y() + file->y() + file->height()));
+    QCOMPARE(fileMenu->pos(),
+             QPoint(main().frameGeometry().left() + group->x() + file->x(),
+                    main().frameGeometry().top() + title + group->y() + file->y() + file->height()));
     fileMenu->hide();
 
     QTest::mouseClick(help, Qt::LeftButton);
@@ -211,8 +221,9 @@ class MainWindowTest : public QObject {
     editor->card().frame(1).frameTransparent = true;
     QAction* access = main().menuItem(QStringLiteral("accscarte1Click"));
     access->trigger();
-    QCOMPARE(session.shownTexts(),
-             QStringList{"Pour l'accès à la carte veuillez préalablement rendre opaques les zones d'édition"});
+    QCOMPARE(
+        session.shownTexts(),
+        QStringList{"Pour l'accès à la carte veuillez préalablement rendre opaques les zones d'édition"});
     QCOMPARE(access->text(), QStringLiteral("accès carte"));
     QVERIFY(editor->cardWindow().frameEdit(1)->isReadOnly());
   }
@@ -278,8 +289,9 @@ class MainWindowTest : public QObject {
     ScriptedSettingsStore settings;
     CardEditor failing(failingPrompter, onePrinter, settings);
     failing.startCardEditor("absente.ov1");
-    QCOMPARE(failingPrompter.texts(),
-             std::vector<std::string>({"Orvane : une erreur non gérée s'est produite", "disque indisponible"}));
+    QCOMPARE(
+        failingPrompter.texts(),
+        std::vector<std::string>({"Orvane : une erreur non gérée s'est produite", "disque indisponible"}));
     QVERIFY(failing.mainWindow());
   }
 

@@ -1,9 +1,10 @@
 // A frame's text carried into a QTextDocument and read back from it.
+#include "qt/rich_text_document.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include "app_test_main.h"
-#include "qt/rich_text_document.h"
 
 using namespace orvane;
 

@@ -110,7 +110,8 @@ QString CommandPanel::caption() const { return findChild<QLabel*>()->text(); }
 void CommandPanel::setHighlighted(bool on) {
   highlighted_ = on;
   QPalette panelPalette = palette();
-  panelPalette.setColor(QPalette::Window, on ? highlightGreen : QApplication::palette().color(QPalette::Button));
+  panelPalette.setColor(QPalette::Window,
+                        on ? highlightGreen : QApplication::palette().color(QPalette::Button));
   setPalette(panelPalette);
 }
 

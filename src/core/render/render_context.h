@@ -16,7 +16,7 @@ struct RenderContext {
   RendererState& state;
   Prompter& prompter;
   PictureService& pictures;
-  TextMetrics& screenMetrics;  // the frames' fonts as the screen measures them
+  TextMetrics& screenMetrics;   // the frames' fonts as the screen measures them
   const std::string& language;  // the interface language, which may change while the context lives
 
   /// The catalogue text of `id` in the interface language.

@@ -9,9 +9,9 @@
 #include "card/card_model.h"
 #include "render/sheet_layout.h"
 #include "richtext/companion_files.h"
-#include "shell/card_window_state.h"
 #include "services/printer_service.h"
 #include "services/prompter.h"
+#include "shell/card_window_state.h"
 
 namespace orvane {
 

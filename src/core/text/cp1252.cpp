@@ -22,7 +22,8 @@ char32_t cp1252CodePoint(unsigned char byte) {
 }
 
 std::optional<unsigned char> cp1252Byte(char32_t codePoint) {
-  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<unsigned char>(codePoint);
+  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+    return static_cast<unsigned char>(codePoint);
   for (std::size_t i = 0; i < highControls.size(); ++i)
     if (highControls[i] == codePoint) return static_cast<unsigned char>(0x80 + i);
   return std::nullopt;

@@ -107,8 +107,9 @@ TEST_F(ShellFixture, CardAccessTogglesFramesCaptionsAndTheAccessCount) {
 TEST_F(ShellFixture, CardAccessIsRefusedWhileAFrameIsTransparent) {
   card.frame(2).frameTransparent = true;
   EXPECT_EQ(shell.toggleCardAccess(), AccessChange::Refused);
-  EXPECT_EQ(prompter.texts(), std::vector<std::string>{
-                                  "Pour l'accès à la carte veuillez préalablement rendre opaques les zones d'édition"});
+  EXPECT_EQ(prompter.texts(),
+            std::vector<std::string>{
+                "Pour l'accès à la carte veuillez préalablement rendre opaques les zones d'édition"});
   EXPECT_FALSE(card.cardAccess);
   EXPECT_EQ(shell.state().accessCount, 0);
 }
@@ -191,7 +192,8 @@ TEST_F(ShellFixture, ACardFileNamedAtStartLoadsOrTellsWhyNot) {
   EXPECT_EQ(prompter.shown.size(), 2u);
   EXPECT_FALSE(shell.commandStates().audit);
 
-  EXPECT_TRUE(shell.loadCardFileAtStart(std::string(ORVANE_TEST_DATA) + "/cardfile/carte.ov1", 96, companions));
+  EXPECT_TRUE(
+      shell.loadCardFileAtStart(std::string(ORVANE_TEST_DATA) + "/cardfile/carte.ov1", 96, companions));
   EXPECT_TRUE(shell.commandStates().audit);
   EXPECT_TRUE(shell.cardWindow().decorationsPresent);
 }
