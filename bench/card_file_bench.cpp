@@ -7,7 +7,7 @@
 #include "card/card_model.h"
 #include "cardfile/card_file_loader.h"
 #include "cardfile/card_file_writer.h"
-#include "services/scripted_services.h"
+#include "services/non_interactive_prompter.h"
 #include "text/scratch_folder.h"
 
 namespace orvane {
@@ -25,7 +25,7 @@ struct Services {
   Services& operator=(const Services&) = delete;
 
   ScratchFolder scratch{"orvane-bench-"};
-  ScriptedPrompter prompter;
+  NonInteractivePrompter prompter;
   std::string language = "fr";
   CompanionFiles companions{prompter, language};
 };

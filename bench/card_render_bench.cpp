@@ -16,7 +16,7 @@
 #include "qt/qt_text_metrics.h"
 #include "render/card_picture.h"
 #include "render/card_sheet.h"
-#include "services/scripted_services.h"
+#include "services/non_interactive_prompter.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void place(FrameModel& frame, int left, int top, int width, int height) {
 struct BenchCard {
   CardModel card;
   RendererState state;
-  ScriptedPrompter prompter;
+  NonInteractivePrompter prompter;
   QtPictureService pictures;
   QtTextMetrics metrics;
   std::string language = "fr";

@@ -7,7 +7,7 @@
 #include "card/card_model.h"
 #include "cardfile/card_file_loader.h"
 #include "cardfile/card_file_writer.h"
-#include "services/scripted_services.h"
+#include "services/non_interactive_prompter.h"
 #include "text/line_file.h"
 #include "text/scratch_folder.h"
 
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   orvane::CardModel card;
   orvane::setupStartCard(card, 96);
-  orvane::ScriptedPrompter prompter;
+  orvane::NonInteractivePrompter prompter;
   const std::string language = "fr";
   orvane::CompanionFiles companions(prompter, language);
   companions.workingCopyFolder = folder.file("");

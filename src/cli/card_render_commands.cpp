@@ -88,7 +88,7 @@ class ScriptDrawing {
  private:
   LoadedCard& loaded_;
   RendererState state_;
-  ScriptedPrompter prompter_;
+  NonInteractivePrompter prompter_;
   QtPictureService pictures_;
   QtTextMetrics metrics_;
 

@@ -8,7 +8,7 @@
 #include "card/card_model.h"
 #include "cardfile/card_file_loader.h"
 #include "richtext/companion_files.h"
-#include "services/scripted_services.h"
+#include "services/non_interactive_prompter.h"
 #include "text/scratch_folder.h"
 
 namespace orvane::cli {
@@ -25,7 +25,7 @@ class LoadedCard {
 
   const std::string language = "fr";
   CardModel card;
-  ScriptedPrompter prompter;
+  NonInteractivePrompter prompter;
   CompanionFiles companions{prompter, language};
   CardFileLoadResult result;
 

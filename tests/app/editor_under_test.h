@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/card_editor.h"
-#include "services/scripted_services.h"
+#include "support/scripted_services.h"
 
 struct EditorUnderTest {
   std::unique_ptr<orvane::ScriptedPrompter> prompter;

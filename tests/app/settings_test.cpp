@@ -20,7 +20,7 @@
 #include "qt/qt_file_association.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_text.h"
-#include "services/scripted_services.h"
+#include "support/scripted_services.h"
 
 using namespace orvane;
 

@@ -6,7 +6,7 @@
 
 #include "card/card_model.h"
 #include "cardfile/card_file_loader.h"
-#include "services/scripted_services.h"
+#include "support/scripted_services.h"
 #include "temporary_folder.h"
 
 namespace orvane::testing {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/catalogue.h"
-#include "services/scripted_services.h"
+#include "support/scripted_services.h"
 #include "temporary_folder.h"
 
 namespace orvane {

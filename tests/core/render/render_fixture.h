@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "render/recording_canvas.h"
 #include "render/render_context.h"
-#include "render/scripted_picture_service.h"
-#include "services/scripted_services.h"
+#include "support/recording_canvas.h"
+#include "support/scripted_picture_service.h"
+#include "support/scripted_services.h"
 
 namespace orvane {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "richtext/rtf_writer.h"
-#include "services/scripted_services.h"
+#include "support/scripted_services.h"
 #include "temporary_folder.h"
 
 namespace orvane {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "services/scripted_services.h"
 #include "settings/working_directories.h"
+#include "support/scripted_services.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "services/scripted_services.h"
+#include "support/scripted_services.h"
 #include "temporary_folder.h"
 
 namespace orvane {

@@ -1,4 +1,4 @@
-#include "render/scripted_picture_service.h"
+#include "support/scripted_picture_service.h"
 
 namespace orvane {
 

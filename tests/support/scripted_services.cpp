@@ -1,28 +1,16 @@
-#include "services/scripted_services.h"
+#include "support/scripted_services.h"
 
 #include "text/utf8.h"
 
 namespace orvane {
 
-namespace {
-Answer firstButton(Buttons buttons) {
-  return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
-}
-}  // namespace
-
 Answer ScriptedPrompter::show(MessageKind kind, const std::string& text, Buttons buttons, int helpContext,
                               const std::string& title) {
-  shown.push_back({kind, text, buttons, helpContext, title});
-  if (answers.empty()) return firstButton(buttons);
+  const Answer goAhead = NonInteractivePrompter::show(kind, text, buttons, helpContext, title);
+  if (answers.empty()) return goAhead;
   const Answer answer = answers.front();
   answers.pop_front();
   return answer;
-}
-
-std::vector<std::string> ScriptedPrompter::texts() const {
-  std::vector<std::string> result;
-  for (const auto& message : shown) result.push_back(message.text);
-  return result;
 }
 
 ScriptedPrinterService ScriptedPrinterService::withPrinters(int count, int dpi) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "render/picture_service.h"
-#include "render/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace orvane {
 

@@ -8,32 +8,21 @@
 #include <vector>
 
 #include "services/file_association_service.h"
+#include "services/non_interactive_prompter.h"
 #include "services/printer_service.h"
-#include "services/prompter.h"
 #include "services/settings_store.h"
 #include "services/text_metrics.h"
 
 namespace orvane {
 
-struct ShownMessage {
-  MessageKind kind;
-  std::string text;
-  Buttons buttons;
-  int helpContext;
-  std::string title;
-};
-
-class ScriptedPrompter : public Prompter {
+class ScriptedPrompter : public NonInteractivePrompter {
  public:
-  /// Answers queued by the test, used in order; when the queue is empty every box answers its first
-  /// button (OK or Yes).
+  /// Answers queued by the test, used in order; when the queue is empty every box answers as a user
+  /// who wants the operation done (OK or Yes).
   std::deque<Answer> answers;
-  std::vector<ShownMessage> shown;
 
   Answer show(MessageKind kind, const std::string& text, Buttons buttons, int helpContext,
               const std::string& title) override;
-  /// The texts shown so far, in order.
-  std::vector<std::string> texts() const;
 };
 
 class ScriptedPrinterService : public PrinterService {
