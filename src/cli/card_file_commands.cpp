@@ -6,14 +6,14 @@
 #include "cardfile/frame_text_file.h"
 #include "cardfile/save_name.h"
 #include "cli/card_json.h"
-#include "cli/commands.h"
+#include "cli/command_table.h"
 #include "cli/loaded_card.h"
 #include "text/file_path.h"
 
 namespace orvane::cli {
 
 int cardDumpCommand(const Arguments& args) {
-  if (args.size() != 1) return usageError("usage: orvane-cli card-dump FILE.ov1");
+  if (args.size() != 1) return usageError(usageLine("card-dump"));
   LoadedCard loaded;
   if (const auto failure = loaded.load(args[0])) return usageError(*failure);
 
@@ -31,7 +31,7 @@ int cardDumpCommand(const Arguments& args) {
 }
 
 int cardSaveCommand(const Arguments& args) {
-  if (args.size() != 2) return usageError("usage: orvane-cli card-save IN.ov1 OUT.ov1");
+  if (args.size() != 2) return usageError(usageLine("card-save"));
   LoadedCard loaded;
   if (const auto failure = loaded.load(args[0])) return usageError(*failure);
   // The frames keep the transparency the file records, as they do in the editor over a pattern.

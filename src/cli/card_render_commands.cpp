@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "cli/commands.h"
+#include "cli/command_table.h"
 #include "cli/gui_session.h"
 #include "cli/loaded_card.h"
 #include "qt/pdf_printer.h"
@@ -29,8 +29,6 @@ namespace {
 constexpr int defaultDpi = 600;
 constexpr int lowestDpi = 72;
 constexpr int highestDpi = 2400;
-const std::string sheetUsage =
-    "usage: orvane-cli card-sheet FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]";
 
 struct SheetOptions {
   std::string cardFile;
@@ -60,7 +58,7 @@ std::optional<std::string> parseSheetOptions(const Arguments& args, SheetOptions
       files.push_back(args[i]);
     }
   }
-  if (files.size() != 2) return sheetUsage;
+  if (files.size() != 2) return usageLine("card-sheet");
   options.cardFile = files[0];
   options.output = files[1];
   return std::nullopt;
@@ -150,7 +148,7 @@ int cardSheetCommand(const Arguments& args) {
 }
 
 int cardPngCommand(const Arguments& args) {
-  if (args.size() != 2) return usageError("usage: orvane-cli card-png FILE.ov1 OUT.png");
+  if (args.size() != 2) return usageError(usageLine("card-png"));
   LoadedCard loaded;
   if (const auto failure = loaded.load(args[0])) return usageError(*failure);
   return withGuiApplication([&] { return drawPicture(loaded, args[1]); });

@@ -4,20 +4,14 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
-#include "cli/commands.h"
+#include "cli/command_table.h"
 #include "text/field_text.h"
 
 namespace orvane::cli {
-namespace {
-
-constexpr const char* kUsage = "usage: orvane-cli catalogue LANG ID [--format A [B]]";
-
-}  // namespace
-
 int catalogueCommand(const Arguments& args) {
   const bool plain = args.size() == 2;
   const bool formatted = (args.size() == 4 || args.size() == 5) && args[2] == "--format";
-  if (!plain && !formatted) return usageError(kUsage);
+  if (!plain && !formatted) return usageError(usageLine("catalogue"));
   const std::optional<int> id = tryParseInteger(args[1]);
   if (!id) return usageError("catalogue: the id must be an integer: " + args[1]);
 

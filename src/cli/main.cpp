@@ -1,10 +1,9 @@
 // orvane-cli: the editor's core without a window, for scripts, batch work and tests.
+#include <algorithm>
 #include <exception>
-#include <functional>
 #include <iostream>
-#include <map>
 
-#include "cli/commands.h"
+#include "cli/command_table.h"
 
 namespace orvane::cli {
 
@@ -17,21 +16,27 @@ int usageError(const std::string& message) {
 
 int main(int argc, char** argv) {
   using namespace orvane::cli;
-  const std::map<std::string, std::function<int(const Arguments&)>> commands{
-      {"catalogue", catalogueCommand},  {"start-card", startCardCommand}, {"card-dump", cardDumpCommand},
-      {"card-save", cardSaveCommand},   {"rtf-dump", rtfDumpCommand},     {"rtf-write", rtfWriteCommand},
-      {"card-sheet", cardSheetCommand}, {"card-png", cardPngCommand},
-  };
-  if (argc < 2)
-    return usageError(
-        "usage: orvane-cli COMMAND [ARGS...] (commands: catalogue, start-card, card-dump, card-save, "
-        "rtf-dump, rtf-write, card-sheet, card-png)");
-  const auto command = commands.find(argv[1]);
-  if (command == commands.end()) return usageError(std::string("unknown command: ") + argv[1]);
+  if (argc < 2) return usageError(programUsage());
+  const std::string name = argv[1];
+  if (name == "--help" || name == "-h") {
+    std::cout << programHelp();
+    return 0;
+  }
+  if (name == "--version") {
+    std::cout << "orvane-cli " << ORVANE_VERSION << '\n';
+    return 0;
+  }
+  const Command* command = findCommand(name);
+  if (!command) return usageError("unknown command: " + name);
+  const Arguments args(argv + 2, argv + argc);
+  if (std::ranges::find(args, "--help") != args.end()) {
+    std::cout << commandHelp(*command);
+    return 0;
+  }
   // A command that runs out of memory or meets a file-system error ends with one line, not an abort.
   try {
-    return command->second(Arguments(argv + 2, argv + argc));
+    return command->run(args);
   } catch (const std::exception& error) {
-    return usageError(std::string(argv[1]) + ": " + error.what());
+    return usageError(name + ": " + error.what());
   }
 }

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/card_json.h"
-#include "cli/commands.h"
+#include "cli/command_table.h"
 #include "richtext/companion_files.h"
 #include "richtext/rtf_reader.h"
 #include "text/file_path.h"
@@ -57,7 +57,7 @@ void writeDocument(JsonWriter& json, const RichText& text) {
 }  // namespace
 
 int rtfDumpCommand(const Arguments& args) {
-  if (args.size() != 1) return usageError("usage: orvane-cli rtf-dump FILE.rtf");
+  if (args.size() != 1) return usageError(usageLine("rtf-dump"));
   RichText text;
   if (const std::string error = readRtfFile(args[0], text); !error.empty())
     return usageError("rtf-dump: " + error);
@@ -68,7 +68,7 @@ int rtfDumpCommand(const Arguments& args) {
 }
 
 int rtfWriteCommand(const Arguments& args) {
-  if (args.size() != 2) return usageError("usage: orvane-cli rtf-write IN.rtf OUT.rtf");
+  if (args.size() != 2) return usageError(usageLine("rtf-write"));
   RichText text;
   if (const std::string error = readRtfFile(args[0], text); !error.empty())
     return usageError("rtf-write: " + error);

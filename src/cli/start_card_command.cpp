@@ -2,12 +2,12 @@
 
 #include "card/card_model.h"
 #include "cli/card_json.h"
-#include "cli/commands.h"
+#include "cli/command_table.h"
 
 namespace orvane::cli {
 
 int startCardCommand(const Arguments& args) {
-  if (!args.empty()) return usageError("usage: orvane-cli start-card (takes no arguments)");
+  if (!args.empty()) return usageError(usageLine("start-card") + " (takes no arguments)");
   CardModel card;
   setupStartCard(card, 96);
   JsonWriter json;

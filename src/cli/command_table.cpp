@@ -1,0 +1,122 @@
+#include "cli/command_table.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orvane::cli {
+
+namespace {
+
+constexpr std::array catalogueHelp{
+    ArgumentHelp{"LANG", "The language: fr, en or de."},
+    ArgumentHelp{"ID", "The message id, an integer."},
+    ArgumentHelp{"--format A [B]", "Prints the formatted message built around the texts A and B instead."},
+};
+constexpr std::array<ArgumentHelp, 0> startCardHelp{};
+constexpr std::array cardDumpHelp{
+    ArgumentHelp{"FILE.ov1", "The card file to load; its frame texts are read from its element folder."},
+};
+constexpr std::array cardSaveHelp{
+    ArgumentHelp{"IN.ov1", "The card file to load."},
+    ArgumentHelp{"OUT.ov1",
+                 "The card file to write; the frame texts go to its element folder when it exists."},
+};
+constexpr std::array rtfDumpHelp{
+    ArgumentHelp{"FILE.rtf", "The RTF file to read."},
+};
+constexpr std::array rtfWriteHelp{
+    ArgumentHelp{"IN.rtf", "The RTF file to read."},
+    ArgumentHelp{"OUT.rtf", "The companion file to write, its header patched to UTF-8."},
+};
+constexpr std::array cardSheetHelp{
+    ArgumentHelp{"FILE.ov1", "The card file to print."},
+    ArgumentHelp{"OUT.pdf", "The PDF file to write."},
+    ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
+    ArgumentHelp{"--dpi N", "The printer resolution, from 72 to 2400 dots per inch (600 when not given)."},
+    ArgumentHelp{"--test-print", "Prints the test sheet instead of the cards."},
+};
+constexpr std::array cardPngHelp{
+    ArgumentHelp{"FILE.ov1", "The card file to draw."},
+    ArgumentHelp{"OUT.png", "The PNG file to write."},
+};
+
+constexpr std::array table{
+    Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
+            "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
+    Command{"start-card", startCardCommand, "", "Prints the start card's parameters as JSON.", startCardHelp},
+    Command{"card-dump", cardDumpCommand, "FILE.ov1",
+            "Loads a card file and prints the card and the messages the load showed as JSON.", cardDumpHelp},
+    Command{"card-save", cardSaveCommand, "IN.ov1 OUT.ov1",
+            "Loads a card file and saves it again under another name, as the editor would.", cardSaveHelp},
+    Command{"rtf-dump", rtfDumpCommand, "FILE.rtf",
+            "Prints the rich-text document an RTF file holds as JSON.", rtfDumpHelp},
+    Command{"rtf-write", rtfWriteCommand, "IN.rtf OUT.rtf",
+            "Reads an RTF file and writes it again as the editor writes its companion files.", rtfWriteHelp},
+    Command{"card-sheet", cardSheetCommand, "FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]",
+            "Prints the sheet of cards of a card file on an A4 page, into a PDF file.", cardSheetHelp},
+    Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
+            "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
+};
+
+// Lines of names and sentences, the sentences lined up after the longest name.
+template <typename Item, typename Name>
+std::string alignedLines(std::span<const Item> items, Name name, std::string_view (*sentence)(const Item&)) {
+  std::size_t width = 0;
+  for (const Item& item : items) width = std::max(width, name(item).size());
+  std::string lines;
+  for (const Item& item : items) {
+    const std::string itemName(name(item));
+    lines +=
+        "  " + itemName + std::string(width - itemName.size() + 2, ' ') + std::string(sentence(item)) + '\n';
+  }
+  return lines;
+}
+
+constexpr std::array programOptions{
+    ArgumentHelp{"--help", "Prints this help; COMMAND --help prints the help of one command."},
+    ArgumentHelp{"--version", "Prints the version of orvane-cli."},
+};
+
+std::string_view argumentName(const ArgumentHelp& help) { return help.name; }
+std::string_view argumentSentence(const ArgumentHelp& help) { return help.sentence; }
+std::string_view commandName(const Command& command) { return command.name; }
+std::string_view commandSummary(const Command& command) { return command.summary; }
+
+}  // namespace
+
+std::span<const Command> commands() { return table; }
+
+const Command* findCommand(std::string_view name) {
+  const auto found = std::ranges::find(table, name, &Command::name);
+  return found == table.end() ? nullptr : &*found;
+}
+
+std::string usageLine(std::string_view name) {
+  std::string line = "usage: orvane-cli " + std::string(name);
+  if (const Command* command = findCommand(name); command && !command->arguments.empty())
+    line += " " + std::string(command->arguments);
+  return line;
+}
+
+std::string commandHelp(const Command& command) {
+  std::string help = usageLine(command.name) + "\n" + std::string(command.summary) + "\n";
+  if (!command.argumentHelp.empty())
+    help += "\n" + alignedLines(command.argumentHelp, argumentName, argumentSentence);
+  return help;
+}
+
+std::string programHelp() {
+  return "usage: orvane-cli COMMAND [ARGS...]\n"
+         "Runs the card editor's core without a window: each command reads or writes files and prints JSON "
+         "or one line on stderr.\n\ncommands:\n" +
+         alignedLines(commands(), commandName, commandSummary) + "\noptions:\n" +
+         alignedLines(std::span<const ArgumentHelp>(programOptions), argumentName, argumentSentence);
+}
+
+std::string programUsage() {
+  std::string names;
+  for (const Command& command : table) names += (names.empty() ? "" : ", ") + std::string(command.name);
+  return "usage: orvane-cli COMMAND [ARGS...] (commands: " + names + "; --help for more)";
+}
+
+}  // namespace orvane::cli
