@@ -37,7 +37,7 @@ class CardWindowTest : public QObject {
     QTest::mouseMove(card().frameEdit(1)->viewport());
     QCOMPARE(frameColour(1), QColor(0xC0, 0xCD, 0xFF));  // no access: nothing changes
 
-    editor->mainWindow()->menuItem(QStringLiteral("accscarte1Click"))->trigger();
+    editor->mainWindow()->menus().elements.cardAccess->trigger();
     QTest::mouseMove(card().frameEdit(1)->viewport(), QPoint(5, 5));
     QCOMPARE(frameColour(1), QColor(Qt::white));
     QCOMPARE(frameColour(2), QColor(0xC0, 0xCD, 0xFF));
@@ -50,7 +50,7 @@ class CardWindowTest : public QObject {
     QTest::mouseClick(&card(), Qt::RightButton, {}, QPoint(100, 5));
     QVERIFY(!card().popupMenu()->isVisible());
 
-    editor->mainWindow()->menuItem(QStringLiteral("accscarte1Click"))->trigger();
+    editor->mainWindow()->menus().elements.cardAccess->trigger();
     QTest::mouseClick(&card(), Qt::RightButton, {}, QPoint(100, 5));
     QVERIFY(card().popupMenu()->isVisible());
     QCOMPARE(card().popupMenu()->pos(),
@@ -59,10 +59,10 @@ class CardWindowTest : public QObject {
   }
 
   void okEndsAccessAndThenClosingOnlyHides() {
-    QAction* access = editor->mainWindow()->menuItem(QStringLiteral("accscarte1Click"));
+    QAction* access = editor->mainWindow()->menus().elements.cardAccess;
     access->trigger();
     QTest::mouseMove(card().frameEdit(2)->viewport(), QPoint(3, 3));
-    card().popupMenu()->findChild<QAction*>(QStringLiteral("ok1"))->trigger();
+    card().okMenuItem()->trigger();
     QVERIFY(card().frameEdit(1)->isReadOnly());
     QVERIFY(card().frameEdit(2)->isReadOnly());
     QCOMPARE(frameColour(2), QColor(0xC0, 0xCD, 0xFF));
@@ -92,7 +92,7 @@ class CardWindowTest : public QObject {
     QCOMPARE(card().iconLabel()->geometry(), QRect(editor->card().iconLeft, editor->card().iconTop,
                                                    editor->card().iconWidth, editor->card().iconHeight));
     QVERIFY(!editor->mainWindow()->findChild<QLabel*>(QStringLiteral("iconPreview1"))->pixmap().isNull());
-    QVERIFY(editor->mainWindow()->menuItem(QStringLiteral("detectimpr"))->isEnabled());
+    QVERIFY(editor->mainWindow()->menus().control.audit->isEnabled());
   }
 
   void theFrameTextsWorkingCopiesGoWithTheMainWindow() {
