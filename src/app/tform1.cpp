@@ -25,20 +25,20 @@ TForm1::TForm1(CardModel& card, CardEditorShell& shell, RenderServices services)
   setToolTip(QStringLiteral("carte avec les éléments cadre1 et cadre 2 "));
   setAutoFillBackground(true);
   setMouseTracking(true);
-  Image1 = new QLabel(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setScaledContents(true);
-  Image1->setAttribute(Qt::WA_TranslucentBackground);
-  Image1->setPixmap(startIcon());
-  createFrame(richedit1, "richedit1",
+  iconImage = new QLabel(this);
+  iconImage->setObjectName(QStringLiteral("Image1"));
+  iconImage->setScaledContents(true);
+  iconImage->setAttribute(Qt::WA_TranslucentBackground);
+  iconImage->setPixmap(startIcon());
+  createFrame(frame1Text, "richedit1",
               QStringLiteral("cadre 1 pour texte à charger depuis fichier (cf panneau élements)"), 1);
-  createFrame(richedit2, "richedit2",
+  createFrame(frame2Text, "richedit2",
               QStringLiteral("cadre 2 pour texte à charger depuis un fichier (cf panneau éléments)"), 2);
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  QAction* ok1 = PopupMenu1->addAction(QStringLiteral("&ok"));
-  ok1->setObjectName(QStringLiteral("ok1"));
-  connect(ok1, &QAction::triggered, this, &TForm1::ok1Click);
+  okMenu = new QMenu(this);
+  okMenu->setObjectName(QStringLiteral("PopupMenu1"));
+  okItem = okMenu->addAction(QStringLiteral("&ok"));
+  okItem->setObjectName(QStringLiteral("ok1"));
+  connect(okItem, &QAction::triggered, this, &TForm1::ok1Click);
 }
 
 void TForm1::createFrame(QTextEdit*& edit, const char* name, const QString& hint, int number) {
@@ -72,7 +72,7 @@ void TForm1::showModel() {
   QPalette cardPalette = palette();
   cardPalette.setColor(QPalette::Window, toQColor(card_.cardColor));
   setPalette(cardPalette);
-  Image1->setGeometry(card_.iconLeft, card_.iconTop, card_.iconWidth, card_.iconHeight);
+  iconImage->setGeometry(card_.iconLeft, card_.iconTop, card_.iconWidth, card_.iconHeight);
   placeFrame(1);
   placeFrame(2);
   showFrameStates();
@@ -99,6 +99,8 @@ RenderContext TForm1::renderContext() {
 }
 
 void TForm1::rpaint() {
+  // Mouse moves still queued set the flags that suspend the repaint: deliver them first, so that the
+  // decision below follows where the mouse is now, not where it was when the command was chosen.
   QCoreApplication::processEvents();
   if (!shell_.cardWindow().repaintAllowed(shell_.state())) return;
   QImage surface(size(), QImage::Format_ARGB32);
@@ -118,14 +120,15 @@ void TForm1::rpaint() {
 
 void TForm1::showIcon() {
   if (card_.iconFile.empty()) {
-    Image1->clear();
-    Image1->hide();
+    iconImage->clear();
+    iconImage->hide();
     return;
   }
   // The icon's size may follow an .ico file, so the control takes the model's geometry again.
-  Image1->setGeometry(card_.iconLeft, card_.iconTop, card_.iconWidth, card_.iconHeight);
-  if (renderer_.iconPicture) Image1->setPixmap(QPixmap::fromImage(wrapImage(*renderer_.iconPicture).copy()));
-  Image1->show();
+  iconImage->setGeometry(card_.iconLeft, card_.iconTop, card_.iconWidth, card_.iconHeight);
+  if (renderer_.iconPicture)
+    iconImage->setPixmap(QPixmap::fromImage(wrapImage(*renderer_.iconPicture).copy()));
+  iconImage->show();
 }
 
 void TForm1::appliquer() {
@@ -145,7 +148,7 @@ void TForm1::form1_mmove() { shell_.cardWindow().mouseMoved = true; }
 
 void TForm1::form1_mdown(Qt::MouseButton button) {
   if (button != Qt::RightButton || !card_.cardAccess) return;
-  PopupMenu1->popup(QPoint(x() + width(), y() + height() / 2));
+  okMenu->popup(QPoint(x() + width(), y() + height() / 2));
 }
 
 void TForm1::redit_mmove(int number) {

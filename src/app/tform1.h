@@ -10,6 +10,7 @@
 #include "render/renderer_state.h"
 #include "shell/card_editor_shell.h"
 
+class QAction;
 class QLabel;
 class QMenu;
 class QTextEdit;
@@ -33,9 +34,10 @@ class TForm1 : public QWidget {
   /// Shows the frames' colours and read-only state, leaving their texts alone.
   void showFrameStates();
 
-  QTextEdit* frameEdit(int number) const { return number == 1 ? richedit1 : richedit2; }
-  QLabel* iconLabel() const { return Image1; }
-  QMenu* popupMenu() const { return PopupMenu1; }
+  QTextEdit* frameEdit(int number) const { return number == 1 ? frame1Text : frame2Text; }
+  QLabel* iconLabel() const { return iconImage; }
+  QMenu* popupMenu() const { return okMenu; }
+  QAction* okMenuItem() const { return okItem; }
   bool closed() const { return shell_.cardWindow().closed; }
   RendererState& renderer() { return renderer_; }
   /// What the decorations' drawing works with, for this card and this window's kept pictures.
@@ -77,10 +79,12 @@ class TForm1 : public QWidget {
   RenderServices services_;
   RendererState renderer_;
   QImage decorations_;
-  QTextEdit* richedit1 = nullptr;
-  QTextEdit* richedit2 = nullptr;
-  QLabel* Image1 = nullptr;
-  QMenu* PopupMenu1 = nullptr;
+  // Each widget keeps its historical object name: richedit1, richedit2, Image1, PopupMenu1 and ok1.
+  QTextEdit* frame1Text = nullptr;
+  QTextEdit* frame2Text = nullptr;
+  QLabel* iconImage = nullptr;
+  QMenu* okMenu = nullptr;
+  QAction* okItem = nullptr;
 };
 
 }  // namespace orvane

@@ -13,7 +13,6 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "app/main/command_panels.h"
 #include "app/tform1.h"
 #include "qt/qt_image.h"
 #include "qt/qt_text.h"
@@ -54,31 +53,31 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   setMouseTracking(true);
   setBackground(this, mainWindowColour);
 
-  Button1 = new QPushButton(QStringLiteral(" voir carte"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setGeometry(8, 404, 110, 25);
-  focusOnHover(Button1);
-  connect(Button1, &QPushButton::clicked, this, &TForm2::form1see);
-  Button17 = new QPushButton(QStringLiteral("appliquer"), this);
-  Button17->setObjectName(QStringLiteral("Button17"));
-  Button17->setGeometry(126, 404, 110, 25);
-  connect(Button17, &QPushButton::clicked, &cardWindow_, &TForm1::appliquer);
-  button2 = new QPushButton(QStringLiteral("Presse Papier"), this);
-  button2->setObjectName(QStringLiteral("button2"));
-  button2->setGeometry(244, 404, 110, 25);
+  voirCarteButton = new QPushButton(QStringLiteral(" voir carte"), this);
+  voirCarteButton->setObjectName(QStringLiteral("Button1"));
+  voirCarteButton->setGeometry(8, 404, 110, 25);
+  focusOnHover(voirCarteButton);
+  connect(voirCarteButton, &QPushButton::clicked, this, &TForm2::form1see);
+  appliquerButton = new QPushButton(QStringLiteral("appliquer"), this);
+  appliquerButton->setObjectName(QStringLiteral("Button17"));
+  appliquerButton->setGeometry(126, 404, 110, 25);
+  connect(appliquerButton, &QPushButton::clicked, &cardWindow_, &TForm1::appliquer);
+  clipboardButton = new QPushButton(QStringLiteral("Presse Papier"), this);
+  clipboardButton->setObjectName(QStringLiteral("button2"));
+  clipboardButton->setGeometry(244, 404, 110, 25);
 
-  RichEdit1 = new QTextEdit(this);
-  RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-  RichEdit1->setGeometry(594, 0, 44, 555);
-  RichEdit1->setReadOnly(true);
-  RichEdit1->setFrameStyle(QFrame::NoFrame);
-  RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  bannerText = new QTextEdit(this);
+  bannerText->setObjectName(QStringLiteral("RichEdit1"));
+  bannerText->setGeometry(594, 0, 44, 555);
+  bannerText->setReadOnly(true);
+  bannerText->setFrameStyle(QFrame::NoFrame);
+  bannerText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  bannerText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   createParameterGroups();
   createCommandPanels();
-  connectHandler(QStringLiteral("accscarte1Click"), &TForm2::accscarte1Click);
-  connectHandler(QStringLiteral("mquitter_click"), &TForm2::mquitter_click);
+  connect(menus_.elements.cardAccess, &QAction::triggered, this, &TForm2::accscarte1Click);
+  connect(menus_.file.quit, &QAction::triggered, this, &TForm2::mquitter_click);
   connect(&cardWindow_, &TForm1::cardAccessEnded, this, &TForm2::showAccessCaption);
   connect(&cardWindow_, &TForm1::decorationsRepainted, this, &TForm2::showIconPreviews);
   formload();
@@ -86,25 +85,25 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
 
 void TForm2::formload() {
   // The automatic backup of repaired bitmaps starts switched on.
-  menuItem(QStringLiteral("sauvegardeauto1"))->setChecked(true);
+  menus_.control.automaticBackup->setChecked(true);
 }
 
 void TForm2::createParameterGroups() {
   auto* frame1 = groupBox("GroupBox5", QStringLiteral("CADRE 1"), {8, 8, 286, 190}, this);
-  CheckBox2 = new QCheckBox(QStringLiteral("T1"), frame1);
-  CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-  CheckBox2->setToolTip(QStringLiteral("transparence"));
-  CheckBox2->move(230, 160);
+  frame1Transparency = new QCheckBox(QStringLiteral("T1"), frame1);
+  frame1Transparency->setObjectName(QStringLiteral("CheckBox2"));
+  frame1Transparency->setToolTip(QStringLiteral("transparence"));
+  frame1Transparency->move(230, 160);
   auto* frame2 = groupBox("GroupBox4", QStringLiteral("CADRE 2"), {302, 8, 286, 190}, this);
-  CheckBox3 = new QCheckBox(QStringLiteral("T2"), frame2);
-  CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
-  CheckBox3->setToolTip(QStringLiteral("transparence"));
-  CheckBox3->move(230, 160);
+  frame2Transparency = new QCheckBox(QStringLiteral("T2"), frame2);
+  frame2Transparency->setObjectName(QStringLiteral("CheckBox3"));
+  frame2Transparency->setToolTip(QStringLiteral("transparence"));
+  frame2Transparency->move(230, 160);
   auto* card = groupBox("GroupBox3", QStringLiteral("CARTE"), {8, 204, 286, 192}, this);
-  tb1 = new QSlider(Qt::Vertical, card);
-  tb1->setObjectName(QStringLiteral("tb1"));
-  tb1->setToolTip(QStringLiteral("deplacement vertical de a carte"));
-  tb1->setGeometry(254, 20, 24, 160);
+  verticalShiftSlider = new QSlider(Qt::Vertical, card);
+  verticalShiftSlider->setObjectName(QStringLiteral("tb1"));
+  verticalShiftSlider->setToolTip(QStringLiteral("deplacement vertical de a carte"));
+  verticalShiftSlider->setGeometry(254, 20, 24, 160);
   auto* icon = groupBox("GroupBox2", QStringLiteral("ICONE"), {302, 204, 286, 192}, this);
   iconPreview1 = new QLabel(icon);
   iconPreview1->setObjectName(QStringLiteral("iconPreview1"));
@@ -117,9 +116,11 @@ void TForm2::createParameterGroups() {
 }
 
 void TForm2::createCommandPanels() {
-  GroupBox1 = groupBox("GroupBox1", QStringLiteral("panneaux des commandes"), {8, 436, 580, 112}, this);
-  auto* cardGroup = groupBox("carte", QStringLiteral("carte"), {8, 20, 352, 84}, GroupBox1);
+  commandPanelGroup =
+      groupBox("GroupBox1", QStringLiteral("panneaux des commandes"), {8, 436, 580, 112}, this);
+  auto* cardGroup = groupBox("carte", QStringLiteral("carte"), {8, 20, 352, 84}, commandPanelGroup);
   struct PanelPlace {
+    CommandPanel* CommandPanels::*slot;
     const char* name;
     QString caption;
     QString hint;
@@ -128,26 +129,41 @@ void TForm2::createCommandPanels() {
     QRect geometry;
   };
   const PanelPlace places[] = {
-      {"Panel1",
+      {&CommandPanels::file,
+       "Panel1",
        QStringLiteral("fichier"),
        QStringLiteral("commandes de fichier et d'imprimante"),
        1,
        cardGroup,
        {8, 22, 106, 52}},
-      {"Panel2",
+      {&CommandPanels::elements,
+       "Panel2",
        QStringLiteral("éléments"),
        QStringLiteral("commandes d'ajout d'éléments"),
        2,
        cardGroup,
        {122, 22, 106, 52}},
-      {"Panel4",
+      {&CommandPanels::control,
+       "Panel4",
        QStringLiteral("contrôle"),
        QStringLiteral("commande de contrôle des paramêtres"),
        4,
        cardGroup,
        {236, 22, 106, 52}},
-      {"Panel5", QStringLiteral("Mini-CV"), QString(), 5, GroupBox1, {368, 42, 100, 52}},
-      {"Panel3", QStringLiteral("aide"), QString(), 3, GroupBox1, {474, 42, 98, 52}},
+      {&CommandPanels::miniCv,
+       "Panel5",
+       QStringLiteral("Mini-CV"),
+       QString(),
+       5,
+       commandPanelGroup,
+       {368, 42, 100, 52}},
+      {&CommandPanels::help,
+       "Panel3",
+       QStringLiteral("aide"),
+       QString(),
+       3,
+       commandPanelGroup,
+       {474, 42, 98, 52}},
   };
   for (const PanelPlace& place : places) {
     auto* commandPanel =
@@ -156,8 +172,9 @@ void TForm2::createCommandPanels() {
     commandPanel->setHighlighted(false);
     connect(commandPanel, &CommandPanel::clicked, this, &TForm2::onpanelclick);
     connect(commandPanel, &CommandPanel::mouseMoved, this, &TForm2::onpanelmmove);
-    popupMenus_[place.tag] = buildPopupMenu(place.tag, this);
+    panels_.*place.slot = commandPanel;
   }
+  menus_ = buildPopupMenus(this);
 }
 
 void TForm2::fillBanner() {
@@ -168,13 +185,9 @@ void TForm2::fillBanner() {
   bannerFont.style.italic = true;
   const RichText banner =
       RichText::fromPlainText("\n     O\n\n     R\n\n     V\n\n     A\n\n     N\n\n     E\n\n", bannerFont);
-  fillDocument(*RichEdit1->document(), banner);
-  RichEdit1->moveCursor(QTextCursor::Start);
-  setBackground(RichEdit1, bannerBackground, QPalette::Base);
-}
-
-void TForm2::connectHandler(const QString& itemName, void (TForm2::*handler)()) {
-  connect(menuItem(itemName), &QAction::triggered, this, handler);
+  fillDocument(*bannerText->document(), banner);
+  bannerText->moveCursor(QTextCursor::Start);
+  setBackground(bannerText, bannerBackground, QPalette::Base);
 }
 
 void TForm2::focusOnHover(QWidget* button) {
@@ -188,22 +201,13 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-QAction* TForm2::menuItem(const QString& name) const {
-  for (const auto& [tag, menu] : popupMenus_) {
-    if (auto* action = menu->findChild<QAction*>(name)) return action;
-  }
-  return nullptr;
-}
-
-CommandPanel* TForm2::panel(const QString& name) const { return findChild<CommandPanel*>(name); }
-
 void TForm2::postload(bool startedWithArgument, int screenResolution) {
   if (startedWithArgument) cardWindow_.hide();
   shell_.detectPrinters(screenResolution);
   fillBanner();
-  CheckBox2->setEnabled(false);
-  CheckBox3->setEnabled(false);
-  tb1->setRange(1, 100);
+  frame1Transparency->setEnabled(false);
+  frame2Transparency->setEnabled(false);
+  verticalShiftSlider->setRange(1, 100);
   const QRect screen = screenOf(this)->geometry();
   move(CardEditorShell::centred(screen.width(), width()),
        CardEditorShell::centred(screen.height(), height()));
@@ -212,12 +216,12 @@ void TForm2::postload(bool startedWithArgument, int screenResolution) {
 
 void TForm2::updateCommandStates() {
   const CommandStates states = shell_.commandStates();
-  menuItem(QStringLiteral("Imprimante1Click"))->setEnabled(states.printerChoice);
-  menuItem(QStringLiteral("mimpcouleurs_click"))->setEnabled(states.printColour);
-  menuItem(QStringLiteral("mimpneb_click"))->setEnabled(states.printBlackWhite);
-  menuItem(QStringLiteral("detectimpr"))->setEnabled(states.audit);
-  menuItem(QStringLiteral("minicvImprimer"))->setEnabled(states.miniCvPrint);
-  menuItem(QStringLiteral("minicvSauvegarder"))->setEnabled(states.miniCvSave);
+  menus_.file.printerSetup->setEnabled(states.printerChoice);
+  menus_.file.printColour->setEnabled(states.printColour);
+  menus_.file.printBlackWhite->setEnabled(states.printBlackWhite);
+  menus_.control.audit->setEnabled(states.audit);
+  menus_.miniCv.print->setEnabled(states.miniCvPrint);
+  menus_.miniCv.save->setEnabled(states.miniCvSave);
 }
 
 PlacementInput TForm2::placement() const {
@@ -228,7 +232,7 @@ void TForm2::form1see() {
   const CardVisibility outcome = shell_.toggleCardVisibility(placement());
   if (outcome.mainWindowLeft) move(*outcome.mainWindowLeft, y());
   cardWindow_.setVisible(outcome.showCard);
-  Button1->setText(toQString(outcome.buttonCaption));
+  voirCarteButton->setText(toQString(outcome.buttonCaption));
 }
 
 void TForm2::placeMainWindowBesideCard() {
@@ -239,14 +243,14 @@ void TForm2::onpanelclick(CommandPanel* commandPanel) {
   // The panel's own left and top are relative to its immediate parent, which for the card panels is
   // the "carte" group inside GroupBox1: the menu opens where this sum says, as it always has.
   const int titleHeight = frameGeometry().height() - height();
-  const QPoint at(
-      frameGeometry().left() + GroupBox1->x() + commandPanel->x(),
-      frameGeometry().top() + titleHeight + GroupBox1->y() + commandPanel->y() + commandPanel->height());
-  popupMenus_.at(commandPanel->tag())->popup(at);
+  const QPoint at(frameGeometry().left() + commandPanelGroup->x() + commandPanel->x(),
+                  frameGeometry().top() + titleHeight + commandPanelGroup->y() + commandPanel->y() +
+                      commandPanel->height());
+  menus_.byTag(commandPanel->tag())->popup(at);
 }
 
 void TForm2::onpanelmmove(CommandPanel* commandPanel) {
-  for (CommandPanel* other : findChildren<CommandPanel*>()) {
+  for (CommandPanel* other : panels_.all()) {
     if (other->highlighted()) other->setHighlighted(false);
   }
   commandPanel->setHighlighted(true);
@@ -257,7 +261,7 @@ void TForm2::onpanelmmove(CommandPanel* commandPanel) {
 void TForm2::onform2move() {
   shell_.state().mouseOverPanel = false;
   if (!shell_.state().panelHighlighted) return;
-  for (CommandPanel* commandPanel : findChildren<CommandPanel*>()) {
+  for (CommandPanel* commandPanel : panels_.all()) {
     if (commandPanel->highlighted()) commandPanel->setHighlighted(false);
   }
   shell_.state().panelHighlighted = false;
@@ -281,9 +285,7 @@ void TForm2::showIconPreviews() {
   show(iconPreview2, renderer.iconBackground);
 }
 
-void TForm2::showAccessCaption() {
-  menuItem(QStringLiteral("accscarte1Click"))->setText(toQString(shell_.accessCaption()));
-}
+void TForm2::showAccessCaption() { menus_.elements.cardAccess->setText(toQString(shell_.accessCaption())); }
 
 void TForm2::mquitter_click() {
   shell_.cardWindow().closeGuard = false;

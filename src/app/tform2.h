@@ -3,25 +3,24 @@
 // It owns the widgets and forwards each event to the card editor's rules.
 
 #include <QWidget>
-#include <map>
 
+#include "app/main/command_panels.h"
+#include "app/main/main_window_view.h"
+#include "app/main/popup_menus.h"
 #include "shell/card_editor_shell.h"
 
-class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QSlider;
 class QTextEdit;
 
 namespace orvane {
 
-class CommandPanel;
 class TForm1;
 
-class TForm2 : public QWidget {
+class TForm2 : public QWidget, public MainWindowView {
   Q_OBJECT
  public:
   TForm2(CardEditorShell& shell, TForm1& cardWindow);
@@ -41,9 +40,9 @@ class TForm2 : public QWidget {
   /// Moves the main window beside the card when the card is shown (after a file load).
   void placeMainWindowBesideCard();
 
-  QAction* menuItem(const QString& name) const;
-  QMenu* popupMenu(int tag) const { return popupMenus_.at(tag); }
-  CommandPanel* panel(const QString& name) const;
+  const PopupMenus& menus() const override { return menus_; }
+  QWidget* dialogParent() override { return this; }
+  const CommandPanels& commandPanels() const { return panels_; }
 
  signals:
   /// The modal run of the main window is over (closed or "Quitter").
@@ -61,23 +60,24 @@ class TForm2 : public QWidget {
   void createParameterGroups();
   void createCommandPanels();
   void fillBanner();
-  void connectHandler(const QString& itemName, void (TForm2::*handler)());
   void focusOnHover(QWidget* button);
   PlacementInput placement() const;
 
   CardEditorShell& shell_;
   TForm1& cardWindow_;
-  QPushButton* Button1 = nullptr;
-  QPushButton* Button17 = nullptr;
-  QPushButton* button2 = nullptr;
-  QCheckBox* CheckBox2 = nullptr;
-  QCheckBox* CheckBox3 = nullptr;
-  QSlider* tb1 = nullptr;
-  QTextEdit* RichEdit1 = nullptr;
-  QGroupBox* GroupBox1 = nullptr;
-  QLabel* iconPreview1 = nullptr;  // the icon over the card's background
-  QLabel* iconPreview2 = nullptr;  // the card's background under the icon
-  std::map<int, QMenu*> popupMenus_;
+  // Each widget keeps its historical object name (in the comment where the member's name differs).
+  QPushButton* voirCarteButton = nullptr;   // Button1
+  QPushButton* appliquerButton = nullptr;   // Button17
+  QPushButton* clipboardButton = nullptr;   // button2
+  QCheckBox* frame1Transparency = nullptr;  // CheckBox2, "T1"
+  QCheckBox* frame2Transparency = nullptr;  // CheckBox3, "T2"
+  QSlider* verticalShiftSlider = nullptr;   // tb1
+  QTextEdit* bannerText = nullptr;          // RichEdit1
+  QGroupBox* commandPanelGroup = nullptr;   // GroupBox1
+  QLabel* iconPreview1 = nullptr;           // the icon over the card's background
+  QLabel* iconPreview2 = nullptr;           // the card's background under the icon
+  CommandPanels panels_;
+  PopupMenus menus_;
 };
 
 }  // namespace orvane

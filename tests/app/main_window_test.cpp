@@ -61,11 +61,11 @@ class MainWindowTest : public QObject {
     auto* slider = main().findChild<QSlider*>(QStringLiteral("tb1"));
     QCOMPARE(slider->minimum(), 1);
     QCOMPARE(slider->maximum(), 100);
-    QVERIFY(!main().menuItem(QStringLiteral("detectimpr"))->isEnabled());
-    QVERIFY(!main().menuItem(QStringLiteral("minicvImprimer"))->isEnabled());
-    QVERIFY(!main().menuItem(QStringLiteral("minicvSauvegarder"))->isEnabled());
-    QVERIFY(main().menuItem(QStringLiteral("sauvegardeauto1"))->isChecked());
-    QVERIFY(!main().menuItem(QStringLiteral("modesilencieux1"))->isChecked());
+    QVERIFY(!main().menus().control.audit->isEnabled());
+    QVERIFY(!main().menus().miniCv.print->isEnabled());
+    QVERIFY(!main().menus().miniCv.save->isEnabled());
+    QVERIFY(main().menus().control.automaticBackup->isChecked());
+    QVERIFY(!main().menus().control.silentMode->isChecked());
 
     const QString banner = main().findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText();
     QCOMPARE(banner, QStringLiteral("\n     O\n\n     R\n\n     V\n\n     A\n\n     N\n\n     E\n\n"));
@@ -75,6 +75,7 @@ class MainWindowTest : public QObject {
   void panelsAndTheirMenus() {
     start(1);
     struct Expected {
+      CommandPanel* CommandPanels::*slot;
       const char* name;
       QString caption;
       QString hint;
@@ -82,74 +83,103 @@ class MainWindowTest : public QObject {
       QStringList items;
     };
     const Expected panels[] = {
-        {"Panel1",
+        {&CommandPanels::file,
+         "Panel1",
          "fichier",
          "commandes de fichier et d'imprimante",
          1,
          {"&Charger", "&Sauvegarder", "répertoire de travail", "Copie du &Presse papier", "&Imprimante",
           "Impression &noir et blanc", "Impression &couleurs", "&Quitter"}},
-        {"Panel2",
+        {&CommandPanels::elements,
+         "Panel2",
          "éléments",
          "commandes d'ajout d'éléments",
          2,
          {"accès carte", "Texte_&1", "Texte_&2", "&Icone", "&Motif"}},
-        {"Panel4",
+        {&CommandPanels::control,
+         "Panel4",
          "contrôle",
          "commande de contrôle des paramêtres",
          4,
          {"audit ", "test impression", "options", "test bitmap", "language"}},
-        {"Panel5", "Mini-CV", "", 5, {"Editer", "Imprimer", "Sauvegarder", "Charger"}},
-        {"Panel3", "aide", "", 3, {"&Assistance", "A &propos", "Association des fichiers "}},
+        {&CommandPanels::miniCv,
+         "Panel5",
+         "Mini-CV",
+         "",
+         5,
+         {"Editer", "Imprimer", "Sauvegarder", "Charger"}},
+        {&CommandPanels::help,
+         "Panel3",
+         "aide",
+         "",
+         3,
+         {"&Assistance", "A &propos", "Association des fichiers "}},
     };
     for (const Expected& expected : panels) {
-      CommandPanel* panel = main().panel(QString::fromLatin1(expected.name));
-      QVERIFY2(panel, expected.name);
+      CommandPanel* panel = main().commandPanels().*expected.slot;
+      QCOMPARE(panel->objectName(), QString::fromLatin1(expected.name));
       QCOMPARE(panel->caption(), expected.caption);
       QCOMPARE(panel->toolTip(), expected.hint);
       QCOMPARE(panel->tag(), expected.tag);
       QStringList items;
-      for (QAction* action : main().popupMenu(expected.tag)->actions()) items << action->text();
+      for (QAction* action : main().menus().byTag(expected.tag)->actions()) items << action->text();
       QCOMPARE(items, expected.items);
     }
-    auto submenuItems = [this](const QString& name) {
+    auto submenuItems = [](const QMenu* submenu) {
       QStringList items;
-      for (QAction* action : main().menuItem(name)->menu()->actions()) items << action->text();
+      for (QAction* action : submenu->actions()) items << action->text();
       return items;
     };
-    QCOMPARE(submenuItems("Texte1"), QStringList({"charger", "sauvegarder"}));
-    QCOMPARE(submenuItems("testbitmap1"),
+    const PopupMenus& menus = main().menus();
+    QCOMPARE(submenuItems(menus.elements.frame1Text.menu), QStringList({"charger", "sauvegarder"}));
+    QCOMPARE(submenuItems(menus.elements.frame2Text.menu), QStringList({"charger", "sauvegarder"}));
+    QCOMPARE(submenuItems(menus.control.bitmapCheck),
              QStringList({"fichier unique", "groupe de fichiers", "sauvegarde auto", "mode silencieux"}));
-    QCOMPARE(submenuItems("language1"), QStringList({"français", "anglais", "allemand"}));
-    QCOMPARE(submenuItems("options1"), QStringList({"polices"}));
+    QCOMPARE(submenuItems(menus.control.language), QStringList({"français", "anglais", "allemand"}));
+    QCOMPARE(submenuItems(menus.control.options), QStringList({"polices"}));
+
+    // The typed items are the ones of their menus: a member wired to the wrong item would run the
+    // wrong command or enable the wrong item.
+    const std::pair<const QAction*, QString> items[] = {
+        {menus.file.workingDirectory, "répertoire de travail"},
+        {menus.file.printerSetup, "&Imprimante"},
+        {menus.file.printBlackWhite, "Impression &noir et blanc"},
+        {menus.file.printColour, "Impression &couleurs"},
+        {menus.file.quit, "&Quitter"},
+        {menus.elements.cardAccess, "accès carte"},
+        {menus.elements.frame2Text.save, "sauvegarder"},
+        {menus.control.audit, "audit "},
+        {menus.control.automaticBackup, "sauvegarde auto"},
+        {menus.control.silentMode, "mode silencieux"},
+        {menus.miniCv.print, "Imprimer"},
+        {menus.miniCv.save, "Sauvegarder"},
+        {menus.help.fileAssociation, "Association des fichiers "},
+    };
+    for (const auto& [action, caption] : items) QCOMPARE(action->text(), caption);
+    QCOMPARE(menus.elements.frame2Text.save->parent(), menus.elements.frame2Text.menu);
   }
 
   void panelMenuPopsUpUnderThePanel() {
     start(1);
     main().move(100, 20);
-    CommandPanel* file = main().panel(QStringLiteral("Panel1"));
-    CommandPanel* help = main().panel(QStringLiteral("Panel3"));
     auto* group = main().findChild<QWidget*>(QStringLiteral("GroupBox1"));
-    const int title = main().frameGeometry().height() - main().height();
-
-    QTest::mouseClick(file, Qt::LeftButton);
-    QMenu* fileMenu = main().popupMenu(1);
-    QVERIFY(fileMenu->isVisible());
-    // The card panels' own offsets are relative to the "carte" group, not to GroupBox1.
-    QCOMPARE(fileMenu->pos(),
-             QPoint(main().frameGeometry().left() + group->x() + file->x(),
-                    main().frameGeometry().top() + title + group->y() + file->y() + file->height()));
-    fileMenu->hide();
-
-    QTest::mouseClick(help, Qt::LeftButton);
-    QVERIFY(main().popupMenu(3)->isVisible());
-    QCOMPARE(main().popupMenu(3)->pos().x(), main().frameGeometry().left() + group->x() + help->x());
-    main().popupMenu(3)->hide();
+    const QRect window = main().frameGeometry();
+    const int title = window.height() - main().height();
+    for (CommandPanel* panel : main().commandPanels().all()) {
+      QTest::mouseClick(panel, Qt::LeftButton);
+      QMenu* menu = main().menus().byTag(panel->tag());
+      QVERIFY(menu->isVisible());
+      // The card panels' own offsets are relative to the "carte" group, not to GroupBox1.
+      QCOMPARE(menu->pos(), QPoint(window.left() + group->x() + panel->x(),
+                                   window.top() + title + group->y() + panel->y() + panel->height()));
+      menu->hide();
+    }
   }
 
   void panelHighlightFollowsTheMouse() {
     start(1);
-    CommandPanel* file = main().panel(QStringLiteral("Panel1"));
-    CommandPanel* help = main().panel(QStringLiteral("Panel3"));
+    CommandPanel* file = main().commandPanels().file;
+    CommandPanel* help = main().commandPanels().help;
     const QColor face = help->palette().color(QPalette::Window);
     QTest::mouseMove(file);
     main().onpanelmmove(file);
@@ -193,13 +223,13 @@ class MainWindowTest : public QObject {
     start(1, "absente.ov1");
     QVERIFY(!editor->cardWindow().isVisible());
     QCOMPARE(session.shownTexts(), QStringList{"Fichier non trouvé : absente.ov1"});
-    QVERIFY(!main().menuItem(QStringLiteral("detectimpr"))->isEnabled());
+    QVERIFY(!main().menus().control.audit->isEnabled());
   }
 
   void cardAccessOnAndOff() {
     start(1);
     TForm1& card = editor->cardWindow();
-    QAction* access = main().menuItem(QStringLiteral("accscarte1Click"));
+    QAction* access = main().menus().elements.cardAccess;
     access->trigger();
     QCOMPARE(access->text(), QStringLiteral("accès carte -"));
     QVERIFY(!card.frameEdit(1)->isReadOnly());
@@ -219,7 +249,7 @@ class MainWindowTest : public QObject {
   void cardAccessRefusedWithATransparentFrame() {
     start(1);
     editor->card().frame(1).frameTransparent = true;
-    QAction* access = main().menuItem(QStringLiteral("accscarte1Click"));
+    QAction* access = main().menus().elements.cardAccess;
     access->trigger();
     QCOMPARE(
         session.shownTexts(),
@@ -245,14 +275,14 @@ class MainWindowTest : public QObject {
     QFETCH(bool, printItems);
     start(count);
     QCOMPARE(session.shownTexts(), warned ? QStringList{noPrinterWarning} : QStringList{});
-    QCOMPARE(main().menuItem(QStringLiteral("Imprimante1Click"))->isEnabled(), printerItem);
-    QCOMPARE(main().menuItem(QStringLiteral("mimpcouleurs_click"))->isEnabled(), printItems);
-    QCOMPARE(main().menuItem(QStringLiteral("mimpneb_click"))->isEnabled(), printItems);
+    QCOMPARE(main().menus().file.printerSetup->isEnabled(), printerItem);
+    QCOMPARE(main().menus().file.printColour->isEnabled(), printItems);
+    QCOMPARE(main().menus().file.printBlackWhite->isEnabled(), printItems);
   }
 
   void closingWhileCardAccessIsOnOnlyHides() {
     start(1);
-    main().menuItem(QStringLiteral("accscarte1Click"))->trigger();
+    main().menus().elements.cardAccess->trigger();
     main().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(editor->mainWindow());
@@ -299,7 +329,7 @@ class MainWindowTest : public QObject {
     start(1);
     bool ended = false;
     connect(&main(), &TForm2::modalRunEnded, this, [&ended] { ended = true; });
-    main().menuItem(QStringLiteral("mquitter_click"))->trigger();
+    main().menus().file.quit->trigger();
     QVERIFY(ended);
     QVERIFY(editor->shell().state().quitting);
     QVERIFY(!editor->cardWindow().isVisible());

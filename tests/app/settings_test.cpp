@@ -64,9 +64,7 @@ class SettingsTest : public QObject {
     editor = std::make_unique<CardEditor>(prompter, printers, store);
     editor->startCardEditor({});
   }
-  void trigger(const char* itemName) {
-    editor->mainWindow()->menuItem(QString::fromLatin1(itemName))->trigger();
-  }
+  const PopupMenus& menus() const { return editor->mainWindow()->menus(); }
 
   /// Tools that record their arguments stand in for the desktop's cache refreshers.
   void useRecordingTools() {
@@ -172,13 +170,13 @@ class SettingsTest : public QObject {
       startedAt.push_back(start);
       return answer;
     });
-    trigger("rpertoiredetravail1Click");
+    menus().file.workingDirectory->trigger();
     QCOMPARE(startedAt, std::vector<std::string>{"/home/lucie/cartes/"});
     QCOMPARE(store.values.at("Répertoire paramêtres"), std::string("/home/lucie/nouvelles"));
     QVERIFY(directories.workingDirectory()->chosen);
 
     answer = std::nullopt;
-    trigger("rpertoiredetravail1Click");
+    menus().file.workingDirectory->trigger();
     QCOMPARE(store.values.at("Répertoire paramêtres"), std::string("/home/lucie/nouvelles"));
     QCOMPARE(directories.workingDirectory()->path, settingsRootDirectory());
     QVERIFY(!directories.workingDirectory()->chosen);
@@ -190,7 +188,7 @@ class SettingsTest : public QObject {
     const QString data = scratchPath(QStringLiteral("data"));
     qputenv("XDG_DATA_HOME", data.toLocal8Bit());
     startEditor();
-    trigger("associationdesfichiers1");
+    menus().help.fileAssociation->trigger();
 
     const QByteArray entry = readFile(data + QStringLiteral("/applications/orvane-carte.desktop"));
     const QString program = QCoreApplication::applicationFilePath();
@@ -218,7 +216,7 @@ class SettingsTest : public QObject {
     makeFile(data);
     qputenv("XDG_DATA_HOME", data.toLocal8Bit());
     startEditor();
-    trigger("associationdesfichiers1");
+    menus().help.fileAssociation->trigger();
     QVERIFY(prompter.shown.empty());
   }
 

@@ -1,11 +1,11 @@
 #pragma once
-// The five command panels of the main window and the pop-up menus they open.
+// The five command panels of the main window; each opens the pop-up menu its tag selects.
 
 #include <QFrame>
 #include <QString>
-#include <vector>
+#include <array>
 
-class QMenu;
+class QLabel;
 class QWidget;
 
 namespace orvane {
@@ -31,21 +31,18 @@ class CommandPanel : public QFrame {
  private:
   int tag_;
   bool highlighted_ = false;
+  QLabel* captionLabel_ = nullptr;
 };
 
-/// One entry of a pop-up menu: an item (named after its handler where it has one) or a submenu.
-struct MenuEntry {
-  QString name;
-  QString caption;
-  std::vector<MenuEntry> children = {};
-  bool checkable = false;
-  bool checked = false;
+/// The main window's panels, by what they hold.
+struct CommandPanels {
+  CommandPanel* file = nullptr;      // "fichier", Panel1
+  CommandPanel* elements = nullptr;  // "éléments", Panel2
+  CommandPanel* control = nullptr;   // "contrôle", Panel4
+  CommandPanel* miniCv = nullptr;    // "Mini-CV", Panel5
+  CommandPanel* help = nullptr;      // "aide", Panel3
+
+  std::array<CommandPanel*, 5> all() const { return {file, elements, control, miniCv, help}; }
 };
-
-/// The items of the menu opened by the panel with tag `tag`.
-const std::vector<MenuEntry>& menuEntries(int tag);
-
-/// Builds the pop-up menu of `tag` under `parent`; items and submenus carry their names.
-QMenu* buildPopupMenu(int tag, QWidget* parent);
 
 }  // namespace orvane

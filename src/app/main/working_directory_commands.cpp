@@ -2,7 +2,7 @@
 
 #include <QAction>
 
-#include "app/tform2.h"
+#include "app/main/main_window_view.h"
 #include "app/tform9.h"
 #include "qt/qt_file_association.h"
 #include "qt/qt_text.h"
@@ -26,12 +26,13 @@ WorkingDirectoryCommands::WorkingDirectoryCommands(WorkingDirectories& directori
       chooser_(
           [this](const std::string& start) { return chooseDirectoryWithTForm9(chooserParent_, start); }) {}
 
-void WorkingDirectoryCommands::attach(TForm2& mainWindow) {
-  chooserParent_ = &mainWindow;
-  QObject::connect(mainWindow.menuItem(QStringLiteral("rpertoiredetravail1Click")), &QAction::triggered,
-                   &mainWindow, [this] { rpertoiredetravail1Click(); });
-  QObject::connect(mainWindow.menuItem(QStringLiteral("associationdesfichiers1")), &QAction::triggered,
-                   &mainWindow, [this] { Associationdesfichiers1Click(); });
+void WorkingDirectoryCommands::attach(MainWindowView& mainWindow) {
+  QWidget* window = mainWindow.dialogParent();
+  chooserParent_ = window;
+  QObject::connect(mainWindow.menus().file.workingDirectory, &QAction::triggered, window,
+                   [this] { rpertoiredetravail1Click(); });
+  QObject::connect(mainWindow.menus().help.fileAssociation, &QAction::triggered, window,
+                   [this] { Associationdesfichiers1Click(); });
 }
 
 void WorkingDirectoryCommands::rpertoiredetravail1Click() {

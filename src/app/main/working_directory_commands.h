@@ -15,7 +15,7 @@ class QWidget;
 
 namespace orvane {
 
-class TForm2;
+class MainWindowView;
 
 /// Asks the user for a directory, opening on `startDirectory`: the chosen directory after OK,
 /// nothing after cancel.
@@ -33,7 +33,7 @@ class WorkingDirectoryCommands {
   WorkingDirectoryCommands& operator=(const WorkingDirectoryCommands&) = delete;
 
   /// Connects the commands to their items in `mainWindow`'s menus; the chooser opens over it.
-  void attach(TForm2& mainWindow);
+  void attach(MainWindowView& mainWindow);
   /// Replaces the directory chooser (tests script it).
   void setChooser(DirectoryChooser chooser) { chooser_ = std::move(chooser); }
 
