@@ -26,12 +26,12 @@ std::string text(Language language, int id);
 /// The formatted text of `id`, or an empty string when there is none.
 std::string format(Language language, int id, std::string_view first, std::string_view second = {});
 
-/// The plain text of `id`, or nothing when the entry is missing; unlike text(), tells
-/// a missing entry from an empty one.
+/// The plain text of `id`, or nothing when the entry is missing; unlike text(), tells a missing entry
+/// from an empty one.
 std::optional<std::string_view> find_text(Language language, int id);
 
-/// The formatted text of `id`, or nothing when the pattern is missing. A pattern with
-/// one slot ignores `second`.
+/// The formatted text of `id`, or nothing when the pattern is missing. A pattern with one slot ignores
+/// `second`.
 std::optional<std::string> find_format(Language language, int id, std::string_view first,
                                        std::string_view second);
 
