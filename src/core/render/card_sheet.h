@@ -11,6 +11,7 @@
 
 namespace orvane {
 
+/// How a sheet prints: in colour, or in black and white (card and frame colours left out, texts black).
 enum class PrintMode { InColour, BlackAndWhite };
 
 struct SheetSettings {
