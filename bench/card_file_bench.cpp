@@ -26,7 +26,7 @@ struct Services {
 
   ScratchFolder scratch{"orvane-bench-"};
   NonInteractivePrompter prompter;
-  std::string language = "fr";
+  Language language = Language::French;
   CompanionFiles companions{prompter, language};
 };
 
@@ -62,7 +62,7 @@ void saveCard(benchmark::State& state) {
     card.frame(1).modified = card.frame(2).modified = true;  // the texts are written every time
     benchmark::DoNotOptimize(writeCardFile(card, target, "carte", 96));
     benchmark::DoNotOptimize(
-        saveFrameTexts(card, target, "carte", services.companions, "fr", services.prompter));
+        saveFrameTexts(card, target, "carte", services.companions, Language::French, services.prompter));
   }
 }
 BENCHMARK(saveCard);

@@ -16,6 +16,7 @@
 #include "qt/qt_text_metrics.h"
 #include "render/card_picture.h"
 #include "render/card_sheet.h"
+#include "render/icon_drawing.h"
 #include "services/non_interactive_prompter.h"
 
 namespace {
@@ -45,7 +46,7 @@ struct BenchCard {
   NonInteractivePrompter prompter;
   QtPictureService pictures;
   QtTextMetrics metrics;
-  std::string language = "fr";
+  Language language = Language::French;
   RenderContext context{card, state, prompter, pictures, metrics, language};
 
   BenchCard() {
@@ -61,6 +62,7 @@ struct BenchCard {
     card.frame(1).text = frameText({"Anne Martin", "Graphiste indépendante"}, header, body);
     card.frame(2).text = frameText({"12 rue des Lilas", "75011 Paris", "anne.martin@exemple.fr"}, body, body);
     card.frame(1).text.setAlignment(ParagraphAlignment::Centre);
+    takeIconFile(card, state, pictures);
   }
 };
 

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   orvane::CardModel card;
   orvane::setupStartCard(card, 96);
   orvane::NonInteractivePrompter prompter;
-  const std::string language = "fr";
+  const orvane::Language language = orvane::Language::French;
   orvane::CompanionFiles companions(prompter, language);
   companions.workingCopyFolder = folder.file("");
   orvane::CardFileLoadOptions options;

@@ -24,8 +24,6 @@ CardEditor::CardEditor(Prompter& prompter, PrinterService& printers, SettingsSto
 CardEditor::~CardEditor() { delete mainWindow_.data(); }
 
 void CardEditor::startCardEditor(const std::string& path) {
-  std::string& language = shell_.state().interfaceLanguage;
-  if (language.empty()) language = "fr";
   if (card_.cardAccess) shell_.endCardAccess();
   const int resolution = screenResolution();
   setupStartCard(card_, resolution);

@@ -13,6 +13,7 @@
 #include "qt/qt_text.h"
 #include "qt/rich_text_document.h"
 #include "render/card_picture.h"
+#include "render/icon_drawing.h"
 
 namespace orvane {
 
@@ -105,6 +106,7 @@ void TForm1::rpaint() {
   if (!shell_.cardWindow().repaintAllowed(shell_.state())) return;
   QImage surface(size(), QImage::Format_ARGB32);
   surface.fill(toQColor(card_.cardColor));
+  takeIconFile(card_, renderer_, services_.pictures);
   {
     RenderContext context = renderContext();
     QPainterCanvas canvas(surface);

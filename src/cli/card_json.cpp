@@ -2,6 +2,49 @@
 
 namespace orvane::cli {
 
+namespace {
+
+// The model's values as the card's parameters spell them, so that scripts read the same words.
+const char* spelling(Orientation orientation) {
+  switch (orientation) {
+    case Orientation::Vertical:
+      return "vertical";
+    case Orientation::Horizontal:
+      return "horizontal";
+    case Orientation::Unset:
+      break;
+  }
+  return "";
+}
+
+const char* spelling(PatternMode mode) {
+  switch (mode) {
+    case PatternMode::Tile:
+      return "mot";
+    case PatternMode::Stretch:
+      return "str";
+    case PatternMode::BySize:
+      break;
+  }
+  return "dim";
+}
+
+const char* spelling(FillStyle style) { return style == FillStyle::Flood ? "flood" : "fill"; }
+
+const char* spelling(IconKind kind) {
+  switch (kind) {
+    case IconKind::Icon:
+      return "ico";
+    case IconKind::Bitmap:
+      return "bmp";
+    case IconKind::Unknown:
+      break;
+  }
+  return "";
+}
+
+}  // namespace
+
 void writeFont(JsonWriter& json, std::string_view name, const FontSpec& font) {
   json.key(name);
   json.beginObject();
@@ -98,19 +141,19 @@ void writeCardMembers(JsonWriter& json, const CardModel& card) {
   json.field("cardHeight", card.cardHeight);
   json.field("cardTop", card.cardTop);
   json.field("cardColor", card.cardColor);
-  json.field("orientation", card.orientation);
+  json.field("orientation", spelling(card.orientation));
   json.field("patternFile", card.patternFile);
   json.field("iconFile", card.iconFile);
   json.field("spacing", card.spacing);
-  json.field("patternMode", card.patternMode);
-  json.field("fillStyle", card.fillStyle);
+  json.field("patternMode", spelling(card.patternMode));
+  json.field("fillStyle", spelling(card.fillStyle));
   json.field("formatIndex", card.formatIndex);
   json.field("cardAccess", card.cardAccess);
   json.field("iconLeft", card.iconLeft);
   json.field("iconTop", card.iconTop);
   json.field("iconWidth", card.iconWidth);
   json.field("iconHeight", card.iconHeight);
-  json.field("iconKind", card.iconKind);
+  json.field("iconKind", spelling(card.iconKind));
   json.field("designWidth", card.designWidth);
   json.field("designHeight", card.designHeight);
   json.field("designIconLeft", card.designIconLeft);

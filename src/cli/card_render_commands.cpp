@@ -18,6 +18,7 @@
 #include "qt/sheet_date_time.h"
 #include "render/card_picture.h"
 #include "render/card_sheet.h"
+#include "render/icon_drawing.h"
 #include "render/transparency_composite.h"
 #include "text/field_text.h"
 #include "text/file_path.h"
@@ -75,6 +76,8 @@ class ScriptDrawing {
     applyStoredTransparency(loaded.card, loaded.result.transparency);
     for (int number : {1, 2})
       if (loaded.card.frame(number).frameTransparent) makeFrameTransparent(context, number);
+    // The icon file is taken as the card window takes it before drawing.
+    takeIconFile(loaded.card, state_, pictures_);
   }
 
   /// The first message shown while drawing, if any.
@@ -102,12 +105,12 @@ int drawSheet(LoadedCard& loaded, const SheetOptions& options) {
   partial += ".part";
   {
     const auto orientation =
-        loaded.card.orientation == "horizontal" ? QPageLayout::Landscape : QPageLayout::Portrait;
+        loaded.card.orientation == Orientation::Horizontal ? QPageLayout::Landscape : QPageLayout::Portrait;
     const auto printer = makePdfPrinter(toQString(utf8Path(partial)), options.dpi, orientation);
     SheetSettings settings;
     settings.printer = measurePrinter(*printer);
     settings.screenResolution = screenResolution;
-    settings.printMode = options.blackAndWhite ? "bw" : "cl";
+    settings.printMode = options.blackAndWhite ? PrintMode::BlackAndWhite : PrintMode::InColour;
     settings.testPrint = options.testPrint;
     // A card file gives the card and both frames their colours.
     settings.cardColourChosen = true;

@@ -15,12 +15,14 @@ int catalogueCommand(const Arguments& args) {
   const std::optional<int> id = tryParseInteger(args[1]);
   if (!id) return usageError("catalogue: the id must be an integer: " + args[1]);
 
-  const std::string& language = args[0];
+  // A language the catalogue does not hold has no message, like an id it does not hold.
+  const std::optional<Language> language = languageOfCode(args[0]);
+  if (!language) return 1;
   std::optional<std::string> found;
   if (plain) {
-    if (const auto text = catalogue::find_text(language, *id)) found.emplace(*text);
+    if (const auto text = catalogue::find_text(*language, *id)) found.emplace(*text);
   } else {
-    found = catalogue::find_format(language, *id, args[3], args.size() == 5 ? args[4] : std::string());
+    found = catalogue::find_format(*language, *id, args[3], args.size() == 5 ? args[4] : std::string());
   }
   if (!found) return 1;
   std::cout << *found << '\n';

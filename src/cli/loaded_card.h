@@ -23,7 +23,7 @@ class LoadedCard {
   /// Loads `path`; the reason when it could not be loaded.
   std::optional<std::string> load(const std::string& path);
 
-  const std::string language = "fr";
+  const Language language = Language::French;
   CardModel card;
   NonInteractivePrompter prompter;
   CompanionFiles companions{prompter, language};

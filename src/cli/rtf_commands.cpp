@@ -73,8 +73,7 @@ int rtfWriteCommand(const Arguments& args) {
   if (const std::string error = readRtfFile(args[0], text); !error.empty())
     return usageError("rtf-write: " + error);
   StderrPrompter prompter;
-  const std::string language = "fr";
-  CompanionFiles files(prompter, language);
+  CompanionFiles files(prompter, Language::French);
   if (!files.saveCompanion(TextKind::Frame1, text, args[1]))
     return usageError("rtf-write: cannot write " + args[1]);
   return 0;

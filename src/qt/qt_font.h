@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "richtext/font.h"
+#include "font_spec.h"
 
 namespace orvane {
 

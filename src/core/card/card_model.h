@@ -7,10 +7,22 @@
 #include <string>
 
 #include "colour.h"
-#include "richtext/font.h"
+#include "font_spec.h"
 #include "richtext/rich_text.h"
 
 namespace orvane {
+
+/// A card is horizontal when its orientation says so; an unset orientation behaves as vertical.
+enum class Orientation { Unset, Vertical, Horizontal };
+
+/// How the pattern is placed: by its size (tiled when small enough), tiled as a brush, or stretched.
+enum class PatternMode { BySize, Tile, Stretch };
+
+/// How a tiled pattern is painted: over the whole card, or flood-filling the area of the card colour.
+enum class FillStyle { Fill, Flood };
+
+/// What the icon file holds, decided from its last letter; unknown until an icon file is chosen or shown.
+enum class IconKind { Unknown, Icon, Bitmap };
 
 /// Paragraph alignment code of a frame as the card file stores it.
 enum FrameAlignmentCode { alignLeft = 0, alignRight = 1, alignCentre = 2 };
@@ -76,12 +88,12 @@ struct CardModel {
   int cardTop = 41;  // screen y of the card window
   int cardLeft = 9;  // screen x of the card window (not saved)
   Colour cardColor = 0xF0C0CD;
-  std::string orientation;  // "vertical", "horizontal" or empty (behaves as vertical)
+  Orientation orientation = Orientation::Unset;
   std::string patternFile;
   std::string iconFile;
   int spacing = 0;  // 0 = not set, used as 8
-  std::string patternMode = "dim";
-  std::string fillStyle = "fill";
+  PatternMode patternMode = PatternMode::BySize;
+  FillStyle fillStyle = FillStyle::Fill;
   int formatIndex = 0;
   bool cardAccess = false;
 
@@ -89,7 +101,7 @@ struct CardModel {
   int iconTop = 24;
   int iconWidth = 32;
   int iconHeight = 32;
-  std::string iconKind;  // "ico", "bmp" or empty until an icon is shown
+  IconKind iconKind = IconKind::Unknown;
 
   std::array<FrameModel, 2> frames;
 

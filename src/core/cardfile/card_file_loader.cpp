@@ -34,7 +34,7 @@ constexpr double shortMax = std::numeric_limits<std::int16_t>::max();
 using LineValues = std::array<std::string, numberedLines>;
 
 // Reads the 51 values, asking about each line without ":"; nothing when the user chose Abort.
-std::optional<LineValues> readValues(const std::vector<std::string>& lines, std::string_view language,
+std::optional<LineValues> readValues(const std::vector<std::string>& lines, Language language,
                                      Prompter& prompter) {
   std::size_t next = 0;
   while (next < lines.size() && lines[next].find("**") != std::string::npos) ++next;
@@ -133,7 +133,7 @@ void applyValues(CardModel& card, const ValueApplier& file, const std::filesyste
   companions.currentFolder = utf8Path(folder);
   for (int number = 1; number <= 2; ++number)
     loadFrameText(card.frame(number), number, trimLeadingBlanks(file.text(number)), folder, companions);
-  card.orientation = file.text(3) == "paysage" ? "horizontal" : "vertical";
+  card.orientation = file.text(3) == "paysage" ? Orientation::Horizontal : Orientation::Vertical;
   card.patternFile = std::string(trimLeadingBlanks(file.text(4)));
   card.iconFile = std::string(trimLeadingBlanks(file.text(5)));
 

@@ -14,7 +14,7 @@ namespace orvane {
 struct CardFileLoadOptions {
   int screenResolution = 96;
   std::optional<int> trackBarTop;  // card top set with the vertical track bar in this run, if any
-  std::string language = "fr";
+  Language language = Language::French;
 };
 
 struct CardFileLoadResult {

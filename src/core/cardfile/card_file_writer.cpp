@@ -136,7 +136,7 @@ std::vector<std::string> cardFileLines(const CardModel& card, std::string_view c
   LineValues values;
   values.set(1, recordedFrameTextPath(1, companionBase));
   values.set(2, recordedFrameTextPath(2, companionBase));
-  values.set(3, card.orientation == "horizontal" ? "paysage" : "portrait");
+  values.set(3, card.orientation == Orientation::Horizontal ? "paysage" : "portrait");
   values.set(4, card.patternFile);
   values.set(5, card.iconFile);
   values.setFont(6, 37, headerFontToSave(card, 1));
@@ -190,7 +190,7 @@ FileStatus writeCardFile(const CardModel& card, const std::string& targetPath, s
 }
 
 bool saveFrameTexts(const CardModel& card, const std::string& cardFilePath, std::string_view companionBase,
-                    CompanionFiles& companions, std::string_view language, Prompter& prompter) {
+                    CompanionFiles& companions, Language language, Prompter& prompter) {
   const std::filesystem::path folder = nativePath(cardFilePath).parent_path();
   companions.currentFolder = utf8Path(folder);
   companions.transitMarker = cardFilePath.find('?') == std::string::npos;

@@ -27,6 +27,6 @@ FileStatus writeCardFile(const CardModel& card, const std::string& targetPath, s
 /// text that is unmodified and already lives in that very file. A text that cannot be written shows
 /// message 133 and the next is still tried; returns whether every text needed was written.
 bool saveFrameTexts(const CardModel& card, const std::string& cardFilePath, std::string_view companionBase,
-                    CompanionFiles& companions, std::string_view language, Prompter& prompter);
+                    CompanionFiles& companions, Language language, Prompter& prompter);
 
 }  // namespace orvane

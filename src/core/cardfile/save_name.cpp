@@ -65,7 +65,7 @@ std::string indexedCandidate(std::string_view chosenPath, std::string_view stand
   }
 }
 
-std::optional<SaveName> resolveSaveName(const SaveNameRequest& request, std::string_view language,
+std::optional<SaveName> resolveSaveName(const SaveNameRequest& request, Language language,
                                         Prompter& prompter) {
   const PathParts chosen = splitPath(request.chosenPath);
   if (!fileExists(request.chosenPath)) {
@@ -90,7 +90,7 @@ std::optional<SaveName> resolveSaveName(const SaveNameRequest& request, std::str
   return std::nullopt;
 }
 
-bool replaceWithNewFile(const std::string& chosenPath, const std::string& newPath, std::string_view language,
+bool replaceWithNewFile(const std::string& chosenPath, const std::string& newPath, Language language,
                         Prompter& prompter) {
   // A rename over the old file replaces it at once: there is no moment when only one of the two is
   // missing and no failure that loses either.

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/language.h"
 #include "services/prompter.h"
 
 namespace orvane {
@@ -28,7 +29,7 @@ struct SaveName {
 
 /// Settles where a save goes, asking message 1144 for a new file with an unusual extension and
 /// message 1143 for an existing one; nothing when the user declines.
-std::optional<SaveName> resolveSaveName(const SaveNameRequest& request, std::string_view language,
+std::optional<SaveName> resolveSaveName(const SaveNameRequest& request, Language language,
                                         Prompter& prompter);
 
 /// The base name of the companion files of the parameter file at `path`: its file name without the
@@ -41,7 +42,7 @@ std::string indexedCandidate(std::string_view chosenPath, std::string_view stand
 
 /// Puts the complete file `newPath` in the place of `chosenPath` in one step, so that a failure keeps
 /// both files; a failure shows message 129 + chosen path + message 130 + new path.
-bool replaceWithNewFile(const std::string& chosenPath, const std::string& newPath, std::string_view language,
+bool replaceWithNewFile(const std::string& chosenPath, const std::string& newPath, Language language,
                         Prompter& prompter);
 
 }  // namespace orvane

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "colour.h"
+#include "font_spec.h"
 #include "render/geometry.h"
 #include "render/image.h"
-#include "richtext/font.h"
 #include "richtext/rich_text.h"
 
 namespace orvane {

@@ -82,7 +82,7 @@ class SheetCard {
 
  private:
   const CardModel& card() const { return context_.card; }
-  bool inColour() const { return settings_.printMode == "cl"; }
+  bool inColour() const { return settings_.printMode == PrintMode::InColour; }
 
   void drawOutlineAndBackground() {
     const Rect& rect = placement_.rect;
@@ -169,14 +169,13 @@ class SheetCard {
 }  // namespace
 
 void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings) {
-  CardModel& card = context.card;
+  const CardModel& card = context.card;
   const PrinterMeasurements& printer = settings.printer;
   const PrintRatios ratios = printRatios(printer.resolution, settings.screenResolution);
-  card.spacing = card.effectiveSpacing();
   if (!card.patternFile.empty() && !context.loadPatternBitmap())
     context.reportUnreadableImage(card.patternFile);
   drawIcon(context);
-  const SheetGrid grid = sheetGrid(card.orientation, ratios, card.spacing, settings.testPrint);
+  const SheetGrid grid = sheetGrid(card.orientation, ratios, card.effectiveSpacing(), settings.testPrint);
   const PageMargins margins = computePageMargins(printer, ratios, settings.screenResolution);
   drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);
   for (const Point& position :

@@ -11,12 +11,15 @@
 
 namespace orvane {
 
+/// How a sheet prints: in colour, or in black and white (card and frame colours left out, texts black).
+enum class PrintMode { InColour, BlackAndWhite };
+
 struct SheetSettings {
   /// The printer whose page the canvas draws on.
   PrinterMeasurements printer;
   int screenResolution = 96;
-  std::string printMode = "cl";  // "cl" colour, "bw" black and white
-  bool testPrint = false;        // a single card
+  PrintMode printMode = PrintMode::InColour;
+  bool testPrint = false;  // a single card
   /// A colour was given to the card, or to frame 1 or 2, with the colour dialog or by a card file.
   bool cardColourChosen = false;
   std::array<bool, 2> frameColourChosen{};
@@ -24,8 +27,8 @@ struct SheetSettings {
   std::string dateTime;
 };
 
-/// Draws the sheet of cards and its footer on `canvas`, a page of `settings.printer`. Sets an unset
-/// card spacing to 8 and brings the icon up to date first.
+/// Draws the sheet of cards and its footer on `canvas`, a page of `settings.printer`; an unset card
+/// spacing is laid out as 8. The icon is drawn from the one takeIconFile() took.
 void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings);
 
 /// Draws "Orvane-Brevanel : " + `dateTime` in the bottom-right corner of a page of `pageWidth` x

@@ -8,22 +8,6 @@ namespace orvane {
 
 namespace {
 
-void readIconFile(RenderContext& context) {
-  CardModel& card = context.card;
-  RendererState& state = context.state;
-  if (state.iconImage && state.iconPathRead == card.iconFile) return;
-  state.iconImage = card.iconKind == "ico" ? context.pictures.readIcon(card.iconFile)
-                                           : context.pictures.readBitmap(card.iconFile);
-  if (!state.iconImage) {
-    context.reportUnreadableImage(card.iconFile);
-    return;
-  }
-  if (card.iconKind == "ico") {
-    card.iconWidth = state.iconImage->width();
-    card.iconHeight = state.iconImage->height();
-  }
-}
-
 // What the card shows under the icon: the pattern as drawn on the card, or the card's colour.
 Image backgroundUnderIcon(RenderContext& context) {
   const CardModel& card = context.card;
@@ -41,25 +25,38 @@ Image backgroundUnderIcon(RenderContext& context) {
 
 }  // namespace
 
-std::string iconKindOf(const std::string& path) {
-  if (path.empty()) return {};
+IconKind iconKindOf(const std::string& path) {
+  if (path.empty()) return IconKind::Unknown;
   switch (std::tolower(static_cast<unsigned char>(path.back()))) {
     case 'o':
-      return "ico";
+      return IconKind::Icon;
     case 'p':
-      return "bmp";
+      return IconKind::Bitmap;
     default:
-      return {};
+      return IconKind::Unknown;
+  }
+}
+
+void takeIconFile(CardModel& card, RendererState& state, PictureService& pictures) {
+  if (card.iconFile.empty()) return;
+  if (card.iconKind == IconKind::Unknown) card.iconKind = iconKindOf(card.iconFile);
+  // A file that could not be read is tried again at the next drawing, in case it has become readable.
+  if (!state.iconImage || state.iconPathRead != card.iconFile) {
+    state.iconImage = card.iconKind == IconKind::Icon ? pictures.readIcon(card.iconFile)
+                                                      : pictures.readBitmap(card.iconFile);
+    state.iconPathRead = card.iconFile;
+    if (state.iconImage && card.iconKind == IconKind::Icon) {
+      card.iconWidth = state.iconImage->width();
+      card.iconHeight = state.iconImage->height();
+    }
   }
 }
 
 bool drawIcon(RenderContext& context) {
-  CardModel& card = context.card;
+  const CardModel& card = context.card;
   RendererState& state = context.state;
   if (card.iconFile.empty()) return false;
-  if (card.iconKind.empty()) card.iconKind = iconKindOf(card.iconFile);
-  readIconFile(context);
-  state.iconPathRead = card.iconFile;
+  if (!state.iconImage) context.reportUnreadableImage(card.iconFile);
   state.iconBackground = backgroundUnderIcon(context);
   state.iconPicture = *state.iconBackground;
   if (!state.iconImage) return true;

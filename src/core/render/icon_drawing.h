@@ -7,12 +7,16 @@
 
 namespace orvane {
 
-/// The kind of icon a path names after its last letter: "ico" for "o", "bmp" for "p", else empty.
-std::string iconKindOf(const std::string& path);
+/// The kind of icon a path names after its last letter: an icon for "o", a bitmap for "p", else unknown.
+IconKind iconKindOf(const std::string& path);
 
-/// Brings `iconPicture` and `iconBackground` up to date with the icon file, reading the file only when
-/// it changed. An icon file sets the icon's size to its own; a bitmap is stretched to the icon's size.
-/// An unreadable icon or pattern is reported once per run and leaves the card's colour under the icon.
+/// Takes the card's icon file before the card is drawn, since drawing only reads the card: an unknown
+/// icon kind is set from the path, the file is read into `state` only when it changed, and an icon
+/// file gives the icon its own size (a bitmap is stretched to the icon's size).
+void takeIconFile(CardModel& card, RendererState& state, PictureService& pictures);
+
+/// Brings `iconPicture` and `iconBackground` up to date with the icon taken by takeIconFile(). An
+/// unreadable icon or pattern is reported once per run and leaves the card's colour under the icon.
 /// False when there is no icon file or a drawing failed.
 bool drawIcon(RenderContext& context);
 

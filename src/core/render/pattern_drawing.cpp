@@ -45,11 +45,11 @@ bool drawOnBackgroundCopy(RenderContext& context) {
 }  // namespace
 
 PatternPlacement patternPlacement(const CardModel& card, int patternWidth, int patternHeight) {
-  if (card.patternMode == "str") return PatternPlacement::Stretch;
+  if (card.patternMode == PatternMode::Stretch) return PatternPlacement::Stretch;
   const bool tooBigToTile =
       patternWidth > roundToInt(card.cardWidth / 2.0) || patternHeight > roundToInt(card.cardHeight / 2.0);
-  if (card.patternMode != "mot" && tooBigToTile) return PatternPlacement::Stretch;
-  return card.fillStyle == "flood" ? PatternPlacement::Flood : PatternPlacement::Tile;
+  if (card.patternMode != PatternMode::Tile && tooBigToTile) return PatternPlacement::Stretch;
+  return card.fillStyle == FillStyle::Flood ? PatternPlacement::Flood : PatternPlacement::Tile;
 }
 
 bool refreshBackgroundCopy(RenderContext& context) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "card/card_model.h"
+#include "catalogue/language.h"
 #include "render/picture_service.h"
 #include "render/renderer_state.h"
 #include "services/prompter.h"
@@ -12,12 +13,12 @@
 namespace orvane {
 
 struct RenderContext {
-  CardModel& card;
+  const CardModel& card;
   RendererState& state;
   Prompter& prompter;
   PictureService& pictures;
-  TextMetrics& screenMetrics;   // the frames' fonts as the screen measures them
-  const std::string& language;  // the interface language, which may change while the context lives
+  TextMetrics& screenMetrics;  // the frames' fonts as the screen measures them
+  Language language;           // the interface language when the drawing began
 
   /// The catalogue text of `id` in the interface language.
   std::string message(int id) const;

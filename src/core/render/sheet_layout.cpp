@@ -40,9 +40,9 @@ int sheetGap(double ratio, int spacing) {
   return roundToInt(ratio * spacing * 4 / 15);
 }
 
-SheetGrid sheetGrid(const std::string& orientation, const PrintRatios& ratios, int spacing, bool testPrint) {
+SheetGrid sheetGrid(Orientation orientation, const PrintRatios& ratios, int spacing, bool testPrint) {
   SheetGrid grid;
-  if (orientation == "horizontal") {
+  if (orientation == Orientation::Horizontal) {
     grid = {4, 3, sheetGap(ratios.x, spacing), sheetGap(ratios.y, spacing)};
   } else {
     grid = {3, 4, sheetGap(ratios.y, spacing), sheetGap(ratios.x, spacing)};

@@ -1,7 +1,6 @@
 #pragma once
 // The numbers of a printed sheet of cards: print ratios, page margins, gaps, and where each card goes.
 
-#include <string>
 #include <vector>
 
 #include "card/card_model.h"
@@ -43,7 +42,7 @@ struct SheetGrid {
 };
 
 /// Three rows of four vertical cards or four rows of three horizontal ones; one card for a test print.
-SheetGrid sheetGrid(const std::string& orientation, const PrintRatios& ratios, int spacing, bool testPrint);
+SheetGrid sheetGrid(Orientation orientation, const PrintRatios& ratios, int spacing, bool testPrint);
 
 /// The top-left corners of the cards that fit on a page of `pageWidth` x `pageHeight` dots, row by row:
 /// a row that would end below the page ends the sheet; a column that would end beyond the page is left

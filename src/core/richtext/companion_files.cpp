@@ -52,8 +52,8 @@ bool hasRtfExtension(const std::string& path) {
 
 }  // namespace
 
-CompanionFiles::CompanionFiles(Prompter& prompter, const std::string& language)
-    : prompter_(prompter), language_(language) {}
+CompanionFiles::CompanionFiles(Prompter& prompter, Language interfaceLanguage)
+    : language(interfaceLanguage), prompter_(prompter) {}
 
 bool CompanionFiles::saveCompanion(TextKind kind, const RichText& text, const std::string& path) {
   const std::string rtf = writeRtf(text);
@@ -144,7 +144,7 @@ RtfPatch CompanionFiles::patchRtfHeader(const std::string& path) {
 
 void CompanionFiles::reportUnpatched(const std::string& path) {
   if (verbose)
-    prompter_.show(MessageKind::Plain, path + " : " + catalogue::text(language_, kUnpatchedMessage));
+    prompter_.show(MessageKind::Plain, path + " : " + catalogue::text(language, kUnpatchedMessage));
 }
 
 void CompanionFiles::deleteWorkingCopies() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "catalogue/language.h"
 #include "richtext/rich_text.h"
 #include "services/prompter.h"
 
@@ -21,7 +22,7 @@ struct RtfPatch {
 
 class CompanionFiles {
  public:
-  CompanionFiles(Prompter& prompter, const std::string& language);
+  CompanionFiles(Prompter& prompter, Language interfaceLanguage);
 
   /// On when the parameter-file path has no "?": companion files are then written directly;
   /// off, they go through a transit file in the element folder first.
@@ -32,6 +33,8 @@ class CompanionFiles {
   bool verbose = false;
   /// Where the working copies are made; the process's current directory when empty.
   std::string workingCopyFolder;
+  /// The interface language of the messages; a language switch sets it.
+  Language language;
 
   /// Writes `text` to `path` as RTF and patches its header; false when the file could not be written.
   bool saveCompanion(TextKind kind, const RichText& text, const std::string& path);
@@ -47,7 +50,6 @@ class CompanionFiles {
   void reportUnpatched(const std::string& path);
 
   Prompter& prompter_;
-  const std::string& language_;
   std::array<std::string, 6> workingCopies_;
 };
 

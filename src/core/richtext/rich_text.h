@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "richtext/font.h"
+#include "font_spec.h"
 
 namespace orvane {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "richtext/font.h"
+#include "font_spec.h"
 
 namespace orvane {
 

@@ -28,7 +28,7 @@ std::vector<AssociationEntry> classEntries(const FileTypeRegistration& type) {
 }
 
 void associateFiles(AssociatedFile kind, const std::string& programPath, FileAssociationService& association,
-                    Prompter& prompter, std::string_view language) {
+                    Prompter& prompter, Language language) {
   if (!association.registerFileType(fileTypeRegistration(kind, programPath))) return;
   const int message =
       kind == AssociatedFile::Card ? messageCardFilesAssociated : messageMiniCvFilesAssociated;

@@ -3,9 +3,9 @@
 // starts it with the file.
 
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "catalogue/language.h"
 #include "services/file_association_service.h"
 #include "services/prompter.h"
 
@@ -29,6 +29,6 @@ std::vector<AssociationEntry> classEntries(const FileTypeRegistration& type);
 /// Registers `kind` for the program at `programPath`; success is reported in `language`, a refusal
 /// ends silently.
 void associateFiles(AssociatedFile kind, const std::string& programPath, FileAssociationService& association,
-                    Prompter& prompter, std::string_view language);
+                    Prompter& prompter, Language language);
 
 }  // namespace orvane

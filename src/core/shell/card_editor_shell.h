@@ -7,6 +7,7 @@
 #include <string>
 
 #include "card/card_model.h"
+#include "catalogue/language.h"
 #include "render/sheet_layout.h"
 #include "richtext/companion_files.h"
 #include "services/printer_service.h"
@@ -16,7 +17,7 @@
 namespace orvane {
 
 struct ShellState {
-  std::string interfaceLanguage = "fr";
+  Language interfaceLanguage = Language::French;
   bool quitting = false;
   bool cardShown = false;
   bool panelHighlighted = false;

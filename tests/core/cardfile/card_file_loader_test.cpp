@@ -43,7 +43,7 @@ TEST(CardFileLoader, AppliesEveryValueOfTheFile) {
   EXPECT_EQ(Values({card.designWidth, card.designHeight, card.designIconLeft, card.designIconTop}),
             Values({340, 204, 16, 20}));
   EXPECT_EQ(card.cardColor, 0xF0C0CDu);
-  EXPECT_EQ(card.orientation, "vertical");
+  EXPECT_EQ(card.orientation, Orientation::Vertical);
   EXPECT_EQ(card.patternFile, "C:\\Mes images\\écorce.bmp");
   EXPECT_EQ(card.iconFile, "C:\\Mes images\\logo société.ico");
 
@@ -104,7 +104,7 @@ TEST(CardFileLoader, AFileOfAnOlderVersionLoadsAfterOneNotice) {
   CardUnderTest test;
   ASSERT_TRUE(test.load(cardFixture("fifty_lines.ov1")).loaded);
   ASSERT_EQ(test.prompter.shown.size(), 1u);
-  EXPECT_EQ(test.prompter.shown[0].text, catalogue::text("fr", 173));
+  EXPECT_EQ(test.prompter.shown[0].text, catalogue::text(Language::French, 173));
   EXPECT_EQ(test.prompter.shown[0].kind, MessageKind::Information);
   EXPECT_EQ(test.prompter.shown[0].buttons, Buttons::Ok);
   EXPECT_EQ(test.card.cardWidth, 340);
@@ -113,7 +113,7 @@ TEST(CardFileLoader, AFileOfAnOlderVersionLoadsAfterOneNotice) {
 TEST(CardFileLoader, EachLineWithoutColonAsksWhetherToGoOn) {
   CardUnderTest forty;
   ASSERT_TRUE(forty.load(cardFixture("forty_lines.ov1")).loaded);
-  EXPECT_EQ(forty.prompter.texts(), std::vector<std::string>(11, catalogue::text("fr", 174)));
+  EXPECT_EQ(forty.prompter.texts(), std::vector<std::string>(11, catalogue::text(Language::French, 174)));
   EXPECT_EQ(forty.prompter.shown.at(0).buttons, Buttons::OkAbort);
   EXPECT_EQ(forty.card.frame(2).headerFont.size, 11);  // line 40, the last one present
   EXPECT_EQ(forty.card.frame(2).bodyFont.size, 0);     // missing lines count as empty

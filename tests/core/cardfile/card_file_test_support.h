@@ -20,7 +20,7 @@ struct CardUnderTest {
   TemporaryFolder folder;
   CardModel card;
   ScriptedPrompter prompter;
-  std::string language = "fr";
+  Language language = Language::French;
   CompanionFiles companions{prompter, language};
 
   CardUnderTest() {

@@ -42,7 +42,7 @@ TEST(CardFileWriter, EncodesColoursStylesAndFlags) {
   card.cardColor = 0;
   card.frame(1).frameColor = 0x1000000;
   card.frame(2).frameColor = 0xABC;
-  card.orientation = "horizontal";
+  card.orientation = Orientation::Horizontal;
   card.frame(2).frameTransparent = true;
   card.frame(1).bodyFont = {"Arial", 9, {true, true, true, true}, 0xFF};
   EXPECT_EQ(line(card, 18), "18 - couleur carte :$");
@@ -108,12 +108,12 @@ TEST(CardFileWriter, FrameTextsAreWrittenUnlessAlreadyThereUnchanged) {
   ASSERT_TRUE(test.load(cardFile).loaded);
   test.card.frame(2).modified = true;
 
-  EXPECT_TRUE(saveFrameTexts(test.card, cardFile, "carte", test.companions, "fr", test.prompter));
+  EXPECT_TRUE(saveFrameTexts(test.card, cardFile, "carte", test.companions, Language::French, test.prompter));
   EXPECT_EQ(readBytes(element / "C1carte.rtf"), readBytes(cardFixture("element/C1carte.rtf")));
   EXPECT_EQ(readBytes(element / "C2carte.rtf").substr(0, 12), "{\\rtf1\\utf8\\");
 
   // Saved under another name, both texts are written.
-  EXPECT_TRUE(saveFrameTexts(test.card, cardFile, "autre", test.companions, "fr", test.prompter));
+  EXPECT_TRUE(saveFrameTexts(test.card, cardFile, "autre", test.companions, Language::French, test.prompter));
   EXPECT_TRUE(std::filesystem::exists(element / "C1autre.rtf"));
   EXPECT_TRUE(test.prompter.shown.empty());
 }
@@ -121,8 +121,9 @@ TEST(CardFileWriter, FrameTextsAreWrittenUnlessAlreadyThereUnchanged) {
 TEST(CardFileWriter, AMissingElementFolderIsReportedForEachText) {
   CardUnderTest test;
   const std::string cardFile = test.folder.file("carte.ov1");
-  EXPECT_FALSE(saveFrameTexts(test.card, cardFile, "carte", test.companions, "fr", test.prompter));
-  EXPECT_EQ(test.prompter.texts(), std::vector<std::string>(2, catalogue::text("fr", 133)));
+  EXPECT_FALSE(
+      saveFrameTexts(test.card, cardFile, "carte", test.companions, Language::French, test.prompter));
+  EXPECT_EQ(test.prompter.texts(), std::vector<std::string>(2, catalogue::text(Language::French, 133)));
 }
 
 }  // namespace orvane

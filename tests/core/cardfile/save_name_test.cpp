@@ -19,7 +19,8 @@ class SaveNameTest : public ::testing::Test {
     return folder.file(name);
   }
   std::optional<SaveName> resolve(const std::string& name, bool extensionDiffers = false) {
-    return resolveSaveName({folder.file(name), ".ov1", "carte", extensionDiffers}, "fr", prompter);
+    return resolveSaveName({folder.file(name), ".ov1", "carte", extensionDiffers}, Language::French,
+                           prompter);
   }
 
   TemporaryFolder folder;
@@ -52,7 +53,7 @@ TEST_F(SaveNameTest, AnExistingFileAsksWhetherToReplaceIt) {
   EXPECT_EQ(kept->companionBase, "carte");
   EXPECT_EQ(kept->folder, folder.file(""));
   ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].text, catalogue::text("fr", 1143));
+  EXPECT_EQ(prompter.shown[0].text, catalogue::text(Language::French, 1143));
   EXPECT_EQ(prompter.shown[0].kind, MessageKind::Warning);
   EXPECT_EQ(prompter.shown[0].buttons, Buttons::YesNoCancel);
   EXPECT_EQ(prompter.shown[0].helpContext, 9);
@@ -76,7 +77,7 @@ TEST_F(SaveNameTest, ANewFileWithAnotherExtensionNeedsConsent) {
 
   prompter.answers = {Answer::Yes, Answer::No};
   ASSERT_TRUE(resolve("carte.txt", true));
-  EXPECT_EQ(prompter.shown.at(0).text, catalogue::format("fr", 1144, ".ov1", "carte"));
+  EXPECT_EQ(prompter.shown.at(0).text, catalogue::format(Language::French, 1144, ".ov1", "carte"));
   EXPECT_EQ(prompter.shown.at(0).buttons, Buttons::YesNo);
   EXPECT_EQ(prompter.shown.at(0).helpContext, 9);
   EXPECT_FALSE(resolve("carte.txt", true));
@@ -85,7 +86,7 @@ TEST_F(SaveNameTest, ANewFileWithAnotherExtensionNeedsConsent) {
 TEST_F(SaveNameTest, ReplacingMovesTheNewFileOverTheOld) {
   const std::string chosen = existing("carte.ov1");
   const std::string fresh = existing("carte1.ov1");
-  EXPECT_TRUE(replaceWithNewFile(chosen, fresh, "fr", prompter));
+  EXPECT_TRUE(replaceWithNewFile(chosen, fresh, Language::French, prompter));
   EXPECT_EQ(readBytes(chosen), "old carte1.ov1");
   EXPECT_FALSE(std::filesystem::exists(fresh));
   EXPECT_TRUE(prompter.shown.empty());
@@ -96,7 +97,7 @@ TEST_F(SaveNameTest, AFailedReplaceKeepsBothFiles) {
   std::filesystem::create_directory(folder.path() / "carte.ov1");
   const std::string chosen = existing("carte.ov1/inside.txt");
   const std::string fresh = existing("carte1.ov1");
-  EXPECT_FALSE(replaceWithNewFile(folder.file("carte.ov1"), fresh, "fr", prompter));
+  EXPECT_FALSE(replaceWithNewFile(folder.file("carte.ov1"), fresh, Language::French, prompter));
   EXPECT_EQ(readBytes(chosen), "old carte.ov1/inside.txt");
   EXPECT_EQ(readBytes(fresh), "old carte1.ov1");
   EXPECT_EQ(prompter.texts(), std::vector<std::string>(

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "render/icon_drawing.h"
 #include "render_fixture.h"
 
 namespace orvane {
@@ -16,7 +17,7 @@ struct CardSheet : RenderFixture {
 
   void SetUp() override {
     RenderFixture::SetUp();
-    card.orientation = "vertical";
+    card.orientation = Orientation::Vertical;
     card.frame(1).frameLeft = 40;
     card.frame(1).frameWidth = 120;
     card.frame(2).frameWidth = 185;
@@ -51,7 +52,7 @@ TEST_F(CardSheet, TwelveCardsOfTheScaledSizeWithTheirGaps) {
   }
   EXPECT_EQ(outlines[1].rect.left - outlines[0].rect.right, 13);
   EXPECT_EQ(outlines[4].rect.top - outlines[0].rect.bottom, 13);
-  EXPECT_EQ(card.spacing, 8) << "an unset spacing becomes 8";
+  EXPECT_EQ(card.spacing, 0) << "an unset spacing is laid out as 8 and the card keeps it unset";
   EXPECT_EQ(linesReading("Anne Martin").size(), 12u);
 
   canvas.calls.clear();
@@ -130,7 +131,7 @@ TEST_F(CardSheet, AFrameLineThatFailsIsTriedOnceMoreAfterMessage112ForTheFirstLi
 }
 
 TEST_F(CardSheet, BlackAndWhitePrintsBlackLinesOnUnfilledCards) {
-  settings.printMode = "bw";
+  settings.printMode = PrintMode::BlackAndWhite;
   settings.cardColourChosen = true;
   settings.frameColourChosen = {true, true};
   drawCardSheet(context, canvas, settings);
@@ -198,6 +199,7 @@ TEST_F(CardSheet, TheIconPrintsAsTheCardShowsItAndTheStartIconDoesNot) {
 
   pictures.files["c:\\images\\logo.ico"] = Image(48, 48, 0xFF112233u);
   card.iconFile = "c:\\images\\logo.ico";
+  takeIconFile(card, state, pictures);
   canvas.calls.clear();
   drawCardSheet(context, canvas, settings);
   const auto images = canvas.callsOf(CanvasCallKind::Image);

@@ -15,16 +15,22 @@ struct IconDrawing : RenderFixture {
     pictures.files[iconPath] = Image(48, 40, 0xFF112233u);
     pictures.files[bitmapPath] = Image(10, 10, 0xFF445566u);
   }
+
+  /// What the card window does each time it shows the card.
+  bool showIcon() {
+    takeIconFile(card, state, pictures);
+    return drawIcon(context);
+  }
 };
 
 }  // namespace
 
 TEST_F(IconDrawing, AnIconFileGivesTheIconItsOwnSizeOverTheCardColour) {
-  EXPECT_FALSE(drawIcon(context)) << "no icon file";
+  EXPECT_FALSE(showIcon()) << "no icon file";
   card.iconFile = "c:\\images\\LOGO.ICO";
   pictures.files[card.iconFile] = pictures.files[iconPath];
-  ASSERT_TRUE(drawIcon(context));
-  EXPECT_EQ(card.iconKind, "ico");
+  ASSERT_TRUE(showIcon());
+  EXPECT_EQ(card.iconKind, IconKind::Icon);
   EXPECT_EQ(card.iconWidth, 48);
   EXPECT_EQ(card.iconHeight, 40);
   ASSERT_TRUE(state.iconPicture);
@@ -35,19 +41,19 @@ TEST_F(IconDrawing, AnIconFileGivesTheIconItsOwnSizeOverTheCardColour) {
   EXPECT_EQ(pictures.pictureCalls[0].rect, (Rect{0, 0, 48, 40}));
 
   // The file is read again only when the path changes.
-  drawIcon(context);
+  showIcon();
   EXPECT_EQ(pictures.reads.size(), 1u);
   pictures.files["c:\\images\\autre.ico"] = Image(16, 16);
   card.iconFile = "c:\\images\\autre.ico";
-  drawIcon(context);
+  showIcon();
   EXPECT_EQ(pictures.reads.size(), 2u);
   EXPECT_EQ(card.iconWidth, 16);
 }
 
 TEST_F(IconDrawing, ABitmapIsStretchedToTheIconSize) {
   card.iconFile = bitmapPath;
-  ASSERT_TRUE(drawIcon(context));
-  EXPECT_EQ(card.iconKind, "bmp");
+  ASSERT_TRUE(showIcon());
+  EXPECT_EQ(card.iconKind, IconKind::Bitmap);
   EXPECT_EQ(card.iconWidth, 32);
   EXPECT_EQ(pictures.pictureCalls.at(0).rect, (Rect{0, 0, 32, 32}));
   EXPECT_EQ(pictures.pictureCalls.at(0).imageWidth, 10);
@@ -56,7 +62,7 @@ TEST_F(IconDrawing, ABitmapIsStretchedToTheIconSize) {
 TEST_F(IconDrawing, WithAPatternTheIconStartsFromThePatternAsTheCardShowsIt) {
   givePattern(60, 60);
   card.iconFile = iconPath;
-  drawIcon(context);
+  showIcon();
   ASSERT_EQ(pictures.pictureCalls.size(), 2u);
   EXPECT_EQ(pictures.pictureCalls[0].kind, CanvasCallKind::BrushFill) << "the background copy is drawn first";
   EXPECT_EQ(pictures.pictureCalls[1].kind, CanvasCallKind::Image);
@@ -66,14 +72,28 @@ TEST_F(IconDrawing, WithAPatternTheIconStartsFromThePatternAsTheCardShowsIt) {
 TEST_F(IconDrawing, UnreadableFilesAreReportedOnceAndLeaveTheCardColour) {
   card.iconFile = "c:\\images\\absent.ico";
   card.patternFile = "c:\\motifs\\absent.bmp";
-  EXPECT_TRUE(drawIcon(context));
-  drawIcon(context);
+  EXPECT_TRUE(showIcon());
+  showIcon();
   EXPECT_EQ(prompter.texts(),
             std::vector<std::string>{"ne peut ouvrir le fichier image : c:\\images\\absent.ico"});
   EXPECT_EQ(card.iconWidth, 32);
   ASSERT_TRUE(state.iconPicture);
   EXPECT_EQ(state.iconPicture->pixel(31, 31), opaquePixel(card.cardColor));
   EXPECT_TRUE(pictures.pictureCalls.empty());
+}
+
+TEST_F(IconDrawing, TheKindIsDecidedOnceFromTheFirstPathThatNamesOne) {
+  card.iconFile = iconPath;
+  ASSERT_TRUE(showIcon());
+
+  // A path whose last letter names no kind keeps the kind already decided.
+  card.iconFile = "c:\\images\\logo.png";
+  pictures.files[card.iconFile] = Image(20, 20);
+  takeIconFile(card, state, pictures);
+  EXPECT_EQ(card.iconKind, IconKind::Icon);
+  EXPECT_EQ(card.iconWidth, 20) << "read as an icon file, so it gives its size";
+  EXPECT_EQ(iconKindOf("c:\\images\\logo.png"), IconKind::Unknown);
+  EXPECT_EQ(iconKindOf(""), IconKind::Unknown);
 }
 
 }  // namespace orvane

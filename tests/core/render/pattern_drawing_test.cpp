@@ -20,15 +20,15 @@ TEST_F(PatternDrawing, DimDecidesBySizeMotAlwaysTilesStrAlwaysStretches) {
   EXPECT_EQ(patternPlacement(card, 100, 60), PatternPlacement::Stretch);
   EXPECT_EQ(patternPlacement(card, 93, 60), PatternPlacement::Stretch);
   EXPECT_EQ(patternPlacement(card, 60, 147), PatternPlacement::Stretch);
-  card.fillStyle = "flood";
+  card.fillStyle = FillStyle::Flood;
   EXPECT_EQ(patternPlacement(card, 60, 60), PatternPlacement::Flood);
   EXPECT_EQ(patternPlacement(card, 100, 60), PatternPlacement::Stretch);
 
-  card.patternMode = "mot";
+  card.patternMode = PatternMode::Tile;
   EXPECT_EQ(patternPlacement(card, 400, 400), PatternPlacement::Flood);
-  card.fillStyle = "fill";
+  card.fillStyle = FillStyle::Fill;
   EXPECT_EQ(patternPlacement(card, 400, 400), PatternPlacement::Tile);
-  card.patternMode = "str";
+  card.patternMode = PatternMode::Stretch;
   EXPECT_EQ(patternPlacement(card, 10, 10), PatternPlacement::Stretch);
 }
 
@@ -57,7 +57,7 @@ TEST_F(PatternDrawing, OnScreenTheCardAndItsBackgroundCopyGetTheSameDrawing) {
 
 TEST_F(PatternDrawing, FloodStartsInsideTheCornerOnTheCardColour) {
   givePattern(60, 60);
-  card.fillStyle = "flood";
+  card.fillStyle = FillStyle::Flood;
   drawPattern(context, canvas, CardPlacement::onScreen(card));
   const auto floods = canvas.callsOf(CanvasCallKind::FloodFill);
   ASSERT_EQ(floods.size(), 1u);
@@ -75,7 +75,7 @@ TEST_F(PatternDrawing, OnAPageThePatternKeepsItsScreenSizeAndAFloodComesFromTheC
   EXPECT_DOUBLE_EQ(tile.placement.scaleX, 6.25);
 
   canvas.calls.clear();
-  card.fillStyle = "flood";
+  card.fillStyle = FillStyle::Flood;
   EXPECT_EQ(drawPattern(context, canvas, page), PatternResult::Drawn);
   ASSERT_EQ(canvas.calls.size(), 1u);
   EXPECT_EQ(canvas.calls[0].kind, CanvasCallKind::Image);

@@ -16,7 +16,7 @@ struct RenderFixture : ::testing::Test {
   ScriptedPrompter prompter;
   ScriptedPictureService pictures;
   FixedTextMetrics metrics;
-  std::string language = "fr";
+  Language language = Language::French;
   RenderContext context{card, state, prompter, pictures, metrics, language};
   RecordingCanvas canvas;
 

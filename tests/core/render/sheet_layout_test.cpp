@@ -10,7 +10,7 @@ CardModel verticalCard() {
   CardModel card;
   card.cardWidth = 185;
   card.cardHeight = 293;
-  card.orientation = "vertical";
+  card.orientation = Orientation::Vertical;
   return card;
 }
 
@@ -26,19 +26,19 @@ TEST(SheetLayout, GapsWidenOnlyFromRatioFour) {
 
 TEST(SheetLayout, GridFollowsTheOrientationAndItsAxes) {
   const PrintRatios ratios{6.25, 3.125};
-  const SheetGrid vertical = sheetGrid("", ratios, 8, false);
+  const SheetGrid vertical = sheetGrid(Orientation::Unset, ratios, 8, false);
   EXPECT_EQ(vertical.rows, 3);
   EXPECT_EQ(vertical.columns, 4);
   EXPECT_EQ(vertical.verticalGap, 8);     // ratio y
   EXPECT_EQ(vertical.horizontalGap, 13);  // ratio x
 
-  const SheetGrid horizontal = sheetGrid("horizontal", ratios, 8, false);
+  const SheetGrid horizontal = sheetGrid(Orientation::Horizontal, ratios, 8, false);
   EXPECT_EQ(horizontal.rows, 4);
   EXPECT_EQ(horizontal.columns, 3);
   EXPECT_EQ(horizontal.verticalGap, 13);   // ratio x
   EXPECT_EQ(horizontal.horizontalGap, 8);  // ratio y
 
-  const SheetGrid test = sheetGrid("horizontal", ratios, 8, true);
+  const SheetGrid test = sheetGrid(Orientation::Horizontal, ratios, 8, true);
   EXPECT_EQ(test.rows, 1);
   EXPECT_EQ(test.columns, 1);
 }
@@ -64,7 +64,7 @@ TEST(SheetLayout, MarginsAreFiveMillimetresUnlessThePrinterKeepsThatMuch) {
 TEST(SheetLayout, AColumnBeyondThePageIsLeftOutOfEveryRowAndARowBeyondEndsTheSheet) {
   const CardModel card = verticalCard();
   const PrintRatios ratios{6.25, 6.25};
-  const SheetGrid grid = sheetGrid("vertical", ratios, 8, false);
+  const SheetGrid grid = sheetGrid(Orientation::Vertical, ratios, 8, false);
   const PageMargins margins{118, 118, 0, 0};
   // The fourth column ends at 118 + 3508 + 1156 = 4782 dots, the third row at 118 + 3688 + 1831 = 5637.
   const auto narrow = cardPositions(card, grid, margins, ratios, 4781, 7000);

@@ -38,7 +38,7 @@ class CompanionFilesTest : public ::testing::Test {
   testing::TemporaryFolder scratch_;
   const fs::path& folder_ = scratch_.path();
   ScriptedPrompter prompter_;
-  std::string language_ = "fr";
+  Language language_ = Language::French;
   CompanionFiles files_{prompter_, language_};
 };
 

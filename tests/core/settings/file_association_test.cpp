@@ -30,8 +30,8 @@ TEST(FileAssociation, MiniCvFilesGetTheirOwnClassAndIcon) {
 TEST(FileAssociation, SuccessIsReportedInTheInterfaceLanguageAndARefusalIsSilent) {
   ScriptedFileAssociation association;
   ScriptedPrompter prompter;
-  associateFiles(AssociatedFile::Card, program, association, prompter, "fr");
-  associateFiles(AssociatedFile::MiniCv, program, association, prompter, "fr");
+  associateFiles(AssociatedFile::Card, program, association, prompter, Language::French);
+  associateFiles(AssociatedFile::MiniCv, program, association, prompter, Language::French);
   ASSERT_EQ(association.registered.size(), 2u);
   EXPECT_EQ(association.registered[0].programPath, program);
   const std::vector<std::string> expected{
@@ -45,7 +45,7 @@ TEST(FileAssociation, SuccessIsReportedInTheInterfaceLanguageAndARefusalIsSilent
   EXPECT_EQ(prompter.shown[0].kind, MessageKind::Information);
 
   association.refuse = true;
-  associateFiles(AssociatedFile::Card, program, association, prompter, "fr");
+  associateFiles(AssociatedFile::Card, program, association, prompter, Language::French);
   EXPECT_EQ(prompter.shown.size(), 2u);
 }
 

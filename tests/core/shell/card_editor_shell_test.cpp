@@ -100,7 +100,7 @@ TEST_F(ShellFixture, CardAccessTogglesFramesCaptionsAndTheAccessCount) {
   EXPECT_TRUE(shell.mainWindowCloseFrees());
   EXPECT_TRUE(prompter.shown.empty());
 
-  shell.state().interfaceLanguage = "de";
+  shell.state().interfaceLanguage = Language::German;
   EXPECT_EQ(shell.accessCaption(), "Karte-Zugang +");
 }
 
@@ -115,7 +115,7 @@ TEST_F(ShellFixture, CardAccessIsRefusedWhileAFrameIsTransparent) {
 }
 
 TEST_F(ShellFixture, AnUnhandledErrorShowsMessage142ThenTheErrorText) {
-  shell.state().interfaceLanguage = "en";
+  shell.state().interfaceLanguage = Language::English;
   shell.reportUnhandledError("disque plein");
   ASSERT_EQ(prompter.shown.size(), 2u);
   EXPECT_EQ(prompter.shown[0].kind, MessageKind::Plain);
