@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,10 +11,15 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QtMath>
+#include <algorithm>
 
 #include "app/main/command_panels.h"
+#include "app/outer_size.h"
 #include "app/tform1.h"
 #include "qt/qt_image.h"
 #include "qt/qt_text.h"
@@ -50,27 +56,29 @@ QScreen* screenOf(const QWidget* widget) {
 TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), cardWindow_(cardWindow) {
   setObjectName(QStringLiteral("TForm2"));
   setWindowTitle(QStringLiteral("édition de cartes"));
-  resize(638, 555);
+  // 638 x 555 with the frame; the controls leave room for the title bar and borders of any desktop.
+  new OuterSize(*this, {638, 555});
   setMouseTracking(true);
   setBackground(this, mainWindowColour);
 
   Button1 = new QPushButton(QStringLiteral(" voir carte"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setGeometry(8, 404, 110, 25);
+  Button1->setGeometry(8, 368, 110, 25);
   focusOnHover(Button1);
   connect(Button1, &QPushButton::clicked, this, &TForm2::form1see);
   Button17 = new QPushButton(QStringLiteral("appliquer"), this);
   Button17->setObjectName(QStringLiteral("Button17"));
-  Button17->setGeometry(126, 404, 110, 25);
+  Button17->setGeometry(126, 368, 110, 25);
   connect(Button17, &QPushButton::clicked, &cardWindow_, &TForm1::appliquer);
   button2 = new QPushButton(QStringLiteral("Presse Papier"), this);
   button2->setObjectName(QStringLiteral("button2"));
-  button2->setGeometry(244, 404, 110, 25);
+  button2->setGeometry(244, 368, 110, 25);
 
   RichEdit1 = new QTextEdit(this);
   RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-  RichEdit1->setGeometry(594, 0, 44, 555);
   RichEdit1->setReadOnly(true);
+  // Each line of the banner is one line on screen: a letter that wrapped would leave the column.
+  RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
   RichEdit1->setFrameStyle(QFrame::NoFrame);
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -90,35 +98,35 @@ void TForm2::formload() {
 }
 
 void TForm2::createParameterGroups() {
-  auto* frame1 = groupBox("GroupBox5", QStringLiteral("CADRE 1"), {8, 8, 286, 190}, this);
+  auto* frame1 = groupBox("GroupBox5", QStringLiteral("CADRE 1"), {8, 6, 270, 176}, this);
   CheckBox2 = new QCheckBox(QStringLiteral("T1"), frame1);
   CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
   CheckBox2->setToolTip(QStringLiteral("transparence"));
-  CheckBox2->move(230, 160);
-  auto* frame2 = groupBox("GroupBox4", QStringLiteral("CADRE 2"), {302, 8, 286, 190}, this);
+  CheckBox2->move(230, 150);
+  auto* frame2 = groupBox("GroupBox4", QStringLiteral("CADRE 2"), {286, 6, 270, 176}, this);
   CheckBox3 = new QCheckBox(QStringLiteral("T2"), frame2);
   CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
   CheckBox3->setToolTip(QStringLiteral("transparence"));
-  CheckBox3->move(230, 160);
-  auto* card = groupBox("GroupBox3", QStringLiteral("CARTE"), {8, 204, 286, 192}, this);
+  CheckBox3->move(230, 150);
+  auto* card = groupBox("GroupBox3", QStringLiteral("CARTE"), {8, 186, 270, 176}, this);
   tb1 = new QSlider(Qt::Vertical, card);
   tb1->setObjectName(QStringLiteral("tb1"));
   tb1->setToolTip(QStringLiteral("deplacement vertical de a carte"));
-  tb1->setGeometry(254, 20, 24, 160);
-  auto* icon = groupBox("GroupBox2", QStringLiteral("ICONE"), {302, 204, 286, 192}, this);
+  tb1->setGeometry(240, 18, 24, 150);
+  auto* icon = groupBox("GroupBox2", QStringLiteral("ICONE"), {286, 186, 270, 176}, this);
   iconPreview1 = new QLabel(icon);
   iconPreview1->setObjectName(QStringLiteral("iconPreview1"));
-  iconPreview1->setGeometry(200, 150, 32, 32);
+  iconPreview1->setGeometry(196, 136, 32, 32);
   iconPreview1->setScaledContents(true);
   iconPreview2 = new QLabel(icon);
   iconPreview2->setObjectName(QStringLiteral("iconPreview2"));
-  iconPreview2->setGeometry(240, 150, 32, 32);
+  iconPreview2->setGeometry(232, 136, 32, 32);
   iconPreview2->setScaledContents(true);
 }
 
 void TForm2::createCommandPanels() {
-  GroupBox1 = groupBox("GroupBox1", QStringLiteral("panneaux des commandes"), {8, 436, 580, 112}, this);
-  auto* cardGroup = groupBox("carte", QStringLiteral("carte"), {8, 20, 352, 84}, GroupBox1);
+  GroupBox1 = groupBox("GroupBox1", QStringLiteral("panneaux des commandes"), {8, 398, 548, 108}, this);
+  auto* cardGroup = groupBox("carte", QStringLiteral("carte"), {8, 18, 352, 84}, GroupBox1);
   struct PanelPlace {
     const char* name;
     QString caption;
@@ -146,8 +154,8 @@ void TForm2::createCommandPanels() {
        4,
        cardGroup,
        {236, 22, 106, 52}},
-      {"Panel5", QStringLiteral("Mini-CV"), QString(), 5, GroupBox1, {368, 42, 100, 52}},
-      {"Panel3", QStringLiteral("aide"), QString(), 3, GroupBox1, {474, 42, 98, 52}},
+      {"Panel5", QStringLiteral("Mini-CV"), QString(), 5, GroupBox1, {366, 40, 88, 52}},
+      {"Panel3", QStringLiteral("aide"), QString(), 3, GroupBox1, {460, 40, 82, 52}},
   };
   for (const PanelPlace& place : places) {
     auto* commandPanel =
@@ -171,6 +179,26 @@ void TForm2::fillBanner() {
   fillDocument(*RichEdit1->document(), banner);
   RichEdit1->moveCursor(QTextCursor::Start);
   setBackground(RichEdit1, bannerBackground, QPalette::Base);
+  placeBanner();
+}
+
+void TForm2::placeBanner() {
+  // As wide as its widest line, slanted letters included, and standing at the right edge.
+  const QTextDocument& text = *RichEdit1->document();
+  int widest = 0;
+  for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+    if (block.text().isEmpty()) continue;
+    const QFontMetrics metrics(block.begin().fragment().charFormat().font());
+    widest = std::max(
+        {widest, metrics.horizontalAdvance(block.text()), metrics.boundingRect(block.text()).right() + 1});
+  }
+  const int bannerWidth = widest + 2 * qCeil(text.documentMargin());
+  RichEdit1->setGeometry(width() - bannerWidth, 0, bannerWidth, height());
+}
+
+void TForm2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeBanner();
 }
 
 void TForm2::connectHandler(const QString& itemName, void (TForm2::*handler)()) {
@@ -205,8 +233,8 @@ void TForm2::postload(bool startedWithArgument, int screenResolution) {
   CheckBox3->setEnabled(false);
   tb1->setRange(1, 100);
   const QRect screen = screenOf(this)->geometry();
-  move(CardEditorShell::centred(screen.width(), width()),
-       CardEditorShell::centred(screen.height(), height()));
+  move(CardEditorShell::centred(screen.width(), frameGeometry().width()),
+       CardEditorShell::centred(screen.height(), frameGeometry().height()));
   updateCommandStates();
 }
 
@@ -221,7 +249,7 @@ void TForm2::updateCommandStates() {
 }
 
 PlacementInput TForm2::placement() const {
-  return {cardWindow_.x(), cardWindow_.width(), screenOf(this)->geometry().width(), width()};
+  return {cardWindow_.x(), cardWindow_.width(), screenOf(this)->geometry().width(), frameGeometry().width()};
 }
 
 void TForm2::form1see() {

@@ -52,6 +52,7 @@ class TForm2 : public QWidget {
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -61,6 +62,7 @@ class TForm2 : public QWidget {
   void createParameterGroups();
   void createCommandPanels();
   void fillBanner();
+  void placeBanner();
   void connectHandler(const QString& itemName, void (TForm2::*handler)());
   void focusOnHover(QWidget* button);
   PlacementInput placement() const;
