@@ -30,7 +30,12 @@ class TForm9 : public QDialog {
   // Handlers.
   void drivecombobox1change(int index);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  /// Scrolls the tree so that its current directory is in view.
+  void revealDirectory();
   /// Makes `path` the tree's directory and lists its files.
   void showDirectory(const QString& path);
 
