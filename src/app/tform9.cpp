@@ -105,11 +105,12 @@ TForm9::TForm9(QWidget* parent, const QString& startDirectory) : QDialog(parent)
           [this](const QModelIndex& current) {
             if (current.isValid()) showDirectory(directoryModel_->filePath(current));
           });
-  // The model reads folders in the background: each folder read on the way to the shown one adds rows
-  // above it and pushes it out of view again.
-  connect(directoryModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-    if (liesIn(directory_, loaded)) revealDirectory();
+  // The model reads folders in the background: each folder read or sorted on the way to the shown one
+  // moves it down, out of view again.
+  connect(directoryModel_, &QFileSystemModel::rowsInserted, this, [this](const QModelIndex& folder) {
+    if (liesIn(directory_, directoryModel_->filePath(folder))) revealDirectory();
   });
+  connect(directoryModel_, &QFileSystemModel::layoutChanged, this, &TForm9::revealDirectory);
 
   const QDir start(startDirectory);
   setDirectory(!startDirectory.isEmpty() && start.exists() ? start.absolutePath() : QDir::currentPath());
