@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTreeView>
@@ -106,11 +107,15 @@ TForm9::TForm9(QWidget* parent, const QString& startDirectory) : QDialog(parent)
             if (current.isValid()) showDirectory(directoryModel_->filePath(current));
           });
   // The model reads folders in the background: each folder read or sorted on the way to the shown one
-  // moves it down, out of view again.
+  // moves it down, out of view again, until the user scrolls the tree where they want it.
   connect(directoryModel_, &QFileSystemModel::rowsInserted, this, [this](const QModelIndex& folder) {
-    if (liesIn(directory_, directoryModel_->filePath(folder))) revealDirectory();
+    if (keepInView_ && liesIn(directory_, directoryModel_->filePath(folder))) revealDirectory();
   });
-  connect(directoryModel_, &QFileSystemModel::layoutChanged, this, &TForm9::revealDirectory);
+  connect(directoryModel_, &QFileSystemModel::layoutChanged, this, [this] {
+    if (keepInView_) revealDirectory();
+  });
+  connect(DirectoryListBox1->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+          [this] { keepInView_ = false; });
 
   const QDir start(startDirectory);
   setDirectory(!startDirectory.isEmpty() && start.exists() ? start.absolutePath() : QDir::currentPath());
@@ -139,6 +144,7 @@ void TForm9::setDirectory(const QString& path) {
     DirectoryListBox1->setCurrentIndex(shown);
   }
   showDirectory(clean);
+  keepInView_ = true;
   revealDirectory();
 }
 

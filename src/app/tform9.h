@@ -46,6 +46,7 @@ class TForm9 : public QDialog {
   QPushButton* BitBtn2 = nullptr;
   QFileSystemModel* directoryModel_ = nullptr;
   QString directory_;
+  bool keepInView_ = false;
 };
 
 /// The drives to choose from: the drive letters where the system has them, otherwise the file-system
