@@ -39,7 +39,8 @@ display_ready() { [ -s "$work/display" ]; }
 
 # A virtual display of 1280 x 1024 pixels.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  # No reset between clients: the tests start the editor several times on one display.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
   started+=($!)
   wait_until display_ready || fail "the virtual display did not start"
   export DISPLAY=":$(head -n 1 "$work/display")"
