@@ -25,9 +25,11 @@ bool OuterSize::eventFilter(QObject* /*watched*/, QEvent* event) {
 }
 
 void OuterSize::fit() {
+  // Only a new frame changes the size: a size the user gives the window by hand stays.
   const QSize frame = window_.frameGeometry().size() - window_.size();
-  const QSize client = outer_ - frame;
-  if (client != window_.size()) window_.resize(client);
+  if (frame == frame_) return;
+  frame_ = frame;
+  window_.resize(outer_ - frame);
 }
 
 }  // namespace orvane

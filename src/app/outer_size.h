@@ -21,6 +21,7 @@ class OuterSize : public QObject {
 
   QWidget& window_;
   QSize outer_;
+  QSize frame_{0, 0};  // the frame's extents last seen, none before the window manager tells them
 };
 
 }  // namespace orvane

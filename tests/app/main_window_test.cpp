@@ -111,6 +111,11 @@ class MainWindowTest : public QObject {
       QCOMPARE(shown.pixel(0, y), background);
       QCOMPARE(shown.pixel(shown.width() - 1, y), background);
     }
+
+    // A size the user gives the window stays, and the banner keeps to the right edge.
+    main().resize(700, 600);
+    QCOMPARE(main().size(), QSize(700, 600));
+    QCOMPARE(banner->geometry(), QRect(700 - banner->width(), 0, banner->width(), 600));
   }
 
   void panelsAndTheirMenus() {
