@@ -26,9 +26,9 @@ fail() {
   exit 1
 }
 
-# Polls `condition` (a command) every 0.1 s for up to 10 s.
+# Polls `condition` (a command) every 0.1 s for up to 30 s, time enough on a busy machine.
 wait_until() {
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     if "$@"; then return 0; fi
     sleep 0.1
   done
@@ -73,7 +73,7 @@ main_window_id() { windows_named "édition de cartes" | head -n 1; }
 
 # Waits for the main window; the start-up warning before it is answered with Enter.
 wait_for_main_window() {
-  for attempt in $(seq 1 100); do
+  for attempt in $(seq 1 300); do
     main_window=$(main_window_id)
     [ -n "$main_window" ] && return 0
     if ((attempt % 10 == 0)); then xdotool key Return 2>/dev/null || true; fi
