@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/main/working_directory_commands.h"
+#include "app/start_icon.h"
 #include "app/tform1.h"
 #include "app/tform2.h"
 #include "card/card_model.h"
@@ -56,7 +57,7 @@ class CardEditor {
   QtTextMetrics screenMetrics_;
   Settings settings_;
   WorkingDirectories directories_{settings_};
-  QtFileAssociation association_;
+  QtFileAssociation association_{startIcon().toImage()};
   WorkingDirectoryCommands workingDirectoryCommands_;
   std::unique_ptr<TForm1> cardWindow_;
   QPointer<TForm2> mainWindow_;

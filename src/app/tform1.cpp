@@ -47,6 +47,11 @@ void TForm1::createFrame(QTextEdit*& edit, const char* name, const QString& hint
   edit->setObjectName(QString::fromLatin1(name));
   edit->setToolTip(hint);
   edit->setFrameStyle(QFrame::NoFrame);
+  // A frame is a piece of the card: text past its edge is cut off as on paper, and a right click on
+  // it belongs to the card.
+  edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit->setContextMenuPolicy(Qt::NoContextMenu);
   edit->setTabChangesFocus(false);
   edit->setAutoFillBackground(true);
   edit->viewport()->setMouseTracking(true);

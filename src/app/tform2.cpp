@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,9 +11,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QtMath>
+#include <algorithm>
 
+#include "app/outer_size.h"
 #include "app/tform1.h"
 #include "qt/qt_image.h"
 #include "qt/qt_text.h"
@@ -49,27 +55,29 @@ QScreen* screenOf(const QWidget* widget) {
 TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), cardWindow_(cardWindow) {
   setObjectName(QStringLiteral("TForm2"));
   setWindowTitle(QStringLiteral("édition de cartes"));
-  resize(638, 555);
+  // 638 x 555 with the frame; the controls leave room for the title bar and borders of any desktop.
+  new OuterSize(*this, {638, 555});
   setMouseTracking(true);
   setBackground(this, mainWindowColour);
 
   voirCarteButton = new QPushButton(QStringLiteral(" voir carte"), this);
   voirCarteButton->setObjectName(QStringLiteral("Button1"));
-  voirCarteButton->setGeometry(8, 404, 110, 25);
+  voirCarteButton->setGeometry(8, 368, 110, 25);
   focusOnHover(voirCarteButton);
   connect(voirCarteButton, &QPushButton::clicked, this, &TForm2::form1see);
   appliquerButton = new QPushButton(QStringLiteral("appliquer"), this);
   appliquerButton->setObjectName(QStringLiteral("Button17"));
-  appliquerButton->setGeometry(126, 404, 110, 25);
+  appliquerButton->setGeometry(126, 368, 110, 25);
   connect(appliquerButton, &QPushButton::clicked, &cardWindow_, &TForm1::appliquer);
   clipboardButton = new QPushButton(QStringLiteral("Presse Papier"), this);
   clipboardButton->setObjectName(QStringLiteral("button2"));
-  clipboardButton->setGeometry(244, 404, 110, 25);
+  clipboardButton->setGeometry(244, 368, 110, 25);
 
   bannerText = new QTextEdit(this);
   bannerText->setObjectName(QStringLiteral("RichEdit1"));
-  bannerText->setGeometry(594, 0, 44, 555);
   bannerText->setReadOnly(true);
+  // Each line of the banner is one line on screen: a letter that wrapped would leave the column.
+  bannerText->setLineWrapMode(QTextEdit::NoWrap);
   bannerText->setFrameStyle(QFrame::NoFrame);
   bannerText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   bannerText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -89,36 +97,36 @@ void TForm2::formload() {
 }
 
 void TForm2::createParameterGroups() {
-  auto* frame1 = groupBox("GroupBox5", QStringLiteral("CADRE 1"), {8, 8, 286, 190}, this);
+  auto* frame1 = groupBox("GroupBox5", QStringLiteral("CADRE 1"), {8, 6, 270, 176}, this);
   frame1Transparency = new QCheckBox(QStringLiteral("T1"), frame1);
   frame1Transparency->setObjectName(QStringLiteral("CheckBox2"));
   frame1Transparency->setToolTip(QStringLiteral("transparence"));
-  frame1Transparency->move(230, 160);
-  auto* frame2 = groupBox("GroupBox4", QStringLiteral("CADRE 2"), {302, 8, 286, 190}, this);
+  frame1Transparency->move(230, 150);
+  auto* frame2 = groupBox("GroupBox4", QStringLiteral("CADRE 2"), {286, 6, 270, 176}, this);
   frame2Transparency = new QCheckBox(QStringLiteral("T2"), frame2);
   frame2Transparency->setObjectName(QStringLiteral("CheckBox3"));
   frame2Transparency->setToolTip(QStringLiteral("transparence"));
-  frame2Transparency->move(230, 160);
-  auto* card = groupBox("GroupBox3", QStringLiteral("CARTE"), {8, 204, 286, 192}, this);
+  frame2Transparency->move(230, 150);
+  auto* card = groupBox("GroupBox3", QStringLiteral("CARTE"), {8, 186, 270, 176}, this);
   verticalShiftSlider = new QSlider(Qt::Vertical, card);
   verticalShiftSlider->setObjectName(QStringLiteral("tb1"));
   verticalShiftSlider->setToolTip(QStringLiteral("deplacement vertical de a carte"));
-  verticalShiftSlider->setGeometry(254, 20, 24, 160);
-  auto* icon = groupBox("GroupBox2", QStringLiteral("ICONE"), {302, 204, 286, 192}, this);
+  verticalShiftSlider->setGeometry(240, 18, 24, 150);
+  auto* icon = groupBox("GroupBox2", QStringLiteral("ICONE"), {286, 186, 270, 176}, this);
   iconPreview1 = new QLabel(icon);
   iconPreview1->setObjectName(QStringLiteral("iconPreview1"));
-  iconPreview1->setGeometry(200, 150, 32, 32);
+  iconPreview1->setGeometry(196, 136, 32, 32);
   iconPreview1->setScaledContents(true);
   iconPreview2 = new QLabel(icon);
   iconPreview2->setObjectName(QStringLiteral("iconPreview2"));
-  iconPreview2->setGeometry(240, 150, 32, 32);
+  iconPreview2->setGeometry(232, 136, 32, 32);
   iconPreview2->setScaledContents(true);
 }
 
 void TForm2::createCommandPanels() {
   commandPanelGroup =
-      groupBox("GroupBox1", QStringLiteral("panneaux des commandes"), {8, 436, 580, 112}, this);
-  auto* cardGroup = groupBox("carte", QStringLiteral("carte"), {8, 20, 352, 84}, commandPanelGroup);
+      groupBox("GroupBox1", QStringLiteral("panneaux des commandes"), {8, 398, 548, 108}, this);
+  auto* cardGroup = groupBox("carte", QStringLiteral("carte"), {8, 18, 352, 84}, commandPanelGroup);
   struct PanelPlace {
     CommandPanel* CommandPanels::*slot;
     const char* name;
@@ -156,14 +164,14 @@ void TForm2::createCommandPanels() {
        QString(),
        5,
        commandPanelGroup,
-       {368, 42, 100, 52}},
+       {366, 40, 88, 52}},
       {&CommandPanels::help,
        "Panel3",
        QStringLiteral("aide"),
        QString(),
        3,
        commandPanelGroup,
-       {474, 42, 98, 52}},
+       {460, 40, 82, 52}},
   };
   for (const PanelPlace& place : places) {
     auto* commandPanel =
@@ -188,6 +196,26 @@ void TForm2::fillBanner() {
   fillDocument(*bannerText->document(), banner);
   bannerText->moveCursor(QTextCursor::Start);
   setBackground(bannerText, bannerBackground, QPalette::Base);
+  placeBanner();
+}
+
+void TForm2::placeBanner() {
+  // As wide as its widest line, slanted letters included, and standing at the right edge.
+  const QTextDocument& text = *bannerText->document();
+  int widest = 0;
+  for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+    if (block.text().isEmpty()) continue;
+    const QFontMetrics metrics(block.begin().fragment().charFormat().font());
+    widest = std::max(
+        {widest, metrics.horizontalAdvance(block.text()), metrics.boundingRect(block.text()).right() + 1});
+  }
+  const int bannerWidth = widest + 2 * qCeil(text.documentMargin());
+  bannerText->setGeometry(width() - bannerWidth, 0, bannerWidth, height());
+}
+
+void TForm2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeBanner();
 }
 
 void TForm2::focusOnHover(QWidget* button) {
@@ -209,8 +237,8 @@ void TForm2::postload(bool startedWithArgument, int screenResolution) {
   frame2Transparency->setEnabled(false);
   verticalShiftSlider->setRange(1, 100);
   const QRect screen = screenOf(this)->geometry();
-  move(CardEditorShell::centred(screen.width(), width()),
-       CardEditorShell::centred(screen.height(), height()));
+  move(CardEditorShell::centred(screen.width(), frameGeometry().width()),
+       CardEditorShell::centred(screen.height(), frameGeometry().height()));
   updateCommandStates();
 }
 
@@ -225,7 +253,7 @@ void TForm2::updateCommandStates() {
 }
 
 PlacementInput TForm2::placement() const {
-  return {cardWindow_.x(), cardWindow_.width(), screenOf(this)->geometry().width(), width()};
+  return {cardWindow_.x(), cardWindow_.width(), screenOf(this)->geometry().width(), frameGeometry().width()};
 }
 
 void TForm2::form1see() {

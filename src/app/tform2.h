@@ -51,6 +51,7 @@ class TForm2 : public QWidget, public MainWindowView {
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -60,6 +61,7 @@ class TForm2 : public QWidget, public MainWindowView {
   void createParameterGroups();
   void createCommandPanels();
   void fillBanner();
+  void placeBanner();
   void focusOnHover(QWidget* button);
   PlacementInput placement() const;
 

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTreeView>
@@ -28,14 +29,18 @@ constexpr Qt::CaseSensitivity pathCase = Qt::CaseInsensitive;
 constexpr Qt::CaseSensitivity pathCase = Qt::CaseSensitive;
 #endif
 
+/// Whether `path` is `folder` or lies somewhere below it.
+bool liesIn(const QString& path, const QString& folder) {
+  return path.startsWith(folder, pathCase) &&
+         (path.size() == folder.size() || folder.endsWith(QLatin1Char('/')) ||
+          path.at(folder.size()) == QLatin1Char('/'));
+}
+
 /// The drive `path` lies on: the longest root that contains it.
 QString driveOf(const QString& path, const QStringList& roots) {
   QString best;
   for (const QString& root : roots) {
-    const bool contains =
-        path.startsWith(root, pathCase) && (path.size() == root.size() || root.endsWith(QLatin1Char('/')) ||
-                                            path.at(root.size()) == QLatin1Char('/'));
-    if (contains && root.size() > best.size()) best = root;
+    if (liesIn(path, root) && root.size() > best.size()) best = root;
   }
   return best;
 }
@@ -101,6 +106,16 @@ TForm9::TForm9(QWidget* parent, const QString& startDirectory) : QDialog(parent)
           [this](const QModelIndex& current) {
             if (current.isValid()) showDirectory(directoryModel_->filePath(current));
           });
+  // The model reads folders in the background: each folder read or sorted on the way to the shown one
+  // moves it down, out of view again, until the user scrolls the tree where they want it.
+  connect(directoryModel_, &QFileSystemModel::rowsInserted, this, [this](const QModelIndex& folder) {
+    if (keepInView_ && liesIn(directory_, directoryModel_->filePath(folder))) revealDirectory();
+  });
+  connect(directoryModel_, &QFileSystemModel::layoutChanged, this, [this] {
+    if (keepInView_) revealDirectory();
+  });
+  connect(DirectoryListBox1->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+          [this] { keepInView_ = false; });
 
   const QDir start(startDirectory);
   setDirectory(!startDirectory.isEmpty() && start.exists() ? start.absolutePath() : QDir::currentPath());
@@ -127,9 +142,21 @@ void TForm9::setDirectory(const QString& path) {
   if (shown != DirectoryListBox1->rootIndex()) {
     const QSignalBlocker blocker(DirectoryListBox1->selectionModel());
     DirectoryListBox1->setCurrentIndex(shown);
-    DirectoryListBox1->scrollTo(shown);
   }
   showDirectory(clean);
+  keepInView_ = true;
+  revealDirectory();
+}
+
+void TForm9::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Only a shown tree knows its height, and so what scrolling into view means.
+  revealDirectory();
+}
+
+void TForm9::revealDirectory() {
+  const QModelIndex current = DirectoryListBox1->currentIndex();
+  if (current.isValid()) DirectoryListBox1->scrollTo(current, QAbstractItemView::PositionAtCenter);
 }
 
 void TForm9::drivecombobox1change(int index) {

@@ -30,7 +30,12 @@ class TForm9 : public QDialog {
   // Handlers.
   void drivecombobox1change(int index);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  /// Scrolls the tree so that its current directory is in view.
+  void revealDirectory();
   /// Makes `path` the tree's directory and lists its files.
   void showDirectory(const QString& path);
 
@@ -41,6 +46,7 @@ class TForm9 : public QDialog {
   QPushButton* BitBtn2 = nullptr;
   QFileSystemModel* directoryModel_ = nullptr;
   QString directory_;
+  bool keepInView_ = false;
 };
 
 /// The drives to choose from: the drive letters where the system has them, otherwise the file-system

@@ -1,5 +1,6 @@
 #include "qt/qt_file_association.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +17,8 @@ namespace orvane {
 namespace {
 
 constexpr int refreshTimeoutMs = 30000;
+// The name under which the icon theme finds the program's icon.
+const QString iconName = QStringLiteral("orvane");
 
 QString mimeTypeName(const FileTypeRegistration& type) {
   return QStringLiteral("application/x-") + desktopTypeName(type);
@@ -44,6 +47,14 @@ bool writeFile(const QString& path, const QByteArray& contents) {
   return file.commit();
 }
 
+QByteArray pngOf(const QImage& image) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return png;
+}
+
 void refreshIfInstalled(const QString& tool, const QString& directory) {
   const QString program = QStandardPaths::findExecutable(tool);
   if (program.isEmpty()) return;
@@ -61,7 +72,8 @@ bool QtFileAssociation::registerFileType(const FileTypeRegistration& type) {
   QSettings classes(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes"), QSettings::NativeFormat);
   return writeClassKeys(classes, classEntries(type));
 #else
-  return registerDesktopFileType(type, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+  return registerDesktopFileType(type, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                                 icon_);
 #endif
 }
 
@@ -85,17 +97,18 @@ QString desktopTypeName(const FileTypeRegistration& type) {
 }
 
 QByteArray desktopEntryText(const FileTypeRegistration& type) {
-  const QString text =
-      QStringLiteral(
-          "[Desktop Entry]\n"
-          "Type=Application\n"
-          "Name=Orvane\n"
-          "Comment=%1\n"
-          "Exec=%2 %f\n"
-          "MimeType=%3;\n"
-          "NoDisplay=true\n"
-          "Terminal=false\n")
-          .arg(toQString(type.description), execArgument(toQString(type.programPath)), mimeTypeName(type));
+  const QString text = QStringLiteral(
+                           "[Desktop Entry]\n"
+                           "Type=Application\n"
+                           "Name=Orvane\n"
+                           "Comment=%1\n"
+                           "Exec=%2 %f\n"
+                           "Icon=%4\n"
+                           "MimeType=%3;\n"
+                           "NoDisplay=true\n"
+                           "Terminal=false\n")
+                           .arg(toQString(type.description), execArgument(toQString(type.programPath)),
+                                mimeTypeName(type), iconName);
   return text.toUtf8();
 }
 
@@ -116,12 +129,16 @@ QByteArray mimePackageText(const FileTypeRegistration& type) {
   return text;
 }
 
-bool registerDesktopFileType(const FileTypeRegistration& type, const QString& dataDirectory) {
+bool registerDesktopFileType(const FileTypeRegistration& type, const QString& dataDirectory,
+                             const QImage& icon) {
   const QDir data(dataDirectory);
   const QString applications = data.filePath(QStringLiteral("applications"));
   const QString mime = data.filePath(QStringLiteral("mime"));
   const QString name = desktopTypeName(type);
-  if (!writeFile(applications + QLatin1Char('/') + name + QStringLiteral(".desktop"),
+  const QString iconFile =
+      QStringLiteral("icons/hicolor/%1x%2/apps/%3.png").arg(icon.width()).arg(icon.height()).arg(iconName);
+  if (!writeFile(data.filePath(iconFile), pngOf(icon)) ||
+      !writeFile(applications + QLatin1Char('/') + name + QStringLiteral(".desktop"),
                  desktopEntryText(type)) ||
       !writeFile(mime + QStringLiteral("/packages/") + name + QStringLiteral(".xml"),
                  mimePackageText(type))) {

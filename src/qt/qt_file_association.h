@@ -2,6 +2,7 @@
 // File association on the desktop the program runs on: class keys of the registry on Windows, a
 // desktop entry and a shared-mime-info type in the user's data folder elsewhere.
 
+#include <QImage>
 #include <QString>
 #include <string>
 #include <vector>
@@ -15,7 +16,13 @@ namespace orvane {
 
 class QtFileAssociation : public FileAssociationService {
  public:
+  /// `icon` is the picture the desktop shows for the program and its files.
+  explicit QtFileAssociation(QImage icon) : icon_(std::move(icon)) {}
+
   bool registerFileType(const FileTypeRegistration& type) override;
+
+ private:
+  QImage icon_;
 };
 
 /// The full path of the running program file, with the system's separators: what the desktop starts.
@@ -32,8 +39,9 @@ QByteArray desktopEntryText(const FileTypeRegistration& type);
 /// The shared-mime-info package that recognises files of `type` by their extension, in any case.
 QByteArray mimePackageText(const FileTypeRegistration& type);
 
-/// Writes the desktop entry and the mime package of `type` under `dataDirectory`, then refreshes the
-/// desktop's caches with the tools found on the PATH. False when a file could not be written.
-bool registerDesktopFileType(const FileTypeRegistration& type, const QString& dataDirectory);
+/// Writes the desktop entry, its icon and the mime package of `type` under `dataDirectory`, then
+/// refreshes the desktop's caches with the tools found on the PATH. False when a file could not be written.
+bool registerDesktopFileType(const FileTypeRegistration& type, const QString& dataDirectory,
+                             const QImage& icon);
 
 }  // namespace orvane

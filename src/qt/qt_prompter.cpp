@@ -56,13 +56,30 @@ Answer answerOf(int button) {
   }
 }
 
+// The answer of a box that closed without a click, when the run is ending: the one that changes nothing.
+Answer cautiousAnswer(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::OkCancel:
+    case Buttons::YesNoCancel:
+      return Answer::Cancel;
+    case Buttons::OkAbort:
+      return Answer::Abort;
+    case Buttons::YesNo:
+      return Answer::No;
+    case Buttons::Ok:
+      break;
+  }
+  return Answer::Ok;
+}
+
 }  // namespace
 
 Answer QtPrompter::show(MessageKind kind, const std::string& text, Buttons buttons, int /*helpContext*/,
                         const std::string& title) {
   QMessageBox box(iconOf(kind), title.empty() ? QApplication::applicationName() : toQString(title),
                   toQString(text), buttonsOf(buttons), QApplication::activeWindow());
-  return answerOf(box.exec());
+  const int button = box.exec();
+  return box.clickedButton() ? answerOf(button) : cautiousAnswer(buttons);
 }
 
 }  // namespace orvane

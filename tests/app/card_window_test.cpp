@@ -1,10 +1,14 @@
-// The card window during card access: frame colours under the mouse, the "ok" pop-up, closing.
+// The card window: how its frames show their text, and during card access frame colours under the
+// mouse, the "ok" pop-up, closing.
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <memory>
 
@@ -57,6 +61,24 @@ class CardWindowTest : public QObject {
     QCOMPARE(card().popupMenu()->pos(),
              QPoint(card().x() + card().width(), card().y() + card().height() / 2));
     card().popupMenu()->hide();
+  }
+
+  void framesShowTheirTextAsPaperDoes() {
+    QTextEdit* frame = card().frameEdit(1);
+    // Far more text than the frame holds: the rest is cut off, and no scroll bar takes room on the card.
+    frame->setPlainText(QStringLiteral("ligne\n").repeated(40) + QString(200, QLatin1Char('x')));
+    QVERIFY(frame->document()->size().height() > frame->viewport()->height());
+    QVERIFY(!frame->verticalScrollBar()->isVisible());
+    QVERIFY(!frame->horizontalScrollBar()->isVisible());
+    QCOMPARE(frame->viewport()->size(), frame->size());
+
+    // A right click on a frame opens no menu of the toolkit's own (copy, paste...).
+    const QPoint inside(5, 5);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside, frame->viewport()->mapToGlobal(inside));
+    QApplication::sendEvent(frame->viewport(), &rightClick);
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup) popup->close();
+    QVERIFY(!popup);
   }
 
   void okEndsAccessAndThenClosingOnlyHides() {

@@ -2,12 +2,16 @@
 // closing and errors that escape a handler.
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSlider>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <memory>
 #include <stdexcept>
 
@@ -52,7 +56,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(card.iconLabel()->pixmap().size(), QSize(32, 32));
 
     QCOMPARE(main().windowTitle(), QStringLiteral("édition de cartes"));
-    QCOMPARE(main().size(), QSize(638, 555));
+    QCOMPARE(main().frameGeometry().size(), QSize(638, 555));
     const QRect screen = main().screen()->geometry();
     QCOMPARE(main().x(), CardEditorShell::centred(screen.width(), 638));
     QCOMPARE(voirCarte()->text(), QStringLiteral(" voir carte"));
@@ -70,6 +74,48 @@ class MainWindowTest : public QObject {
     const QString banner = main().findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText();
     QCOMPARE(banner, QStringLiteral("\n     O\n\n     R\n\n     V\n\n     A\n\n     N\n\n     E\n\n"));
     QVERIFY(prompter->shown.empty());
+  }
+
+  void bannerShowsEveryLetterOnItsLine() {
+    start(1);
+    auto* banner = main().findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
+    QCOMPARE(banner->geometry(),
+             QRect(main().width() - banner->width(), 0, banner->width(), main().height()));
+    QVERIFY(!banner->verticalScrollBar()->isVisible());
+    QVERIFY(!banner->horizontalScrollBar()->isVisible());
+    for (QTextBlock line = banner->document()->begin(); line.isValid(); line = line.next())
+      QCOMPARE(line.layout()->lineCount(), 1);
+    // Nothing else stands under the banner, and everything fits in the window.
+    for (auto* child : main().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child->isWindow()) continue;  // the pop-up menus
+      QVERIFY2(main().rect().contains(child->geometry()), qPrintable(child->objectName()));
+      if (child != banner)
+        QVERIFY2(!child->geometry().intersects(banner->geometry()), qPrintable(child->objectName()));
+    }
+
+    // Six bands of ink, one per letter, none touching an edge where the banner would cut it.
+    const QImage shown = banner->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb background = shown.pixel(0, 0);
+    auto inkInRow = [&](int y) {
+      for (int x = 0; x < shown.width(); ++x)
+        if (shown.pixel(x, y) != background) return true;
+      return false;
+    };
+    int bands = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      if (inkInRow(y) && (y == 0 || !inkInRow(y - 1))) ++bands;
+    QCOMPARE(bands, 6);
+    QVERIFY(!inkInRow(0));
+    QVERIFY(!inkInRow(shown.height() - 1));
+    for (int y = 0; y < shown.height(); ++y) {
+      QCOMPARE(shown.pixel(0, y), background);
+      QCOMPARE(shown.pixel(shown.width() - 1, y), background);
+    }
+
+    // A size the user gives the window stays, and the banner keeps to the right edge.
+    main().resize(700, 600);
+    QCOMPARE(main().size(), QSize(700, 600));
+    QCOMPARE(banner->geometry(), QRect(700 - banner->width(), 0, banner->width(), 600));
   }
 
   void panelsAndTheirMenus() {

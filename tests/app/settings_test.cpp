@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QImage>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -146,6 +147,31 @@ class SettingsTest : public QObject {
              QDir(QStringLiteral("/")).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
   }
 
+  void chooserShowsItsStartFolderInView() {
+    // Enough folders beside the start folder that the tree cannot show them all at once.
+    for (int number = 0; number < 80; ++number)
+      QDir(scratch->path()).mkpath(QStringLiteral("dossiers/%1").arg(number, 2, 10, QLatin1Char('0')));
+    const QString start = scratchPath(QStringLiteral("dossiers/77"));
+    TForm9 chooser(nullptr, start);
+    auto* tree = chooser.findChild<QTreeView*>(QStringLiteral("DirectoryListBox1"));
+    auto* model = static_cast<QFileSystemModel*>(tree->model());
+    // The model reads the folders in the background; each one read on the way adds rows above.
+    QStringList loaded;
+    connect(model, &QFileSystemModel::directoryLoaded, this,
+            [&loaded](const QString& path) { loaded << path; });
+    chooser.show();
+    const QString drive =
+        chooser.findChild<QComboBox*>(QStringLiteral("DriveComboBox1"))->currentData().toString();
+    for (QDir folder(scratchPath(QStringLiteral("dossiers"))); folder.absolutePath().startsWith(drive);
+         folder.cdUp()) {
+      QTRY_VERIFY2(loaded.contains(folder.absolutePath()), qPrintable(folder.absolutePath()));
+      if (folder.isRoot()) break;
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(model->filePath(tree->currentIndex()), start);
+    QVERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
+  }
+
   void chooserOkGivesTheDirectoryCancelNothing() {
     QDir(scratch->path()).mkpath(QStringLiteral("travail"));
     clickInNextDialog("BitBtn1");
@@ -195,6 +221,8 @@ class SettingsTest : public QObject {
     QVERIFY(entry.contains(("\nExec=\"" + program + "\" %f\n").toUtf8()));
     QVERIFY(entry.contains("\nMimeType=application/x-orvane-carte;\n"));
     QVERIFY(entry.contains("\nComment=Présentation de carte Orvane\n"));
+    QVERIFY(entry.contains("\nIcon=orvane\n"));
+    QCOMPARE(QImage(data + QStringLiteral("/icons/hicolor/32x32/apps/orvane.png")).size(), QSize(32, 32));
     QCOMPARE(readFile(data + QStringLiteral("/mime/packages/orvane-carte.xml")),
              QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"

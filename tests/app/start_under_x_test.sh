@@ -4,22 +4,17 @@
 # start-up warning comes first: it is answered with Enter until the main window shows.
 set -euo pipefail
 orvane=$1
+source "$(dirname "$0")/x_test_helpers.sh"
 
 timeout 10 "$orvane" x.ov2
 timeout 10 "$orvane" notes.txt
 
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  set -euo pipefail
-  "$0" & pid=$!
-  trap "kill $pid 2>/dev/null || true" EXIT
-  for attempt in $(seq 1 100); do
-    tree=$(xwininfo -root -tree 2>/dev/null || true)
-    if grep -q "\"édition de cartes\".*638x555" <<<"$tree" && grep -q "182x273" <<<"$tree"; then
-      exit 0
-    fi
-    if (( attempt % 10 == 0 )); then xdotool key Return 2>/dev/null || true; fi
-    sleep 0.1
-  done
-  echo "windows not found:"; xwininfo -root -tree | grep -v "has no name" | head -20
-  exit 1
-' "$orvane"
+start_display
+start_editor
+wait_for_main_window
+windows_shown() {
+  local tree
+  tree=$(xwininfo -root -tree)
+  grep -q "\"édition de cartes\".*638x555" <<<"$tree" && grep -q "182x273" <<<"$tree"
+}
+wait_until windows_shown || fail "the main window is not 638x555 or the card is not 182x273"
