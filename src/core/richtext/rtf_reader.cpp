@@ -396,7 +396,8 @@ class RtfReader {
 
   void flushRun() {
     if (runText_.empty()) return;
-    appendRun(paragraph_.runs, {std::move(runText_), fontSpecOf(runFormat_)});
+    // Copied at its size: the buffer, kept for the next run, has grown past it.
+    appendRun(paragraph_.runs, {runText_, fontSpecOf(runFormat_)});
     runText_.clear();
   }
 
