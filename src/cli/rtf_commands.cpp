@@ -21,7 +21,9 @@ class StderrPrompter : public Prompter {
   }
 };
 
-// Reads the RTF file at `path` into `text`; the error to report otherwise.
+// Reads the RTF file at `path` into `text`; the error to report otherwise. The editor shows a damaged
+// or non-RTF file as far as it can, but these commands refuse it, so that a script checking or
+// rewriting files learns of the damage instead of passing on a part of the text.
 std::string readRtfFile(const std::string& path, RichText& text) {
   const std::optional<std::string> bytes = readFileBytes(nativePath(path));
   if (!bytes) return "cannot read " + path;
