@@ -110,25 +110,17 @@ TEST(RtfReader, RefusesBrokenFilesWithAClearError) {
 }
 
 TEST(RtfReader, KeepsWhatItReadBeforeAFault) {
-  // A reader that shows damaged files needs the text before the fault, in the format then in force.
+  // Damaged files are shown as far as they go: the text before the fault, in the format then in force.
   const RtfReadResult unbalanced = readRtf(fixture("unbalanced.rtf"));
   EXPECT_TRUE(unbalanced.isRtf);
   EXPECT_EQ(runsOf(unbalanced.text, 0), (std::vector<TextRun>{{"a", styled(font("Arial", 12), true)}}));
   EXPECT_EQ(unbalanced.text.insertionFormat(), styled(font("Arial", 12), true));
-
-  EXPECT_TRUE(readRtf(fixture("truncated.rtf")).isRtf);
-  EXPECT_EQ(readRtf("{\\rtf1 one\\par two{\\*\\pict 0f0f").text.plainText(), "one\ntwo");
   EXPECT_EQ(readRtf("{\\rtf1 a{{{b" + std::string(300, '{') + "c").text.plainText(), "ab");
-  // Bytes that are not RTF give nothing.
-  const RtfReadResult notRtf = readRtf(fixture("not_rtf.rtf"));
-  EXPECT_FALSE(notRtf.isRtf);
-  EXPECT_TRUE(notRtf.text.isEmpty());
+  EXPECT_FALSE(readRtf(fixture("not_rtf.rtf")).isRtf);
 }
 
 TEST(RtfReader, FindsTheHeaderPastAByteOrderMarkBlanksAndCase) {
-  EXPECT_EQ(read("\xEF\xBB\xBF{\\rtf1 a}").plainText(), "a");
-  EXPECT_EQ(read(" \t\r\n{\\rtf1 a}").plainText(), "a");
-  EXPECT_EQ(read("\xEF\xBB\xBF\r\n{\\RtF1 a}").plainText(), "a");
+  EXPECT_EQ(read("\xEF\xBB\xBF \t\r\n{\\RtF1 a}").plainText(), "a");
   for (const char* notRtf : {"x{\\rtf1 a}", "{\\rt", "\xEF\xBB{\\rtf1 a}", "{ \\rtf1 a}", "\xEF\xBB\xBF"})
     EXPECT_FALSE(readRtf(notRtf).isRtf) << notRtf;
 }
