@@ -128,7 +128,7 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
     std::optional<std::string> bytes;
     if (copyFileReplacing(path, workingCopy)) bytes = readFileBytes(nativePath(workingCopy));
     std::optional<RichText> read = bytes ? readRichText(*bytes, text) : std::nullopt;
-    // Said aloud: a text that silently stayed as it was would be written over the file at the next save.
+    // Reported here: a text left silently as it was would be written over the file at the next save.
     if (!read) {
       prompter_.show(MessageKind::Plain, catalogue::text(language_, kFilePrefixMessage) + path +
                                              catalogue::text(language_, kNotAccessibleMessage));
