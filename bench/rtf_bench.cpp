@@ -1,11 +1,48 @@
-// Throughput of the RTF reader and writer on a generated document of about 10 MB of RTF.
+// Throughput of the RTF reader and writer on a generated document of about 10 MB of RTF, and the
+// reader's peak of heap memory as a multiple of its input.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
+#include <algorithm>
 #include <array>
+#include <atomic>
+#include <cstdlib>
+#include <new>
 #include <string>
 
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
+
+namespace {
+
+// Heap bytes in use, and the most in use since the last reset; counted by the allocation functions
+// below as the C library sizes each block.
+std::atomic<std::size_t> heapInUse{0};
+std::atomic<std::size_t> heapPeak{0};
+
+void countAllocation(void* block) {
+  const std::size_t inUse = heapInUse += malloc_usable_size(block);
+  std::size_t peak = heapPeak;
+  while (inUse > peak && !heapPeak.compare_exchange_weak(peak, inUse)) {
+  }
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  void* block = std::malloc(std::max<std::size_t>(size, 1));
+  if (block == nullptr) throw std::bad_alloc();
+  countAllocation(block);
+  return block;
+}
+
+void operator delete(void* block) noexcept {
+  if (block == nullptr) return;
+  heapInUse -= malloc_usable_size(block);
+  std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
 
 namespace orvane {
 namespace {
@@ -42,10 +79,18 @@ const RichText& largeDocument() {
 
 void readLargeDocument(benchmark::State& state) {
   const std::string rtf = writeRtf(largeDocument());
-  for (auto _ : state) benchmark::DoNotOptimize(readRtf(rtf));
+  std::size_t peak = 0;
+  for (auto _ : state) {
+    const std::size_t before = heapInUse;
+    heapPeak = before;
+    benchmark::DoNotOptimize(readRtf(rtf));
+    peak = std::max(peak, heapPeak - before);
+  }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                           static_cast<std::int64_t>(rtf.size()));
   state.counters["rtf_bytes"] = static_cast<double>(rtf.size());
+  // What reading takes beyond the input itself, the document read included.
+  state.counters["peak_heap_per_input_byte"] = static_cast<double>(peak) / static_cast<double>(rtf.size());
 }
 
 void writeLargeDocument(benchmark::State& state) {

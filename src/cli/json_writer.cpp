@@ -92,4 +92,9 @@ void JsonWriter::value(double number) {
   writeScalar(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
+void JsonWriter::flushTo(std::ostream& out) {
+  out << out_;
+  out_.clear();
+}
+
 }  // namespace orvane::cli

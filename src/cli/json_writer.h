@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <concepts>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,8 +38,10 @@ class JsonWriter {
     value(fieldValue);
   }
 
-  /// The document written so far.
+  /// The document written so far, since the last `flushTo`.
   const std::string& text() const { return out_; }
+  /// Writes the text so far to `out` and forgets it, so that a long document never sits whole in memory.
+  void flushTo(std::ostream& out);
 
  private:
   void beforeValue();

@@ -21,7 +21,9 @@ class StderrPrompter : public Prompter {
   }
 };
 
-// Reads the RTF file at `path` into `text`; the error to report otherwise.
+// Reads the RTF file at `path` into `text`; the error to report otherwise. The editor shows a damaged
+// or non-RTF file as far as it can, but these commands refuse it, so that a script checking or
+// rewriting files learns of the damage instead of passing on a part of the text.
 std::string readRtfFile(const std::string& path, RichText& text) {
   const std::optional<std::string> bytes = readFileBytes(nativePath(path));
   if (!bytes) return "cannot read " + path;
@@ -31,7 +33,8 @@ std::string readRtfFile(const std::string& path, RichText& text) {
   return {};
 }
 
-void writeDocument(JsonWriter& json, const RichText& text) {
+// Written to `out` paragraph by paragraph: the JSON of a large document is several times its RTF.
+void writeDocument(JsonWriter& json, const RichText& text, std::ostream& out) {
   json.beginObject();
   json.key("paragraphs");
   json.beginArray();
@@ -48,10 +51,12 @@ void writeDocument(JsonWriter& json, const RichText& text) {
     }
     json.endArray();
     json.endObject();
+    json.flushTo(out);
   }
   json.endArray();
   writeFont(json, "insertionFormat", text.insertionFormat());
   json.endObject();
+  json.flushTo(out);
 }
 
 }  // namespace
@@ -62,8 +67,8 @@ int rtfDumpCommand(const Arguments& args) {
   if (const std::string error = readRtfFile(args[0], text); !error.empty())
     return usageError("rtf-dump: " + error);
   JsonWriter json;
-  writeDocument(json, text);
-  std::cout << json.text() << '\n';
+  writeDocument(json, text, std::cout);
+  std::cout << '\n';
   return 0;
 }
 

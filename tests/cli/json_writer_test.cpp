@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <sstream>
 
 namespace orvane::cli {
 namespace {
@@ -22,6 +23,26 @@ TEST(JsonWriter, NestsAndSeparatesContainers) {
   json.endArray();
   json.endObject();
   EXPECT_EQ(json.text(), "{\n  \"list\": 1,\n  \"items\": [\n    true,\n    {},\n    []\n  ]\n}");
+}
+
+TEST(JsonWriter, FlushingInPiecesWritesTheSameDocument) {
+  JsonWriter whole;
+  JsonWriter pieces;
+  std::ostringstream flushed;
+  for (JsonWriter* json : {&whole, &pieces}) {
+    json->beginObject();
+    json->key("items");
+    json->beginArray();
+    for (int item = 0; item < 3; ++item) {
+      json->value(item);
+      if (json == &pieces) pieces.flushTo(flushed);
+    }
+    json->endArray();
+    json->endObject();
+  }
+  pieces.flushTo(flushed);
+  EXPECT_EQ(flushed.str(), whole.text());
+  EXPECT_TRUE(pieces.text().empty());
 }
 
 TEST(JsonWriter, EscapesQuotesBackslashesAndControlCharacters) {

@@ -42,3 +42,30 @@ expect_error "cannot read" rtf-dump "$work"
 expect_error "cannot write" rtf-write "$data/control_simple.rtf" "$work/no-folder/out.rtf"
 expect_error "usage" rtf-dump
 expect_error "usage" rtf-write "$data/control_simple.rtf"
+
+# A header after a byte-order mark and blanks, in upper case, is still RTF: the dump agrees with the
+# editor. A damaged or non-RTF file is still refused above, so that a script learns of the damage.
+printf '\xEF\xBB\xBF \r\n{\\RTF1 caf\\'"'"'e9}' >"$work/header.rtf"
+"$cli" rtf-dump "$work/header.rtf" | grep -qF '"text": "café"' || fail "rtf-dump refused a header after a mark"
+
+# Memory follows the file: a large one costs at most four times its size more than a small one (the
+# JSON of a document is several times its RTF, so it must not be held whole).
+python3 - "$cli" "$data/control_simple.rtf" "$work/large.rtf" <<'PY'
+import os, subprocess, sys
+cli, small, large = sys.argv[1:]
+paragraph = (r"\pard\qc\plain\f0\fs20\b\cf1 Ing\'e9nieur d\'e9veloppement, \plain\f1\fs18\i T\'e9l. 01 23 45 67"
+             r" 89\tab \plain\f2\fs22\cf2 \u26085?\u26412? \{braces\} \\ \par" "\n")
+with open(large, "w", encoding="ascii") as out:
+    out.write(r"{\rtf1\ansi{\fonttbl{\f0 Arial;}{\f1 Times New Roman;}{\f2 Arial Narrow;}}"
+              r"{\colortbl ;\red0\green0\blue0;\red64\green48\blue32;}" "\n" + paragraph * 50000 + "}")
+def peak(path):
+    child = subprocess.Popen([cli, "rtf-dump", path], stdout=subprocess.DEVNULL)
+    _, status, usage = os.wait4(child.pid, 0)
+    if status != 0:
+        sys.exit(f"rtf-dump {path} failed")
+    return usage.ru_maxrss * 1024
+size = os.path.getsize(large)
+extra = peak(large) - peak(small)
+if extra > 4 * size:
+    sys.exit(f"rtf-dump of {size} bytes took {extra} bytes more than a small file")
+PY

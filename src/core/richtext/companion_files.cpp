@@ -1,5 +1,6 @@
 #include "richtext/companion_files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,8 +11,10 @@
 #include "catalogue/catalogue.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
+#include "text/cp1252.h"
 #include "text/file_path.h"
 #include "text/line_file.h"
+#include "text/utf8.h"
 
 namespace orvane {
 
@@ -24,6 +27,9 @@ constexpr std::string_view kUtf8Header = "\\utf8\\";
 // The header patch looks for "\ansi\" at offsets 0 to 20.
 constexpr std::size_t kLastPatchOffset = 20;
 constexpr int kUnpatchedMessage = 183;
+// "fichier :" + path + " non accessible": a file that gives nothing to show.
+constexpr int kFilePrefixMessage = 140;
+constexpr int kNotAccessibleMessage = 141;
 
 bool copyFileReplacing(const std::string& from, const std::string& to) {
   const std::optional<std::string> bytes = readFileBytes(nativePath(from));
@@ -48,6 +54,42 @@ bool hasRtfExtension(const std::string& path) {
   for (char& c : extension)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return extension == ".rtf";
+}
+
+// Text holds no control bytes but its blanks and the old end-of-file mark; anything else is binary.
+bool looksLikeText(std::string_view bytes) {
+  return std::ranges::none_of(bytes, [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && c != '\t' && c != '\n' && c != '\v' && c != '\f' && c != '\r' && byte != 0x1A;
+  });
+}
+
+// The lines of plain text: UTF-8 when a byte-order mark says so, Windows-1252 like our own files
+// otherwise.
+std::vector<std::string> textLines(std::string_view bytes) {
+  const bool utf8 = bytes.starts_with(utf8ByteOrderMark) && isValidUtf8(bytes);
+  if (utf8) bytes.remove_prefix(utf8ByteOrderMark.size());
+  std::vector<std::string> lines = splitLines(bytes);
+  if (!utf8)
+    for (std::string& line : lines) line = cp1252ToUtf8(line);
+  return lines;
+}
+
+// `lines` as the control holding `current` takes plain text: in its insertion format and alignment.
+RichText linesAsIn(const RichText& current, const std::vector<std::string>& lines) {
+  RichText text = RichText::fromLines(lines, current.insertionFormat());
+  const std::vector<Paragraph>& paragraphs = current.paragraphs();
+  text.setAlignment(paragraphs.empty() ? ParagraphAlignment::Left : paragraphs.front().alignment);
+  return text;
+}
+
+// What a rich-text control shows of an RTF file: a damaged document as far as it can be read, and
+// bytes that are not RTF as plain text; nothing when they are not text either.
+std::optional<RichText> readRichText(std::string_view bytes, const RichText& current) {
+  RtfReadResult read = readRtf(bytes);
+  if (read.isRtf) return std::move(read.text);
+  if (!looksLikeText(bytes)) return std::nullopt;
+  return linesAsIn(current, textLines(bytes));
 }
 
 }  // namespace
@@ -83,24 +125,26 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
     const std::string folder = workingCopyFolder.empty() ? utf8Path(fs::current_path()) : workingCopyFolder;
     std::string& workingCopy = workingCopies_[slotOf(kind)];
     workingCopy = folder + "\\" + std::to_string(static_cast<int>(kind)) + ".rtf";
-    if (!copyFileReplacing(path, workingCopy)) return false;
-    const std::optional<std::string> bytes = readFileBytes(nativePath(workingCopy));
-    if (!bytes) return false;
-    RtfReadResult read = readRtf(*bytes);
-    // A file that is not readable RTF leaves the text as it was; the caller decides what to say.
-    if (!read.ok()) return false;
-    text = std::move(read.text);
+    std::optional<std::string> bytes;
+    if (copyFileReplacing(path, workingCopy)) bytes = readFileBytes(nativePath(workingCopy));
+    std::optional<RichText> read = bytes ? readRichText(*bytes, text) : std::nullopt;
+    // Reported here: a text left silently as it was would be written over the file at the next save.
+    if (!read) {
+      prompter_.show(MessageKind::Plain, catalogue::text(language_, kFilePrefixMessage) + path +
+                                             catalogue::text(language_, kNotAccessibleMessage));
+      return false;
+    }
+    text = std::move(*read);
     return true;
   }
 
-  const std::optional<std::vector<std::string>> fileLines = readLines(nativePath(path));
-  if (!fileLines) {
+  const std::optional<std::string> bytes = readFileBytes(nativePath(path));
+  if (!bytes) {
     prompter_.show(MessageKind::Plain, "erreur d'ouverture du flux de lecture");
     return false;
   }
-  RichText lines = RichText::fromLines(*fileLines, text.insertionFormat());
+  RichText lines = linesAsIn(text, textLines(*bytes));
   std::vector<Paragraph>& paragraphs = text.paragraphs();
-  lines.setAlignment(paragraphs.empty() ? ParagraphAlignment::Left : paragraphs.front().alignment);
   if (isCardKind(kind) || kind == TextKind::Zone4) {
     text = std::move(lines);
     return true;

@@ -39,6 +39,8 @@ class CompanionFiles {
   /// Writes `text` to `path` as RTF and patches its header; false when the file could not be written.
   bool saveCompanion(TextKind kind, const RichText& text, const std::string& path);
   /// Reads `path` into `text`: RTF (".rtf", any case) through a working copy, anything else as lines.
+  /// RTF is read as a rich-text control reads it: a damaged file as far as it goes, a file that is not
+  /// RTF as plain text. A file that gives nothing to show is reported and leaves `text` as it was.
   bool loadCompanion(TextKind kind, const std::string& path, RichText& text);
   /// Replaces the last "\ansi\" found at offsets 0 to 20 of `path` by "\utf8\".
   RtfPatch patchRtfHeader(const std::string& path);

@@ -51,6 +51,22 @@ std::optional<int> hexValue(char c) {
   return std::nullopt;
 }
 
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+char lowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Where the document's "{\rtf" starts, past a UTF-8 byte-order mark and blanks, in any case; npos when
+// the bytes are not RTF.
+std::size_t headerStart(std::string_view in) {
+  constexpr std::string_view header = "{\\rtf";
+  std::size_t start = in.starts_with(utf8ByteOrderMark) ? utf8ByteOrderMark.size() : 0;
+  while (start < in.size() && isBlank(in[start])) ++start;
+  if (in.size() - start < header.size()) return std::string_view::npos;
+  for (std::size_t i = 0; i < header.size(); ++i)
+    if (lowerCase(in[start + i]) != header[i]) return std::string_view::npos;
+  return start;
+}
+
 bool isHighSurrogate(long long value) { return value >= 0xD800 && value <= 0xDBFF; }
 bool isLowSurrogate(long long value) { return value >= 0xDC00 && value <= 0xDFFF; }
 
@@ -59,7 +75,8 @@ class RtfReader {
   explicit RtfReader(std::string_view input) : in_(input) {}
 
   RtfReadResult read() {
-    if (!in_.starts_with("{\\rtf")) return failure("not an RTF file");
+    pos_ = headerStart(in_);
+    if (pos_ == std::string_view::npos) return {RichText(), "not an RTF file", false};
     while (pos_ < in_.size()) {
       const char c = in_[pos_++];
       if (c == '{') {
@@ -76,7 +93,11 @@ class RtfReader {
   }
 
  private:
-  RtfReadResult failure(std::string message) { return {RichText(), std::move(message)}; }
+  // What was read up to the fault: the paragraphs so far, and the format in force where reading stopped.
+  RtfReadResult failure(std::string message) {
+    finishDocument(state());
+    return {std::move(document_), std::move(message)};
+  }
 
   GroupState& state() { return groups_.back(); }
 
@@ -375,7 +396,8 @@ class RtfReader {
 
   void flushRun() {
     if (runText_.empty()) return;
-    appendRun(paragraph_.runs, {std::move(runText_), fontSpecOf(runFormat_)});
+    // Copied at its size: the buffer, kept for the next run, has grown past it.
+    appendRun(paragraph_.runs, {runText_, fontSpecOf(runFormat_)});
     runText_.clear();
   }
 

@@ -1,7 +1,7 @@
 #include "text/line_file.h"
 
+#include <array>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "text/cp1252.h"
@@ -49,7 +49,13 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   if (std::filesystem::is_directory(path, error)) return std::nullopt;  // opens, but reads as nothing
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  // Sized to the file first: grown as it is read, a large file would sit in a buffer up to twice its
+  // size, and briefly in two of them.
+  std::string bytes;
+  if (const auto size = std::filesystem::file_size(path, error); !error) bytes.reserve(size);
+  std::array<char, 65536> buffer;
+  while (file.read(buffer.data(), buffer.size()) || file.gcount() > 0)
+    bytes.append(buffer.data(), static_cast<std::size_t>(file.gcount()));
   if (file.bad()) return std::nullopt;
   return bytes;
 }

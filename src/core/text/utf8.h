@@ -8,6 +8,9 @@
 
 namespace orvane {
 
+/// The three bytes some editors put before UTF-8 text to say that it is UTF-8.
+inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+
 /// Number of code points in `utf8`; a byte that does not start a valid sequence counts as one.
 int utf8Length(std::string_view utf8);
 

@@ -131,15 +131,49 @@ TEST_F(CompanionFilesTest, LoadingRtfGoesThroughAWorkingCopyPerKind) {
   ASSERT_TRUE(files_.loadCompanion(TextKind::Zone3, notes, zone));
   EXPECT_TRUE(fs::exists(fs::path(files_.workingCopyFolder) / "3.rtf"));
 
-  // A file that is not readable RTF, or is missing, leaves the text as it was.
-  writeBytes(path("broken.rtf"), "{\\rtf1 never closed");
-  EXPECT_FALSE(files_.loadCompanion(TextKind::Frame2, path("broken.rtf"), frame));
-  EXPECT_FALSE(files_.loadCompanion(TextKind::Frame2, path("absent.rtf"), frame));
-  EXPECT_EQ(frame, sampleText());
-  EXPECT_TRUE(prompter_.shown.empty());
-
   files_.deleteWorkingCopies();
   EXPECT_TRUE(fs::is_empty(files_.workingCopyFolder));
+}
+
+TEST_F(CompanionFilesTest, LoadingRtfShowsWhatARichTextControlWouldShow) {
+  FontSpec format = RichText::defaultFormat();
+  format.style.italic = true;
+  const RichText before = RichText::fromPlainText("old text", format);
+  const auto load = [&](const std::string& name, const std::string& bytes) {
+    writeBytes(path(name), bytes);
+    RichText frame = before;
+    EXPECT_TRUE(files_.loadCompanion(TextKind::Frame1, path(name), frame)) << name;
+    return frame;
+  };
+
+  // A document that never closes gives what was read; a header after a byte-order mark and blanks, or
+  // in upper case, still opens the document.
+  const RichText unterminated = load("unterminated.rtf", "{\\rtf1 {\\b Jean Dupont}\\par Ing\\'e9nieur");
+  EXPECT_EQ(unterminated.plainText(), "Jean Dupont\nIngénieur");
+  EXPECT_TRUE(unterminated.paragraphs()[0].runs.at(0).format.style.bold);
+  EXPECT_EQ(load("header.rtf", "\xEF\xBB\xBF \r\n{\\RTF1 caf\\'e9}").plainText(), "café");
+
+  // Plain text saved as .rtf is read as lines, in the frame's own format; Windows-1252 unless a
+  // byte-order mark says UTF-8.
+  const RichText lines =
+      load("lines.rtf", testing::readBytes(std::string(ORVANE_TEST_DATA) + "/rtf/not_rtf.rtf"));
+  EXPECT_EQ(lines, RichText::fromPlainText("Jean Dupont\nIngénieur", format));
+  EXPECT_EQ(load("utf8.rtf", "\xEF\xBB\xBFNoël\r\n{x}").plainText(), "Noël\n{x}");
+  EXPECT_EQ(load("empty.rtf", "").plainText(), "");
+  EXPECT_TRUE(prompter_.shown.empty());
+}
+
+TEST_F(CompanionFilesTest, AFileThatGivesNothingToShowIsReportedAndChangesNothing) {
+  writeBytes(path("picture.rtf"), std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+  fs::create_directory(folder_ / "folder.rtf");
+  RichText frame = sampleText();
+  for (const char* name : {"picture.rtf", "absent.rtf", "folder.rtf"})
+    EXPECT_FALSE(files_.loadCompanion(TextKind::Frame2, path(name), frame)) << name;
+  EXPECT_EQ(frame, sampleText());
+  EXPECT_EQ(prompter_.texts(),
+            (std::vector<std::string>{"fichier :" + path("picture.rtf") + " non accessible",
+                                      "fichier :" + path("absent.rtf") + " non accessible",
+                                      "fichier :" + path("folder.rtf") + " non accessible"}));
 }
 
 TEST_F(CompanionFilesTest, LoadingPlainTextReadsItsLines) {

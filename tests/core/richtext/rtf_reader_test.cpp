@@ -109,6 +109,22 @@ TEST(RtfReader, RefusesBrokenFilesWithAClearError) {
   EXPECT_EQ(readRtf("{\\rtf1 a\\'e").error, "unexpected end of file");
 }
 
+TEST(RtfReader, KeepsWhatItReadBeforeAFault) {
+  // Damaged files are shown as far as they go: the text before the fault, in the format then in force.
+  const RtfReadResult unbalanced = readRtf(fixture("unbalanced.rtf"));
+  EXPECT_TRUE(unbalanced.isRtf);
+  EXPECT_EQ(runsOf(unbalanced.text, 0), (std::vector<TextRun>{{"a", styled(font("Arial", 12), true)}}));
+  EXPECT_EQ(unbalanced.text.insertionFormat(), styled(font("Arial", 12), true));
+  EXPECT_EQ(readRtf("{\\rtf1 a{{{b" + std::string(300, '{') + "c").text.plainText(), "ab");
+  EXPECT_FALSE(readRtf(fixture("not_rtf.rtf")).isRtf);
+}
+
+TEST(RtfReader, FindsTheHeaderPastAByteOrderMarkBlanksAndCase) {
+  EXPECT_EQ(read("\xEF\xBB\xBF \t\r\n{\\RtF1 a}").plainText(), "a");
+  for (const char* notRtf : {"x{\\rtf1 a}", "{\\rt", "\xEF\xBB{\\rtf1 a}", "{ \\rtf1 a}", "\xEF\xBB\xBF"})
+    EXPECT_FALSE(readRtf(notRtf).isRtf) << notRtf;
+}
+
 TEST(RtfReader, AcceptsNestingUpToTheLimit) {
   const auto nested = [](int depth) {
     return "{\\rtf1" + std::string(static_cast<std::size_t>(depth - 1), '{') + "x" +
