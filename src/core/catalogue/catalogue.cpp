@@ -83,6 +83,12 @@ std::string format(Language language, int id, std::string_view first, std::strin
   return find_format(language, id, first, second).value_or("");
 }
 
+std::string fileNotAccessible(Language language, std::string_view path) {
+  constexpr int filePrefix = 140;
+  constexpr int notAccessible = 141;
+  return text(language, filePrefix) + std::string(path) + text(language, notAccessible);
+}
+
 }  // namespace orvane::catalogue
 
 namespace orvane {

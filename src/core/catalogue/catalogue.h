@@ -26,6 +26,9 @@ std::string text(Language language, int id);
 /// The formatted text of `id`, or an empty string when there is none.
 std::string format(Language language, int id, std::string_view first, std::string_view second = {});
 
+/// "fichier :" + path + " non accessible" in `language`: a file that cannot be read.
+std::string fileNotAccessible(Language language, std::string_view path);
+
 /// The plain text of `id`, or nothing when the entry is missing; unlike text(), tells a missing entry
 /// from an empty one.
 std::optional<std::string_view> find_text(Language language, int id);

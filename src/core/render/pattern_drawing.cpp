@@ -1,13 +1,11 @@
 #include "render/pattern_drawing.h"
 
+#include "catalogue/catalogue.h"
 #include "text/rounding.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr int messageFilePrefix = 140;
-constexpr int messageNotAccessible = 141;
 
 BrushPlacement brushFor(const CardPlacement& placement) {
   return {{placement.rect.left, placement.rect.top}, placement.ratioX, placement.ratioY};
@@ -65,8 +63,7 @@ PatternResult drawPattern(RenderContext& context, Canvas& canvas, const CardPlac
   const std::string& path = context.card.patternFile;
   if (path.empty()) return PatternResult::NoPatternFile;
   if (!context.loadPatternBitmap()) {
-    context.showOnce(state.patternUnreadableShown,
-                     context.message(messageFilePrefix) + path + context.message(messageNotAccessible));
+    context.showOnce(state.patternUnreadableShown, catalogue::fileNotAccessible(context.language, path));
     state.patternShown = false;
     return PatternResult::Unreadable;
   }

@@ -27,9 +27,6 @@ constexpr std::string_view kUtf8Header = "\\utf8\\";
 // The header patch looks for "\ansi\" at offsets 0 to 20.
 constexpr std::size_t kLastPatchOffset = 20;
 constexpr int kUnpatchedMessage = 183;
-// "fichier :" + path + " non accessible": a file that gives nothing to show.
-constexpr int kFilePrefixMessage = 140;
-constexpr int kNotAccessibleMessage = 141;
 
 bool copyFileReplacing(const std::string& from, const std::string& to) {
   const std::optional<std::string> bytes = readFileBytes(nativePath(from));
@@ -130,8 +127,7 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
     std::optional<RichText> read = bytes ? readRichText(*bytes, text) : std::nullopt;
     // Reported here: a text left silently as it was would be written over the file at the next save.
     if (!read) {
-      prompter_.show(MessageKind::Plain, catalogue::text(language_, kFilePrefixMessage) + path +
-                                             catalogue::text(language_, kNotAccessibleMessage));
+      prompter_.show(MessageKind::Plain, catalogue::fileNotAccessible(language, path));
       return false;
     }
     text = std::move(*read);
