@@ -47,6 +47,7 @@ void TForm1::createFrame(QTextEdit*& edit, const char* name, const QString& hint
   edit->setToolTip(hint);
   edit->setFrameStyle(QFrame::NoFrame);
   edit->setTabChangesFocus(false);
+  setFrameLayout(*edit->document(), edit->logicalDpiX());
   edit->setAutoFillBackground(true);
   edit->viewport()->setMouseTracking(true);
   edit->viewport()->setProperty("frameNumber", number);
