@@ -103,7 +103,7 @@ RichText readDocument(const QTextDocument& document) {
   return text;
 }
 
-void setFrameTabStops(QTextDocument& document, int dotsPerInch) {
+void setFrameTextOption(QTextDocument& document, int dotsPerInch) {
   QTextOption option = document.defaultTextOption();
   option.setTabStopDistance(tabStopDistance(dotsPerInch));
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -111,7 +111,8 @@ void setFrameTabStops(QTextDocument& document, int dotsPerInch) {
 }
 
 void setFrameLayout(QTextDocument& document, int dotsPerInch) {
-  setFrameTabStops(document, dotsPerInch);
+  setFrameTextOption(document, dotsPerInch);
+  // Widths hinted for the screen drift from the printer's; the fonts' own widths keep both in step.
   document.setUseDesignMetrics(true);
   QTextFrameFormat margins = document.rootFrame()->frameFormat();
   margins.setLeftMargin(frameTextInsetLeft);

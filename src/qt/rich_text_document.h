@@ -14,7 +14,7 @@ void fillDocument(QTextDocument& document, const RichText& text);
 RichText readDocument(const QTextDocument& document);
 
 /// Gives `document` the tab stops and the wrap of a card frame's text on a surface of `dotsPerInch`.
-void setFrameTabStops(QTextDocument& document, int dotsPerInch);
+void setFrameTextOption(QTextDocument& document, int dotsPerInch);
 
 /// Lays `document` out as a card frame shows its text, insets and tab stops included, so that the
 /// frame on screen breaks its lines where the printed sheet does.
