@@ -28,6 +28,19 @@ std::size_t firstNonBlank(const std::string& text, std::size_t from) {
   return std::min(text.find_first_not_of(' ', from), text.size());
 }
 
+// The format of the character at byte `offset` of `paragraph`, looked up in the paragraph's own runs
+// (the document's lookup walks the whole text, once per line would be quadratic); past the last
+// character, the document says what a paragraph's end reports.
+FontSpec formatInParagraph(const RichText& text, const Paragraph& paragraph, std::size_t offset,
+                           int paragraphEnd) {
+  std::size_t runEnd = 0;
+  for (const TextRun& run : paragraph.runs) {
+    runEnd += run.text.size();
+    if (offset < runEnd) return run.format;
+  }
+  return text.formatAt(paragraphEnd);
+}
+
 }  // namespace
 
 std::vector<FrameLine> frameLines(const RichText& text, int width, int tabStop, Canvas& canvas,
@@ -37,12 +50,11 @@ std::vector<FrameLine> frameLines(const RichText& text, int width, int tabStop, 
   for (const Paragraph& paragraph : text.paragraphs()) {
     std::string paragraphText;
     for (const TextRun& run : paragraph.runs) paragraphText += run.text;
+    const int paragraphEnd = paragraphStart + utf8Length(paragraphText);
     std::size_t start = 0;
     do {
       FrameLine line;
-      const std::size_t fontOffset = firstNonBlank(paragraphText, start);
-      line.font =
-          text.formatAt(paragraphStart + utf8Length(std::string_view(paragraphText).substr(0, fontOffset)));
+      line.font = formatInParagraph(text, paragraph, firstNonBlank(paragraphText, start), paragraphEnd);
       if (blackAndWhite) line.font.colour = black;
       line.alignment = lineAlignment(paragraph.alignment);
       const LineMetrics metrics{
@@ -56,7 +68,7 @@ std::vector<FrameLine> frameLines(const RichText& text, int width, int tabStop, 
       lines.push_back(std::move(line));
       start = end;
     } while (start < paragraphText.size());
-    paragraphStart += utf8Length(paragraphText) + 1;
+    paragraphStart = paragraphEnd + 1;
   }
   return lines;
 }

@@ -57,20 +57,10 @@ TEST(LineLayout, AWordWiderThanTheLineIsCutAfterTheLastCharacterThatFits) {
 }
 
 TEST(LineLayout, TabsMoveOnToTheNextStopAndCountInTheLinesWidth) {
-  const std::vector<TabbedPiece> pieces = tabbedPieces("Nom\tDupont", tenPerCharacter);
-  ASSERT_EQ(pieces.size(), 2u);
-  EXPECT_EQ(pieces[0], (TabbedPiece{0, 3, 0, 30}));
-  EXPECT_EQ(pieces[1], (TabbedPiece{4, 6, 50, 60}));
-  EXPECT_EQ(tabbedWidth("Nom\tDupont", tenPerCharacter), 110);
   EXPECT_EQ(tabbedWidth("Téléphone\tx", tenPerCharacter), 110) << "90 goes on to the stop at 100";
   EXPECT_EQ(tabbedWidth("\t\tx", tenPerCharacter), 110);
   EXPECT_EQ(lines("Nom\tDupont Anne", 120), (Lines{"Nom\tDupont ", "Anne"}));
   EXPECT_EQ(lines("Nom\tDupont", 100), (Lines{"Nom\t", "Dupont"})) << "a tab is a blank to break after";
-}
-
-TEST(LineLayout, TabStopsFallEveryHalfInch) {
-  EXPECT_EQ(tabStopDistance(96), 48);
-  EXPECT_EQ(tabStopDistance(600), 300);
 }
 
 }  // namespace orvane
