@@ -1,5 +1,6 @@
-// Drawing a card: the printed sheet of twelve cards into a 600 dpi PDF, and the card window's picture
-// into a PNG. The card has a tiled pattern, an icon and two frames of text.
+// Drawing a card: the printed sheet of twelve cards into a 600 dpi PDF (with short lines, then with a
+// paragraph that wraps), and the card window's picture into a PNG. The card has a tiled pattern, an
+// icon and two frames of text.
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
@@ -66,8 +67,8 @@ struct BenchCard {
   }
 };
 
-void sheetToPdf(benchmark::State& run) {
-  BenchCard bench;
+// Prints the sheet of `bench`'s card into a 600 dpi PDF, once per iteration.
+void printSheets(benchmark::State& run, BenchCard& bench) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
   for (auto _ : run) {
@@ -82,7 +83,25 @@ void sheetToPdf(benchmark::State& run) {
   }
   if (!bench.prompter.shown.empty()) run.SkipWithError(bench.prompter.shown.front().text.c_str());
 }
+
+void sheetToPdf(benchmark::State& run) {
+  BenchCard bench;
+  printSheets(run, bench);
+}
 BENCHMARK(sheetToPdf)->Unit(benchmark::kMillisecond);
+
+// The same sheet where frame 2 holds a paragraph that wraps over several lines and a tabbed line.
+void wrappedSheetToPdf(benchmark::State& run) {
+  BenchCard bench;
+  const FontSpec body{"Arial", 9, {}, 0};
+  bench.card.frame(2).text =
+      frameText({"12 rue des Lilas, bâtiment B, troisième étage, porte de gauche au fond "
+                 "de la cour pavée",
+                 "Tél.\t01 23 45 67 89", "anne.martin@exemple.fr"},
+                body, body);
+  printSheets(run, bench);
+}
+BENCHMARK(wrappedSheetToPdf)->Unit(benchmark::kMillisecond);
 
 void cardToPng(benchmark::State& run) {
   BenchCard bench;

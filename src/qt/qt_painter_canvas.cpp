@@ -99,6 +99,7 @@ bool QPainterCanvas::drawRichText(const Rect& rect, const RichText& text) {
   QTextDocument document;
   document.documentLayout()->setPaintDevice(&device_);
   fillDocument(document, text);
+  setFrameTextOption(document, device_.logicalDpiX());
   document.setDocumentMargin(0);
   document.setTextWidth(rect.width());
   painter_.save();

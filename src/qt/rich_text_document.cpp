@@ -3,8 +3,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 
 #include "qt/qt_text.h"
+#include "render/line_layout.h"
 #include "text/rounding.h"
 
 namespace orvane {
@@ -60,7 +62,10 @@ ParagraphAlignment toParagraphAlignment(Qt::Alignment alignment) {
 }  // namespace
 
 void fillDocument(QTextDocument& document, const RichText& text) {
+  // Clearing a document resets its root frame, which holds the margins a frame's text keeps.
+  const QTextFrameFormat margins = document.rootFrame()->frameFormat();
   document.clear();
+  document.rootFrame()->setFrameFormat(margins);
   QTextCursor cursor(&document);
   bool first = true;
   for (const Paragraph& paragraph : text.paragraphs()) {
@@ -96,6 +101,25 @@ RichText readDocument(const QTextDocument& document) {
   }
   if (paragraphs.empty()) paragraphs.emplace_back();
   return text;
+}
+
+void setFrameTextOption(QTextDocument& document, int dotsPerInch) {
+  QTextOption option = document.defaultTextOption();
+  option.setTabStopDistance(tabStopDistance(dotsPerInch));
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  document.setDefaultTextOption(option);
+}
+
+void setFrameLayout(QTextDocument& document, int dotsPerInch) {
+  setFrameTextOption(document, dotsPerInch);
+  // Widths hinted for the screen drift from the printer's; the fonts' own widths keep both in step.
+  document.setUseDesignMetrics(true);
+  QTextFrameFormat margins = document.rootFrame()->frameFormat();
+  margins.setLeftMargin(frameTextInsetLeft);
+  margins.setTopMargin(frameTextInsetTop);
+  margins.setRightMargin(frameTextInsetRight);
+  margins.setBottomMargin(0);
+  document.rootFrame()->setFrameFormat(margins);
 }
 
 }  // namespace orvane

@@ -1,14 +1,16 @@
 #include "render/card_sheet.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "render/card_placement.h"
+#include "render/frame_lines.h"
 #include "render/icon_drawing.h"
 #include "render/pattern_drawing.h"
 #include "render/sheet_layout.h"
 #include "render/transparency_composite.h"
 #include "text/rounding.h"
-#include "text/utf8.h"
 
 namespace orvane {
 
@@ -17,60 +19,65 @@ namespace {
 constexpr int messageNoTextFormatting = 112;
 constexpr Colour black = 0x000000;
 constexpr Colour white = 0xFFFFFF;
-// Frame lines keep clear of the frame's edges by this many screen pixels.
-constexpr int lineInsetLeft = 2;
-constexpr int lineInsetTop = 2;
-constexpr int lineInsetRight = 3;
 
 const FontSpec footerFont{"arial narrow", 8, {}, black};
 
-// A frame's line as the sheet prints it: the whole paragraph in the font of its first non-blank
-// character.
-struct FrameLine {
-  std::string text;
-  FontSpec font;
-  TextAlignment alignment = TextAlignment::Left;
-};
+// Each frame's lines, laid out once for every card of the sheet; a transparent frame has none.
+using SheetFrameLines = std::array<std::vector<FrameLine>, 2>;
 
-TextAlignment lineAlignment(ParagraphAlignment alignment) {
-  switch (alignment) {
-    case ParagraphAlignment::Right:
-      return TextAlignment::Right;
-    case ParagraphAlignment::Centre:
-      return TextAlignment::Centre;
-    case ParagraphAlignment::Left:
-    case ParagraphAlignment::Justify:
-      break;
-  }
-  return TextAlignment::Left;
-}
-
-int leadingBlanks(const std::string& text) {
-  const auto firstOther = text.find_first_not_of(' ');
-  return static_cast<int>(firstOther == std::string::npos ? text.size() : firstOther);
-}
-
-std::vector<FrameLine> frameLines(const RichText& text, bool blackAndWhite) {
-  std::vector<FrameLine> lines;
-  int lineStart = 0;  // position of the line's first character; a paragraph break counts as one
-  for (const Paragraph& paragraph : text.paragraphs()) {
-    FrameLine line;
-    for (const TextRun& run : paragraph.runs) line.text += run.text;
-    line.font = text.formatAt(lineStart + leadingBlanks(line.text));
-    if (blackAndWhite) line.font.colour = black;
-    line.alignment = lineAlignment(paragraph.alignment);
-    lineStart += utf8Length(line.text) + 1;
-    lines.push_back(std::move(line));
+SheetFrameLines layOutFrames(const CardModel& card, Canvas& canvas, const PrintRatios& ratios,
+                             const SheetSettings& settings) {
+  SheetFrameLines lines;
+  // The screen wraps a frame's text at its width less the insets; on paper, each of them is scaled.
+  const int insets = roundToInt(ratios.x * frameTextInsetLeft) + roundToInt(ratios.x * frameTextInsetRight);
+  const int tabStop = roundToInt(ratios.x * tabStopDistance(settings.screenResolution));
+  for (int number : {1, 2}) {
+    const FrameModel& frame = card.frame(number);
+    if (frame.frameTransparent) continue;
+    const int width = roundToInt(ratios.x * frame.frameWidth) - insets;
+    lines[static_cast<std::size_t>(number - 1)] =
+        frameLines(frame.text, width, tabStop, canvas, settings.printMode != "cl");
   }
   return lines;
+}
+
+// A piece of a line ready to draw: where, what and how aligned.
+struct PlacedText {
+  Rect rect;
+  std::string text;
+  TextAlignment alignment;
+};
+
+// The pieces of `line` in `textRect`. A line without tabs goes whole to the canvas, which aligns it;
+// the pieces of a tabbed line are placed here, the line aligned as one.
+std::vector<PlacedText> placeLine(const FrameLine& line, const Rect& textRect) {
+  if (line.pieces.size() <= 1) return {{textRect, line.text, line.alignment}};
+  const int lineWidth = line.pieces.back().x + line.pieces.back().width;
+  int shift = 0;
+  if (line.alignment == TextAlignment::Centre) shift = (textRect.width() - lineWidth) / 2;
+  if (line.alignment == TextAlignment::Right) shift = textRect.width() - lineWidth;
+  shift = std::max(shift, 0);
+  std::vector<PlacedText> placed;
+  for (const TabbedPiece& piece : line.pieces) {
+    Rect rect = textRect;
+    rect.left += shift + piece.x;
+    // Empty pieces draw nothing, and pieces past the right edge would be cut away whole.
+    if (piece.length == 0 || rect.left >= rect.right) continue;
+    placed.push_back({rect, line.text.substr(piece.offset, piece.length), TextAlignment::Left});
+  }
+  return placed;
 }
 
 // One card of the sheet, drawn at its place on the page.
 class SheetCard {
  public:
   SheetCard(RenderContext& context, Canvas& canvas, const SheetSettings& settings,
-            const CardPlacement& placement)
-      : context_(context), canvas_(canvas), settings_(settings), placement_(placement) {}
+            const SheetFrameLines& frameLines, const CardPlacement& placement)
+      : context_(context),
+        canvas_(canvas),
+        settings_(settings),
+        frameLines_(frameLines),
+        placement_(placement) {}
 
   void draw() {
     drawOutlineAndBackground();
@@ -118,19 +125,18 @@ class SheetCard {
     } else {
       canvas_.outlineRectangle(frameRect, {white, PenStyle::Solid});
     }
-    drawFrameLines(frame, frameRect);
+    drawFrameLines(frameLines_[static_cast<std::size_t>(number - 1)], frameRect);
   }
 
-  void drawFrameLines(const FrameModel& frame, const Rect& frameRect) {
-    const std::vector<FrameLine> lines = frameLines(frame.text, !inColour());
+  void drawFrameLines(const std::vector<FrameLine>& lines, const Rect& frameRect) {
     int heightSoFar = 0;
     for (std::size_t index = 0; index < lines.size(); ++index) {
       const FrameLine& line = lines[index];
       const int height = scaledLineHeight(line);
       Rect textRect;
-      textRect.left = frameRect.left + roundToInt(placement_.ratioX * lineInsetLeft);
-      textRect.top = frameRect.top + roundToInt(placement_.ratioY * lineInsetTop) + heightSoFar;
-      textRect.right = frameRect.right - roundToInt(placement_.ratioX * lineInsetRight);
+      textRect.left = frameRect.left + roundToInt(placement_.ratioX * frameTextInsetLeft);
+      textRect.top = frameRect.top + roundToInt(placement_.ratioY * frameTextInsetTop) + heightSoFar;
+      textRect.right = frameRect.right - roundToInt(placement_.ratioX * frameTextInsetRight);
       textRect.bottom = textRect.top + height;
       // Lines that do not fit are left out, but their height still counts.
       if (heightSoFar + height + frameRect.top < frameRect.bottom) drawLine(line, textRect, index == 0);
@@ -147,10 +153,16 @@ class SheetCard {
     return roundToInt(placement_.ratioY * screenHeight);
   }
 
+  // A piece that fails is drawn once more, after message 112 when the line is the frame's first.
   void drawLine(const FrameLine& line, const Rect& textRect, bool firstLine) {
-    if (canvas_.drawTextLine(textRect, line.text, line.font, line.alignment)) return;
+    std::vector<PlacedText> failed;
+    for (PlacedText& piece : placeLine(line, textRect))
+      if (!canvas_.drawTextLine(piece.rect, piece.text, line.font, piece.alignment))
+        failed.push_back(std::move(piece));
+    if (failed.empty()) return;
     if (firstLine) context_.prompter.show(MessageKind::Plain, context_.message(messageNoTextFormatting));
-    canvas_.drawTextLine(textRect, line.text, line.font, line.alignment);
+    for (const PlacedText& piece : failed)
+      canvas_.drawTextLine(piece.rect, piece.text, line.font, piece.alignment);
   }
 
   // The built-in start icon never prints; an icon from a file prints as the picture the card shows.
@@ -163,6 +175,7 @@ class SheetCard {
   RenderContext& context_;
   Canvas& canvas_;
   const SheetSettings& settings_;
+  const SheetFrameLines& frameLines_;
   CardPlacement placement_;
 };
 
@@ -178,9 +191,11 @@ void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& 
   const SheetGrid grid = sheetGrid(card.orientation, ratios, card.effectiveSpacing(), settings.testPrint);
   const PageMargins margins = computePageMargins(printer, ratios, settings.screenResolution);
   drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);
+  const SheetFrameLines frameLines = layOutFrames(card, canvas, ratios, settings);
   for (const Point& position :
        cardPositions(card, grid, margins, ratios, printer.pageWidth, printer.pageHeight)) {
-    SheetCard(context, canvas, settings, CardPlacement::onSheet(card, position, ratios.x, ratios.y)).draw();
+    const CardPlacement placement = CardPlacement::onSheet(card, position, ratios.x, ratios.y);
+    SheetCard(context, canvas, settings, frameLines, placement).draw();
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "render/icon_drawing.h"
 #include "render_fixture.h"
+#include "text/utf8.h"
 
 namespace orvane {
 
@@ -128,6 +129,66 @@ TEST_F(CardSheet, AFrameLineThatFailsIsTriedOnceMoreAfterMessage112ForTheFirstLi
   drawCardSheet(context, canvas, settings);
   EXPECT_EQ(prompter.texts().size(), 1u);
   EXPECT_EQ(linesReading("  Graphiste").size(), 1u);
+}
+
+TEST_F(CardSheet, AParagraphWiderThanTheFramePrintsAsTheFrameWrapsIt) {
+  settings.testPrint = true;
+  card.frame(2).frameWidth = 40;  // 250 dots less the insets: 219 dots, 21 characters of the canvas
+  RichText text = RichText::fromPlainText("Anne Martin graphiste indépendante anticonstitutionnellement");
+  const FontSpec bold{"Arial", 10, {.bold = true}, 0};
+  text.applyFormat(22, 12, bold);  // "indépendante", which starts the second line
+  text.setAlignment(ParagraphAlignment::Right);
+  card.frame(2).text = text;
+  drawCardSheet(context, canvas, settings);
+
+  std::vector<CanvasCall> lines = canvas.callsOf(CanvasCallKind::TextLine);
+  std::erase_if(lines, [](const CanvasCall& call) { return call.rect.left != 118 + 12; });
+  std::vector<std::string> texts;
+  for (const CanvasCall& line : lines) texts.push_back(line.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"Anne Martin graphiste", "indépendante", "anticonstitutionnelle",
+                                             "ment"}));
+  for (std::size_t index = 0; index < lines.size(); ++index) {
+    const CanvasCall& line = lines[index];
+    EXPECT_LE(utf8Length(line.text) * canvas.characterWidth, line.rect.width()) << line.text << " is cut";
+    EXPECT_EQ(line.rect.right, 118 + 250 - 19);
+    EXPECT_EQ(line.alignment, TextAlignment::Right) << "each line takes its paragraph's alignment";
+    if (index > 0) {
+      EXPECT_EQ(line.rect.top, lines[index - 1].rect.bottom);
+    }
+  }
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0].font.style.bold, false);
+  EXPECT_EQ(lines[1].font, bold) << "a wrapped line takes the font of its own first character";
+}
+
+TEST_F(CardSheet, TabsPrintExpandedToTheFramesStops) {
+  settings.testPrint = true;
+  card.frame(1).text = RichText::fromPlainText("Nom\tDupont\nTél.\t01 23");
+  drawCardSheet(context, canvas, settings);
+  // Frame 1's text starts at 368 + 12; a stop every half inch is every 300 dots at 600 dpi.
+  const CanvasCall name = linesReading("Nom").at(0);
+  const CanvasCall surname = linesReading("Dupont").at(0);
+  EXPECT_EQ(name.rect.left, 380);
+  EXPECT_EQ(surname.rect.left, 380 + 300);
+  EXPECT_EQ(surname.rect.top, name.rect.top);
+  EXPECT_EQ(surname.rect.right, 1118 - 19) << "the piece after a tab is cut at the frame's edge too";
+  EXPECT_EQ(surname.alignment, TextAlignment::Left);
+  EXPECT_EQ(linesReading("01 23").at(0).rect.left, 380 + 300);
+
+  // A centred line is centred as a whole, tabs included: 300 + 60 dots in 719.
+  card.frame(1).text.setAlignment(ParagraphAlignment::Centre);
+  canvas.calls.clear();
+  drawCardSheet(context, canvas, settings);
+  EXPECT_EQ(linesReading("Nom").at(0).rect.left, 380 + 179);
+  EXPECT_EQ(linesReading("Dupont").at(0).rect.left, 380 + 179 + 300);
+
+  // A tabbed first line that fails: message 112 once, and only the failed piece is drawn again.
+  canvas.calls.clear();
+  canvas.textLineFailures = 2;  // the footer, then "Nom"
+  drawCardSheet(context, canvas, settings);
+  EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Aucun formatage de texte : erreur indéterminée"});
+  EXPECT_EQ(linesReading("Nom").size(), 2u);
+  EXPECT_EQ(linesReading("Dupont").size(), 1u);
 }
 
 TEST_F(CardSheet, BlackAndWhitePrintsBlackLinesOnUnfilledCards) {
