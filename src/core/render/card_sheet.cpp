@@ -36,7 +36,7 @@ SheetFrameLines layOutFrames(const CardModel& card, Canvas& canvas, const PrintR
     if (frame.frameTransparent) continue;
     const int width = roundToInt(ratios.x * frame.frameWidth) - insets;
     lines[static_cast<std::size_t>(number - 1)] =
-        frameLines(frame.text, width, tabStop, canvas, settings.printMode != "cl");
+        frameLines(frame.text, width, tabStop, canvas, settings.printMode == PrintMode::BlackAndWhite);
   }
   return lines;
 }
