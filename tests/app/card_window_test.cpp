@@ -9,7 +9,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFrame>
 #include <memory>
 
 #include "app_test_main.h"
@@ -65,6 +67,13 @@ class CardWindowTest : public QObject {
 
   void framesShowTheirTextAsPaperDoes() {
     QTextEdit* frame = card().frameEdit(1);
+    // The frame wraps as the printed sheet does: the same insets, half-inch tab stops and the fonts'
+    // own widths.
+    const QTextDocument& document = *frame->document();
+    QVERIFY(document.useDesignMetrics());
+    QCOMPARE(document.defaultTextOption().tabStopDistance(), frame->logicalDpiX() / 2.0);
+    QCOMPARE(document.rootFrame()->frameFormat().leftMargin(), 2.0);
+    QCOMPARE(document.rootFrame()->frameFormat().rightMargin(), 3.0);
     // Far more text than the frame holds: the rest is cut off, and no scroll bar takes room on the card.
     frame->setPlainText(QStringLiteral("ligne\n").repeated(40) + QString(200, QLatin1Char('x')));
     QVERIFY(frame->document()->size().height() > frame->viewport()->height());
