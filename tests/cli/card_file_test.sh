@@ -49,9 +49,11 @@ PYTHON
 python3 - "$cli" "$work" <<'PYTHON'
 import resource, subprocess, sys
 cli, work = sys.argv[1:]
-size = 40 * 1024 * 1024
-with open(f"{work}/breaks.ov1", "wb") as file:
-    file.write(b"\r\n" * (size // 2))
+size = 64 * 1024 * 1024
+chunk = b"\r\n" * (512 * 1024)
+with open(f"{work}/breaks.ov1", "wb") as file:  # written piecewise: the child starts as a copy of us
+    for _ in range(size // len(chunk)):
+        file.write(chunk)
 subprocess.run([cli, "card-dump", f"{work}/breaks.ov1"], stdout=subprocess.DEVNULL, check=True)
 peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss * 1024
 if peak >= size:
