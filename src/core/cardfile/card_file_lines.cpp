@@ -95,7 +95,11 @@ std::string numberText(CardLineKind kind, std::int64_t value) {
 }
 
 std::string cardLineText(int number, std::string_view value) {
-  return std::to_string(number) + " - " + std::string(cardLineFormat(number).label) + std::string(value);
+  const std::string_view label = cardLineFormat(number).label;
+  std::string line = std::to_string(number);
+  line.reserve(line.size() + 3 + label.size() + value.size());
+  line.append(" - ").append(label).append(value);
+  return line;
 }
 
 }  // namespace orvane
