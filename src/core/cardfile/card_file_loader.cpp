@@ -45,12 +45,14 @@ void readValues(LineReader& file, CardFileReading& reading) {
     const std::string_view text = line ? std::string_view(*line) : std::string_view();
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos) {
-      if (lastNumberRead == lastLineOfOlderVersions)
-        reading.findings.push_back(
-            {messageOlderVersion, {}, {}, MessageKind::Information, Buttons::Ok, true});
-      else
-        reading.findings.push_back(
-            {messageNoColon, {}, {}, MessageKind::Information, Buttons::OkAbort, true});
+      // After line 50 the file is only older; elsewhere the user may stop the load.
+      const bool older = lastNumberRead == lastLineOfOlderVersions;
+      reading.findings.push_back({older ? messageOlderVersion : messageNoColon,
+                                  {},
+                                  {},
+                                  MessageKind::Information,
+                                  older ? Buttons::Ok : Buttons::OkAbort,
+                                  true});
       continue;
     }
     lastNumberRead = parseInteger(text.substr(0, 2));

@@ -38,15 +38,12 @@ OpenedCardFile openCardFile(CardModel& card, const std::string& path, const Card
   if (opening.request == CardFileRequest::LoadCommand && opening.cardFileLoadedBefore)
     for (FrameModel& frame : card.frames) frame.text = RichText();
 
-  CardFileLoadOptions options;
-  options.screenResolution = opening.screenResolution;
-  options.trackBarTop = opening.trackBarTop;
-  const CardFileReading reading = readCardFile(path, options);
+  const CardFileReading reading = readCardFile(path, opening);
   OpenedCardFile opened;
   if (!goOnAfterFindings(reading, opening.language, prompter)) return opened;
 
   loadFrameTexts(reading, card, companions);
-  applyCardFileValues(card, reading, options);
+  applyCardFileValues(card, reading, opening);
   opened.loaded = true;
   opened.decorationsNamed = !card.patternFile.empty() || !card.iconFile.empty();
   opened.transparency = reading.number(lineTransparency).value_or(0);

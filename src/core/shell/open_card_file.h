@@ -3,7 +3,6 @@
 // tool: the file is read, the user is asked about each finding in order, and the load is completed
 // in one place.
 
-#include <optional>
 #include <string>
 
 #include "card/card_model.h"
@@ -19,10 +18,9 @@ namespace orvane {
 /// format's.
 enum class CardFileRequest { AtStart, LoadCommand };
 
-struct CardFileOpening {
+/// How the file is read (resolution, track bar top), and who opens it.
+struct CardFileOpening : CardFileLoadOptions {
   CardFileRequest request = CardFileRequest::AtStart;
-  int screenResolution = 96;
-  std::optional<int> trackBarTop;  // card top set with the vertical track bar in this run, if any
   std::string language = "fr";
   bool cardFileLoadedBefore = false;  // the load command then clears both frames' texts first
 };
