@@ -5,9 +5,9 @@
 #include <string>
 
 #include "card/card_model.h"
-#include "cardfile/card_file_loader.h"
 #include "cardfile/card_file_writer.h"
 #include "services/non_interactive_prompter.h"
+#include "shell/open_card_file.h"
 #include "text/scratch_folder.h"
 
 namespace orvane {
@@ -33,7 +33,7 @@ struct Services {
 CardModel loadedCard(Services& services) {
   CardModel card;
   setupStartCard(card, 96);
-  loadCardFile(card, fixture, {}, services.companions, services.prompter);
+  openCardFile(card, fixture, {}, services.companions, services.prompter);
   return card;
 }
 
@@ -42,7 +42,7 @@ void loadCard(benchmark::State& state) {
   for (auto _ : state) {
     CardModel card;
     setupStartCard(card, 96);
-    benchmark::DoNotOptimize(loadCardFile(card, fixture, {}, services.companions, services.prompter));
+    benchmark::DoNotOptimize(openCardFile(card, fixture, {}, services.companions, services.prompter));
   }
 }
 BENCHMARK(loadCard);

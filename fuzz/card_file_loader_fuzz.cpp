@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "card/card_model.h"
-#include "cardfile/card_file_loader.h"
 #include "cardfile/card_file_writer.h"
 #include "services/non_interactive_prompter.h"
+#include "shell/open_card_file.h"
 #include "text/line_file.h"
 #include "text/scratch_folder.h"
 
@@ -24,9 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const orvane::Language language = orvane::Language::French;
   orvane::CompanionFiles companions(prompter, language);
   companions.workingCopyFolder = folder.file("");
-  orvane::CardFileLoadOptions options;
-  options.screenResolution = 96;
-  if (orvane::loadCardFile(card, file, options, companions, prompter).loaded)
+  if (orvane::openCardFile(card, file, {}, companions, prompter).loaded)
     orvane::cardFileLines(card, "fuzz", 96);
   return 0;
 }

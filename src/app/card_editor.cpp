@@ -45,8 +45,7 @@ void CardEditor::loadCardFileAtStart(const std::string& path, int resolution) {
   // No event handler runs yet, so what goes wrong here is reported the way a handler's error is,
   // and the editor still opens.
   try {
-    if (!shell_.loadCardFileAtStart(path, resolution, companions_)) return;
-    cardWindow_->renderer().forgetPattern();
+    if (!shell_.loadCardFileAtStart(path, resolution, companions_, &cardWindow_->renderer())) return;
     cardWindow_->showModel();
     cardWindow_->rpaint();
   } catch (const std::exception& error) {

@@ -34,8 +34,6 @@ int cardSaveCommand(const Arguments& args) {
   if (args.size() != 2) return usageError(usageLine("card-save"));
   LoadedCard loaded;
   if (const auto failure = loaded.load(args[0])) return usageError(*failure);
-  // The frames keep the transparency the file records, as they do in the editor over a pattern.
-  applyStoredTransparency(loaded.card, loaded.result.transparency);
 
   const std::string& target = args[1];
   const std::string base = companionBaseOf(target);

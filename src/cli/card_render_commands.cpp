@@ -72,8 +72,6 @@ class ScriptDrawing {
   explicit ScriptDrawing(LoadedCard& loaded) : loaded_(loaded) {
     // The loader's own messages are warnings: the card was loaded all the same.
     for (const std::string& message : loaded.prompter.texts()) std::cerr << "orvane-cli: " << message << '\n';
-    // The frames take the transparency the file records, as the T1 and T2 boxes give it.
-    applyStoredTransparency(loaded.card, loaded.result.transparency);
     for (int number : {1, 2})
       if (loaded.card.frame(number).frameTransparent) makeFrameTransparent(context, number);
     // The icon file is taken as the card window takes it before drawing.

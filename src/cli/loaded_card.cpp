@@ -11,12 +11,11 @@ LoadedCard::LoadedCard() {
 
 std::optional<std::string> LoadedCard::load(const std::string& path) {
   if (workingCopies_.path().empty()) return "no temporary folder for the working copies of the frame texts";
-  CardFileLoadOptions options;
-  options.screenResolution = screenResolution;
-  options.language = language;
-  result = loadCardFile(card, path, options, companions, prompter);
+  CardFileOpening opening;
+  opening.screenResolution = screenResolution;
+  opening.language = language;
+  result = openCardFile(card, path, opening, companions, prompter);
   if (result.loaded) return std::nullopt;
-  if (!result.error.empty()) return result.error;
   return prompter.shown.empty() ? path + ": not loaded" : prompter.shown.back().text;
 }
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "card/card_model.h"
-#include "cardfile/card_file_loader.h"
 #include "richtext/companion_files.h"
 #include "services/non_interactive_prompter.h"
+#include "shell/open_card_file.h"
 #include "text/scratch_folder.h"
 
 namespace orvane::cli {
@@ -20,14 +20,14 @@ class LoadedCard {
  public:
   LoadedCard();
 
-  /// Loads `path`; the reason when it could not be loaded.
+  /// Opens `path` as the editor does; the message that refused it when it could not be loaded.
   std::optional<std::string> load(const std::string& path);
 
   const Language language = Language::French;
   CardModel card;
   NonInteractivePrompter prompter;
   CompanionFiles companions{prompter, language};
-  CardFileLoadResult result;
+  OpenedCardFile result;
 
  private:
   // The working copies of the frame texts are made here rather than in the caller's folder.

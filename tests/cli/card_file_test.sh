@@ -44,8 +44,24 @@ expect("older version", older["messages"],
 expect("rescaled width", (at120["cardWidth"], at120["cardHeight"]), (182, 273))
 PYTHON
 
+# However large the file, the card is read from its first lines only: a file of nothing but line
+# breaks is read with less memory than its own size.
+python3 - "$cli" "$work" <<'PYTHON'
+import resource, subprocess, sys
+cli, work = sys.argv[1:]
+size = 64 * 1024 * 1024
+chunk = b"\r\n" * (512 * 1024)
+with open(f"{work}/breaks.ov1", "wb") as file:  # written piecewise: the child starts as a copy of us
+    for _ in range(size // len(chunk)):
+        file.write(chunk)
+subprocess.run([cli, "card-dump", f"{work}/breaks.ov1"], stdout=subprocess.DEVNULL, check=True)
+peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss * 1024
+if peak >= size:
+    sys.exit(f"card-dump of a {size}-byte file peaked at {peak} bytes")
+PYTHON
+
 expect_error "usage" card-dump
-expect_error "could not be read" card-dump "$work/missing.ov1"
+expect_error "Fichier non trouvé : $work/missing.ov1" card-dump "$work/missing.ov1"
 expect_error "Fichier de nom incorrect" card-dump a.ov
 expect_error "usage" card-save "$data/carte.ov1"
 expect_error "could not be written" card-save "$data/carte.ov1" "$work/nowhere/carte.ov1"

@@ -1,17 +1,13 @@
 #include "cardfile/card_file_loader.h"
 
 #include <algorithm>
-#include <array>
-#include <filesystem>
 #include <limits>
 #include <system_error>
-#include <vector>
 
-#include "cardfile/frame_text_file.h"
 #include "catalogue/catalogue.h"
 #include "text/field_text.h"
 #include "text/file_path.h"
-#include "text/line_file.h"
+#include "text/line_reader.h"
 #include "text/rounding.h"
 #include "text/utf8.h"
 
@@ -19,7 +15,12 @@ namespace orvane {
 
 namespace {
 
-constexpr int numberedLines = 51;
+constexpr int messageBadName = 151;
+constexpr int messageOlderVersion = 173;
+constexpr int messageNoColon = 174;
+constexpr int messageFileNotFound = 184;
+constexpr int messageDimension = 1149;
+
 // A shorter path cannot name a card file: it has no room for a name and an extension.
 constexpr int shortestPath = 5;
 // A file that stops after this line comes from an older version.
@@ -30,33 +31,39 @@ constexpr int lastLineOfOlderVersions = 50;
 constexpr double shortMin = std::numeric_limits<std::int16_t>::min();
 constexpr double shortMax = std::numeric_limits<std::int16_t>::max();
 
-// The text after the first ":" of each numbered line, by position; empty where a line had none.
-using LineValues = std::array<std::string, numberedLines>;
+CardFileFinding stop(int message, std::string before = {}, std::string after = {}) {
+  return {message, std::move(before), std::move(after), MessageKind::Error, Buttons::Ok, false};
+}
 
-// Reads the 51 values, asking about each line without ":"; nothing when the user chose Abort.
-std::optional<LineValues> readValues(const std::vector<std::string>& lines, Language language,
-                                     Prompter& prompter) {
-  std::size_t next = 0;
-  while (next < lines.size() && lines[next].find("**") != std::string::npos) ++next;
-  LineValues values;
+// Reads the values of lines 1 to 51, with a finding for each line without ":".
+void readValues(LineReader& file, CardFileReading& reading) {
+  std::optional<std::string> line = file.next();
+  while (line && line->find("**") != std::string::npos) line = file.next();
   int lastNumberRead = 0;
-  for (std::string& value : values) {
-    const std::string_view line = next < lines.size() ? std::string_view(lines[next]) : std::string_view();
-    ++next;
-    const std::size_t colon = line.find(':');
+  for (std::optional<std::string>& value : reading.values) {
+    if (&value != &reading.values.front()) line = file.next();
+    const std::string_view text = line ? std::string_view(*line) : std::string_view();
+    const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos) {
-      if (lastNumberRead == lastLineOfOlderVersions) {
-        prompter.show(MessageKind::Information, catalogue::text(language, 173), Buttons::Ok);
-      } else if (prompter.show(MessageKind::Information, catalogue::text(language, 174), Buttons::OkAbort) ==
-                 Answer::Abort) {
-        return std::nullopt;
-      }
+      // After line 50 the file is only older; elsewhere the user may stop the load.
+      const bool older = lastNumberRead == lastLineOfOlderVersions;
+      reading.findings.push_back({older ? messageOlderVersion : messageNoColon,
+                                  {},
+                                  {},
+                                  MessageKind::Information,
+                                  older ? Buttons::Ok : Buttons::OkAbort,
+                                  true});
       continue;
     }
-    lastNumberRead = parseInteger(line.substr(0, 2));
-    value = line.substr(colon + 1);
+    lastNumberRead = parseInteger(text.substr(0, 2));
+    value = std::string(text.substr(colon + 1));
   }
-  return values;
+}
+
+// Whether the card or its icon would need a picture larger than the editor draws.
+bool tooLargeToDraw(const CardFileReading& reading) {
+  return std::ranges::any_of(std::array{lineCardWidth, lineCardHeight, lineIconWidth, lineIconHeight},
+                             [&](int line) { return reading.length(line).value_or(0) > maxDrawableLength; });
 }
 
 FontStyle decodeStyle(int code, const FontStyle& unchanged) {
@@ -71,117 +78,130 @@ std::optional<int> decodeAlignment(int number, int code) {
   return std::nullopt;
 }
 
-class ValueApplier {
- public:
-  ValueApplier(const LineValues& values, int screenResolution) : values_(values) {
-    // A file without a usable resolution is taken as it is.
-    const int savedResolution = number(49);
-    if (savedResolution > 0) ratio_ = static_cast<double>(screenResolution) / savedResolution;
-  }
-
-  std::string_view text(int line) const { return values_.at(line - 1); }
-  int number(int line) const { return parseInteger(text(line)); }
-  int length(int line) const { return roundToInt(std::clamp(number(line) * ratio_, shortMin, shortMax)); }
-  std::int16_t fontSize(int line) const {
-    return static_cast<std::int16_t>(std::clamp(static_cast<double>(number(line)), shortMin, shortMax));
-  }
-  Colour colour(int line) const { return static_cast<Colour>(number(line)); }
-
-  void font(FontSpec& font, int nameLine, int sizeLine) const {
-    font.name = std::string(text(nameLine));
-    font.size = fontSize(sizeLine);
-    font.style = decodeStyle(number(sizeLine + 1), font.style);
-    font.colour = colour(sizeLine + 2);
-  }
-
- private:
-  const LineValues& values_;
-  double ratio_ = 1;
-};
-
-// The full path of a frame text file recorded in the card file in `folder`.
-std::string frameTextPath(std::string_view recorded, const std::filesystem::path& folder) {
-  if (recorded.empty()) return {};
-  return utf8Path((folder / nativePath(recorded)).lexically_normal());
+template <typename T, typename U>
+void assignIf(T& field, const std::optional<U>& value) {
+  if (value) field = static_cast<T>(*value);
 }
 
-void loadFrameText(FrameModel& frame, int number, std::string_view recorded,
-                   const std::filesystem::path& folder, CompanionFiles& companions) {
-  frame.frameTextFile = frameTextPath(recorded, folder);
-  std::error_code error;
-  if (!frame.frameTextFile.empty() &&
-      std::filesystem::is_regular_file(nativePath(frame.frameTextFile), error))
-    companions.loadCompanion(frameTextKind(number), frame.frameTextFile, frame.text);
+std::optional<std::int16_t> fontSize(const CardFileReading& reading, int line) {
+  const auto size = reading.number(line);
+  if (!size) return std::nullopt;
+  return static_cast<std::int16_t>(std::clamp(static_cast<double>(*size), shortMin, shortMax));
 }
 
-void applyFrame(FrameModel& frame, int number, const ValueApplier& file, int firstGeometryLine,
+// Name, size, style and colour of a font from its four lines.
+void applyFont(FontSpec& font, const CardFileReading& reading, int nameLine, int sizeLine) {
+  assignIf(font.name, reading.text(nameLine));
+  assignIf(font.size, fontSize(reading, sizeLine));
+  if (const auto style = reading.number(sizeLine + 1)) font.style = decodeStyle(*style, font.style);
+  assignIf(font.colour, reading.number(sizeLine + 2));
+}
+
+void applyFrame(FrameModel& frame, int number, const CardFileReading& reading, int widthLine,
                 int alignmentLine, int leftLine, int colourLine) {
-  frame.frameWidth = file.length(firstGeometryLine);
-  frame.frameHeight = file.length(firstGeometryLine + 1);
-  frame.frameTop = file.length(firstGeometryLine + 2);
-  if (const auto alignment = decodeAlignment(number, file.number(alignmentLine))) {
-    frame.frameAlignment = *alignment;
-    frame.text.setAlignment(paragraphAlignmentOf(*alignment));
+  assignIf(frame.frameTextFile, reading.frameTextFile(number));
+  assignIf(frame.frameWidth, reading.length(widthLine));
+  assignIf(frame.frameHeight, reading.length(widthLine + 1));
+  assignIf(frame.frameTop, reading.length(widthLine + 2));
+  if (const auto code = reading.number(alignmentLine)) {
+    if (const auto alignment = decodeAlignment(number, *code)) {
+      frame.frameAlignment = *alignment;
+      frame.text.setAlignment(paragraphAlignmentOf(*alignment));
+    }
   }
-  frame.frameLeft = file.length(leftLine);
-  frame.frameColor = file.colour(colourLine);
-  frame.accessColor = frame.frameColor;
-}
-
-void applyValues(CardModel& card, const ValueApplier& file, const std::filesystem::path& folder,
-                 const CardFileLoadOptions& options, CompanionFiles& companions) {
-  companions.currentFolder = utf8Path(folder);
-  for (int number = 1; number <= 2; ++number)
-    loadFrameText(card.frame(number), number, trimLeadingBlanks(file.text(number)), folder, companions);
-  card.orientation = file.text(3) == "paysage" ? Orientation::Horizontal : Orientation::Vertical;
-  card.patternFile = std::string(trimLeadingBlanks(file.text(4)));
-  card.iconFile = std::string(trimLeadingBlanks(file.text(5)));
-
-  card.cardWidth = card.designWidth = file.length(15);
-  card.cardHeight = card.designHeight = file.length(16);
-  card.cardTop = options.trackBarTop.value_or(file.length(17));
-  card.cardColor = file.colour(18);
-  applyFrame(card.frame(1), 1, file, 19, 25, 28, 30);
-  applyFrame(card.frame(2), 2, file, 22, 26, 27, 31);
-  card.iconWidth = file.length(32);
-  card.iconHeight = file.length(33);
-  card.iconTop = card.designIconTop = file.length(34);
-  card.iconLeft = card.designIconLeft = file.length(35);
-  card.spacing = file.length(36);
-
-  file.font(card.frame(1).headerFont, 6, 37);
-  file.font(card.frame(2).headerFont, 7, 40);
-  file.font(card.frame(1).bodyFont, 8, 43);
-  file.font(card.frame(2).bodyFont, 9, 46);
-  applyFrameFonts(card);
-  for (FrameModel& frame : card.frames) frame.modified = false;
+  assignIf(frame.frameLeft, reading.length(leftLine));
+  if (const auto colour = reading.number(colourLine)) frame.frameColor = frame.accessColor = Colour(*colour);
 }
 
 }  // namespace
 
-CardFileLoadResult loadCardFile(CardModel& card, const std::string& path, const CardFileLoadOptions& options,
-                                CompanionFiles& companions, Prompter& prompter) {
-  CardFileLoadResult result;
+std::string findingText(const CardFileFinding& finding, Language language) {
+  return finding.before + catalogue::text(language, finding.message) + finding.after;
+}
+
+std::optional<std::string> CardFileReading::text(int line) const {
+  const auto& raw = value(line);
+  if (!raw) return std::nullopt;
+  return std::string(readText(cardLineFormat(line).kind, *raw));
+}
+
+std::optional<int> CardFileReading::number(int line) const {
+  const auto& raw = value(line);
+  if (!raw) return std::nullopt;
+  return parseInteger(*raw);
+}
+
+std::optional<int> CardFileReading::length(int line) const {
+  const auto pixels = number(line);
+  if (!pixels) return std::nullopt;
+  // A file without a usable resolution is taken as it is.
+  const int savedResolution = number(lineResolution).value_or(0);
+  const double ratio = savedResolution > 0 ? static_cast<double>(screenResolution) / savedResolution : 1.0;
+  return roundToInt(std::clamp(*pixels * ratio, shortMin, shortMax));
+}
+
+std::optional<std::string> CardFileReading::frameTextFile(int frameNumber) const {
+  const auto recorded = text(frameNumber == 1 ? lineFrame1Text : lineFrame2Text);
+  if (!recorded) return std::nullopt;
+  if (recorded->empty()) return std::string();
+  return utf8Path((folder / nativePath(*recorded)).lexically_normal());
+}
+
+CardFileReading readCardFile(const std::string& path, const CardFileLoadOptions& options) {
+  CardFileReading reading;
+  reading.screenResolution = options.screenResolution;
   if (utf8Length(path) < shortestPath) {
-    prompter.show(MessageKind::Error, catalogue::text(options.language, 151), Buttons::Ok);
-    return result;
+    reading.findings.push_back(stop(messageBadName));
+    return reading;
   }
   std::error_code error;
   const std::filesystem::path file = std::filesystem::absolute(nativePath(path), error);
-  const auto lines = error ? std::nullopt : readLines(file);
-  if (!lines) {
-    result.error = path + ": the file could not be read";
-    return result;
+  LineReader lines(error ? std::filesystem::path() : file);
+  if (error || !lines.isOpen()) {
+    reading.findings.push_back(stop(messageFileNotFound, {}, path));
+    return reading;
   }
-  const auto values = readValues(*lines, options.language, prompter);
-  if (!values) return result;
+  reading.folder = file.parent_path();
+  readValues(lines, reading);
+  if (tooLargeToDraw(reading)) reading.findings.push_back(stop(messageDimension, path + " : "));
+  return reading;
+}
 
-  const ValueApplier applier(*values, options.screenResolution);
-  applyValues(card, applier, file.parent_path(), options, companions);
-  result.loaded = true;
-  result.transparency = applier.number(50);
-  result.decorationsNamed = !card.patternFile.empty() || !card.iconFile.empty();
-  return result;
+void applyCardFileValues(CardModel& card, const CardFileReading& reading,
+                         const CardFileLoadOptions& options) {
+  if (const auto orientation = reading.text(lineOrientation))
+    card.orientation = *orientation == "paysage" ? Orientation::Horizontal : Orientation::Vertical;
+  assignIf(card.patternFile, reading.text(linePatternFile));
+  assignIf(card.iconFile, reading.text(lineIconFile));
+
+  assignIf(card.cardWidth, reading.length(lineCardWidth));
+  assignIf(card.cardHeight, reading.length(lineCardHeight));
+  if (options.trackBarTop)
+    card.cardTop = *options.trackBarTop;
+  else
+    assignIf(card.cardTop, reading.length(lineCardTop));
+  assignIf(card.cardColor, reading.number(lineCardColour));
+  applyFrame(card.frame(1), 1, reading, lineFrame1Width, lineFrame1Alignment, lineFrame1Left,
+             lineFrame1Colour);
+  applyFrame(card.frame(2), 2, reading, lineFrame2Width, lineFrame2Alignment, lineFrame2Left,
+             lineFrame2Colour);
+  assignIf(card.iconWidth, reading.length(lineIconWidth));
+  assignIf(card.iconHeight, reading.length(lineIconHeight));
+  assignIf(card.iconTop, reading.length(lineIconTop));
+  assignIf(card.iconLeft, reading.length(lineIconLeft));
+  assignIf(card.spacing, reading.length(lineSpacing));
+  // The resets go back to the card as loaded.
+  card.designWidth = card.cardWidth;
+  card.designHeight = card.cardHeight;
+  card.designIconTop = card.iconTop;
+  card.designIconLeft = card.iconLeft;
+
+  applyFont(card.frame(1).headerFont, reading, lineHeaderFont1Name, lineHeaderFont1Size);
+  applyFont(card.frame(2).headerFont, reading, lineHeaderFont2Name, lineHeaderFont2Size);
+  applyFont(card.frame(1).bodyFont, reading, lineBodyFont1Name, lineBodyFont1Size);
+  applyFont(card.frame(2).bodyFont, reading, lineBodyFont2Name, lineBodyFont2Size);
+  applyFrameFonts(card);
+  for (FrameModel& frame : card.frames) frame.modified = false;
 }
 
 void applyStoredTransparency(CardModel& card, int transparency) {

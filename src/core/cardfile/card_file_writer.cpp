@@ -1,10 +1,11 @@
 #include "cardfile/card_file_writer.h"
 
 #include <array>
-#include <cstdio>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
+#include "cardfile/card_file_lines.h"
 #include "cardfile/frame_text_file.h"
 #include "catalogue/catalogue.h"
 #include "text/file_path.h"
@@ -19,72 +20,8 @@ constexpr std::array<std::string_view, 3> header{
     "**",
 };
 
-// The text after "N - " on each numbered line, up to where the value starts.
-constexpr std::array<std::string_view, 51> labels{
-    "texte 1 : ",                        // 1
-    "texte 2 : ",                        // 2
-    "orientation :",                     // 3
-    "motif carte :",                     // 4
-    "image carte :",                     // 5
-    "nom police en-tête cadre 1 :",      // 6
-    "nom police en-tête cadre 2 :",      // 7
-    "nom police corps cadre 1 :",        // 8
-    "nom police corps cadre 2 :",        // 9
-    "réservé :",                         // 10
-    "réservé :",                         // 11
-    "réservé :",                         // 12
-    "réservé :",                         // 13
-    "réservé :",                         // 14
-    "largeur carte :",                   // 15
-    "hauteur carte :",                   // 16
-    "top origine carte :",               // 17
-    "couleur carte :$",                  // 18
-    "largeur texte 1 :",                 // 19
-    "hauteur texte 1 :",                 // 20
-    "top origine texte 1 :",             // 21
-    "largeur texte 2 :",                 // 22
-    "hauteur texte 2 :",                 // 23
-    "top origine texte 2 :",             // 24
-    "alignement texte 1 :",              // 25
-    "alignement texte 2 :",              // 26
-    "left origine cadre 2 :",            // 27
-    "left origine cadre 1 :",            // 28
-    "réservé :",                         // 29
-    "couleur cadre 1 :$",                // 30
-    "couleur cadre 2 :$",                // 31
-    "largeur image :",                   // 32
-    "hauteur image :",                   // 33
-    "position verticale image :",        // 34
-    "position horizontale image :",      // 35
-    "valeur d'écartement :",             // 36
-    "taille police en-tête cadre 1 :",   // 37
-    "style police en-tête cadre 1 :",    // 38
-    "couleur police en-tête cadre 1 :",  // 39
-    "taille police en-tête cadre 2 :",   // 40
-    "style police en-tête cadre 2 :",    // 41
-    "couleur police en-tête cadre 2 :",  // 42
-    "taille police corps cadre 1 :",     // 43
-    "style police corps cadre 1 :",      // 44
-    "couleur police corps cadre 1 :",    // 45
-    "taille police corps cadre 2 :",     // 46
-    "style police corps cadre 2 :",      // 47
-    "couleur police corps cadre 2 :",    // 48
-    "résolution système :",              // 49
-    "transparence :",                    // 50
-    "réservé :",                         // 51
-};
-
 // The file's own name while a path holding "?" is written.
 constexpr std::string_view stagingName = "savedov1.txt";
-
-// What follows the "$" of lines 18, 30 and 31: "00" and six upper-case hexadecimal digits, or nothing
-// for black and for a colour that needs more digits.
-std::string backgroundColourText(Colour colour) {
-  if (colour == 0 || colour > 0xFFFFFF) return {};
-  char digits[9];
-  std::snprintf(digits, sizeof digits, "00%06X", static_cast<unsigned>(colour));
-  return digits;
-}
 
 int styleCode(const FontStyle& style) {
   return (style.bold ? 2 : 0) + (style.italic ? 4 : 0) + (style.underline ? 8 : 0);
@@ -106,18 +43,24 @@ FontSpec bodyFontToSave(const FrameModel& frame) {
 class LineValues {
  public:
   void set(int line, std::string value) { values_.at(line - 1) = std::move(value); }
-  void set(int line, long long number) { set(line, std::to_string(number)); }
+  void set(int line, std::int64_t number) { set(line, numberText(cardLineFormat(line).kind, number)); }
   // Name, size, style and colour of a font on its four lines.
   void setFont(int nameLine, int sizeLine, const FontSpec& font) {
     set(nameLine, font.name);
-    set(sizeLine, font.size);
-    set(sizeLine + 1, styleCode(font.style));
-    set(sizeLine + 2, static_cast<long long>(font.colour));
+    set(sizeLine, std::int64_t{font.size});
+    set(sizeLine + 1, std::int64_t{styleCode(font.style)});
+    set(sizeLine + 2, std::int64_t{font.colour});
   }
-  const std::string& at(std::size_t index) const { return values_.at(index); }
+  // Width, height and top of a frame on its three lines.
+  void setFrameSize(int widthLine, const FrameModel& frame) {
+    set(widthLine, frame.frameWidth);
+    set(widthLine + 1, frame.frameHeight);
+    set(widthLine + 2, frame.frameTop);
+  }
+  const std::string& at(int line) const { return values_.at(line - 1); }
 
  private:
-  std::array<std::string, labels.size()> values_;
+  std::array<std::string, cardLineCount> values_;
 };
 
 // True when the frame's text already is, unchanged, in the file it would be written to.
@@ -134,42 +77,38 @@ std::vector<std::string> cardFileLines(const CardModel& card, std::string_view c
   const FrameModel& frame1 = card.frame(1);
   const FrameModel& frame2 = card.frame(2);
   LineValues values;
-  values.set(1, recordedFrameTextPath(1, companionBase));
-  values.set(2, recordedFrameTextPath(2, companionBase));
-  values.set(3, card.orientation == Orientation::Horizontal ? "paysage" : "portrait");
-  values.set(4, card.patternFile);
-  values.set(5, card.iconFile);
-  values.setFont(6, 37, headerFontToSave(card, 1));
-  values.setFont(7, 40, headerFontToSave(card, 2));
-  values.setFont(8, 43, bodyFontToSave(frame1));
-  values.setFont(9, 46, bodyFontToSave(frame2));
-  values.set(15, card.cardWidth);
-  values.set(16, card.cardHeight);
-  values.set(17, card.cardTop);
-  values.set(18, backgroundColourText(card.cardColor));
-  values.set(19, frame1.frameWidth);
-  values.set(20, frame1.frameHeight);
-  values.set(21, frame1.frameTop);
-  values.set(22, frame2.frameWidth);
-  values.set(23, frame2.frameHeight);
-  values.set(24, frame2.frameTop);
-  values.set(25, frame1.frameAlignment);
-  values.set(26, frame2.frameAlignment);
-  values.set(27, frame2.frameLeft);
-  values.set(28, frame1.frameLeft);
-  values.set(30, backgroundColourText(frame1.frameColor));
-  values.set(31, backgroundColourText(frame2.frameColor));
-  values.set(32, card.iconWidth);
-  values.set(33, card.iconHeight);
-  values.set(34, card.iconTop);
-  values.set(35, card.iconLeft);
-  values.set(36, card.effectiveSpacing());
-  values.set(49, screenResolution);
-  values.set(50, (frame1.frameTransparent ? 1 : 0) + (frame2.frameTransparent ? 2 : 0));
+  values.set(lineFrame1Text, recordedFrameTextPath(1, companionBase));
+  values.set(lineFrame2Text, recordedFrameTextPath(2, companionBase));
+  values.set(lineOrientation,
+             std::string(card.orientation == Orientation::Horizontal ? "paysage" : "portrait"));
+  values.set(linePatternFile, card.patternFile);
+  values.set(lineIconFile, card.iconFile);
+  values.setFont(lineHeaderFont1Name, lineHeaderFont1Size, headerFontToSave(card, 1));
+  values.setFont(lineHeaderFont2Name, lineHeaderFont2Size, headerFontToSave(card, 2));
+  values.setFont(lineBodyFont1Name, lineBodyFont1Size, bodyFontToSave(frame1));
+  values.setFont(lineBodyFont2Name, lineBodyFont2Size, bodyFontToSave(frame2));
+  values.set(lineCardWidth, card.cardWidth);
+  values.set(lineCardHeight, card.cardHeight);
+  values.set(lineCardTop, card.cardTop);
+  values.set(lineCardColour, card.cardColor);
+  values.setFrameSize(lineFrame1Width, frame1);
+  values.setFrameSize(lineFrame2Width, frame2);
+  values.set(lineFrame1Alignment, frame1.frameAlignment);
+  values.set(lineFrame2Alignment, frame2.frameAlignment);
+  values.set(lineFrame2Left, frame2.frameLeft);
+  values.set(lineFrame1Left, frame1.frameLeft);
+  values.set(lineFrame1Colour, frame1.frameColor);
+  values.set(lineFrame2Colour, frame2.frameColor);
+  values.set(lineIconWidth, card.iconWidth);
+  values.set(lineIconHeight, card.iconHeight);
+  values.set(lineIconTop, card.iconTop);
+  values.set(lineIconLeft, card.iconLeft);
+  values.set(lineSpacing, card.effectiveSpacing());
+  values.set(lineResolution, screenResolution);
+  values.set(lineTransparency, (frame1.frameTransparent ? 1 : 0) + (frame2.frameTransparent ? 2 : 0));
 
   std::vector<std::string> lines(header.begin(), header.end());
-  for (std::size_t i = 0; i < labels.size(); ++i)
-    lines.push_back(std::to_string(i + 1) + " - " + std::string(labels[i]) + values.at(i));
+  for (int line = 1; line <= cardLineCount; ++line) lines.push_back(cardLineText(line, values.at(line)));
   return lines;
 }
 

@@ -34,6 +34,12 @@ struct RendererState {
     patternBitmap.reset();
     transparencyComposite.reset();
   }
+  /// A card file is loaded: the icon and the pattern are read again from their files.
+  void forgetFilePictures() {
+    forgetPattern();
+    iconImage.reset();
+    iconPathRead.clear();
+  }
   /// The card window is closing: let go of the pictures.
   void releasePictures() {
     forgetPattern();

@@ -1,7 +1,7 @@
 #include "shell/card_editor_shell.h"
 
-#include "cardfile/card_file_loader.h"
 #include "catalogue/catalogue.h"
+#include "shell/open_card_file.h"
 #include "text/rounding.h"
 
 namespace orvane {
@@ -13,7 +13,6 @@ constexpr int messageHide = 158;
 constexpr int messageAccessNeedsOpaqueFrames = 1101;
 constexpr int patternCardAccess = 1052;
 constexpr int messageUnhandledError = 142;
-constexpr int messageFileNotFound = 184;
 constexpr Colour editedFrameColour = 0xFFFFFF;
 }  // namespace
 
@@ -111,18 +110,14 @@ void CardEditorShell::reportUnhandledError(const std::string& what) {
 }
 
 bool CardEditorShell::loadCardFileAtStart(const std::string& path, int screenResolution,
-                                          CompanionFiles& companions) {
-  CardFileLoadOptions options;
-  options.screenResolution = screenResolution;
-  options.language = state_.interfaceLanguage;
-  const CardFileLoadResult result = loadCardFile(card_, path, options, companions, prompter_);
-  if (!result.loaded) {
-    // A refusal the loader asked about or reported itself needs no second message.
-    if (!result.error.empty()) prompter_.show(MessageKind::Error, message(messageFileNotFound) + path);
-    return false;
-  }
+                                          CompanionFiles& companions, RendererState* pictures) {
+  CardFileOpening opening;
+  opening.screenResolution = screenResolution;
+  opening.language = state_.interfaceLanguage;
+  const OpenedCardFile opened = openCardFile(card_, path, opening, companions, prompter_, pictures);
+  if (!opened.loaded) return false;
   state_.anythingLoaded = true;
-  if (result.decorationsNamed) cardWindow_.decorationsPresent = true;
+  if (opened.decorationsNamed) cardWindow_.decorationsPresent = true;
   return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include "card/card_model.h"
 #include "catalogue/language.h"
+#include "render/renderer_state.h"
 #include "render/sheet_layout.h"
 #include "richtext/companion_files.h"
 #include "services/printer_service.h"
@@ -90,9 +91,11 @@ class CardEditorShell {
   /// The caption of "accès carte" for the current access state (" +" when off, " -" when on).
   std::string accessCaption() const;
 
-  /// Loads the card file named on the command line, its frame texts through `companions`; a file that
-  /// cannot be read shows message 184 with its path. True when the card now shows the file.
-  bool loadCardFileAtStart(const std::string& path, int screenResolution, CompanionFiles& companions);
+  /// Opens the card file named on the command line, its frame texts through `companions`, the card
+  /// window's cached pictures (when given) forgotten; a file that cannot be read shows message 184
+  /// with its path. True when the card now shows the file.
+  bool loadCardFileAtStart(const std::string& path, int screenResolution, CompanionFiles& companions,
+                           RendererState* pictures = nullptr);
 
   /// Whether closing the main window frees it (not while card access was switched on from it).
   bool mainWindowCloseFrees() const { return state_.accessCount == 0; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "card_file_test_support.h"
@@ -32,8 +33,8 @@ FontSpec font(const char* name, int size, FontStyle style, Colour colour) {
 TEST(CardFileLoader, AppliesEveryValueOfTheFile) {
   CardUnderTest test;
   test.card.frame(1).modified = true;
-  const CardFileLoadResult result = test.load(cardFixture("carte.ov1"));
-  ASSERT_TRUE(result.loaded) << result.error;
+  const OpenedCardFile result = test.load(cardFixture("carte.ov1"));
+  ASSERT_TRUE(result.loaded);
   EXPECT_EQ(result.transparency, 2);
   EXPECT_TRUE(result.decorationsNamed);
   EXPECT_TRUE(test.prompter.shown.empty());
@@ -56,6 +57,9 @@ TEST(CardFileLoader, AppliesEveryValueOfTheFile) {
   EXPECT_EQ(frame1.frameColor, 0xFFCDC0u);
   EXPECT_EQ(frame2.frameColor, 0x80FF00u);
   EXPECT_EQ(frame2.accessColor, 0x80FF00u);
+  // A pattern is named, so the frames take the stored transparency.
+  EXPECT_TRUE(result.patternNamed);
+  EXPECT_TRUE(!frame1.frameTransparent && frame2.frameTransparent);
   EXPECT_EQ(frame1.headerFont, font("Times New Roman", 14, {true, false, false, false}, 8388608));
   EXPECT_EQ(frame2.headerFont, font("Arial Narrow", 11, {true, true, false, false}, 255));
   EXPECT_EQ(frame1.bodyFont, font("Arial", 9, {}, 0));
@@ -116,21 +120,45 @@ TEST(CardFileLoader, EachLineWithoutColonAsksWhetherToGoOn) {
   EXPECT_EQ(forty.prompter.texts(), std::vector<std::string>(11, catalogue::text(Language::French, 174)));
   EXPECT_EQ(forty.prompter.shown.at(0).buttons, Buttons::OkAbort);
   EXPECT_EQ(forty.card.frame(2).headerFont.size, 11);  // line 40, the last one present
-  EXPECT_EQ(forty.card.frame(2).bodyFont.size, 0);     // missing lines count as empty
 
   CardUnderTest missing;
+  const Values startFrame1 = frameGeometry(missing.card.frame(1));
   ASSERT_TRUE(missing.load(cardFixture("missing_colons.ov1")).loaded);
   EXPECT_EQ(missing.prompter.shown.size(), 3u);
-  EXPECT_EQ(frameGeometry(missing.card.frame(1)), Values({90, 0, 0, 0}));
+  // Lines 19 to 21 have no ":": the frame keeps its width, height and top; line 28 gives its left.
+  EXPECT_EQ(frameGeometry(missing.card.frame(1)),
+            Values({90, startFrame1[1], startFrame1[2], startFrame1[3]}));
 
   CardUnderTest aborted;
   aborted.prompter.answers = {Answer::Ok, Answer::Ok, Answer::Abort};
   const CardModel before = aborted.card;
-  const CardFileLoadResult result = aborted.load(cardFixture("forty_lines.ov1"));
+  const OpenedCardFile result = aborted.load(cardFixture("forty_lines.ov1"));
   EXPECT_FALSE(result.loaded);
   EXPECT_EQ(aborted.prompter.shown.size(), 3u);
   EXPECT_EQ(cardGeometry(aborted.card), cardGeometry(before));
   EXPECT_EQ(aborted.card.frame(1).headerFont, before.frame(1).headerFont);
+}
+
+TEST(CardFileLoader, ALineWithoutColonKeepsWhatTheCardHadBeforeTheLoad) {
+  CardUnderTest test;
+  CardModel& card = test.card;
+  card.frame(2).headerFont.style = {false, true, false, false};
+  card.frame(2).headerFont.colour = 0x123456;
+  card.frame(1).bodyFont = font("Verdana", 12, {true, false, false, false}, 0xFF);
+  card.frame(2).bodyFont = font("Georgia", 7, {}, 0xFF00);
+  card.frame(1).frameTransparent = true;
+  const FontSpec body1 = card.frame(1).bodyFont;
+  const FontSpec body2 = card.frame(2).bodyFont;
+
+  // Lines 41 to 51 are missing: lengths are taken unscaled and every value of those lines stays.
+  ASSERT_TRUE(test.load(cardFixture("forty_lines.ov1"), 120).loaded);
+  EXPECT_EQ(card.frame(2).headerFont, font("Arial Narrow", 11, {false, true, false, false}, 0x123456));
+  EXPECT_EQ(card.frame(1).bodyFont.size, body1.size);
+  EXPECT_EQ(card.frame(1).bodyFont.colour, body1.colour);
+  EXPECT_EQ(card.frame(2).bodyFont.size, body2.size);
+  EXPECT_EQ(card.frame(2).bodyFont.colour, body2.colour);
+  EXPECT_EQ(card.cardWidth, 340);
+  EXPECT_TRUE(card.frame(1).frameTransparent && !card.frame(2).frameTransparent);
 }
 
 TEST(CardFileLoader, RefusesPathsThatCannotNameACardFile) {
@@ -140,40 +168,88 @@ TEST(CardFileLoader, RefusesPathsThatCannotNameACardFile) {
   EXPECT_EQ(test.prompter.shown[0].text, "Fichier de nom incorrect ou non défini");
   EXPECT_EQ(test.prompter.shown[0].kind, MessageKind::Error);
 
-  const CardFileLoadResult missing = test.load(test.folder.file("missing.ov1"));
-  EXPECT_FALSE(missing.loaded);
-  EXPECT_NE(missing.error.find("missing.ov1"), std::string::npos);
-  EXPECT_EQ(test.prompter.shown.size(), 1u);
+  const std::string absent = test.folder.file("missing.ov1");
+  EXPECT_FALSE(test.load(absent).loaded);
+  EXPECT_FALSE(test.load(test.folder.file("")).loaded);  // a folder holds no lines
+  EXPECT_EQ(
+      test.prompter.texts(),
+      (std::vector<std::string>{"Fichier de nom incorrect ou non défini", "Fichier non trouvé : " + absent,
+                                "Fichier non trouvé : " + test.folder.file("")}));
+  EXPECT_EQ(test.prompter.shown[1].kind, MessageKind::Error);
   EXPECT_EQ(test.card.cardWidth, 182);
 }
 
-TEST(CardFileLoader, AbsurdValuesStayWithinWhatAWindowHolds) {
+TEST(CardFileLoader, AbsurdValuesAreRefusedOrKeptWithinWhatAWindowHolds) {
   CardUnderTest test;
-  std::vector<std::string> lines = *readLines(cardFixture("carte.ov1"));
-  lines.at(17) = "15 - largeur carte :2147483647";
-  lines.at(18) = "16 - hauteur carte :-2147483648";
-  lines.at(39) = "37 - taille police en-tête cadre 1 :99999";
-  lines.at(51) = "49 - résolution système :1";
+  const std::vector<std::string> good = *readLines(cardFixture("carte.ov1"));
   const std::string path = test.folder.file("absurd.ov1");
+  const CardModel before = test.card;
+
+  // A card or icon larger than the editor draws is refused, and the card stays as it was.
+  for (const auto& [index, line] :
+       {std::pair{17, "15 - largeur carte :2147483647"}, std::pair{18, "16 - hauteur carte :4001"},
+        std::pair{35, "33 - hauteur image :4001"}}) {
+    std::vector<std::string> lines = good;
+    lines.at(index) = line;
+    ASSERT_TRUE(writeLines(path, lines).ok());
+    test.prompter.shown.clear();
+    EXPECT_FALSE(test.load(path).loaded) << line;
+    EXPECT_EQ(test.prompter.texts(), std::vector<std::string>{path + " : Problème dimension"});
+    EXPECT_EQ(test.prompter.shown.at(0).kind, MessageKind::Error);
+    EXPECT_EQ(cardGeometry(test.card), cardGeometry(before));
+    EXPECT_EQ(test.card.frame(1).text, before.frame(1).text);
+  }
+  // Rescaling counts: 3200 pixels saved at 96 pixels per inch are 4000 at 120, and still drawn.
+  std::vector<std::string> lines = good;
+  lines.at(17) = "15 - largeur carte :3200";
+  ASSERT_TRUE(writeLines(path, lines).ok());
+  EXPECT_TRUE(test.load(path, 120).loaded);
+  EXPECT_EQ(test.card.cardWidth, maxDrawableLength);
+  EXPECT_FALSE(test.load(path, 121).loaded);
+
+  // Other lengths and font sizes are kept within 16 bits.
+  lines = good;
+  lines.at(18) = "16 - hauteur carte :-2147483648";
+  lines.at(23) = "21 - top origine texte 1 :2147483647";
+  lines.at(39) = "37 - taille police en-tête cadre 1 :99999";
   ASSERT_TRUE(writeLines(path, lines).ok());
   ASSERT_TRUE(test.load(path).loaded);
-  EXPECT_EQ(Values({test.card.cardWidth, test.card.cardHeight, test.card.cardTop}),
-            Values({32767, -32768, 2976}));
+  EXPECT_EQ(Values({test.card.cardHeight, test.card.frame(1).frameTop}), Values({-32768, 32767}));
   EXPECT_EQ(test.card.frame(1).headerFont.size, 32767);
 
   // A resolution below 1 cannot scale anything: lengths are taken as they are.
+  lines = good;
   lines.at(51) = "49 - résolution système :-96";
   ASSERT_TRUE(writeLines(path, lines).ok());
-  ASSERT_TRUE(test.load(path).loaded);
+  ASSERT_TRUE(test.load(path, 120).loaded);
   EXPECT_EQ(test.card.cardTop, 31);
+}
+
+TEST(CardFileLoader, ReadsNoMoreOfAFileThanItsLinesHold) {
+  CardUnderTest test;
+  std::vector<std::string> lines = *readLines(cardFixture("carte.ov1"));
+  // A line is cut where the writer cuts it; the next line is still the next value.
+  lines.at(6) = "4 - motif carte :" + std::string(400, 'p');
+  // Lines after line 51 change nothing.
+  for (int i = 0; i < 1000; ++i) lines.push_back(std::string(300, 'x'));
+  const std::string path = test.folder.file("long.ov1");
+  ASSERT_TRUE(writeLines(path, lines).ok());
+  std::string bytes = *readFileBytes(path);
+  bytes.replace(bytes.find(std::string(255 - 17, 'p')), 255 - 17, std::string(400, 'p'));
+  ASSERT_TRUE(writeFileReplacing(path, bytes).ok());
+
+  ASSERT_TRUE(test.load(path).loaded);
+  EXPECT_EQ(test.card.patternFile, std::string(255 - 17, 'p'));
+  EXPECT_EQ(test.card.iconFile, "C:\\Mes images\\logo société.ico");
+  EXPECT_TRUE(test.prompter.shown.empty());
 }
 
 TEST(CardFileLoader, TheTrackBarTopWinsOverTheFile) {
   CardUnderTest test;
-  CardFileLoadOptions options;
+  CardFileOpening options;
   options.trackBarTop = 7;
   ASSERT_TRUE(
-      loadCardFile(test.card, cardFixture("carte.ov1"), options, test.companions, test.prompter).loaded);
+      openCardFile(test.card, cardFixture("carte.ov1"), options, test.companions, test.prompter).loaded);
   EXPECT_EQ(test.card.cardTop, 7);
 }
 

@@ -1,11 +1,11 @@
 #pragma once
-// What the card file suites share: the fixture folder, a started card and a loader with scripted
-// answers.
+// What the card file suites share: the fixture folder, a started card and the opening of a card file
+// with scripted answers.
 
 #include <string>
 
 #include "card/card_model.h"
-#include "cardfile/card_file_loader.h"
+#include "shell/open_card_file.h"
 #include "support/scripted_services.h"
 #include "temporary_folder.h"
 
@@ -28,10 +28,11 @@ struct CardUnderTest {
     companions.workingCopyFolder = folder.file("");
   }
 
-  CardFileLoadResult load(const std::string& path, int screenResolution = 96) {
-    CardFileLoadOptions options;
-    options.screenResolution = screenResolution;
-    return loadCardFile(card, path, options, companions, prompter);
+  // Opens `path` as the editor's start does.
+  OpenedCardFile load(const std::string& path, int screenResolution = 96) {
+    CardFileOpening opening;
+    opening.screenResolution = screenResolution;
+    return openCardFile(card, path, opening, companions, prompter);
   }
 };
 
