@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "font_spec.h"
+#include "font.h"
 
 namespace orvane {
 

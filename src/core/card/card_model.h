@@ -7,7 +7,7 @@
 #include <string>
 
 #include "colour.h"
-#include "font_spec.h"
+#include "font.h"
 #include "richtext/rich_text.h"
 
 namespace orvane {

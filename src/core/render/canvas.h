@@ -5,7 +5,7 @@
 #include <string>
 
 #include "colour.h"
-#include "font_spec.h"
+#include "font.h"
 #include "render/geometry.h"
 #include "render/image.h"
 #include "richtext/rich_text.h"

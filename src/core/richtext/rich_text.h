@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "font_spec.h"
+#include "font.h"
 
 namespace orvane {
 

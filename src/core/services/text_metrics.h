@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "font_spec.h"
+#include "font.h"
 
 namespace orvane {
 
