@@ -48,6 +48,7 @@ void CardEditor::loadCardFileAtStart(const std::string& path, int resolution) {
     if (!shell_.loadCardFileAtStart(path, resolution, companions_, &cardWindow_->renderer())) return;
     cardWindow_->showModel();
     cardWindow_->rpaint();
+    mainWindow_->showFrameTransparency(card_.frame(1).frameTransparent, card_.frame(2).frameTransparent);
   } catch (const std::exception& error) {
     appexception(error.what());
   }

@@ -304,6 +304,11 @@ void TForm2::accscarte1Click() {
   cardWindow_.showFrameStates();
 }
 
+void TForm2::showFrameTransparency(bool frame1, bool frame2) {
+  frame1Transparency->setChecked(frame1);
+  frame2Transparency->setChecked(frame2);
+}
+
 void TForm2::showIconPreviews() {
   const RendererState& renderer = cardWindow_.renderer();
   auto show = [](QLabel* preview, const std::optional<Image>& picture) {

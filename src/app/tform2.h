@@ -39,6 +39,8 @@ class TForm2 : public QWidget, public MainWindowView {
   void formclose();
   /// Moves the main window beside the card when the card is shown (after a file load).
   void placeMainWindowBesideCard();
+  /// T1 and T2 show whether each frame is transparent, as a card file left them.
+  void showFrameTransparency(bool frame1, bool frame2);
 
   const PopupMenus& menus() const override { return menus_; }
   QWidget* dialogParent() override { return this; }

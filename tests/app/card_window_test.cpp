@@ -2,6 +2,7 @@
 // mouse, the "ok" pop-up, closing.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
@@ -9,12 +10,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextFrame>
 #include <memory>
 
 #include "app_test_main.h"
+#include "catalogue/catalogue.h"
 #include "editor_under_test.h"
 
 using namespace orvane;
@@ -88,6 +91,28 @@ class CardWindowTest : public QObject {
     QWidget* popup = QApplication::activePopupWidget();
     if (popup) popup->close();
     QVERIFY(!popup);
+  }
+
+  void aCardFileOverItsPatternKeepsItsStoredTransparency() {
+    session.stop();
+    QDir::setCurrent(QStringLiteral(ORVANE_TEST_DATA "/render"));
+    QTemporaryDir folder;
+    QFile original(QStringLiteral(ORVANE_TEST_DATA "/render/carte.ov1"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QByteArray lines = original.readAll();
+    lines.replace("50 - transparence :0", "50 - transparence :2");
+    QFile transparent(folder.filePath(QStringLiteral("carte.ov1")));
+    QVERIFY(transparent.open(QIODevice::WriteOnly));
+    transparent.write(lines);
+    transparent.close();
+
+    session.start(1, transparent.fileName().toStdString());
+    const TForm2& main = *editor->mainWindow();
+    QVERIFY(!main.findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->isChecked());
+    QVERIFY(main.findChild<QCheckBox*>(QStringLiteral("CheckBox3"))->isChecked());
+    // The frame shows through the pattern, so card access is refused until it is opaque again.
+    editor->mainWindow()->menus().elements.cardAccess->trigger();
+    QCOMPARE(session.shownTexts().last(), QString::fromStdString(catalogue::text(Language::French, 1101)));
   }
 
   void okEndsAccessAndThenClosingOnlyHides() {
