@@ -97,27 +97,27 @@ void TForm2::formload() {
 }
 
 void TForm2::createParameterGroups() {
-  auto* frame1 = groupBox("GroupBox5", QStringLiteral("CADRE 1"), {8, 6, 270, 176}, this);
-  frame1Transparency = new QCheckBox(QStringLiteral("T1"), frame1);
+  frame1Group = groupBox("GroupBox5", QStringLiteral("CADRE 1"), {8, 6, 270, 176}, this);
+  frame1Transparency = new QCheckBox(QStringLiteral("T1"), frame1Group);
   frame1Transparency->setObjectName(QStringLiteral("CheckBox2"));
   frame1Transparency->setToolTip(QStringLiteral("transparence"));
   frame1Transparency->move(230, 150);
-  auto* frame2 = groupBox("GroupBox4", QStringLiteral("CADRE 2"), {286, 6, 270, 176}, this);
-  frame2Transparency = new QCheckBox(QStringLiteral("T2"), frame2);
+  frame2Group = groupBox("GroupBox4", QStringLiteral("CADRE 2"), {286, 6, 270, 176}, this);
+  frame2Transparency = new QCheckBox(QStringLiteral("T2"), frame2Group);
   frame2Transparency->setObjectName(QStringLiteral("CheckBox3"));
   frame2Transparency->setToolTip(QStringLiteral("transparence"));
   frame2Transparency->move(230, 150);
-  auto* card = groupBox("GroupBox3", QStringLiteral("CARTE"), {8, 186, 270, 176}, this);
-  verticalShiftSlider = new QSlider(Qt::Vertical, card);
+  cardGroup = groupBox("GroupBox3", QStringLiteral("CARTE"), {8, 186, 270, 176}, this);
+  verticalShiftSlider = new QSlider(Qt::Vertical, cardGroup);
   verticalShiftSlider->setObjectName(QStringLiteral("tb1"));
   verticalShiftSlider->setToolTip(QStringLiteral("deplacement vertical de a carte"));
   verticalShiftSlider->setGeometry(240, 18, 24, 150);
-  auto* icon = groupBox("GroupBox2", QStringLiteral("ICONE"), {286, 186, 270, 176}, this);
-  iconPreview1 = new QLabel(icon);
+  iconGroup = groupBox("GroupBox2", QStringLiteral("ICONE"), {286, 186, 270, 176}, this);
+  iconPreview1 = new QLabel(iconGroup);
   iconPreview1->setObjectName(QStringLiteral("iconPreview1"));
   iconPreview1->setGeometry(196, 136, 32, 32);
   iconPreview1->setScaledContents(true);
-  iconPreview2 = new QLabel(icon);
+  iconPreview2 = new QLabel(iconGroup);
   iconPreview2->setObjectName(QStringLiteral("iconPreview2"));
   iconPreview2->setGeometry(232, 136, 32, 32);
   iconPreview2->setScaledContents(true);
@@ -126,7 +126,7 @@ void TForm2::createParameterGroups() {
 void TForm2::createCommandPanels() {
   commandPanelGroup =
       groupBox("GroupBox1", QStringLiteral("panneaux des commandes"), {8, 398, 548, 108}, this);
-  auto* cardGroup = groupBox("carte", QStringLiteral("carte"), {8, 18, 352, 84}, commandPanelGroup);
+  auto* cardPanelGroup = groupBox("carte", QStringLiteral("carte"), {8, 18, 352, 84}, commandPanelGroup);
   struct PanelPlace {
     CommandPanel* CommandPanels::*slot;
     const char* name;
@@ -142,21 +142,21 @@ void TForm2::createCommandPanels() {
        QStringLiteral("fichier"),
        QStringLiteral("commandes de fichier et d'imprimante"),
        1,
-       cardGroup,
+       cardPanelGroup,
        {8, 22, 106, 52}},
       {&CommandPanels::elements,
        "Panel2",
        QStringLiteral("éléments"),
        QStringLiteral("commandes d'ajout d'éléments"),
        2,
-       cardGroup,
+       cardPanelGroup,
        {122, 22, 106, 52}},
       {&CommandPanels::control,
        "Panel4",
        QStringLiteral("contrôle"),
        QStringLiteral("commande de contrôle des paramêtres"),
        4,
-       cardGroup,
+       cardPanelGroup,
        {236, 22, 106, 52}},
       {&CommandPanels::miniCv,
        "Panel5",

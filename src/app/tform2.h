@@ -78,6 +78,10 @@ class TForm2 : public QWidget, public MainWindowView {
   QSlider* verticalShiftSlider = nullptr;   // tb1
   QTextEdit* bannerText = nullptr;          // RichEdit1
   QGroupBox* commandPanelGroup = nullptr;   // GroupBox1
+  QGroupBox* frame1Group = nullptr;         // GroupBox5, "CADRE 1"
+  QGroupBox* frame2Group = nullptr;         // GroupBox4, "CADRE 2"
+  QGroupBox* cardGroup = nullptr;           // GroupBox3, "CARTE"
+  QGroupBox* iconGroup = nullptr;           // GroupBox2, "ICONE"
   QLabel* iconPreview1 = nullptr;           // the icon over the card's background
   QLabel* iconPreview2 = nullptr;           // the card's background under the icon
   CommandPanels panels_;

@@ -1,5 +1,8 @@
 #include "shell/card_editor_shell.h"
 
+#include <algorithm>
+#include <array>
+
 #include "catalogue/catalogue.h"
 #include "shell/open_card_file.h"
 #include "text/rounding.h"
@@ -14,6 +17,11 @@ constexpr int messageAccessNeedsOpaqueFrames = 1101;
 constexpr int patternCardAccess = 1052;
 constexpr int messageUnhandledError = 142;
 constexpr Colour editedFrameColour = 0xFFFFFF;
+constexpr int messageAppliedWhenOpaque = 1116;
+// The controls whose change waits for opaque frames: frame geometry, frame 2 placement, card size.
+constexpr std::array geometryControls{1, 2, 3, 4, 7, 8, 13, 14, 15, 18, 19};
+constexpr int formatControl = 16;
+constexpr int orientationControl = 20;
 }  // namespace
 
 CardEditorShell::CardEditorShell(CardModel& card, Prompter& prompter, PrinterService& printers)
@@ -119,6 +127,21 @@ bool CardEditorShell::loadCardFileAtStart(const std::string& path, int screenRes
   state_.anythingLoaded = true;
   if (opened.decorationsNamed) cardWindow_.decorationsPresent = true;
   return true;
+}
+
+ControlFollowUp CardEditorShell::afterControlChange(int control) {
+  ControlFollowUp followUp;
+  if (std::ranges::find(geometryControls, control) != geometryControls.end()) {
+    const bool transparent = card_.frame(1).frameTransparent || card_.frame(2).frameTransparent;
+    if (transparent && !state_.transparencyNoticeShown) {
+      prompter_.show(MessageKind::Information, message(messageAppliedWhenOpaque));
+      state_.transparencyNoticeShown = true;
+    }
+    return followUp;
+  }
+  if (control == formatControl) followUp.relayout = followUp.redrawTransparentFrames = true;
+  if (control == formatControl || control == orientationControl) followUp.placeBesideCard = state_.cardShown;
+  return followUp;
 }
 
 }  // namespace orvane

@@ -29,7 +29,8 @@ struct ShellState {
   int installedPrinters = 0;
   bool anythingLoaded = false;  // card file, frame text, icon or pattern
   bool miniCvExists = false;
-  PrintRatios printerRatios;  // of the printer found at start
+  PrintRatios printerRatios;             // of the printer found at start
+  bool transparencyNoticeShown = false;  // message 1116, shown once per run
 };
 
 /// Which commands of the main window's menus are usable.
@@ -48,6 +49,14 @@ struct CardVisibility {
   bool showCard = false;
   std::optional<int> mainWindowLeft;  // screen x, when the main window moves
   std::string buttonCaption;
+};
+
+/// What the main window does after a parameter control changed the card.
+struct ControlFollowUp {
+  bool relayout = false;                 // the proportional re-layout and the format-change snapshot
+  bool redrawTransparentFrames = false;  // the transparent frames are drawn again
+  bool placeBesideCard = false;          // the main window goes beside the shown card
+  bool operator==(const ControlFollowUp&) const = default;
 };
 
 enum class AccessChange { Refused, SwitchedOn, SwitchedOff };
@@ -96,6 +105,11 @@ class CardEditorShell {
   /// with its path. True when the card now shows the file.
   bool loadCardFileAtStart(const std::string& path, int screenResolution, CompanionFiles& companions,
                            RendererState* pictures = nullptr);
+
+  /// The common follow-up of the parameter control `control` (its ComboBox number): a geometry change
+  /// while a frame is transparent tells once per run that it waits for opaque frames; a format or
+  /// orientation change asks for the re-layout and the placement beside the card.
+  ControlFollowUp afterControlChange(int control);
 
   /// Whether closing the main window frees it (not while card access was switched on from it).
   bool mainWindowCloseFrees() const { return state_.accessCount == 0; }

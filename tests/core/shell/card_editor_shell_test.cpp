@@ -114,6 +114,29 @@ TEST_F(ShellFixture, CardAccessIsRefusedWhileAFrameIsTransparent) {
   EXPECT_EQ(shell.state().accessCount, 0);
 }
 
+TEST_F(ShellFixture, AGeometryChangeOverATransparentFrameIsNoticedOncePerRun) {
+  EXPECT_EQ(shell.afterControlChange(1), ControlFollowUp{});
+  EXPECT_TRUE(prompter.shown.empty());  // opaque frames: nothing to tell
+
+  card.frame(1).frameTransparent = true;
+  for (int control : {5, 6, 9, 10, 11, 12, 17}) shell.afterControlChange(control);
+  EXPECT_TRUE(prompter.shown.empty());  // alignment, icon and spacing lists never tell
+  shell.afterControlChange(14);
+  shell.afterControlChange(18);
+  EXPECT_EQ(prompter.texts(),
+            std::vector<std::string>{
+                "Les modifications seront appliquées après avoir rendu les deux cadres opaques"});
+}
+
+TEST_F(ShellFixture, FormatAndOrientationChangesAskForTheReLayoutAndThePlacement) {
+  EXPECT_EQ(shell.afterControlChange(20), ControlFollowUp{});  // the card is hidden: nothing to place
+  EXPECT_EQ(shell.afterControlChange(16), (ControlFollowUp{true, true, false}));
+  shell.state().cardShown = true;
+  EXPECT_EQ(shell.afterControlChange(20), (ControlFollowUp{false, false, true}));
+  EXPECT_EQ(shell.afterControlChange(16), (ControlFollowUp{true, true, true}));
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
 TEST_F(ShellFixture, AnUnhandledErrorShowsMessage142ThenTheErrorText) {
   shell.state().interfaceLanguage = Language::English;
   shell.reportUnhandledError("disque plein");
