@@ -74,6 +74,8 @@ class CardEditorShell {
   CardEditorShell(CardModel& card, Prompter& prompter, PrinterService& printers);
 
   ShellState& state() { return state_; }
+  /// The one card the editor works on.
+  CardModel& card() { return card_; }
   const ShellState& state() const { return state_; }
   CardWindowState& cardWindow() { return cardWindow_; }
 

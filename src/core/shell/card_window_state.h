@@ -2,6 +2,8 @@
 // The card window's own run state: when it repaints its decorations, and how card access ends on the
 // card itself.
 
+#include <optional>
+
 namespace orvane {
 
 struct ShellState;
@@ -12,6 +14,9 @@ struct CardWindowState {
   bool okConfirmed = false;         // "ok" was chosen on the card
   bool closeGuard = false;          // closing only hides the window
   bool closed = false;              // the window has been destroyed
+  /// The card's top as last set with the vertical track bar in this run: a card file loaded later
+  /// keeps the window there.
+  std::optional<int> trackBarTop;
 
   /// Whether the decoration repaint may draw now.
   bool repaintAllowed(const ShellState& shell) const;

@@ -1,0 +1,73 @@
+#pragma once
+// The rules of the main window's card size, spacing, vertical position and icon controls, and of the
+// boxes that put the card size and the icon position back to their design values. Each control has
+// one function here, for the window and for scripts alike.
+
+#include <string_view>
+
+#include "card/card_model.h"
+#include "card/control_lists.h"
+#include "shell/card_editor_shell.h"
+
+namespace orvane {
+
+/// A card is horizontal when its orientation says so; an unset orientation counts as vertical.
+bool isHorizontalCard(const CardModel& card);
+
+/// `combobox18keyup` (`list` cardWidthList) and `combobox19keyup` (cardLengthList): adds the offset
+/// `text` gives to the card's width or height. Which one follows `orientationShown`, the text the
+/// orientation list shows now (not the card's orientation): any text but the plain "orientation" and
+/// "vertical" of the interface language swaps them. No bound.
+ControlFollowUp changeCardSize(CardModel& card, CardEditorShell& shell, ControlList list,
+                               std::string_view text, std::string_view orientationShown);
+
+/// `combobox12keyup`: the whole of `text` as an integer becomes the spacing; anything else (the title
+/// "écart" included) leaves it, without a word.
+ControlFollowUp changeSpacing(CardModel& card, CardEditorShell& shell, std::string_view text);
+
+/// What an icon control changed.
+struct IconChange {
+  ControlFollowUp followUp;
+  bool iconMoved = false;  // the icon's background is to be taken again from the card
+};
+
+/// `combobox9keyup`, `combobox10keyup`, `combobox17keyup`, `combobox11keyup` (`list` iconWidthList,
+/// iconLengthList, iconMarginList or iconTopList): adds the offset `text` gives to the icon's width,
+/// height, left or top.
+IconChange changeIcon(CardModel& card, CardEditorShell& shell, ControlList list, std::string_view text);
+
+/// The reset boxes, by their number.
+enum class ResetBox : int { cardWidth = 5, cardLength = 6, iconMargin = 7, iconTop = 8 };
+
+/// What a reset box did.
+struct ResetOutcome {
+  bool uncheck = false;    // the box is to be unchecked again
+  bool iconMoved = false;  // the icon's background is to be taken again from the card
+  bool operator==(const ResetOutcome&) const = default;
+};
+
+/// `CheckBox5Click` to `CheckBox8Click`: the card size boxes act only when `checked` and then ask to
+/// be unchecked (a horizontal card takes its width from the design height and the other way round);
+/// the icon boxes act on every click and leave the box as the user set it.
+ResetOutcome resetToDesign(CardModel& card, ResetBox box, bool checked);
+
+/// The vertical track bar and the screen it places the card on.
+struct TrackBar {
+  int position = 1;
+  int minimum = 1;
+  int maximum = 100;
+};
+
+/// What the track bar did: either it snaps back to `minimum`, or the card window moves to `cardTop`.
+struct TrackBarOutcome {
+  bool snapBack = false;
+  bool cardMoved = false;
+};
+
+/// `tb1_change`: while the card window is hidden the bar goes back to position 1 and nothing else
+/// happens; otherwise the card's top becomes the position as a share of the screen height, and the
+/// card window keeps it for the next card file load.
+TrackBarOutcome tb1_change(CardModel& card, CardWindowState& cardWindow, bool cardVisible,
+                           const TrackBar& bar, int screenHeight);
+
+}  // namespace orvane
