@@ -139,6 +139,16 @@ void TForm1::showIcon() {
   iconImage->show();
 }
 
+void TForm1::showIconChange(bool moved) {
+  iconImage->setGeometry(card_.iconLeft, card_.iconTop, card_.iconWidth, card_.iconHeight);
+  if (!moved || card_.iconFile.empty()) return;
+  takeIconFile(card_, renderer_, services_.pictures);
+  RenderContext context = renderContext();
+  drawIcon(context);
+  showIcon();
+  emit decorationsRepainted();
+}
+
 void TForm1::appliquer() {
   shell_.cardWindow().apply();
   rpaint();

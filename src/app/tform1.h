@@ -31,6 +31,9 @@ class TForm1 : public QWidget {
 
   /// Shows the model as it is now: geometry, colours, icon, frames and their texts.
   void showModel();
+  /// The icon control takes the model's icon geometry; once the icon `moved`, the background under it
+  /// is taken again from the card, here and in the main window's icon previews.
+  void showIconChange(bool moved);
   /// Shows the frames' colours and read-only state, leaving their texts alone.
   void showFrameStates();
 

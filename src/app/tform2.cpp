@@ -83,6 +83,8 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   bannerText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   createParameterGroups();
+  cardIconControls_ = new CardIconControls(shell_.card(), shell_, cardWindow_,
+                                           {cardGroup, iconGroup, verticalShiftSlider, nullptr}, this);
   createCommandPanels();
   connect(menus_.elements.cardAccess, &QAction::triggered, this, &TForm2::accscarte1Click);
   connect(menus_.file.quit, &QAction::triggered, this, &TForm2::mquitter_click);

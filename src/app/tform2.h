@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "app/main/card_icon_controls.h"
 #include "app/main/command_panels.h"
 #include "app/main/main_window_view.h"
 #include "app/main/popup_menus.h"
@@ -85,6 +86,7 @@ class TForm2 : public QWidget, public MainWindowView {
   QLabel* iconPreview1 = nullptr;           // the icon over the card's background
   QLabel* iconPreview2 = nullptr;           // the card's background under the icon
   CommandPanels panels_;
+  CardIconControls* cardIconControls_ = nullptr;
   PopupMenus menus_;
 };
 
