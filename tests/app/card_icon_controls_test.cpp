@@ -141,6 +141,7 @@ class CardIconControlsTest : public QObject {
   void trackBarMovesTheShownCardAndSnapsBackWhileItIsHidden() {
     auto* bar = control<QSlider>("tb1");
     QVERIFY(cardWindow().isVisible());
+    QCOMPARE(cardWindow().y(), 41);  // the range given to the bar at start moved nothing
     bar->setValue(25);
     QCOMPARE(card().cardTop, 300);  // a quarter of the test screen
     QCOMPARE(cardWindow().y(), card().cardTop);

@@ -47,6 +47,9 @@ CardIconControls::CardIconControls(CardModel& card, CardEditorShell& shell, TFor
   connect(cardLengthReset, &QCheckBox::clicked, this, &CardIconControls::CheckBox6Click);
   connect(iconMarginReset, &QCheckBox::clicked, this, &CardIconControls::CheckBox7Click);
   connect(iconTopReset, &QCheckBox::clicked, this, &CardIconControls::CheckBox8Click);
+  // The bar takes its range before it is connected: the position that change gives it is no user's,
+  // and must not move the card from where it starts.
+  places_.verticalShiftSlider->setRange(1, 100);
   connect(places_.verticalShiftSlider, &QSlider::valueChanged, this, &CardIconControls::tb1_change);
   fill(shell_.state().interfaceLanguage);
 }
