@@ -97,10 +97,15 @@ class FrameControlsTest : public QObject {
     step(4, 0);  // Enter on the neutral item
     QCOMPARE(card().frameEdit(2)->geometry(), QRect(0, 128, 185, 145));
     QCOMPARE(label("Label7")->text(), QStringLiteral("reposition automatique\r\nInformation 120"));
+    // What is typed counts as typed, though longer items start with the same letters.
+    type(3, QStringLiteral("longueur + 1"));
+    QCOMPARE(card().frameEdit(1)->height(), 82);
+    type(1, QStringLiteral("largeur"));
+    QCOMPARE(card().frameEdit(1)->width(), 89);
     // Only Enter confirms: a typed value without it changes nothing.
     list(3)->setFocus();
     QTest::keyClicks(list(3), QStringLiteral("+9"));
-    QCOMPARE(card().frameEdit(1)->height(), 81);
+    QCOMPARE(card().frameEdit(1)->height(), 82);
   }
 
   void alignmentAndPlacementListsActOnTheirItemsOnly() {

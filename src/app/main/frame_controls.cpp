@@ -22,7 +22,7 @@ constexpr int hintFrame2Alignment = 1170;
 constexpr int hintFrame2Placement = 1171;
 const QColor warningBackground = Qt::red;
 
-// The four size and position lists of a frame group, top to bottom, and the handlers of each frame.
+// The four size and position lists of a frame group stand in one column, one under the other.
 constexpr int listLeft = 6;
 constexpr int listWidth = 130;
 constexpr int listHeight = 22;
@@ -66,12 +66,11 @@ FrameControls::FrameControls(CardEditorShell& shell, TForm1& cardWindow, QGroupB
   fill(language());
 }
 
-OffsetComboBox* FrameControls::addList(ControlList list, QRect geometry, QGroupBox& group,
-                                       void (FrameControls::*handler)()) {
+void FrameControls::addList(ControlList list, QRect geometry, QGroupBox& group,
+                            void (FrameControls::*handler)()) {
   auto* control = new OffsetComboBox(list, geometry, &group);
   connect(control, &OffsetComboBox::confirmed, this, handler);
   lists_.at(list) = control;
-  return control;
 }
 
 QLabel* FrameControls::addLabel(const char* name, QRect geometry, QGroupBox& group) {

@@ -46,8 +46,7 @@ class FrameControls : public QObject {
   void combobox13keyup();
 
  private:
-  OffsetComboBox* addList(ControlList list, QRect geometry, QGroupBox& group,
-                          void (FrameControls::*handler)());
+  void addList(ControlList list, QRect geometry, QGroupBox& group, void (FrameControls::*handler)());
   QLabel* addLabel(const char* name, QRect geometry, QGroupBox& group);
   void geometryKeyUp(ControlList list);
   void alignmentKeyUp(ControlList list);
