@@ -109,6 +109,7 @@ void TForm2::createParameterGroups() {
   frame2Transparency->setObjectName(QStringLiteral("CheckBox3"));
   frame2Transparency->setToolTip(QStringLiteral("transparence"));
   frame2Transparency->move(230, 150);
+  frameControls = new FrameControls(shell_, cardWindow_, *frame1Group, *frame2Group, this);
   cardGroup = groupBox("GroupBox3", QStringLiteral("CARTE"), {8, 186, 270, 176}, this);
   verticalShiftSlider = new QSlider(Qt::Vertical, cardGroup);
   verticalShiftSlider->setObjectName(QStringLiteral("tb1"));

@@ -6,6 +6,7 @@
 
 #include "app/main/card_icon_controls.h"
 #include "app/main/command_panels.h"
+#include "app/main/frame_controls.h"
 #include "app/main/main_window_view.h"
 #include "app/main/popup_menus.h"
 #include "shell/card_editor_shell.h"
@@ -85,6 +86,7 @@ class TForm2 : public QWidget, public MainWindowView {
   QGroupBox* iconGroup = nullptr;           // GroupBox2, "ICONE"
   QLabel* iconPreview1 = nullptr;           // the icon over the card's background
   QLabel* iconPreview2 = nullptr;           // the card's background under the icon
+  FrameControls* frameControls = nullptr;   // sizes, places and aligns the frames
   CommandPanels panels_;
   CardIconControls* cardIconControls_ = nullptr;
   PopupMenus menus_;

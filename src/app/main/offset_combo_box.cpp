@@ -16,6 +16,8 @@ OffsetComboBox::OffsetComboBox(ControlList list, const QRect& geometry, QWidget*
   setObjectName(QStringLiteral("ComboBox%1").arg(static_cast<int>(list)));
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
+  // No completion: "largeur + 1" would otherwise be completed to the first longer item, "largeur + 19".
+  setCompleter(nullptr);
   setGeometry(geometry);
   // The line edit takes the keys while the list has the focus: its key releases are ours.
   lineEdit()->installEventFilter(this);
