@@ -78,8 +78,6 @@ class CardEditorShell {
   CardModel& card() { return card_; }
   const ShellState& state() const { return state_; }
   CardWindowState& cardWindow() { return cardWindow_; }
-  /// The one card the main window's controls edit.
-  CardModel& card() { return card_; }
 
   /// Asks the printer for its resolution and counts the printers; warns once when there is none.
   void detectPrinters(int screenResolution);
