@@ -19,6 +19,7 @@ class QTextEdit;
 namespace orvane {
 
 class TForm1;
+class ColourFontControls;
 
 class TForm2 : public QWidget, public MainWindowView {
   Q_OBJECT
@@ -86,6 +87,7 @@ class TForm2 : public QWidget, public MainWindowView {
   QLabel* iconPreview2 = nullptr;           // the card's background under the icon
   CommandPanels panels_;
   PopupMenus menus_;
+  ColourFontControls* colourFontControls_ = nullptr;  // colours, fonts, pattern mode, T1 and T2
 };
 
 }  // namespace orvane
