@@ -34,6 +34,9 @@ bool chooseBackgroundColour(CardModel& card, int target, ColourFontDialogs& dial
   const std::optional<Colour> chosen = dialogs.chooseColour(colour);
   if (!chosen) return false;
   colour = *chosen;
+  // During card access the frame takes its access colour back when access ends: that colour is the
+  // one chosen now, or the choice would be lost.
+  if (target != 0 && card.cardAccess) card.frame(target).accessColor = *chosen;
   return true;
 }
 

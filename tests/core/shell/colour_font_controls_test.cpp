@@ -48,6 +48,14 @@ TEST_F(ColourFontControls, ColourButtonsStartFromTheCurrentColourAndCancelKeepsI
   EXPECT_EQ(dialogs.colourPresets, (std::vector<Colour>{0xFFCDC0, frame2Before, 0xF0C0CD}));
 }
 
+TEST_F(ColourFontControls, AFrameColourChosenDuringCardAccessOutlastsIt) {
+  setCardAccess(card, true);
+  dialogs.colours = {rgb(4, 5, 6)};
+  ASSERT_TRUE(chooseBackgroundColour(card, 2, dialogs));
+  setCardAccess(card, false);
+  EXPECT_EQ(card.frame(2).frameColor, rgb(4, 5, 6));
+}
+
 TEST_F(ColourFontControls, HeaderFontTakesTheFirstLineAndBodyFontTheWholeText) {
   card.frame(1).text = RichText::fromPlainText("Jean Dupont\nIngénieur\nParis");
   card.frame(2).text = RichText::fromPlainText("autre");
