@@ -64,6 +64,22 @@ ColourFontControls::ColourFontControls(CardEditorShell& shell, TForm1& cardWindo
       qtDialogs_(std::make_unique<QtColourFontDialogs>(window)),
       dialogs_(qtDialogs_.get()) {
   setObjectName(QStringLiteral("colourFontControls"));
+  createButtons();
+  createPatternBoxes();
+
+  // A box the program sets (T1 and T2 from a card file) runs its handler too, as a click does.
+  connect(patternModeBox, &QCheckBox::stateChanged, this, &ColourFontControls::CheckBox1Click);
+  connect(fillStyleBox, &QCheckBox::toggled, this, &ColourFontControls::checkbox4_click);
+  connect(parts.frame1Transparency, &QCheckBox::toggled, this, &ColourFontControls::CheckBox2Click);
+  connect(parts.frame2Transparency, &QCheckBox::toggled, this, &ColourFontControls::CheckBox3Click);
+  connect(parts.fontOptionsItem, &QAction::triggered, this, &ColourFontControls::polices1Click);
+  // A pattern drawn on the card makes transparency possible.
+  connect(&cardWindow_, &TForm1::decorationsRepainted, this, [this] { enableTransparency(true); });
+}
+
+ColourFontControls::~ColourFontControls() = default;
+
+void ColourFontControls::createButtons() {
   using Handler = void (ColourFontControls::*)();
   struct ButtonPlace {
     const char* name;
@@ -78,71 +94,67 @@ ColourFontControls::ColourFontControls(CardEditorShell& shell, TForm1& cardWindo
       {"Button9",
        QStringLiteral("fonte en-tête "),
        QStringLiteral("police de la 1° ligne"),
-       parts.frame1Group,
+       parts_.frame1Group,
        {142, 18, 122, 22},
        &ColourFontControls::Button9Click},
       {"Button13",
        QStringLiteral("fonte"),
        QStringLiteral("police du texte à partir de la 2° ligne"),
-       parts.frame1Group,
+       parts_.frame1Group,
        {142, 44, 122, 22},
        &ColourFontControls::Button13Click},
       {"Button11",
        colour,
        QString(),
-       parts.frame1Group,
+       parts_.frame1Group,
        {142, 70, 122, 22},
        &ColourFontControls::Button11Click},
       {"Button10",
        QStringLiteral("fonte en-tête"),
        QString(),
-       parts.frame2Group,
+       parts_.frame2Group,
        {142, 18, 122, 22},
        &ColourFontControls::Button10Click},
       {"Button14",
        QStringLiteral("fonte"),
        QString(),
-       parts.frame2Group,
+       parts_.frame2Group,
        {142, 44, 122, 22},
        &ColourFontControls::Button14Click},
       {"Button12",
        colour,
        QString(),
-       parts.frame2Group,
+       parts_.frame2Group,
        {142, 70, 122, 22},
        &ColourFontControls::Button12Click},
-      {"Button15", colour, QString(), parts.cardGroup, {142, 18, 92, 22}, &ColourFontControls::Button15Click},
+      {"Button15",
+       colour,
+       QString(),
+       parts_.cardGroup,
+       {142, 18, 92, 22},
+       &ColourFontControls::Button15Click},
   };
   for (const ButtonPlace& place : buttons) {
     QPushButton* pushButton = button(place.name, place.caption, place.geometry, place.group);
     pushButton->setToolTip(place.hint);
     connect(pushButton, &QPushButton::clicked, this, place.handler);
   }
+}
 
-  patternModeBox = new PatternModeBox(QStringLiteral("MOTIF "), parts.cardGroup);
+void ColourFontControls::createPatternBoxes() {
+  patternModeBox = new PatternModeBox(QStringLiteral("MOTIF "), parts_.cardGroup);
   patternModeBox->setObjectName(QStringLiteral("CheckBox1"));
   patternModeBox->setToolTip(QStringLiteral("affichage étendu ou répétitif de l'image"));
   patternModeBox->setTristate(true);
   patternModeBox->move(142, 46);
-  patternModeWord = label("Label5", {142, 64, 92, 16}, parts.cardGroup);
+  patternModeWord = label("Label5", {142, 64, 92, 16}, parts_.cardGroup);
   patternModeWord->setText(QStringLiteral("dim"));
-  fillStyleBox = new QCheckBox(QStringLiteral("STYLE"), parts.cardGroup);
+  fillStyleBox = new QCheckBox(QStringLiteral("STYLE"), parts_.cardGroup);
   fillStyleBox->setObjectName(QStringLiteral("CheckBox4"));
   fillStyleBox->move(142, 88);
-  fillStyleWord = label("Label6", {142, 106, 92, 16}, parts.cardGroup);
+  fillStyleWord = label("Label6", {142, 106, 92, 16}, parts_.cardGroup);
   fillStyleWord->setText(QStringLiteral("fill"));
-
-  // Setting a box from a card file runs its handler too, as a click does.
-  connect(patternModeBox, &QCheckBox::stateChanged, this, &ColourFontControls::CheckBox1Click);
-  connect(fillStyleBox, &QCheckBox::toggled, this, &ColourFontControls::checkbox4_click);
-  connect(parts.frame1Transparency, &QCheckBox::toggled, this, &ColourFontControls::CheckBox2Click);
-  connect(parts.frame2Transparency, &QCheckBox::toggled, this, &ColourFontControls::CheckBox3Click);
-  connect(parts.fontOptionsItem, &QAction::triggered, this, &ColourFontControls::polices1Click);
-  // A pattern drawn on the card makes transparency possible.
-  connect(&cardWindow_, &TForm1::decorationsRepainted, this, [this] { enableTransparency(true); });
 }
-
-ColourFontControls::~ColourFontControls() = default;
 
 void ColourFontControls::Button15Click() { chooseColour(0); }
 void ColourFontControls::Button11Click() { chooseColour(1); }

@@ -66,6 +66,8 @@ class ColourFontControls : public QObject {
   void CheckBox3Click();
 
  private:
+  void createButtons();
+  void createPatternBoxes();
   void chooseColour(int target);
   void chooseFont(int number, FontPart part);
   void transparencyClick(int number, bool transparent);
