@@ -18,6 +18,7 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "app/main/colour_font_controls.h"
 #include "app/outer_size.h"
 #include "app/tform1.h"
 #include "qt/qt_image.h"
@@ -86,6 +87,10 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   cardIconControls_ = new CardIconControls(shell_.card(), shell_, cardWindow_,
                                            {cardGroup, iconGroup, verticalShiftSlider, nullptr}, this);
   createCommandPanels();
+  colourFontControls_ = new ColourFontControls(
+      shell_, cardWindow_,
+      {frame1Group, frame2Group, cardGroup, frame1Transparency, frame2Transparency, menus_.control.fonts},
+      this);
   connect(menus_.elements.cardAccess, &QAction::triggered, this, &TForm2::accscarte1Click);
   connect(menus_.file.quit, &QAction::triggered, this, &TForm2::mquitter_click);
   connect(&cardWindow_, &TForm1::cardAccessEnded, this, &TForm2::showAccessCaption);

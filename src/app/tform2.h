@@ -21,6 +21,7 @@ class QTextEdit;
 namespace orvane {
 
 class TForm1;
+class ColourFontControls;
 
 class TForm2 : public QWidget, public MainWindowView {
   Q_OBJECT
@@ -90,6 +91,7 @@ class TForm2 : public QWidget, public MainWindowView {
   CommandPanels panels_;
   CardIconControls* cardIconControls_ = nullptr;
   PopupMenus menus_;
+  ColourFontControls* colourFontControls_ = nullptr;  // colours, fonts, pattern mode, T1 and T2
 };
 
 }  // namespace orvane
