@@ -121,6 +121,7 @@ void TForm2::createParameterGroups() {
   iconPreview2->setObjectName(QStringLiteral("iconPreview2"));
   iconPreview2->setGeometry(232, 136, 32, 32);
   iconPreview2->setScaledContents(true);
+  formatControls = new FormatControls(shell_, cardWindow_, *this, cardGroup);
 }
 
 void TForm2::createCommandPanels() {

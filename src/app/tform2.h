@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "app/main/command_panels.h"
+#include "app/main/format_controls.h"
 #include "app/main/main_window_view.h"
 #include "app/main/popup_menus.h"
 #include "shell/card_editor_shell.h"
@@ -84,6 +85,9 @@ class TForm2 : public QWidget, public MainWindowView {
   QGroupBox* iconGroup = nullptr;           // GroupBox2, "ICONE"
   QLabel* iconPreview1 = nullptr;           // the icon over the card's background
   QLabel* iconPreview2 = nullptr;           // the card's background under the icon
+
+  // ComboBox16, ComboBox20 and Button3 of "CARTE".
+  FormatControls* formatControls = nullptr;
   CommandPanels panels_;
   PopupMenus menus_;
 };
