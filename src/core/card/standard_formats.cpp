@@ -1,6 +1,7 @@
 #include "card/standard_formats.h"
 
 #include <array>
+#include <cstdint>
 
 #include "catalogue/catalogue.h"
 #include "text/rounding.h"
@@ -85,7 +86,11 @@ void relayoutProportional(CardModel& card, const std::optional<LayoutRatios>& la
 void snapshotAfterFormatChange(CardModel& card) {
   // The start layout (format 0) is never overwritten, and horizontal layouts are derived, not kept.
   if (card.formatIndex < 1 || card.formatIndex > squareFormat || isHorizontal(card)) return;
+  // Frame 2's width is not kept: a turned card spans it across the card whatever it was.
+  LayoutSnapshot& slot = card.snapshot(card.formatIndex);
+  const std::int16_t frame2Width = slot.frame2Width;
   snapshotLayout(card, card.formatIndex);
+  slot.frame2Width = frame2Width;
 }
 
 void fitToA4(CardModel& card) { setCardSize(card, a4FitWidth, a4FitHeight); }

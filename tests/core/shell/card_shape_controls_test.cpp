@@ -98,6 +98,7 @@ TEST_F(CardShapeControlsTest, OnlyVerticalCardsOfFormatsOneToFourKeepTheirLayout
   EXPECT_EQ(kept.frame1Width, 101);
   EXPECT_EQ(kept.landscapeFrame1Width, 177);  // 101 x 1.75 = 176.75
   EXPECT_EQ(kept.landscapeFrame2Height, 85);
+  EXPECT_EQ(kept.frame2Width, 0);  // never kept by a format change
 }
 
 TEST_F(CardShapeControlsTest, TurningAFormatWithAKeptLayoutFindsItAgain) {
