@@ -20,31 +20,30 @@ bool nearlySquare(int width, int height) {
          (height <= width && width < nearlySquareAbove * height);
 }
 
-// The geometry turned cards take, read from a snapshot slot.
+// The geometry a turned card takes, read from a snapshot slot.
 struct TurnedLayout {
-  double frame1Top;
-  double frame1Width;
-  double frame1Height;
-  double frame2Height;
-  double iconTop;
-  double iconLeft;
-  double iconWidth;
-  double iconHeight;
+  int frame1Top;
+  int frame1Width;
+  int frame1Height;
+  int frame2Height;
+  int iconTop;
+  int iconLeft;
+  int iconWidth;
+  int iconHeight;
 };
 
 TurnedLayout turnedLayout(const LayoutSnapshot& slot, Orientation target) {
   if (target == Orientation::Horizontal)
-    return {double(slot.landscapeFrame1Top),
-            double(slot.landscapeFrame1Width),
-            double(slot.landscapeFrame1Height),
-            double(slot.landscapeFrame2Height),
-            double(slot.iconTop / 2),
-            double(slot.iconLeft * 2),
-            double(slot.iconWidth),
-            double(slot.iconHeight)};
-  return {double(slot.frame1Top),    double(slot.frame1Width), double(slot.frame1Height),
-          double(slot.frame2Height), double(slot.iconTop),     double(slot.iconLeft),
-          double(slot.iconWidth),    double(slot.iconHeight)};
+    return {slot.landscapeFrame1Top,
+            slot.landscapeFrame1Width,
+            slot.landscapeFrame1Height,
+            slot.landscapeFrame2Height,
+            slot.iconTop / 2,
+            slot.iconLeft * 2,
+            slot.iconWidth,
+            slot.iconHeight};
+  return {slot.frame1Top, slot.frame1Width, slot.frame1Height, slot.frame2Height,
+          slot.iconTop,   slot.iconLeft,    slot.iconWidth,    slot.iconHeight};
 }
 
 // Percentage the start layout is scaled by for a format that kept no layout of its own. A loaded
@@ -54,7 +53,7 @@ double scaleOf(int formatIndex) {
   return orientationScales[static_cast<std::size_t>(formatIndex)];
 }
 
-int scaled(double scale, double value) { return roundToInt(scale * value * 0.01); }
+int scaled(double scale, int value) { return roundToInt(scale * value * 0.01); }
 
 void applyTurnedLayout(CardModel& card, const TurnedLayout& layout, double scale) {
   FrameModel& frame1 = card.frame(1);
