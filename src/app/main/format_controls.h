@@ -30,7 +30,6 @@ class FormatControls : public QObject {
 
   /// The text the orientation list shows now (the card size lists follow it).
   QString orientationListText() const;
-  const CardShapeState& state() const { return state_; }
 
   // Handlers.
   void ComboBox16Change(const QString& text);
