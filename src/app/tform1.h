@@ -43,7 +43,7 @@ class TForm1 : public QWidget {
   QAction* okMenuItem() const { return okItem; }
   bool closed() const { return shell_.cardWindow().closed; }
   RendererState& renderer() { return renderer_; }
-  /// The card this window shows.
+  /// The card this window shows; the main window's controls change it, then show it again.
   CardModel& card() { return card_; }
   /// What the decorations' drawing works with, for this card and this window's kept pictures.
   RenderContext renderContext();

@@ -84,13 +84,22 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   bannerText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   createParameterGroups();
-  cardIconControls_ = new CardIconControls(shell_.card(), shell_, cardWindow_,
-                                           {cardGroup, iconGroup, verticalShiftSlider, nullptr}, this);
+  cardIconControls = new CardIconControls(
+      shell_.card(), shell_, cardWindow_,
+      {cardGroup, iconGroup, verticalShiftSlider, [this] { return formatControls->orientationListText(); }},
+      this);
   createCommandPanels();
-  colourFontControls_ = new ColourFontControls(
+  colourFontControls = new ColourFontControls(
       shell_, cardWindow_,
       {frame1Group, frame2Group, cardGroup, frame1Transparency, frame2Transparency, menus_.control.fonts},
       this);
+  // The font buttons' width check reports on the frame's warning line.
+  colourFontControls->showFrameWarning = [this](int frame, const QString& text) {
+    if (text.isEmpty())
+      frameControls->clearFrameWarning(frame);
+    else
+      frameControls->showFrameWarning(frame, toStdString(text));
+  };
   connect(menus_.elements.cardAccess, &QAction::triggered, this, &TForm2::accscarte1Click);
   connect(menus_.file.quit, &QAction::triggered, this, &TForm2::mquitter_click);
   connect(&cardWindow_, &TForm1::cardAccessEnded, this, &TForm2::showAccessCaption);
@@ -129,6 +138,7 @@ void TForm2::createParameterGroups() {
   iconPreview2->setObjectName(QStringLiteral("iconPreview2"));
   iconPreview2->setGeometry(232, 136, 32, 32);
   iconPreview2->setScaledContents(true);
+  formatControls = new FormatControls(shell_, cardWindow_, *this, cardGroup);
 }
 
 void TForm2::createCommandPanels() {
@@ -311,6 +321,8 @@ void TForm2::accscarte1Click() {
   showAccessCaption();
   cardWindow_.showFrameStates();
 }
+
+void TForm2::redrawTransparentFrames() { colourFontControls->redrawTransparentFrames(); }
 
 void TForm2::showFrameTransparency(bool frame1, bool frame2) {
   frame1Transparency->setChecked(frame1);

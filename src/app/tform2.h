@@ -6,6 +6,7 @@
 
 #include "app/main/card_icon_controls.h"
 #include "app/main/command_panels.h"
+#include "app/main/format_controls.h"
 #include "app/main/frame_controls.h"
 #include "app/main/main_window_view.h"
 #include "app/main/popup_menus.h"
@@ -41,12 +42,13 @@ class TForm2 : public QWidget, public MainWindowView {
   /// Closing: hides the window, and frees it unless card access was switched on from it.
   void formclose();
   /// Moves the main window beside the card when the card is shown (after a file load).
-  void placeMainWindowBesideCard();
+  void placeMainWindowBesideCard() override;
   /// T1 and T2 show whether each frame is transparent, as a card file left them.
   void showFrameTransparency(bool frame1, bool frame2);
 
   const PopupMenus& menus() const override { return menus_; }
   QWidget* dialogParent() override { return this; }
+  void redrawTransparentFrames() override;
   const CommandPanels& commandPanels() const { return panels_; }
 
  signals:
@@ -73,25 +75,26 @@ class TForm2 : public QWidget, public MainWindowView {
   CardEditorShell& shell_;
   TForm1& cardWindow_;
   // Each widget keeps its historical object name (in the comment where the member's name differs).
-  QPushButton* voirCarteButton = nullptr;   // Button1
-  QPushButton* appliquerButton = nullptr;   // Button17
-  QPushButton* clipboardButton = nullptr;   // button2
-  QCheckBox* frame1Transparency = nullptr;  // CheckBox2, "T1"
-  QCheckBox* frame2Transparency = nullptr;  // CheckBox3, "T2"
-  QSlider* verticalShiftSlider = nullptr;   // tb1
-  QTextEdit* bannerText = nullptr;          // RichEdit1
-  QGroupBox* commandPanelGroup = nullptr;   // GroupBox1
-  QGroupBox* frame1Group = nullptr;         // GroupBox5, "CADRE 1"
-  QGroupBox* frame2Group = nullptr;         // GroupBox4, "CADRE 2"
-  QGroupBox* cardGroup = nullptr;           // GroupBox3, "CARTE"
-  QGroupBox* iconGroup = nullptr;           // GroupBox2, "ICONE"
-  QLabel* iconPreview1 = nullptr;           // the icon over the card's background
-  QLabel* iconPreview2 = nullptr;           // the card's background under the icon
-  FrameControls* frameControls = nullptr;   // sizes, places and aligns the frames
+  QPushButton* voirCarteButton = nullptr;            // Button1
+  QPushButton* appliquerButton = nullptr;            // Button17
+  QPushButton* clipboardButton = nullptr;            // button2
+  QCheckBox* frame1Transparency = nullptr;           // CheckBox2, "T1"
+  QCheckBox* frame2Transparency = nullptr;           // CheckBox3, "T2"
+  QSlider* verticalShiftSlider = nullptr;            // tb1
+  QTextEdit* bannerText = nullptr;                   // RichEdit1
+  QGroupBox* commandPanelGroup = nullptr;            // GroupBox1
+  QGroupBox* frame1Group = nullptr;                  // GroupBox5, "CADRE 1"
+  QGroupBox* frame2Group = nullptr;                  // GroupBox4, "CADRE 2"
+  QGroupBox* cardGroup = nullptr;                    // GroupBox3, "CARTE"
+  QGroupBox* iconGroup = nullptr;                    // GroupBox2, "ICONE"
+  QLabel* iconPreview1 = nullptr;                    // the icon over the card's background
+  QLabel* iconPreview2 = nullptr;                    // the card's background under the icon
+  FrameControls* frameControls = nullptr;            // sizes, places and aligns the frames
+  CardIconControls* cardIconControls = nullptr;      // card size, spacing, resets, tb1, icon
+  FormatControls* formatControls = nullptr;          // ComboBox16, ComboBox20 and Button3
+  ColourFontControls* colourFontControls = nullptr;  // colours, fonts, pattern mode, T1 and T2
   CommandPanels panels_;
-  CardIconControls* cardIconControls_ = nullptr;
   PopupMenus menus_;
-  ColourFontControls* colourFontControls_ = nullptr;  // colours, fonts, pattern mode, T1 and T2
 };
 
 }  // namespace orvane

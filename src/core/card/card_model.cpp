@@ -61,7 +61,20 @@ void setupFrame(FrameModel& frame, const DesignBox& geometry, FrameAlignmentCode
   frame.text.setAlignment(paragraphAlignmentOf(alignment));
 }
 
-LayoutRatios measureRatios(const CardModel& card) {
+}  // namespace
+
+ParagraphAlignment paragraphAlignmentOf(int frameAlignment) {
+  switch (frameAlignment) {
+    case alignRight:
+      return ParagraphAlignment::Right;
+    case alignCentre:
+      return ParagraphAlignment::Centre;
+    default:
+      return ParagraphAlignment::Left;
+  }
+}
+
+LayoutRatios measureLayoutRatios(const CardModel& card) {
   const FrameModel& frame1 = card.frame(1);
   const FrameModel& frame2 = card.frame(2);
   LayoutRatios ratios;
@@ -74,19 +87,6 @@ LayoutRatios measureRatios(const CardModel& card) {
   ratios.iconLeft = ratio(card.iconLeft, card.cardWidth);
   ratios.iconTop = ratio(card.iconTop, card.cardHeight);
   return ratios;
-}
-
-}  // namespace
-
-ParagraphAlignment paragraphAlignmentOf(int frameAlignment) {
-  switch (frameAlignment) {
-    case alignRight:
-      return ParagraphAlignment::Right;
-    case alignCentre:
-      return ParagraphAlignment::Centre;
-    default:
-      return ParagraphAlignment::Left;
-  }
 }
 
 void setupStartCard(CardModel& card, int screenResolution) {
@@ -107,7 +107,7 @@ void setupStartCard(CardModel& card, int screenResolution) {
   card.designHeight = card.cardHeight;
   card.designIconLeft = card.iconLeft;
   card.designIconTop = card.iconTop;
-  card.layoutRatios = measureRatios(card);
+  card.layoutRatios = measureLayoutRatios(card);
   snapshotLayout(card, 0);
 }
 

@@ -126,6 +126,9 @@ struct CardModel {
 /// scaled from 96 dpi, texts cleared, frames read-only, format 0, design size, ratios and slot 0.
 void setupStartCard(CardModel& card, int screenResolution);
 
+/// The eight proportions of the card's current frame and icon geometry to its size.
+LayoutRatios measureLayoutRatios(const CardModel& card);
+
 /// Stores the current frame and icon geometry into slot `slot` (-1 to 6).
 void snapshotLayout(CardModel& card, int slot);
 
