@@ -8,6 +8,7 @@
 
 #include "card/card_model.h"
 #include "catalogue/language.h"
+#include "render/card_sheet.h"
 #include "render/renderer_state.h"
 #include "render/sheet_layout.h"
 #include "richtext/companion_files.h"
@@ -29,8 +30,9 @@ struct ShellState {
   int installedPrinters = 0;
   bool anythingLoaded = false;  // card file, frame text, icon or pattern
   bool miniCvExists = false;
-  PrintRatios printerRatios;             // of the printer found at start
-  bool transparencyNoticeShown = false;  // message 1116, shown once per run
+  PrintRatios printerRatios;                      // of the printer found at start
+  bool transparencyNoticeShown = false;           // message 1116, shown once per run
+  PrintMode lastPrintMode = PrintMode::InColour;  // of the last sheet printed; the PDF export follows it
 };
 
 /// Which commands of the main window's menus are usable.
