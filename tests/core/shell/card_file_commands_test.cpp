@@ -162,7 +162,6 @@ TEST(CardFileCommands, ASavedCardLoadsBackTheSameInAFreshCard) {
   EXPECT_EQ(view.caption, made.folder.file("carte"));
   EXPECT_EQ(fresh.session.cardFilePath, path);
   EXPECT_TRUE(fresh.shell.state().anythingLoaded);
-  EXPECT_EQ(fresh.card.formatIndex, -1);
 
   // The next save proposes the loaded file.
   fresh.save(path);
