@@ -11,6 +11,7 @@
 
 #include "app_test_main.h"
 #include "editor_under_test.h"
+#include "qt/qt_file_dialogs.h"
 #include "support/scripted_file_dialogs.h"
 
 using namespace orvane;
@@ -101,6 +102,11 @@ class CardFileCommandsTest : public QObject {
     const qsizetype shown = session.shownTexts().size();
     main().menus().file.exportPdf->trigger();
     QCOMPARE(session.shownTexts().size(), shown);
+  }
+
+  void theDialogFiltersReadAsQtNameFilters() {
+    QCOMPARE(qtNameFilters("fichiers Orvane 1|*.ov1|fichiers Orvane 2|*.ov?;*.ov??|"),
+             QStringList({"fichiers Orvane 1 (*.ov1)", "fichiers Orvane 2 (*.ov? *.ov?\?)"}));
   }
 };
 
