@@ -23,8 +23,8 @@ class CardFileCommandsTest : public QObject {
   ScriptedFileDialogs dialogs;
   QTemporaryDir folder;
 
-  void start(int printerCount = 1) {
-    session.start(printerCount);
+  void start(int printerCount = 1, const std::string& path = {}) {
+    session.start(printerCount, path);
     session.editor->cardFileCommands().setFileDialogs(dialogs);
   }
   TForm2& main() { return *session.editor->mainWindow(); }
@@ -84,6 +84,13 @@ class CardFileCommandsTest : public QObject {
     QCOMPARE(main().windowTitle(), QString::fromStdString(file(QStringLiteral("carte"))));
     QVERIFY(!main().findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->isEnabled());
     QVERIFY(main().menus().control.audit->isEnabled());
+  }
+
+  void aCardFileOpenedAtStartIsTheOneTheSaveProposes() {
+    const std::string path = ORVANE_TEST_DATA "/cardfile/carte.ov1";
+    start(1, path);
+    main().menus().file.save->trigger();
+    QCOMPARE(dialogs.saveRequests.at(0).initialName, path);
   }
 
   void theSheetIsExportedToAPdfWithOrWithoutAPrinter() {
