@@ -30,9 +30,10 @@ struct ShellState {
   int installedPrinters = 0;
   bool anythingLoaded = false;  // card file, frame text, icon or pattern
   bool miniCvExists = false;
-  PrintRatios printerRatios;                      // of the printer found at start
-  bool transparencyNoticeShown = false;           // message 1116, shown once per run
-  PrintMode lastPrintMode = PrintMode::InColour;  // of the last sheet printed; the PDF export follows it
+  PrintRatios printerRatios;             // of the printer found at start
+  bool transparencyNoticeShown = false;  // message 1116, shown once per run
+  // The mode of the last sheet printed, which the PDF export follows.
+  PrintMode lastPrintMode = PrintMode::InColour;
 };
 
 /// Which commands of the main window's menus are usable.
