@@ -34,6 +34,7 @@ void CardEditor::startCardEditor(const std::string& path) {
   // The working copies of the frame texts live as long as the main window.
   QObject::connect(mainWindow_, &QObject::destroyed, [this] { companions_.deleteWorkingCopies(); });
   workingDirectoryCommands_.attach(*mainWindow_);
+  cardFileCommands_.attach(*mainWindow_, *cardWindow_);
   // Read while the main window is set up; reading shows nothing, so it may come before postload.
   directories_.load();
   mainWindow_->postload(!path.empty(), resolution);
@@ -46,6 +47,7 @@ void CardEditor::loadCardFileAtStart(const std::string& path, int resolution) {
   // and the editor still opens.
   try {
     if (!shell_.loadCardFileAtStart(path, resolution, companions_, &cardWindow_->renderer())) return;
+    cardFileCommands_.cardFileLoadedAtStart(path);
     cardWindow_->showModel();
     cardWindow_->rpaint();
     mainWindow_->showFrameTransparency(card_.frame(1).frameTransparent, card_.frame(2).frameTransparent);

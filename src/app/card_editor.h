@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/main/card_file_commands.h"
 #include "app/main/working_directory_commands.h"
 #include "app/start_icon.h"
 #include "app/tform1.h"
@@ -42,6 +43,7 @@ class CardEditor {
   CardEditorShell& shell() { return shell_; }
   WorkingDirectories& workingDirectories() { return directories_; }
   WorkingDirectoryCommands& workingDirectoryCommands() { return workingDirectoryCommands_; }
+  CardFileCommands& cardFileCommands() { return cardFileCommands_; }
   TForm1& cardWindow() { return *cardWindow_; }
   /// The main window, or null once it has been freed.
   TForm2* mainWindow() const { return mainWindow_; }
@@ -59,6 +61,7 @@ class CardEditor {
   WorkingDirectories directories_{settings_};
   QtFileAssociation association_{startIcon().toImage()};
   WorkingDirectoryCommands workingDirectoryCommands_;
+  CardFileCommands cardFileCommands_{card_, shell_, companions_, directories_, prompter_};
   std::unique_ptr<TForm1> cardWindow_;
   QPointer<TForm2> mainWindow_;
 };

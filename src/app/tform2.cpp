@@ -329,6 +329,16 @@ void TForm2::showFrameTransparency(bool frame1, bool frame2) {
   frame2Transparency->setChecked(frame2);
 }
 
+void TForm2::enableFrameTransparency(bool enabled) {
+  frame1Transparency->setEnabled(enabled);
+  frame2Transparency->setEnabled(enabled);
+}
+
+void TForm2::clearIconPreviews() {
+  iconPreview1->clear();
+  iconPreview2->clear();
+}
+
 void TForm2::showIconPreviews() {
   const RendererState& renderer = cardWindow_.renderer();
   auto show = [](QLabel* preview, const std::optional<Image>& picture) {

@@ -45,6 +45,10 @@ class TForm2 : public QWidget, public MainWindowView {
   void placeMainWindowBesideCard() override;
   /// T1 and T2 show whether each frame is transparent, as a card file left them.
   void showFrameTransparency(bool frame1, bool frame2);
+  /// T1 and T2 are usable only while a pattern shows through transparent frames.
+  void enableFrameTransparency(bool enabled);
+  /// Empties the icon previews, before another card file brings its own.
+  void clearIconPreviews();
 
   const PopupMenus& menus() const override { return menus_; }
   QWidget* dialogParent() override { return this; }

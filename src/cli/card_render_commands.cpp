@@ -1,23 +1,16 @@
 // card-sheet and card-png: the loaded card drawn as the printed sheet and as the card window shows it.
-#include <QDateTime>
-#include <QPrinter>
 #include <QSaveFile>
-#include <filesystem>
 #include <iostream>
 
 #include "cli/command_table.h"
 #include "cli/gui_session.h"
 #include "cli/loaded_card.h"
-#include "qt/pdf_printer.h"
+#include "qt/card_sheet_pdf.h"
 #include "qt/qt_image.h"
-#include "qt/qt_painter_canvas.h"
 #include "qt/qt_picture_service.h"
-#include "qt/qt_printer_service.h"
 #include "qt/qt_text.h"
 #include "qt/qt_text_metrics.h"
-#include "qt/sheet_date_time.h"
 #include "render/card_picture.h"
-#include "render/card_sheet.h"
 #include "render/icon_drawing.h"
 #include "render/transparency_composite.h"
 #include "text/field_text.h"
@@ -97,34 +90,15 @@ class ScriptDrawing {
 
 int drawSheet(LoadedCard& loaded, const SheetOptions& options) {
   ScriptDrawing drawing(loaded);
-  // The PDF is written beside its target and takes its name only once complete.
-  const std::filesystem::path target = nativePath(options.output);
-  std::filesystem::path partial = target;
-  partial += ".part";
-  {
-    const auto orientation =
-        loaded.card.orientation == Orientation::Horizontal ? QPageLayout::Landscape : QPageLayout::Portrait;
-    const auto printer = makePdfPrinter(toQString(utf8Path(partial)), options.dpi, orientation);
-    SheetSettings settings;
-    settings.printer = measurePrinter(*printer);
-    settings.screenResolution = screenResolution;
-    settings.printMode = options.blackAndWhite ? PrintMode::BlackAndWhite : PrintMode::InColour;
-    settings.testPrint = options.testPrint;
-    // A card file gives the card and both frames their colours.
-    settings.cardColourChosen = true;
-    settings.frameColourChosen = {true, true};
-    settings.dateTime = sheetDateTime(QDateTime::currentDateTime());
-    QPainterCanvas canvas(*printer);
-    if (!canvas.painter().isActive()) return usageError("cannot write " + options.output);
-    drawCardSheet(drawing.context, canvas, settings);
-  }
-  std::error_code error;
-  if (const auto failure = drawing.failure()) {
-    std::filesystem::remove(partial, error);
+  CardSheetPdf sheet;
+  sheet.output = options.output;
+  sheet.dpi = options.dpi;
+  sheet.screenResolution = screenResolution;
+  sheet.printMode = options.blackAndWhite ? PrintMode::BlackAndWhite : PrintMode::InColour;
+  sheet.testPrint = options.testPrint;
+  // A card file gives the card and both frames their colours (the sheet's defaults).
+  if (const auto failure = writeCardSheetPdf(drawing.context, sheet, [&] { return drawing.failure(); }))
     return usageError(*failure);
-  }
-  std::filesystem::rename(partial, target, error);
-  if (error) return usageError("cannot write " + options.output + ": " + error.message());
   return 0;
 }
 

@@ -43,6 +43,8 @@ FileMenu fileMenu(QWidget* parent) {
   file.printerSetup = addItem(file.menu, "Imprimante1Click", QStringLiteral("&Imprimante"));
   file.printBlackWhite = addItem(file.menu, "mimpneb_click", QStringLiteral("Impression &noir et blanc"));
   file.printColour = addItem(file.menu, "mimpcouleurs_click", QStringLiteral("Impression &couleurs"));
+  // No catalogue entry names the export: its caption stays the same in every interface language.
+  file.exportPdf = addItem(file.menu, "mexporterpdf_click", QStringLiteral("Exporter en PDF"));
   file.quit = addItem(file.menu, "mquitter_click", QStringLiteral("&Quitter"));
   return file;
 }

@@ -25,6 +25,7 @@ struct FileMenu {
   QAction* printerSetup = nullptr;      // "&Imprimante"
   QAction* printBlackWhite = nullptr;   // "Impression &noir et blanc"
   QAction* printColour = nullptr;       // "Impression &couleurs"
+  QAction* exportPdf = nullptr;         // "Exporter en PDF"
   QAction* quit = nullptr;              // "&Quitter"
 };
 

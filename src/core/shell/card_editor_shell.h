@@ -8,6 +8,7 @@
 
 #include "card/card_model.h"
 #include "catalogue/language.h"
+#include "render/card_sheet.h"
 #include "render/renderer_state.h"
 #include "render/sheet_layout.h"
 #include "richtext/companion_files.h"
@@ -31,6 +32,8 @@ struct ShellState {
   bool miniCvExists = false;
   PrintRatios printerRatios;             // of the printer found at start
   bool transparencyNoticeShown = false;  // message 1116, shown once per run
+  // The mode of the last sheet printed, which the PDF export follows.
+  PrintMode lastPrintMode = PrintMode::InColour;
 };
 
 /// Which commands of the main window's menus are usable.

@@ -1,0 +1,75 @@
+#include "app/main/card_file_commands.h"
+
+#include <QAction>
+
+#include "app/card_editor.h"
+#include "app/tform1.h"
+#include "app/tform2.h"
+#include "qt/card_sheet_pdf.h"
+#include "qt/qt_text.h"
+
+namespace orvane {
+
+CardFileCommands::CardFileCommands(CardModel& card, CardEditorShell& shell, CompanionFiles& companions,
+                                   WorkingDirectories& directories, Prompter& prompter)
+    : card_(card), shell_(shell), companions_(companions), directories_(directories), prompter_(prompter) {}
+
+void CardFileCommands::attach(TForm2& mainWindow, TForm1& cardWindow) {
+  mainWindow_ = &mainWindow;
+  cardWindow_ = &cardWindow;
+  qtDialogs_.setParent(&mainWindow);
+  const FileMenu& file = mainWindow.menus().file;
+  QObject::connect(file.load, &QAction::triggered, &mainWindow, [this] { mcharger_click(); });
+  QObject::connect(file.save, &QAction::triggered, &mainWindow, [this] { msauvegarder_click(); });
+  QObject::connect(file.exportPdf, &QAction::triggered, &mainWindow, [this] { mexporterpdf_click(); });
+}
+
+void CardFileCommands::cardFileLoadedAtStart(const std::string& path) {
+  session_.cardFilePath = path;
+  session_.cardFileLoaded = true;
+}
+
+void CardFileCommands::msauvegarder_click() {
+  const SavedCardFile saved =
+      saveCardFileCommand(card_, session_, screenResolution(), shell_.state().interfaceLanguage, services());
+  // A card file that could not be written is reported as any error a handler met.
+  if (!saved.error.empty()) shell_.reportUnhandledError(saved.error);
+}
+
+void CardFileCommands::mcharger_click() {
+  if (!mainWindow_ || !cardWindow_) return;
+  const LoadCommandInput input{screenResolution(), std::nullopt};
+  const LoadedCardFileView view =
+      loadCardFileCommand(card_, session_, input, services(), shell_, &cardWindow_->renderer());
+  if (!view.chosen) return;
+  if (view.clearIconPreviews) mainWindow_->clearIconPreviews();
+  cardWindow_->showModel();
+  cardWindow_->rpaint();
+  mainWindow_->enableFrameTransparency(view.transparencyEnabled);
+  if (view.showTransparency)
+    mainWindow_->showFrameTransparency(card_.frame(1).frameTransparent, card_.frame(2).frameTransparent);
+  if (view.caption) mainWindow_->setWindowTitle(toQString(*view.caption));
+  mainWindow_->placeMainWindowBesideCard();
+  mainWindow_->updateCommandStates();
+}
+
+void CardFileCommands::mexporterpdf_click() {
+  if (!cardWindow_) return;
+  const std::optional<ChosenFile> chosen = dialogs_->saveFile(pdfExportRequest(session_, directories_));
+  if (!chosen) return;
+  CardSheetPdf sheet;
+  sheet.output = chosen->path;
+  sheet.screenResolution = screenResolution();
+  sheet.printMode = shell_.state().lastPrintMode;
+  // A card file gives the card and its frames their colours; the start card has none chosen.
+  sheet.cardColourChosen = session_.cardFileLoaded;
+  sheet.frameColourChosen = {session_.cardFileLoaded, session_.cardFileLoaded};
+  RenderContext context = cardWindow_->renderContext();
+  if (const auto failure = writeCardSheetPdf(context, sheet)) {
+    prompter_.show(MessageKind::Error, *failure);
+    return;
+  }
+  prompter_.show(MessageKind::Information, pdfWrittenMessage(chosen->path));
+}
+
+}  // namespace orvane

@@ -1,0 +1,50 @@
+#pragma once
+// The main window's card file commands: "&Charger", "&Sauvegarder" and "Exporter en PDF".
+
+#include <QPointer>
+#include <string>
+
+#include "qt/qt_file_dialogs.h"
+#include "shell/card_file_commands.h"
+
+namespace orvane {
+
+class TForm1;
+class TForm2;
+
+class CardFileCommands {
+ public:
+  CardFileCommands(CardModel& card, CardEditorShell& shell, CompanionFiles& companions,
+                   WorkingDirectories& directories, Prompter& prompter);
+  CardFileCommands(const CardFileCommands&) = delete;
+  CardFileCommands& operator=(const CardFileCommands&) = delete;
+
+  /// Connects the commands to their items in `mainWindow`'s menus; the dialogs open over it.
+  void attach(TForm2& mainWindow, TForm1& cardWindow);
+  /// Replaces the file dialogs (tests script them).
+  void setFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
+  /// The card file named on the command line was loaded: it is the current card file.
+  void cardFileLoadedAtStart(const std::string& path);
+
+  void msauvegarder_click();
+  void mcharger_click();
+  void mexporterpdf_click();
+
+  const CardFileSession& session() const { return session_; }
+
+ private:
+  CardFileServices services() { return {*dialogs_, companions_, directories_, prompter_}; }
+
+  CardModel& card_;
+  CardEditorShell& shell_;
+  CompanionFiles& companions_;
+  WorkingDirectories& directories_;
+  Prompter& prompter_;
+  CardFileSession session_;
+  QtFileDialogs qtDialogs_;
+  FileDialogs* dialogs_ = &qtDialogs_;
+  QPointer<TForm2> mainWindow_;
+  TForm1* cardWindow_ = nullptr;
+};
+
+}  // namespace orvane

@@ -1,0 +1,48 @@
+#include "qt/card_sheet_pdf.h"
+
+#include <QDateTime>
+#include <QPrinter>
+#include <filesystem>
+#include <system_error>
+
+#include "qt/pdf_printer.h"
+#include "qt/qt_painter_canvas.h"
+#include "qt/qt_printer_service.h"
+#include "qt/qt_text.h"
+#include "qt/sheet_date_time.h"
+#include "text/file_path.h"
+
+namespace orvane {
+
+std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardSheetPdf& sheet,
+                                             const DrawingFailure& failure) {
+  const std::filesystem::path target = nativePath(sheet.output);
+  std::filesystem::path partial = target;
+  partial += ".part";
+  std::error_code error;
+  {
+    const auto orientation =
+        context.card.orientation == Orientation::Horizontal ? QPageLayout::Landscape : QPageLayout::Portrait;
+    const auto printer = makePdfPrinter(toQString(utf8Path(partial)), sheet.dpi, orientation);
+    SheetSettings settings;
+    settings.printer = measurePrinter(*printer);
+    settings.screenResolution = sheet.screenResolution;
+    settings.printMode = sheet.printMode;
+    settings.testPrint = sheet.testPrint;
+    settings.cardColourChosen = sheet.cardColourChosen;
+    settings.frameColourChosen = sheet.frameColourChosen;
+    settings.dateTime = sheetDateTime(QDateTime::currentDateTime());
+    QPainterCanvas canvas(*printer);
+    if (!canvas.painter().isActive()) return "cannot write " + sheet.output;
+    drawCardSheet(context, canvas, settings);
+  }
+  if (const auto refused = failure ? failure() : std::nullopt) {
+    std::filesystem::remove(partial, error);
+    return refused;
+  }
+  std::filesystem::rename(partial, target, error);
+  if (error) return "cannot write " + sheet.output + ": " + error.message();
+  return std::nullopt;
+}
+
+}  // namespace orvane

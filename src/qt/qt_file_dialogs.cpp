@@ -1,0 +1,46 @@
+#include "qt/qt_file_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include "qt/qt_text.h"
+
+namespace orvane {
+
+namespace {
+
+std::optional<ChosenFile> runDialog(QWidget* parent, const FileDialogRequest& request,
+                                    QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, toQString(request.title), toQString(request.initialFolder));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setNameFilters(qtNameFilters(request.filter));
+  dialog.setDefaultSuffix(toQString(request.defaultExtension));
+  // Asking before overwriting belongs to the save-name resolution, which offers an indexed name too.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!request.initialName.empty()) dialog.selectFile(toQString(request.initialName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const std::string path = toStdString(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+  return ChosenFile{path, extensionDiffers(path, request.defaultExtension)};
+}
+
+}  // namespace
+
+QStringList qtNameFilters(std::string_view filter) {
+  QStringList filters;
+  for (const FileFilter& entry : parseFileFilter(filter))
+    filters << toQString(entry.caption) + QStringLiteral(" (") +
+                   toQString(entry.patterns).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                   QStringLiteral(")");
+  return filters;
+}
+
+std::optional<ChosenFile> QtFileDialogs::openFile(const FileDialogRequest& request) {
+  return runDialog(parent_, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<ChosenFile> QtFileDialogs::saveFile(const FileDialogRequest& request) {
+  return runDialog(parent_, request, QFileDialog::AcceptSave);
+}
+
+}  // namespace orvane

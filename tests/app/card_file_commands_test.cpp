@@ -1,0 +1,121 @@
+// The "fichier" panel's card file commands driven through their menu items: a card saved in one
+// editor loads back the same in another, and the card sheet goes to a PDF file.
+#include "shell/card_file_commands.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include "app_test_main.h"
+#include "editor_under_test.h"
+#include "qt/qt_file_dialogs.h"
+#include "support/scripted_file_dialogs.h"
+
+using namespace orvane;
+
+class CardFileCommandsTest : public QObject {
+  Q_OBJECT
+
+  EditorUnderTest session;
+  ScriptedFileDialogs dialogs;
+  QTemporaryDir folder;
+
+  void start(int printerCount = 1, const std::string& path = {}) {
+    session.start(printerCount, path);
+    session.editor->cardFileCommands().setFileDialogs(dialogs);
+  }
+  TForm2& main() { return *session.editor->mainWindow(); }
+  CardModel& card() { return session.editor->card(); }
+  std::string file(const QString& name) { return folder.filePath(name).toStdString(); }
+
+ private slots:
+  void init() {
+    QVERIFY(folder.isValid());
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("element")));
+    dialogs = ScriptedFileDialogs();
+  }
+  void cleanup() { session.stop(); }
+
+  void aCardSavedFromTheMenuLoadsBackTheSameInANewEditor() {
+    start();
+    card().cardWidth += 10;
+    card().cardColor = 0x40A0E0;
+    card().frame(1).frameWidth -= 6;
+    card().frame(1).frameColor = 0x102030;
+    card().frame(2).frameTop += 4;
+    card().frame(2).frameAlignment = 2;
+    card().frame(1).text = RichText::fromPlainText("Jeanne Martin\nrelieuse d'art");
+    card().frame(2).text = RichText::fromPlainText("12 rue des Lilas");
+    session.editor->cardWindow().showModel();
+    const CardModel saved = card();
+    const std::string path = file(QStringLiteral("carte.ov1"));
+    dialogs.choose(path);
+    main().menus().file.save->trigger();
+    QVERIFY(session.shownTexts().isEmpty());
+    QVERIFY(QFile::exists(QString::fromStdString(path)));
+    QCOMPARE(QString::fromStdString(dialogs.saveRequests.at(0).title),
+             QStringLiteral("définir le fichier paramêtre de la carte : "));
+
+    start();
+    dialogs.choose(path);
+    main().menus().file.load->trigger();
+    QVERIFY(session.shownTexts().isEmpty());
+    QCOMPARE(card().cardWidth, saved.cardWidth);
+    QCOMPARE(card().cardHeight, saved.cardHeight);
+    QCOMPARE(card().cardColor, saved.cardColor);
+    for (int number : {1, 2}) {
+      const FrameModel& frame = card().frame(number);
+      const FrameModel& before = saved.frame(number);
+      QCOMPARE(frame.frameWidth, before.frameWidth);
+      QCOMPARE(frame.frameHeight, before.frameHeight);
+      QCOMPARE(frame.frameTop, before.frameTop);
+      QCOMPARE(frame.frameLeft, before.frameLeft);
+      QCOMPARE(frame.frameColor, before.frameColor);
+      QCOMPARE(frame.frameAlignment, before.frameAlignment);
+      QCOMPARE(frame.text.plainText(), before.text.plainText());
+    }
+    // The window shows what was loaded.
+    TForm1& cardWindow = session.editor->cardWindow();
+    QCOMPARE(cardWindow.width(), saved.cardWidth);
+    QCOMPARE(cardWindow.frameEdit(1)->toPlainText(), QStringLiteral("Jeanne Martin\nrelieuse d'art"));
+    QCOMPARE(main().windowTitle(), QString::fromStdString(file(QStringLiteral("carte"))));
+    QVERIFY(!main().findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->isEnabled());
+    QVERIFY(main().menus().control.audit->isEnabled());
+  }
+
+  void aCardFileOpenedAtStartIsTheOneTheSaveProposes() {
+    const std::string path = ORVANE_TEST_DATA "/cardfile/carte.ov1";
+    start(1, path);
+    main().menus().file.save->trigger();
+    QCOMPARE(dialogs.saveRequests.at(0).initialName, path);
+  }
+
+  void theSheetIsExportedToAPdfWithOrWithoutAPrinter() {
+    for (int printers : {0, 1}) {
+      start(printers);
+      const std::string path = file(QStringLiteral("planche%1.pdf").arg(printers));
+      dialogs.choose(path, "pdf");
+      main().menus().file.exportPdf->trigger();
+      QFile pdf(QString::fromStdString(path));
+      QVERIFY(pdf.open(QIODevice::ReadOnly));
+      QVERIFY(pdf.read(5) == "%PDF-");
+      QCOMPARE(session.shownTexts().last(), QString::fromStdString(pdfWrittenMessage(path)));
+      QVERIFY(!QFile::exists(QString::fromStdString(path + ".part")));
+    }
+    // A cancelled dialog writes nothing and says nothing.
+    const qsizetype shown = session.shownTexts().size();
+    main().menus().file.exportPdf->trigger();
+    QCOMPARE(session.shownTexts().size(), shown);
+  }
+
+  void theDialogFiltersReadAsQtNameFilters() {
+    QCOMPARE(qtNameFilters("fichiers Orvane 1|*.ov1|fichiers Orvane 2|*.ov?;*.ov??|"),
+             QStringList({"fichiers Orvane 1 (*.ov1)", "fichiers Orvane 2 (*.ov? *.ov?\?)"}));
+  }
+};
+
+ORVANE_APP_TEST_MAIN(CardFileCommandsTest)
+#include "card_file_commands_test.moc"
