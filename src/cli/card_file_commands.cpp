@@ -18,14 +18,7 @@ int cardDumpCommand(const Arguments& args) {
   if (const auto failure = loaded.load(args[0])) return usageError(*failure);
 
   JsonWriter json;
-  json.beginObject();
-  writeCardMembers(json, loaded.card);
-  json.field("transparency", loaded.result.transparency);
-  json.key("messages");
-  json.beginArray();
-  for (const std::string& message : loaded.prompter.texts()) json.value(message);
-  json.endArray();
-  json.endObject();
+  writeCardDump(json, loaded);
   std::cout << json.text() << '\n';
   return 0;
 }

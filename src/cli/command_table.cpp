@@ -40,6 +40,28 @@ constexpr std::array cardPngHelp{
     ArgumentHelp{"OUT.png", "The PNG file to write."},
 };
 
+constexpr std::array cardEditHelp{
+    ArgumentHelp{"IN.ov1", "The card file to edit, loaded as the load command of the editor loads it."},
+    ArgumentHelp{"OUT.ov1", "The card file to write, with its frame texts, as the save command writes it."},
+    ArgumentHelp{"--lang fr|en|de", "The interface language the list texts and the messages are in (fr)."},
+    ArgumentHelp{"CONTROL=TEXT",
+                 "A step: TEXT as typed in or chosen from CONTROL and confirmed; steps run in order."},
+    ArgumentHelp{"frameN.width|length|left|top",
+                 "Frame 1 or 2 size and position lists (\"largeur + 7\", \"+7\", \"bord gauche -3\")."},
+    ArgumentHelp{"frameN.align, frame2.place",
+                 "Text alignment and frame 2 placement (\"gauche\", \"centré\")."},
+    ArgumentHelp{"frameN.transparent", "T1 or T2: 1 or 0; usable over a pattern only."},
+    ArgumentHelp{"card.width|length|spacing",
+                 "Card size lists and the spacing list (\"largeur+10\", \"15\")."},
+    ArgumentHelp{"card.format|orientation", "Standard format (\"grand\") and orientation (\"horizontal\")."},
+    ArgumentHelp{"card.reset-width|reset-length", "The reset boxes: 1 or 0."},
+    ArgumentHelp{"card.fit-a4", "\"ajustement A4\": 1 presses it."},
+    ArgumentHelp{"card.pattern-mode", "\"MOTIF \": 0 unchecked, 1 checked, 2 grayed."},
+    ArgumentHelp{"card.fill-style", "\"STYLE\": 1 or 0."},
+    ArgumentHelp{"icon.width|length|margin|top", "Icon size and position lists (\"marge + 3\")."},
+    ArgumentHelp{"icon.reset-margin|reset-top", "The icon's reset boxes: 1 or 0."},
+};
+
 constexpr std::array table{
     Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
             "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
@@ -54,6 +76,10 @@ constexpr std::array table{
             "Reads an RTF file and writes it again as the editor writes its companion files.", rtfWriteHelp},
     Command{"card-sheet", cardSheetCommand, "FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]",
             "Prints the sheet of cards of a card file on an A4 page, into a PDF file.", cardSheetHelp},
+    Command{"card-edit", cardEditCommand, "IN.ov1 OUT.ov1 [--lang fr|en|de] CONTROL=TEXT...",
+            "Edits a card file through the rules of the main window's controls and saves it; prints the "
+            "messages, the frames' warning lines and the card as JSON.",
+            cardEditHelp},
     Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
             "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
 };

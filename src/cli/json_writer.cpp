@@ -85,6 +85,8 @@ void JsonWriter::value(std::string_view text) {
 
 void JsonWriter::value(bool flag) { writeScalar(flag ? "true" : "false"); }
 
+void JsonWriter::null() { writeScalar("null"); }
+
 void JsonWriter::value(double number) {
   if (!std::isfinite(number)) return writeScalar("null");
   char digits[32];

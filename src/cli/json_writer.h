@@ -23,6 +23,7 @@ class JsonWriter {
   void value(std::string_view text);
   void value(const char* text) { value(std::string_view(text)); }
   void value(bool flag);
+  void null();
   /// Written with the fewest digits that read back as the same double; null when not finite.
   void value(double number);
   template <std::integral Integer>

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "card/card_model.h"
+#include "cli/json_writer.h"
 #include "richtext/companion_files.h"
 #include "services/non_interactive_prompter.h"
 #include "shell/open_card_file.h"
@@ -18,12 +19,14 @@ inline constexpr int screenResolution = 96;
 
 class LoadedCard {
  public:
-  LoadedCard();
+  explicit LoadedCard(Language language = Language::French);
 
-  /// Opens `path` as the editor does; the message that refused it when it could not be loaded.
-  std::optional<std::string> load(const std::string& path);
+  /// Opens `path` as the editor does at start, or as its load command does; the message that refused
+  /// it when it could not be loaded.
+  std::optional<std::string> load(const std::string& path,
+                                  CardFileRequest request = CardFileRequest::AtStart);
 
-  const Language language = Language::French;
+  const Language language;
   CardModel card;
   NonInteractivePrompter prompter;
   CompanionFiles companions{prompter, language};
@@ -33,5 +36,8 @@ class LoadedCard {
   // The working copies of the frame texts are made here rather than in the caller's folder.
   ScratchFolder workingCopies_{"orvane-cli-"};
 };
+
+/// The card as card-dump prints it: its parameters, the stored transparency and the messages shown.
+void writeCardDump(JsonWriter& json, const LoadedCard& loaded);
 
 }  // namespace orvane::cli
