@@ -325,14 +325,10 @@ void TForm2::accscarte1Click() {
 void TForm2::redrawTransparentFrames() { colourFontControls->redrawTransparentFrames(); }
 
 void TForm2::showFrameTransparency(bool frame1, bool frame2) {
-  frame1Transparency->setChecked(frame1);
-  frame2Transparency->setChecked(frame2);
+  colourFontControls->setTransparency((frame1 ? 1 : 0) + (frame2 ? 2 : 0));
 }
 
-void TForm2::enableFrameTransparency(bool enabled) {
-  frame1Transparency->setEnabled(enabled);
-  frame2Transparency->setEnabled(enabled);
-}
+void TForm2::enableFrameTransparency(bool enabled) { colourFontControls->enableTransparency(enabled); }
 
 void TForm2::clearIconPreviews() {
   iconPreview1->clear();

@@ -30,7 +30,7 @@ class TForm2 : public QWidget, public MainWindowView {
   TForm2(CardEditorShell& shell, TForm1& cardWindow);
 
   void postload(bool startedWithArgument, int screenResolution);
-  void updateCommandStates();
+  void updateCommandStates() override;
 
   // Handlers.
   void form1see();
@@ -44,11 +44,11 @@ class TForm2 : public QWidget, public MainWindowView {
   /// Moves the main window beside the card when the card is shown (after a file load).
   void placeMainWindowBesideCard() override;
   /// T1 and T2 show whether each frame is transparent, as a card file left them.
-  void showFrameTransparency(bool frame1, bool frame2);
+  void showFrameTransparency(bool frame1, bool frame2) override;
   /// T1 and T2 are usable only while a pattern shows through transparent frames.
-  void enableFrameTransparency(bool enabled);
+  void enableFrameTransparency(bool enabled) override;
   /// Empties the icon previews, before another card file brings its own.
-  void clearIconPreviews();
+  void clearIconPreviews() override;
 
   const PopupMenus& menus() const override { return menus_; }
   QWidget* dialogParent() override { return this; }

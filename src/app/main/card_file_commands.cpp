@@ -3,8 +3,8 @@
 #include <QAction>
 
 #include "app/card_editor.h"
+#include "app/main/main_window_view.h"
 #include "app/tform1.h"
-#include "app/tform2.h"
 #include "qt/card_sheet_pdf.h"
 #include "qt/qt_text.h"
 
@@ -14,14 +14,16 @@ CardFileCommands::CardFileCommands(CardModel& card, CardEditorShell& shell, Comp
                                    WorkingDirectories& directories, Prompter& prompter)
     : card_(card), shell_(shell), companions_(companions), directories_(directories), prompter_(prompter) {}
 
-void CardFileCommands::attach(TForm2& mainWindow, TForm1& cardWindow) {
+void CardFileCommands::attach(MainWindowView& mainWindow, TForm1& cardWindow) {
   mainWindow_ = &mainWindow;
+  mainWindowAlive_ = mainWindow.dialogParent();
   cardWindow_ = &cardWindow;
-  qtDialogs_.setParent(&mainWindow);
+  QWidget* window = mainWindow.dialogParent();
+  qtDialogs_.setParent(window);
   const FileMenu& file = mainWindow.menus().file;
-  QObject::connect(file.load, &QAction::triggered, &mainWindow, [this] { mcharger_click(); });
-  QObject::connect(file.save, &QAction::triggered, &mainWindow, [this] { msauvegarder_click(); });
-  QObject::connect(file.exportPdf, &QAction::triggered, &mainWindow, [this] { mexporterpdf_click(); });
+  QObject::connect(file.load, &QAction::triggered, window, [this] { mcharger_click(); });
+  QObject::connect(file.save, &QAction::triggered, window, [this] { msauvegarder_click(); });
+  QObject::connect(file.exportPdf, &QAction::triggered, window, [this] { mexporterpdf_click(); });
 }
 
 void CardFileCommands::cardFileLoadedAtStart(const std::string& path) {
@@ -37,8 +39,8 @@ void CardFileCommands::msauvegarder_click() {
 }
 
 void CardFileCommands::mcharger_click() {
-  if (!mainWindow_ || !cardWindow_) return;
-  const LoadCommandInput input{screenResolution(), std::nullopt};
+  if (!mainWindowAlive_ || !cardWindow_) return;
+  const LoadCommandInput input{screenResolution(), shell_.cardWindow().trackBarTop};
   const LoadedCardFileView view =
       loadCardFileCommand(card_, session_, input, services(), shell_, &cardWindow_->renderer());
   if (!view.chosen) return;
@@ -48,7 +50,7 @@ void CardFileCommands::mcharger_click() {
   mainWindow_->enableFrameTransparency(view.transparencyEnabled);
   if (view.showTransparency)
     mainWindow_->showFrameTransparency(card_.frame(1).frameTransparent, card_.frame(2).frameTransparent);
-  if (view.caption) mainWindow_->setWindowTitle(toQString(*view.caption));
+  if (view.caption) mainWindowAlive_->setWindowTitle(toQString(*view.caption));
   mainWindow_->placeMainWindowBesideCard();
   mainWindow_->updateCommandStates();
 }

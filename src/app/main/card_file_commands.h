@@ -10,7 +10,7 @@
 namespace orvane {
 
 class TForm1;
-class TForm2;
+class MainWindowView;
 
 class CardFileCommands {
  public:
@@ -20,7 +20,7 @@ class CardFileCommands {
   CardFileCommands& operator=(const CardFileCommands&) = delete;
 
   /// Connects the commands to their items in `mainWindow`'s menus; the dialogs open over it.
-  void attach(TForm2& mainWindow, TForm1& cardWindow);
+  void attach(MainWindowView& mainWindow, TForm1& cardWindow);
   /// Replaces the file dialogs (tests script them).
   void setFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
   /// The card file named on the command line was loaded: it is the current card file.
@@ -43,7 +43,8 @@ class CardFileCommands {
   CardFileSession session_;
   QtFileDialogs qtDialogs_;
   FileDialogs* dialogs_ = &qtDialogs_;
-  QPointer<TForm2> mainWindow_;
+  MainWindowView* mainWindow_ = nullptr;
+  QPointer<QWidget> mainWindowAlive_;  // the main window may be freed before the commands
   TForm1* cardWindow_ = nullptr;
 };
 

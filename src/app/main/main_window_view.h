@@ -17,6 +17,14 @@ class MainWindowView {
   virtual void placeMainWindowBesideCard() = 0;
   /// The transparent frames are drawn again over the card as it is now.
   virtual void redrawTransparentFrames() = 0;
+  /// T1 and T2 become usable (over a shown pattern) or not.
+  virtual void enableFrameTransparency(bool enabled) = 0;
+  /// T1 and T2 take the frames' transparency, through their own handlers.
+  virtual void showFrameTransparency(bool frame1, bool frame2) = 0;
+  /// The icon previews of a card loaded before go.
+  virtual void clearIconPreviews() = 0;
+  /// The menu commands are enabled as the editor's state allows.
+  virtual void updateCommandStates() = 0;
 
  protected:
   ~MainWindowView() = default;
