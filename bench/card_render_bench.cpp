@@ -1,14 +1,13 @@
 // Drawing a card: the printed sheet of twelve cards into a 600 dpi PDF (with short lines, then with a
 // paragraph that wraps), and the card window's picture into a PNG. The card has a tiled pattern, an
 // icon and two frames of text.
-#include <benchmark/benchmark.h>
-
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 #include "card/card_model.h"
+#include "gui_bench.h"
 #include "qt/pdf_printer.h"
 #include "qt/qt_image.h"
 #include "qt/qt_painter_canvas.h"
@@ -41,15 +40,7 @@ void place(FrameModel& frame, int left, int top, int width, int height) {
 }
 
 // The card of the benchmarks, with the renderer and services a card window would hold.
-struct BenchCard {
-  CardModel card;
-  RendererState state;
-  NonInteractivePrompter prompter;
-  QtPictureService pictures;
-  QtTextMetrics metrics;
-  Language language = Language::French;
-  RenderContext context{card, state, prompter, pictures, metrics, language};
-
+struct BenchCard : RenderedCard {
   BenchCard() {
     setupStartCard(card, 96);
     card.cardWidth = 185;
@@ -118,12 +109,4 @@ BENCHMARK(cardToPng)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int guiArguments = 1;
-  const QGuiApplication application(guiArguments, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+ORVANE_GUI_BENCHMARK_MAIN()

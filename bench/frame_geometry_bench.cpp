@@ -1,12 +1,11 @@
 // One confirmed value in a frame list: the frame geometry rule on the card model, then the redraw of
 // the card window's decorations that follows it (pattern, icon and frames on the card's picture).
-#include <benchmark/benchmark.h>
-
 #include <QGuiApplication>
 #include <QImage>
 
 #include "card/card_model.h"
 #include "card/frame_controls.h"
+#include "gui_bench.h"
 #include "qt/qt_painter_canvas.h"
 #include "qt/qt_picture_service.h"
 #include "qt/qt_text.h"
@@ -19,15 +18,7 @@ namespace {
 
 using namespace orvane;
 
-struct BenchCard {
-  CardModel card;
-  RendererState state;
-  NonInteractivePrompter prompter;
-  QtPictureService pictures;
-  QtTextMetrics metrics;
-  Language language = Language::French;
-  RenderContext context{card, state, prompter, pictures, metrics, language};
-
+struct BenchCard : RenderedCard {
   BenchCard() {
     setupStartCard(card, 96);
     card.patternFile = ORVANE_TEST_DATA "/render/motif.bmp";
@@ -66,12 +57,4 @@ BENCHMARK(frameStepOnly)->Unit(benchmark::kNanosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int guiArguments = 1;
-  const QGuiApplication application(guiArguments, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+ORVANE_GUI_BENCHMARK_MAIN()
