@@ -122,6 +122,9 @@ struct CardModel {
   int effectiveSpacing() const { return spacing == 0 ? 8 : spacing; }
 };
 
+/// True for a horizontal card; a vertical card or one whose orientation is not set is not.
+inline bool isHorizontal(const CardModel& card) { return card.orientation == Orientation::Horizontal; }
+
 /// Sets `card` to the start card of a screen of `screenResolution` pixels per inch: start values
 /// scaled from 96 dpi, texts cleared, frames read-only, format 0, design size, ratios and slot 0.
 void setupStartCard(CardModel& card, int screenResolution);

@@ -154,7 +154,7 @@ FrameWarning changeFrameGeometry(CardModel& card, ControlList list, std::string_
                                  Language language) {
   const int number = frameOfControl(list);
   GeometryStep step(card, number, language);
-  const bool horizontal = card.orientation == Orientation::Horizontal;
+  const bool horizontal = isHorizontal(card);
   switch (list) {
     case frame1TopList:
     case frame2TopList:

@@ -38,8 +38,6 @@ int proportion(double ratio, int length) { return roundToInt(ratio * length); }
 
 }  // namespace
 
-bool isHorizontal(const CardModel& card) { return card.orientation == Orientation::Horizontal; }
-
 std::optional<int> standardFormatNamed(std::string_view text, Language language) {
   for (std::size_t index = 0; index < standardFormats.size(); ++index)
     if (catalogue::text(language, standardFormats[index].nameId) == text) return static_cast<int>(index);

@@ -13,9 +13,6 @@ namespace orvane {
 /// Index of the square format: its cards cannot be turned.
 inline constexpr int squareFormat = 4;
 
-/// True when the card is laid out across; an unset orientation counts as vertical.
-bool isHorizontal(const CardModel& card);
-
 /// The format index (0 "défaut" to 4 "carré") whose name `text` is in `language`; nothing for the
 /// list's title or any other text.
 std::optional<int> standardFormatNamed(std::string_view text, Language language);

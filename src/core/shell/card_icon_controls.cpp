@@ -17,8 +17,6 @@ bool orientationListShowsUpright(std::string_view shown, Language language) {
 }
 }  // namespace
 
-bool isHorizontalCard(const CardModel& card) { return card.orientation == Orientation::Horizontal; }
-
 ControlFollowUp changeCardSize(CardModel& card, CardEditorShell& shell, ControlList list,
                                std::string_view text, std::string_view orientationShown) {
   const int offset = parseOffset(text);
@@ -59,7 +57,7 @@ IconChange changeIcon(CardModel& card, CardEditorShell& shell, ControlList list,
 }
 
 ResetOutcome resetToDesign(CardModel& card, ResetBox box, bool checked) {
-  const bool horizontal = isHorizontalCard(card);
+  const bool horizontal = isHorizontal(card);
   switch (box) {
     case ResetBox::cardWidth:
       if (!checked) return {};

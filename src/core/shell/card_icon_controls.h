@@ -11,9 +11,6 @@
 
 namespace orvane {
 
-/// A card is horizontal when its orientation says so; an unset orientation counts as vertical.
-bool isHorizontalCard(const CardModel& card);
-
 /// `combobox18keyup` (`list` cardWidthList) and `combobox19keyup` (cardLengthList): adds the offset
 /// `text` gives to the card's width or height. Which one follows `orientationShown`, the text the
 /// orientation list shows now (not the card's orientation): any text but the plain "orientation" and
