@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/scripted_services.h"
+#include "shell_fixture.h"
 #include "temporary_folder.h"
 
 namespace orvane {
@@ -11,15 +11,6 @@ namespace {
 
 const std::string noPrinterWarning =
     "Aucune imprimante définie, vous ne pourrez pas lancer d'impression - Avertissement 10";
-
-struct ShellFixture : ::testing::Test {
-  CardModel card;
-  ScriptedPrompter prompter;
-  ScriptedPrinterService printers = ScriptedPrinterService::withPrinters(1, 600);
-  CardEditorShell shell{card, prompter, printers};
-
-  void SetUp() override { setupStartCard(card, 96); }
-};
 
 }  // namespace
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/scripted_services.h"
+#include "shell_fixture.h"
 
 namespace orvane {
 
@@ -11,14 +11,7 @@ namespace {
 const std::string noticeOpaqueFrames =
     "Les modifications seront appliquées après avoir rendu les deux cadres opaques";
 
-struct CardIconFixture : ::testing::Test {
-  CardModel card;
-  ScriptedPrompter prompter;
-  ScriptedPrinterService printers = ScriptedPrinterService::withPrinters(1, 600);
-  CardEditorShell shell{card, prompter, printers};
-
-  void SetUp() override { setupStartCard(card, 96); }
-};
+using CardIconFixture = ShellFixture;
 
 }  // namespace
 

@@ -15,11 +15,11 @@ const std::string screenFontsNotice =
     "les polices listées sont des polices écran, leur reproduction à l'impression n'est pas garantie";
 
 FontSpec font(const std::string& name, int size, Colour colour = 0) {
-  FontSpec spec;
-  spec.name = name;
-  spec.size = static_cast<std::int16_t>(size);
-  spec.colour = colour;
-  return spec;
+  FontSpec result;
+  result.name = name;
+  result.size = static_cast<std::int16_t>(size);
+  result.colour = colour;
+  return result;
 }
 
 struct ColourFontControls : RenderFixture {
