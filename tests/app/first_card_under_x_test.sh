@@ -106,6 +106,8 @@ card=$(card_window)
 wait_until frame_is_narrow || fail "the second run does not start with the start card: $(frame_colours)"
 choose_from_file_menu c Return
 answer_dialog "$saved" ""
-caption_is_path() { xwininfo -root -tree | grep -qF "\"$folder/premiere\": ("; }
+# Asked of the main window itself: a grep -q that stops reading a long window list early would end the
+# listing with a broken pipe, which pipefail counts as a failure.
+caption_is_path() { [ "$(xdotool getwindowname "$main_window" 2>/dev/null)" = "$folder/premiere" ]; }
 wait_until caption_is_path || fail "the main window's caption is not the loaded file's path: $(focused_name)"
 wait_until frame_is_wide || fail "the loaded card does not show frame 1 wider: $(frame_colours)"
