@@ -16,7 +16,7 @@ file_panel=(77 464)
 frame_row=60
 frame_columns=(45 50 137)
 
-card_window() { windows_named "édition de cartes de visite" | head -n 1; }
+card_window() { windows_named "édition de cartes de visite" | sed -n 1p; }
 # The three columns' colours on the card window, one line.
 frame_colours() { python3 "$here/window_pixels.py" "$card" "$frame_row" "${frame_columns[@]}"; }
 frame_is_wide() {

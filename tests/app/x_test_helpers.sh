@@ -69,7 +69,8 @@ windows_named() {
   done
 }
 
-main_window_id() { windows_named "édition de cartes" | head -n 1; }
+# sed reads the whole list: a reader that stopped early would break the pipe, a failure under pipefail.
+main_window_id() { windows_named "édition de cartes" | sed -n 1p; }
 
 # Waits for the main window; the start-up warning before it is answered with Enter.
 wait_for_main_window() {
