@@ -325,7 +325,7 @@ void TForm2::accscarte1Click() {
 void TForm2::redrawTransparentFrames() { colourFontControls->redrawTransparentFrames(); }
 
 void TForm2::showFrameTransparency(bool frame1, bool frame2) {
-  colourFontControls->setTransparency((frame1 ? 1 : 0) + (frame2 ? 2 : 0));
+  colourFontControls->showTransparency(frame1, frame2);
 }
 
 void TForm2::enableFrameTransparency(bool enabled) { colourFontControls->enableTransparency(enabled); }

@@ -158,8 +158,8 @@ class ColourFontControlsTest : public QObject {
     QVERIFY(!cardWindow().renderer().transparencyComposite);
     QVERIFY(!cardWindow().frameEdit(1)->isHidden());
 
-    // A stored value checks the boxes through their handlers; "disable" greys both.
-    controls().setTransparency(3);
+    // Shown from the card, the boxes change through their handlers; "disable" greys both.
+    controls().showTransparency(true, true);
     QVERIFY(card().frame(1).frameTransparent && card().frame(2).frameTransparent);
     controls().enableTransparency(false);
     QVERIFY(!t1->isEnabled());

@@ -235,11 +235,9 @@ void ColourFontControls::enableTransparency(bool enable) {
     box->setEnabled(transparencyBoxesEnabled(enable, patternShown, box->isEnabled()));
 }
 
-void ColourFontControls::setTransparency(int stored) {
-  const std::optional<std::array<bool, 2>> boxes = transparencyOfStoredValue(stored);
-  if (!boxes) return;
-  parts_.frame1Transparency->setChecked((*boxes)[0]);
-  parts_.frame2Transparency->setChecked((*boxes)[1]);
+void ColourFontControls::showTransparency(bool frame1, bool frame2) {
+  parts_.frame1Transparency->setChecked(frame1);
+  parts_.frame2Transparency->setChecked(frame2);
 }
 
 }  // namespace orvane

@@ -48,8 +48,8 @@ class ColourFontControls : public QObject {
   void redrawTransparentFrames();
   /// "enable" enables T1 and T2 once a pattern has been drawn; "disable" disables both.
   void enableTransparency(bool enable);
-  /// T1 and T2 from a stored transparency value 0 to 3; each box that changes runs its handler.
-  void setTransparency(int stored);
+  /// T1 and T2 show whether each frame is transparent; each box that changes runs its handler.
+  void showTransparency(bool frame1, bool frame2);
 
   // Handlers.
   void Button15Click();

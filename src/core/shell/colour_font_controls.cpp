@@ -128,11 +128,6 @@ bool setFrameTransparency(CardModel& card, int number, bool transparent, RenderC
   return true;
 }
 
-std::optional<std::array<bool, 2>> transparencyOfStoredValue(int value) {
-  if (value < 0 || value > 3) return std::nullopt;
-  return std::array<bool, 2>{(value & 1) != 0, (value & 2) != 0};
-}
-
 bool transparencyBoxesEnabled(bool enable, bool patternShown, bool enabledNow) {
   if (!enable) return false;
   return patternShown || enabledNow;

@@ -3,7 +3,6 @@
 // frames' header and body fonts, the pattern mode and fill style boxes, and the transparency boxes.
 // Each control has one function here; the window shows what it returns.
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -79,9 +78,6 @@ std::string setFillStyle(CardModel& card, bool checked);
 /// or opaque again (the pattern read afresh, the composite dropped unless the other frame still needs
 /// it). `context` draws this same card. False when the drawing failed (reported already).
 bool setFrameTransparency(CardModel& card, int number, bool transparent, RenderContext& context);
-
-/// The boxes T1 and T2 from a stored transparency value 0 to 3; nothing for any other value.
-std::optional<std::array<bool, 2>> transparencyOfStoredValue(int value);
 
 /// Whether T1 and T2 are enabled after an "enable" or "disable" call: "enable" enables them once a
 /// pattern has been drawn and otherwise leaves them as they are.

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "support/scripted_services.h"
+#include "shell_fixture.h"
 
 namespace orvane {
 namespace {
@@ -18,10 +18,8 @@ Box box(const FrameModel& frame) {
 }
 Box iconBox(const CardModel& card) { return {card.iconLeft, card.iconTop, card.iconWidth, card.iconHeight}; }
 
-class CardShapeControlsTest : public testing::Test {
+class CardShapeControlsTest : public ShellFixture {
  protected:
-  void SetUp() override { setupStartCard(card, 96); }
-
   ControlFollowUp format(const char* name) { return chooseStandardFormat(shell, card, state, name); }
   ControlFollowUp turn(const char* shown) { return confirmOrientation(shell, card, state, shown); }
   void expectSize(int width, int height) {
@@ -29,10 +27,6 @@ class CardShapeControlsTest : public testing::Test {
     EXPECT_EQ(card.cardHeight, height);
   }
 
-  CardModel card;
-  ScriptedPrompter prompter;
-  ScriptedPrinterService printers = ScriptedPrinterService::withPrinters(1);
-  CardEditorShell shell{card, prompter, printers};
   CardShapeState state;
 };
 

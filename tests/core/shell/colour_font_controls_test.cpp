@@ -189,14 +189,7 @@ TEST_F(ColourFontControls, TheCompositeLastsWhileAFrameIsTransparent) {
   EXPECT_FALSE(state.patternBitmap);
 }
 
-TEST_F(ColourFontControls, StoredTransparencyAndTheEnablingOfTheBoxes) {
-  EXPECT_EQ(transparencyOfStoredValue(0), (std::array<bool, 2>{false, false}));
-  EXPECT_EQ(transparencyOfStoredValue(1), (std::array<bool, 2>{true, false}));
-  EXPECT_EQ(transparencyOfStoredValue(2), (std::array<bool, 2>{false, true}));
-  EXPECT_EQ(transparencyOfStoredValue(3), (std::array<bool, 2>{true, true}));
-  EXPECT_FALSE(transparencyOfStoredValue(4));
-  EXPECT_FALSE(transparencyOfStoredValue(-1));
-
+TEST_F(ColourFontControls, TheBoxesAreEnabledOverAShownPattern) {
   EXPECT_FALSE(transparencyBoxesEnabled(true, false, false));
   EXPECT_TRUE(transparencyBoxesEnabled(true, false, true));
   EXPECT_TRUE(transparencyBoxesEnabled(true, true, false));
