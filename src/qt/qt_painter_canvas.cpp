@@ -94,6 +94,28 @@ bool QPainterCanvas::drawTextLine(const Rect& rect, const std::string& text, con
   return true;
 }
 
+bool QPainterCanvas::drawEllipse(const Rect& rect, const Pen& pen, std::optional<Colour> fill) {
+  if (!painter_.isActive()) return false;
+  painter_.save();
+  painter_.setPen(QPen(toQColor(pen.colour), 1, pen.style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine));
+  painter_.setBrush(fill ? QBrush(toQColor(*fill)) : QBrush(Qt::NoBrush));
+  painter_.drawEllipse(rect.left, rect.top, rect.width() - 1, rect.height() - 1);
+  painter_.restore();
+  return true;
+}
+
+bool QPainterCanvas::drawUpwardText(Point start, const std::string& text, const FontSpec& font) {
+  if (!painter_.isActive()) return false;
+  painter_.save();
+  painter_.setFont(toQFont(font));
+  painter_.setPen(toQColor(font.colour));
+  painter_.translate(start.x, start.y);
+  painter_.rotate(-90);
+  painter_.drawText(0, 0, toQString(text));
+  painter_.restore();
+  return true;
+}
+
 bool QPainterCanvas::drawRichText(const Rect& rect, const RichText& text) {
   if (!painter_.isActive()) return false;
   QTextDocument document;

@@ -28,6 +28,8 @@ class QPainterCanvas : public Canvas {
   bool drawTextLine(const Rect& rect, const std::string& text, const FontSpec& font,
                     TextAlignment alignment) override;
   bool drawRichText(const Rect& rect, const RichText& text) override;
+  bool drawEllipse(const Rect& rect, const Pen& pen, std::optional<Colour> fill) override;
+  bool drawUpwardText(Point start, const std::string& text, const FontSpec& font) override;
   TextSize measureText(const std::string& text, const FontSpec& font) override;
 
  private:

@@ -69,6 +69,18 @@ bool RecordingCanvas::drawRichText(const Rect& rect, const RichText& text) {
   return record({.kind = CanvasCallKind::RichText, .rect = rect, .text = text.plainText()});
 }
 
+bool RecordingCanvas::drawEllipse(const Rect& rect, const Pen& pen, std::optional<Colour> fill) {
+  return record({.kind = CanvasCallKind::Ellipse, .rect = rect, .colour = pen.colour, .fill = fill});
+}
+
+bool RecordingCanvas::drawUpwardText(Point start, const std::string& text, const FontSpec& font) {
+  return record({.kind = CanvasCallKind::UpwardText,
+                 .start = start,
+                 .colour = font.colour,
+                 .text = text,
+                 .font = font});
+}
+
 TextSize RecordingCanvas::measureText(const std::string& text, const FontSpec& /*font*/) {
   return {utf8Length(text) * characterWidth, textHeight};
 }

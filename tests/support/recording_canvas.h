@@ -9,16 +9,27 @@
 
 namespace orvane {
 
-enum class CanvasCallKind { Outline, Fill, BrushFill, Image, FloodFill, TextLine, RichText };
+enum class CanvasCallKind {
+  Outline,
+  Fill,
+  BrushFill,
+  Image,
+  FloodFill,
+  TextLine,
+  RichText,
+  Ellipse,
+  UpwardText
+};
 
 struct CanvasCall {
   CanvasCallKind kind;
   Rect rect{};        // every kind but FloodFill
-  Point start{};      // FloodFill
+  Point start{};      // FloodFill, UpwardText
   Colour colour = 0;  // Outline and TextLine: the pen or font colour; Fill and FloodFill: the colour
   PenStyle penStyle = PenStyle::Solid;
-  std::string text{};  // TextLine: the line; RichText: the plain text
-  FontSpec font{};     // TextLine
+  std::string text{};            // TextLine, UpwardText: the line; RichText: the plain text
+  FontSpec font{};               // TextLine, UpwardText
+  std::optional<Colour> fill{};  // Ellipse
   TextAlignment alignment = TextAlignment::Left;
   int imageWidth = 0;  // Image, BrushFill, FloodFill: the size of the picture or brush
   int imageHeight = 0;
@@ -59,6 +70,8 @@ class RecordingCanvas : public Canvas {
   bool drawTextLine(const Rect& rect, const std::string& text, const FontSpec& font,
                     TextAlignment alignment) override;
   bool drawRichText(const Rect& rect, const RichText& text) override;
+  bool drawEllipse(const Rect& rect, const Pen& pen, std::optional<Colour> fill) override;
+  bool drawUpwardText(Point start, const std::string& text, const FontSpec& font) override;
   TextSize measureText(const std::string& text, const FontSpec& font) override;
 
  private:

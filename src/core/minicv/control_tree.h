@@ -38,12 +38,14 @@ enum class ControlKind {
   Image,
 };
 
+enum class CaptionAlignment { Left, Centre, Right };
+
 using ControlId = int;
 constexpr ControlId noControl = -1;
 
 struct Control {
   ControlKind kind = ControlKind::Panel;
-  std::string name;
+  std::string name{};
   ControlId parent = noControl;
   int left = 0;
   int top = 0;
@@ -51,31 +53,35 @@ struct Control {
   int height = 0;
   bool visible = true;
   bool enabled = true;
-  std::string text;  // caption or text, UTF-8
-  std::string hint;
+  std::string text{};  // caption or text, UTF-8
+  std::string hint{};
   FontSpec font{"Arial", 9, {}, 0};
   Colour colour = 0xFFFFFF;
   int tag = 0;
   bool tabStop = true;
   bool captionLeft = false;  // radio buttons and check boxes: caption to the left of the box
+  bool singleBorder = true;  // fields and rich-text zones
+  bool transparent = false;  // labels: no background of their own
+  CaptionAlignment alignment = CaptionAlignment::Left;  // labels
 
   // The kind's own state.
-  bool checked = false;            // check box, radio button
-  bool greyed = false;             // a three-state check box in its grey state
-  RichText richText;               // rich-text zone (its paragraphs are its lines)
-  std::vector<std::string> lines;  // memo
-  std::vector<std::string> items;  // combo box, list box, radio group
-  int itemIndex = -1;              // combo box, list box, radio group
-  int columns = 1;                 // radio group
-  bool multiSelect = false;        // list box
-  int maxLength = 0;               // edit: 0 means no limit
-  bool password = false;           // edit
-  bool bevelInner = false;         // panel
-  bool bevelOuter = true;          // panel
-  int bevelWidth = 1;              // panel
-  bool stretch = false;            // image
-  std::string picturePath;         // image: the file shown, empty for none
-  std::string focusControl;        // label: the name of the control it captions
+  bool checked = false;              // check box, radio button
+  bool greyed = false;               // a three-state check box in its grey state
+  RichText richText{};               // rich-text zone (its paragraphs are its lines)
+  std::vector<std::string> lines{};  // memo
+  std::vector<std::string> items{};  // combo box, list box, radio group
+  int itemIndex = -1;                // combo box, list box, radio group
+  int columns = 1;                   // radio group
+  bool multiSelect = false;          // list box
+  int maxLength = 0;                 // edit: 0 means no limit
+  bool password = false;             // edit
+  bool bevelInner = false;           // panel
+  bool bevelOuter = true;            // panel
+  int bevelWidth = 1;                // panel
+  bool stretch = false;              // image
+  bool centre = false;               // image
+  std::string picturePath{};         // image: the file shown, empty for none
+  std::string focusControl{};        // label: the name of the control it captions
 
   bool isContainer() const;
 };

@@ -2,6 +2,7 @@
 // What the card drawing asks of a surface: the card window, a picture in memory or a printer page.
 // Every drawing call answers whether it worked, so that a failure can be reported to the user.
 
+#include <optional>
 #include <string>
 
 #include "colour.h"
@@ -51,6 +52,11 @@ class Canvas {
                             TextAlignment alignment) = 0;
   /// Draws the whole of `text`, wrapped to the width of `rect`, into `rect` on a transparent background.
   virtual bool drawRichText(const Rect& rect, const RichText& text) = 0;
+  /// Outlines the ellipse inscribed in `rect` with `pen`, filling it with `fill` when one is given.
+  virtual bool drawEllipse(const Rect& rect, const Pen& pen, std::optional<Colour> fill) = 0;
+  /// Draws `text` on one line turned a quarter turn, reading upwards from `start`, the left end of its
+  /// baseline, on a transparent background.
+  virtual bool drawUpwardText(Point start, const std::string& text, const FontSpec& font) = 0;
   /// The size `text` takes in `font` on this surface.
   virtual TextSize measureText(const std::string& text, const FontSpec& font) = 0;
 };

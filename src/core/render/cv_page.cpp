@@ -1,0 +1,332 @@
+#include "render/cv_page.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "text/rounding.h"
+
+namespace orvane {
+
+using minicv::Control;
+using minicv::ControlId;
+using minicv::ControlKind;
+using minicv::ControlTree;
+
+CvPageSlots cvPageSlots(int numberPerPage, bool portrait) {
+  const int across = portrait ? 2 : 3;
+  if (numberPerPage <= 0) return {across, across};
+  if (numberPerPage == 1) return {across, 1};
+  return {numberPerPage, numberPerPage};
+}
+
+double cvPageScale(const PrinterMeasurements& printer, int extraLeft, int slots) {
+  const double printableWidth = printer.printableWidthMm / 25.4 * printer.resolution.horizontal;
+  return (printableWidth - extraLeft) / (std::max(slots, 1) * cvSlotWidth);
+}
+
+Colour frameOutlineColour(Colour frame) {
+  const int red = redOf(frame);
+  const int green = greenOf(frame);
+  const int blue = blueOf(frame);
+  if (red == green && green == blue) return rgb(0x80, 0x80, 0x80);
+  if (red == blue) return rgb(0x88, 0x00, 0x88);
+  if (red == green) return rgb(0x88, 0x88, 0x00);
+  if (green == blue) return rgb(0x00, 0x88, 0x88);
+  if (red > green && red > blue) return rgb(0xFF, 0, 0);
+  if (green > blue) return rgb(0, 0x80, 0);
+  return rgb(0, 0, 0xFF);
+}
+
+int widenedLabelWidth(double captionWidth) {
+  // Printer fonts run wider than the screen's: the narrower the caption, the more room it is given.
+  const double factor = captionWidth <= 50    ? 1.25
+                        : captionWidth <= 100 ? 1.15
+                        : captionWidth <= 200 ? 1.10
+                                              : 1.05;
+  return roundToInt(captionWidth * factor);
+}
+
+namespace {
+
+constexpr Colour white = rgb(255, 255, 255);
+constexpr Colour black = 0;
+constexpr Colour silver = rgb(0xC0, 0xC0, 0xC0);
+constexpr int tabStop = 8;  // characters between the standard tab stops
+
+// Drawn in this order; the element filter decides whether each prints.
+constexpr std::array<std::string_view, 5> topLevelParts = {"GroupBox1", "GroupBox2", "GroupBox4",
+                                                           "radiogroup1", "zImage1"};
+
+bool outlinedWhenNested(const Control& frame) {
+  return frame.name == "radiogroup2" || frame.name == "GroupBox10";
+}
+
+std::string expandTabs(std::string_view text) {
+  std::string result;
+  int column = 0;
+  for (char c : text) {
+    if (c == '\t') {
+      do {
+        result += ' ';
+        ++column;
+      } while (column % tabStop != 0);
+      continue;
+    }
+    result += c;
+    // Continuation bytes of a UTF-8 character take no column of their own.
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++column;
+  }
+  return result;
+}
+
+std::string withoutTrailingBlanks(std::string text) {
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+TextAlignment textAlignment(ParagraphAlignment alignment) {
+  switch (alignment) {
+    case ParagraphAlignment::Centre:
+      return TextAlignment::Centre;
+    case ParagraphAlignment::Right:
+      return TextAlignment::Right;
+    default:
+      return TextAlignment::Left;
+  }
+}
+
+ParagraphAlignment paragraphAlignment(minicv::CaptionAlignment alignment) {
+  switch (alignment) {
+    case minicv::CaptionAlignment::Centre:
+      return ParagraphAlignment::Centre;
+    case minicv::CaptionAlignment::Right:
+      return ParagraphAlignment::Right;
+    case minicv::CaptionAlignment::Left:
+      break;
+  }
+  return ParagraphAlignment::Left;
+}
+
+/// The font a zone line prints in: that of its first non-blank character.
+FontSpec lineFont(const Paragraph& paragraph, const FontSpec& fallback) {
+  for (const TextRun& run : paragraph.runs)
+    if (run.text.find_first_not_of(" \t") != std::string::npos) return run.format;
+  return paragraph.runs.empty() ? fallback : paragraph.runs.front().format;
+}
+
+std::string paragraphText(const Paragraph& paragraph) {
+  std::string text;
+  for (const TextRun& run : paragraph.runs) text += run.text;
+  return text;
+}
+
+class CvPagePainter {
+ public:
+  CvPagePainter(ControlTree& sheet, Canvas& canvas, PictureService& pictures, TextMetrics& screen,
+                const CvPageSettings& settings, double scale)
+      : sheet_(sheet),
+        canvas_(canvas),
+        pictures_(pictures),
+        screen_(screen),
+        settings_(settings),
+        k_(scale) {}
+
+  void startCopy(int copy) { slotShift_ = (copy - 1) * cvSlotWidth; }
+
+  bool drawPart(ControlId id, const CvElementFilter& printable) {
+    const Control& control = sheet_.at(id);
+    if (!control.visible || !printable(control)) return true;
+    if (control.isContainer()) return drawFrame(id, printable);
+    switch (control.kind) {
+      case ControlKind::Label:
+        return drawLabel(id);
+      case ControlKind::Edit:
+        return drawField(control);
+      case ControlKind::RichEdit:
+      case ControlKind::Memo:
+        return drawZone(control);
+      case ControlKind::CheckBox:
+      case ControlKind::RadioButton:
+        return drawChoice(control);
+      case ControlKind::Image:
+        return drawPicture(control);
+      default:
+        return true;
+    }
+  }
+
+  bool drawSignature(int copy) {
+    const ControlId panel = sheet_.find("Panel1");
+    const int panelBottom = panel == minicv::noControl ? 0 : sheet_.at(panel).top + sheet_.at(panel).height;
+    const int s = settings_.screenResolution;
+    const int pageExtent = settings_.portrait ? settings_.printer.pageWidth : settings_.printer.pageHeight;
+    const int x = roundToInt(k_ * 55 * s / 485) + roundToInt(k_ * (copy - 1) * cvSlotWidth);
+    const int y = std::min(pageExtent, roundToInt(k_ * panelBottom)) - roundToInt(k_ * 300 * s / 600);
+    return canvas_.drawUpwardText({x, y}, "Orvane-Brevanel : " + settings_.dateTime,
+                                  FontSpec{"Times New Roman", 8, {}, black});
+  }
+
+  bool zoneFirstLineFailed() const { return zoneFirstLineFailed_; }
+
+ private:
+  bool inColour() const { return settings_.printMode == PrintMode::InColour; }
+
+  /// The control's top-left corner on the sheet: its position added to its parents' up to the sheet.
+  Point sheetOrigin(ControlId id) const {
+    Point origin;
+    for (; id != minicv::noControl && sheet_.at(id).name != "Panel1"; id = sheet_.at(id).parent) {
+      origin.x += sheet_.at(id).left;
+      origin.y += sheet_.at(id).top;
+    }
+    return origin;
+  }
+
+  int dotsX(double sheetX) const { return roundToInt(k_ * (sheetX + slotShift_)) + settings_.extraLeft; }
+  int dotsY(double sheetY) const { return roundToInt(k_ * sheetY) + settings_.extraTop; }
+  int dots(double length) const { return roundToInt(k_ * length); }
+
+  Rect placed(ControlId id) const {
+    const Point origin = sheetOrigin(id);
+    const Control& control = sheet_.at(id);
+    return Rect::fromSize(dotsX(origin.x), dotsY(origin.y), dots(control.width), dots(control.height));
+  }
+
+  ControlId idOf(const Control& control) const { return sheet_.find(control.name); }
+
+  bool drawFrame(ControlId id, const CvElementFilter& printable) {
+    bool ok = true;
+    for (ControlId child : sheet_.children(id)) ok = drawPart(child, printable) && ok;
+    const Control& frame = sheet_.at(id);
+    const Rect rect = placed(id);
+    const bool topLevel = std::ranges::find(topLevelParts, frame.name) != topLevelParts.end();
+    if (settings_.showFrames && (topLevel || outlinedWhenNested(frame)))
+      ok = canvas_.outlineRectangle(rect, {frameOutlineColour(frame.colour), PenStyle::Solid}) && ok;
+    if (!frame.text.empty() && frame.kind != ControlKind::Panel)
+      ok = canvas_.drawRichText(rect, RichText::fromPlainText(frame.text, frame.font)) && ok;
+    return ok;
+  }
+
+  bool drawLabel(ControlId id) {
+    Control& label = sheet_.at(id);
+    const TextSize caption = canvas_.measureText(label.text, label.font);
+    label.width = widenedLabelWidth(caption.width / k_);
+    Rect rect = placed(id);
+    rect.bottom = std::max(rect.bottom, rect.top + roundToInt(1.5 * caption.height));
+    bool ok = true;
+    if (!label.transparent) ok = canvas_.fillRectangle(rect, inColour() ? label.colour : silver);
+    RichText text = RichText::fromPlainText(label.text, label.font);
+    text.setAlignment(paragraphAlignment(label.alignment));
+    rect.left += dots(2);
+    return canvas_.drawRichText(rect, text) && ok;
+  }
+
+  bool drawField(const Control& field) {
+    const Rect rect = placed(idOf(field));
+    bool ok = true;
+    if (field.singleBorder || field.colour != white) {
+      if (field.colour != white) ok = canvas_.fillRectangle(rect, inColour() ? field.colour : white);
+      ok = canvas_.outlineRectangle(rect, {field.singleBorder ? black : field.colour, PenStyle::Solid}) && ok;
+    }
+    Rect textRect = rect;
+    textRect.left += dots(2);
+    textRect.top += dots(2);
+    return canvas_.drawTextLine(textRect, field.text, field.font, TextAlignment::Left) && ok;
+  }
+
+  bool drawZone(const Control& zone) {
+    const Rect rect = placed(idOf(zone));
+    bool ok = true;
+    if (zone.singleBorder) {
+      ok = canvas_.outlineRectangle(rect, {black, PenStyle::Solid});
+    } else if (inColour()) {
+      ok = canvas_.fillRectangle(rect, zone.colour);
+    } else {
+      ok = canvas_.outlineRectangle(rect, {white, PenStyle::Solid});
+    }
+    const RichText text =
+        zone.kind == ControlKind::Memo ? RichText::fromLines(zone.lines, zone.font) : zone.richText;
+    int top = rect.top + dots(2);
+    bool first = true;
+    for (const Paragraph& paragraph : text.paragraphs()) {
+      const std::string line = withoutTrailingBlanks(expandTabs(paragraphText(paragraph)));
+      FontSpec font = lineFont(paragraph, zone.font);
+      if (!inColour()) font.colour = black;
+      const FontMeasures screenMeasures = screen_.measure(line.empty() ? " " : line, font);
+      const int lineHeight = dots(screenMeasures.height + screenMeasures.externalLeading);
+      if (top + lineHeight > rect.bottom) break;
+      const Rect lineRect{rect.left + dots(2), top, rect.right - dots(3), top + lineHeight};
+      const bool drawn = canvas_.drawTextLine(lineRect, line, font, textAlignment(paragraph.alignment));
+      if (!drawn && first) zoneFirstLineFailed_ = true;
+      ok = drawn && ok;
+      first = false;
+      top += lineHeight;
+    }
+    return ok;
+  }
+
+  bool drawChoice(const Control& choice) {
+    const Rect rect = placed(idOf(choice));
+    const int side = std::min(dots(12), rect.height());
+    const int boxTop = rect.top + (rect.height() - side) / 2;
+    const Rect box = choice.captionLeft ? Rect::fromSize(rect.right - side, boxTop, side, side)
+                                        : Rect::fromSize(rect.left, boxTop, side, side);
+    const Rect caption = choice.captionLeft ? Rect{rect.left, rect.top, box.left - dots(4), rect.bottom}
+                                            : Rect{box.right + dots(4), rect.top, rect.right, rect.bottom};
+    const bool round = choice.kind == ControlKind::RadioButton;
+    const Pen pen{black, PenStyle::Solid};
+    bool ok = round ? canvas_.drawEllipse(box, pen, std::nullopt) : canvas_.outlineRectangle(box, pen);
+    if (choice.checked) {
+      const int inset = std::max(1, side / 4);
+      const Rect mark{box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
+      ok = (round ? canvas_.drawEllipse(mark, pen, black) : canvas_.fillRectangle(mark, black)) && ok;
+    }
+    return canvas_.drawTextLine(caption, choice.text, choice.font, TextAlignment::Left) && ok;
+  }
+
+  bool drawPicture(const Control& image) {
+    if (image.picturePath.empty()) return true;
+    const std::optional<Image> picture = pictures_.readBitmap(image.picturePath);
+    if (!picture) return false;
+    Rect rect = placed(idOf(image));
+    if (image.centre && !image.stretch) {
+      const int width = std::min(rect.width(), dots(picture->width()));
+      const int height = std::min(rect.height(), dots(picture->height()));
+      rect = Rect::fromSize(rect.left + (rect.width() - width) / 2, rect.top + (rect.height() - height) / 2,
+                            width, height);
+    }
+    return canvas_.drawImage(rect, *picture);
+  }
+
+  ControlTree& sheet_;
+  Canvas& canvas_;
+  PictureService& pictures_;
+  TextMetrics& screen_;
+  const CvPageSettings& settings_;
+  double k_;
+  int slotShift_ = 0;
+  bool zoneFirstLineFailed_ = false;
+};
+
+}  // namespace
+
+CvPageResult drawCvPage(ControlTree& sheet, Canvas& canvas, PictureService& pictures, TextMetrics& screen,
+                        const CvPageSettings& settings, const CvElementFilter& printable,
+                        const CvCopyHook& beforeCopy) {
+  const CvPageSlots layout = cvPageSlots(settings.numberPerPage, settings.portrait);
+  CvPagePainter painter(sheet, canvas, pictures, screen, settings,
+                        cvPageScale(settings.printer, settings.extraLeft, layout.slots));
+  bool ok = true;
+  for (int copy = 1; copy <= layout.copies; ++copy) {
+    painter.startCopy(copy);
+    if (settings.showSignature) ok = painter.drawSignature(copy) && ok;
+    if (beforeCopy) beforeCopy(copy);
+    for (std::string_view part : topLevelParts) {
+      const ControlId id = sheet.find(part);
+      if (id != minicv::noControl) ok = painter.drawPart(id, printable) && ok;
+    }
+  }
+  return {ok, painter.zoneFirstLineFailed()};
+}
+
+}  // namespace orvane

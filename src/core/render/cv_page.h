@@ -1,0 +1,69 @@
+#pragma once
+// The printed mini-CV: copies of the sheet side by side in slots 450 sheet pixels wide, every control
+// drawn by its kind at one scale from sheet pixels to printer dots, and the signature line read
+// upwards along the left edge of each copy.
+
+#include <functional>
+#include <string>
+
+#include "minicv/control_tree.h"
+#include "render/canvas.h"
+#include "render/card_sheet.h"
+#include "render/picture_service.h"
+#include "services/printer_service.h"
+#include "services/text_metrics.h"
+
+namespace orvane {
+
+/// The width of one copy's slot on the page, in sheet pixels (the sheet is 449 wide).
+inline constexpr int cvSlotWidth = 450;
+
+struct CvPageSlots {
+  int slots = 0;   // how many slot widths the page is divided into
+  int copies = 0;  // how many copies are drawn, from the first slot on
+  bool operator==(const CvPageSlots&) const = default;
+};
+
+/// Slots and copies for a number per page of `numberPerPage` (0 when none was chosen).
+CvPageSlots cvPageSlots(int numberPerPage, bool portrait);
+
+/// Printer dots per sheet pixel: the printable width less the extra left margin, over the slots.
+double cvPageScale(const PrinterMeasurements& printer, int extraLeft, int slots);
+
+/// The colour a frame is outlined in on paper, from the balance of its own colour's components.
+Colour frameOutlineColour(Colour frame);
+
+/// The printed width of a label, in sheet pixels, whose caption is `captionWidth` sheet pixels wide.
+int widenedLabelWidth(double captionWidth);
+
+struct CvPageSettings {
+  PrinterMeasurements printer;
+  int screenResolution = 96;
+  int extraLeft = 0;  // dots that bring the printer's own left border up to 5 mm
+  int extraTop = 0;
+  int numberPerPage = 0;
+  bool portrait = true;
+  PrintMode printMode = PrintMode::InColour;
+  bool showFrames = true;
+  bool showSignature = true;
+  std::string dateTime;  // of the signature line
+};
+
+/// Whether a control may print: false when the optional element that lists it is off.
+using CvElementFilter = std::function<bool(const minicv::Control&)>;
+/// Runs before copy `copy` (1 to the number of copies) is drawn, to load that slot's CV.
+using CvCopyHook = std::function<void(int copy)>;
+
+struct CvPageResult {
+  bool drawn = true;                 // every drawing call worked
+  bool zoneFirstLineFailed = false;  // the first line of a zone could not be drawn
+};
+
+/// Draws one page of the sheet `sheet` (its root panel is "Panel1"). Labels are widened to their
+/// printed captions and keep that width in the sheet, as the editor shows it afterwards. Screen
+/// measures give the height of a zone's lines.
+CvPageResult drawCvPage(minicv::ControlTree& sheet, Canvas& canvas, PictureService& pictures,
+                        TextMetrics& screen, const CvPageSettings& settings, const CvElementFilter& printable,
+                        const CvCopyHook& beforeCopy);
+
+}  // namespace orvane
