@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <exception>
 
+#include "app/main/language_switch.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_text.h"
 #include "text/rounding.h"
@@ -33,6 +34,9 @@ void CardEditor::startCardEditor(const std::string& path) {
   mainWindow_ = new TForm2(shell_, *cardWindow_);
   // The working copies of the frame texts live as long as the main window.
   QObject::connect(mainWindow_, &QObject::destroyed, [this] { companions_.deleteWorkingCopies(); });
+  // The companion files' messages are worded in the language of the moment.
+  QObject::connect(&mainWindow_->languageSwitch(), &LanguageSwitch::languageChanged, mainWindow_,
+                   [this](Language language) { companions_.language = language; });
   workingDirectoryCommands_.attach(*mainWindow_);
   cardFileCommands_.attach(*mainWindow_, *cardWindow_);
   // Read while the main window is set up; reading shows nothing, so it may come before postload.

@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "app/main/colour_font_controls.h"
+#include "app/main/language_switch.h"
 #include "app/outer_size.h"
 #include "app/tform1.h"
 #include "qt/qt_image.h"
@@ -100,6 +101,10 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
     else
       frameControls->showFrameWarning(frame, toStdString(text));
   };
+  languageSwitch_ = new LanguageSwitch(shell_, *this, menus_,
+                                       {[this](Language language) { frameControls->fill(language); },
+                                        [this](Language language) { cardIconControls->fill(language); },
+                                        [this](Language language) { formatControls->fill(language); }});
   connect(menus_.elements.cardAccess, &QAction::triggered, this, &TForm2::accscarte1Click);
   connect(menus_.file.quit, &QAction::triggered, this, &TForm2::mquitter_click);
   connect(&cardWindow_, &TForm1::cardAccessEnded, this, &TForm2::showAccessCaption);
@@ -144,7 +149,7 @@ void TForm2::createParameterGroups() {
 void TForm2::createCommandPanels() {
   commandPanelGroup =
       groupBox("GroupBox1", QStringLiteral("panneaux des commandes"), {8, 398, 548, 108}, this);
-  auto* cardPanelGroup = groupBox("carte", QStringLiteral("carte"), {8, 18, 352, 84}, commandPanelGroup);
+  auto* cardPanelGroup = groupBox("GroupBox6", QStringLiteral("carte"), {8, 18, 352, 84}, commandPanelGroup);
   struct PanelPlace {
     CommandPanel* CommandPanels::*slot;
     const char* name;

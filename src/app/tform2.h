@@ -23,6 +23,7 @@ namespace orvane {
 
 class TForm1;
 class ColourFontControls;
+class LanguageSwitch;
 
 class TForm2 : public QWidget, public MainWindowView {
   Q_OBJECT
@@ -54,6 +55,8 @@ class TForm2 : public QWidget, public MainWindowView {
   QWidget* dialogParent() override { return this; }
   void redrawTransparentFrames() override;
   const CommandPanels& commandPanels() const { return panels_; }
+  /// The "language" submenu's handlers.
+  LanguageSwitch& languageSwitch() const { return *languageSwitch_; }
 
  signals:
   /// The modal run of the main window is over (closed or "Quitter").
@@ -99,6 +102,7 @@ class TForm2 : public QWidget, public MainWindowView {
   ColourFontControls* colourFontControls = nullptr;  // colours, fonts, pattern mode, T1 and T2
   CommandPanels panels_;
   PopupMenus menus_;
+  LanguageSwitch* languageSwitch_ = nullptr;
 };
 
 }  // namespace orvane

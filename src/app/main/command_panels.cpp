@@ -32,6 +32,8 @@ CommandPanel::CommandPanel(const QString& name, const QString& caption, const QS
 
 QString CommandPanel::caption() const { return captionLabel_->text(); }
 
+void CommandPanel::setCaption(const QString& caption) { captionLabel_->setText(caption); }
+
 void CommandPanel::setHighlighted(bool on) {
   highlighted_ = on;
   QPalette panelPalette = palette();

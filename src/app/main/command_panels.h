@@ -17,6 +17,7 @@ class CommandPanel : public QFrame {
   CommandPanel(const QString& name, const QString& caption, const QString& hint, int tag, QWidget* parent);
   int tag() const { return tag_; }
   QString caption() const;
+  void setCaption(const QString& caption);
   void setHighlighted(bool on);
   bool highlighted() const { return highlighted_; }
 

@@ -63,11 +63,11 @@ ItemList prefixedList(Language language, const std::string& plusPrefix, int word
       [&](int n) { return catalogue::format(language, word, " " + std::to_string(n)); });
 }
 
-// The "bord gauche + " prefix; where the catalogue has it in French only, the list's own word with
-// " + ", which keeps the word, "+", number form the left-offset rule reads.
+// The "bord gauche + " prefix. The catalogue has it in French only; the other languages name the
+// edge in their own words, in the same word, "+", number form the left-offset rule reads.
 std::string leftEdgePrefix(Language language) {
   if (const auto prefix = catalogue::find_text(language, leftEdgePlus)) return std::string(*prefix);
-  return catalogue::text(language, wordLeftEdge) + " + ";
+  return language == Language::German ? "linker Rand + " : "left edge + ";
 }
 
 ItemList plainList(Language language, std::initializer_list<int> words) {

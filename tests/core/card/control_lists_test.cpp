@@ -36,7 +36,9 @@ TEST(ControlLists, LeftEdgeListsKeepTheFormTheirRuleReadsInEveryLanguage) {
     for (int i = 11; i < 21; ++i) EXPECT_EQ(parseLeftOffset(left.items[i]), 10 - i) << left.items[i];
   }
   EXPECT_EQ(controlList(frame1LeftList, Language::French).items.front(), "bord gauche + 10");
-  EXPECT_EQ(controlList(frame1LeftList, Language::English).items.front(), "left + 10");
+  EXPECT_EQ(controlList(frame1LeftList, Language::English).items.front(), "left edge + 10");
+  EXPECT_EQ(controlList(frame1LeftList, Language::German).items.front(), "linker Rand + 10");
+  EXPECT_EQ(controlList(frame1LeftList, Language::German).items[10], "links");
 }
 
 TEST(ControlLists, ChoiceListsShowTheirTitleFirst) {
