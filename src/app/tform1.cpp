@@ -126,6 +126,18 @@ void TForm1::rpaint() {
   emit decorationsRepainted();
 }
 
+void TForm1::paintOverCard(const QImage& picture, const QRect& area) {
+  if (decorations_.isNull()) {
+    decorations_ = QImage(size(), QImage::Format_ARGB32);
+    decorations_.fill(toQColor(card_.cardColor));
+  }
+  {
+    QPainter painter(&decorations_);
+    painter.drawImage(area, picture);
+  }
+  update();
+}
+
 void TForm1::showIcon() {
   if (card_.iconFile.empty()) {
     iconImage->clear();

@@ -57,6 +57,8 @@ class TForm1 : public QWidget {
   void ok1Click();
   /// `rpaint`: draws the icon and the pattern or the transparency composite, unless suspended.
   void rpaint();
+  /// Paints `picture` stretched over `area` of the card's surface, until the next repaint.
+  void paintOverCard(const QImage& picture, const QRect& area);
   /// "appliquer" as far as the card is concerned: repaint, then show the opaque frames again.
   void appliquer();
 

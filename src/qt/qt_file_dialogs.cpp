@@ -14,7 +14,10 @@ std::optional<ChosenFile> runDialog(QWidget* parent, const FileDialogRequest& re
   QFileDialog dialog(parent, toQString(request.title), toQString(request.initialFolder));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setNameFilters(qtNameFilters(request.filter));
+  const QStringList filters = qtNameFilters(request.filter);
+  dialog.setNameFilters(filters);
+  if (request.filterIndex > 0 && request.filterIndex < filters.size())
+    dialog.selectNameFilter(filters.at(request.filterIndex));
   dialog.setDefaultSuffix(toQString(request.defaultExtension));
   // Asking before overwriting belongs to the save-name resolution, which offers an indexed name too.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
