@@ -110,6 +110,10 @@ void TForm1::rpaint() {
   // decision below follows where the mouse is now, not where it was when the command was chosen.
   QCoreApplication::processEvents();
   if (!shell_.cardWindow().repaintAllowed(shell_.state())) return;
+  drawDecorations();
+}
+
+void TForm1::drawDecorations() {
   QImage surface(size(), QImage::Format_ARGB32);
   surface.fill(toQColor(card_.cardColor));
   takeIconFile(card_, renderer_, services_.pictures);
@@ -159,6 +163,14 @@ void TForm1::showIconChange(bool moved) {
   drawIcon(context);
   showIcon();
   emit decorationsRepainted();
+}
+
+void TForm1::showChosenIcon() {
+  if (card_.iconFile.empty()) {
+    showIcon();
+    return;
+  }
+  showIconChange(true);
 }
 
 void TForm1::appliquer() {

@@ -64,16 +64,16 @@ void ElementCommands::micone_click() {
   const IconChoice choice =
       chooseIcon(shell_.card(), cardWindow_->renderer(), context.pictures, shell_.state(), services());
   if (choice == IconChoice::Refused) return;
+  // Shown either way: a cancelled dialog leaves the card without an icon.
+  cardWindow_->showChosenIcon();
   if (choice == IconChoice::Chosen) mainWindow_->updateCommandStates();
-  // Redrawn either way: a cancelled dialog leaves the card without an icon.
-  cardWindow_->rpaint();
 }
 
 void ElementCommands::mmotif_click() {
   if (!attached()) return;
   RenderContext context = cardWindow_->renderContext();
   if (!choosePattern(shell_.card(), context, shell_.state(), services())) return;
-  cardWindow_->rpaint();
+  cardWindow_->drawDecorations();
   mainWindow_->enableFrameTransparency(true);
   mainWindow_->updateCommandStates();
 }
