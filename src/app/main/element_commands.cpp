@@ -46,9 +46,11 @@ void ElementCommands::mtextecharger_click(const QString& entryName) {
   if (!loadFrameText(card, number, shell_.state(), services())) return;
   cardWindow_->showModel();
   mainWindow_->updateCommandStates();
-  cardWindow_->rpaint();
   // A transparent frame shows its text through the composite, which still holds the old one.
-  if (card.frame(number).frameTransparent) mainWindow_->redrawTransparentFrames();
+  if (card.frame(number).frameTransparent)
+    mainWindow_->redrawTransparentFrames();
+  else
+    cardWindow_->rpaint();
 }
 
 void ElementCommands::mtextesauvegarder_click(const QString& entryName) {

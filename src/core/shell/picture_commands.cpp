@@ -48,6 +48,7 @@ void reportNotAPicture(const ElementServices& services, const std::string& path)
 
 IconChoice chooseIcon(CardModel& card, RendererState& renderer, PictureService& pictures, ShellState& state,
                       const ElementServices& services) {
+  // Kept whole, so that a file that is not a picture changes nothing at all.
   const CardModel before = card;
   const RendererState rendererBefore = renderer;
   card.iconFile.clear();
