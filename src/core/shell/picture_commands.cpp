@@ -31,6 +31,7 @@ std::optional<std::string> choosePicture(const ElementServices& services, std::s
   FileDialogRequest request;
   request.filter = filter;
   request.filterIndex = filterIndex;
+  request.picturePreview = true;
   request.initialFolder = services.directories.directory(SettingKind::ImagesDirectory);
   for (;;) {
     const std::optional<ChosenFile> chosen = services.dialogs.openFile(request);
