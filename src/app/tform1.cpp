@@ -110,6 +110,10 @@ void TForm1::rpaint() {
   // decision below follows where the mouse is now, not where it was when the command was chosen.
   QCoreApplication::processEvents();
   if (!shell_.cardWindow().repaintAllowed(shell_.state())) return;
+  drawDecorations();
+}
+
+void TForm1::drawDecorations() {
   QImage surface(size(), QImage::Format_ARGB32);
   surface.fill(toQColor(card_.cardColor));
   takeIconFile(card_, renderer_, services_.pictures);
@@ -124,6 +128,18 @@ void TForm1::rpaint() {
     if (card_.frame(number).frameTransparent) frameEdit(number)->hide();
   update();
   emit decorationsRepainted();
+}
+
+void TForm1::paintOverCard(const QImage& picture, const QRect& area) {
+  if (decorations_.isNull()) {
+    decorations_ = QImage(size(), QImage::Format_ARGB32);
+    decorations_.fill(toQColor(card_.cardColor));
+  }
+  {
+    QPainter painter(&decorations_);
+    painter.drawImage(area, picture);
+  }
+  update();
 }
 
 void TForm1::showIcon() {
@@ -147,6 +163,14 @@ void TForm1::showIconChange(bool moved) {
   drawIcon(context);
   showIcon();
   emit decorationsRepainted();
+}
+
+void TForm1::showChosenIcon() {
+  if (card_.iconFile.empty()) {
+    showIcon();
+    return;
+  }
+  showIconChange(true);
 }
 
 void TForm1::appliquer() {

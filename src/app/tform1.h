@@ -57,6 +57,12 @@ class TForm1 : public QWidget {
   void ok1Click();
   /// `rpaint`: draws the icon and the pattern or the transparency composite, unless suspended.
   void rpaint();
+  /// Draws the icon and the pattern or the composite now, as the commands that choose them do.
+  void drawDecorations();
+  /// The icon control after an icon was chosen or given up: the icon over the card's background, or none.
+  void showChosenIcon();
+  /// Paints `picture` stretched over `area` of the card's surface, until the next repaint.
+  void paintOverCard(const QImage& picture, const QRect& area);
   /// "appliquer" as far as the card is concerned: repaint, then show the opaque frames again.
   void appliquer();
 

@@ -53,6 +53,7 @@ class TForm2 : public QWidget, public MainWindowView {
 
   const PopupMenus& menus() const override { return menus_; }
   QWidget* dialogParent() override { return this; }
+  QPushButton* cardCopyButton() override { return clipboardButton; }
   void redrawTransparentFrames() override;
   const CommandPanels& commandPanels() const { return panels_; }
   /// The "language" submenu's handlers.

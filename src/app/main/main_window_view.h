@@ -5,6 +5,7 @@
 
 #include "app/main/popup_menus.h"
 
+class QPushButton;
 class QWidget;
 
 namespace orvane {
@@ -13,6 +14,8 @@ class MainWindowView {
  public:
   virtual const PopupMenus& menus() const = 0;
   virtual QWidget* dialogParent() = 0;
+  /// "Presse Papier" (button2), which copies the card to the clipboard.
+  virtual QPushButton* cardCopyButton() = 0;
   /// The main window goes beside the card window when the card is shown.
   virtual void placeMainWindowBesideCard() = 0;
   /// The transparent frames are drawn again over the card as it is now.

@@ -53,9 +53,9 @@ FrameTextMenu frameTextMenu(QMenu* parent, int frame) {
   const QString number = QString::number(frame);
   FrameTextMenu text;
   text.menu = addSubmenu(parent, QStringLiteral("Texte") + number, QStringLiteral("Texte_&") + number);
-  text.load = addItem(text.menu, QStringLiteral("mtextecharger_click") + number, QStringLiteral("charger"));
-  text.save =
-      addItem(text.menu, QStringLiteral("mtextesauvegarder_click") + number, QStringLiteral("sauvegarder"));
+  // The shared handlers tell the frame from these names.
+  text.load = addItem(text.menu, QStringLiteral("charger") + number, QStringLiteral("charger"));
+  text.save = addItem(text.menu, QStringLiteral("sauvegarder") + number, QStringLiteral("sauvegarder"));
   return text;
 }
 

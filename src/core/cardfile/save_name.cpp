@@ -56,6 +56,8 @@ std::string indexedStem(std::string_view stem, long long index) {
 
 std::string companionBaseOf(std::string_view path) { return splitPath(path).base; }
 
+std::string folderOf(std::string_view path) { return splitPath(path).folder; }
+
 std::string indexedCandidate(std::string_view chosenPath, std::string_view standardExtension) {
   const PathParts parts = splitPath(chosenPath);
   const std::string stem = parts.folder + parts.base;

@@ -36,6 +36,9 @@ std::optional<SaveName> resolveSaveName(const SaveNameRequest& request, Language
 /// last four characters (the extension with its dot).
 std::string companionBaseOf(std::string_view path);
 
+/// The folder of `path` up to and including its last separator, as a stored directory keeps it.
+std::string folderOf(std::string_view path);
+
 /// The first indexed sibling of `chosenPath` that does not exist: its last four characters dropped,
 /// the trailing number raised (or 1, 2, 3 ... appended), and `standardExtension` added.
 std::string indexedCandidate(std::string_view chosenPath, std::string_view standardExtension);

@@ -1,6 +1,5 @@
 #include "richtext/companion_files.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -9,12 +8,10 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
-#include "text/cp1252.h"
+#include "richtext/text_file_content.h"
 #include "text/file_path.h"
 #include "text/line_file.h"
-#include "text/utf8.h"
 
 namespace orvane {
 
@@ -53,42 +50,6 @@ bool hasRtfExtension(const std::string& path) {
   return extension == ".rtf";
 }
 
-// Text holds no control bytes but its blanks and the old end-of-file mark; anything else is binary.
-bool looksLikeText(std::string_view bytes) {
-  return std::ranges::none_of(bytes, [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 && c != '\t' && c != '\n' && c != '\v' && c != '\f' && c != '\r' && byte != 0x1A;
-  });
-}
-
-// The lines of plain text: UTF-8 when a byte-order mark says so, Windows-1252 like our own files
-// otherwise.
-std::vector<std::string> textLines(std::string_view bytes) {
-  const bool utf8 = bytes.starts_with(utf8ByteOrderMark) && isValidUtf8(bytes);
-  if (utf8) bytes.remove_prefix(utf8ByteOrderMark.size());
-  std::vector<std::string> lines = splitLines(bytes);
-  if (!utf8)
-    for (std::string& line : lines) line = cp1252ToUtf8(line);
-  return lines;
-}
-
-// `lines` as the control holding `current` takes plain text: in its insertion format and alignment.
-RichText linesAsIn(const RichText& current, const std::vector<std::string>& lines) {
-  RichText text = RichText::fromLines(lines, current.insertionFormat());
-  const std::vector<Paragraph>& paragraphs = current.paragraphs();
-  text.setAlignment(paragraphs.empty() ? ParagraphAlignment::Left : paragraphs.front().alignment);
-  return text;
-}
-
-// What a rich-text control shows of an RTF file: a damaged document as far as it can be read, and
-// bytes that are not RTF as plain text; nothing when they are not text either.
-std::optional<RichText> readRichText(std::string_view bytes, const RichText& current) {
-  RtfReadResult read = readRtf(bytes);
-  if (read.isRtf) return std::move(read.text);
-  if (!looksLikeText(bytes)) return std::nullopt;
-  return linesAsIn(current, textLines(bytes));
-}
-
 }  // namespace
 
 CompanionFiles::CompanionFiles(Prompter& prompter, Language interfaceLanguage)
@@ -124,7 +85,7 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
     workingCopy = folder + "\\" + std::to_string(static_cast<int>(kind)) + ".rtf";
     std::optional<std::string> bytes;
     if (copyFileReplacing(path, workingCopy)) bytes = readFileBytes(nativePath(workingCopy));
-    std::optional<RichText> read = bytes ? readRichText(*bytes, text) : std::nullopt;
+    std::optional<RichText> read = bytes ? richTextIn(text, *bytes) : std::nullopt;
     // Reported here: a text left silently as it was would be written over the file at the next save.
     if (!read) {
       prompter_.show(MessageKind::Plain, catalogue::fileNotAccessible(language, path));
@@ -139,7 +100,7 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
     prompter_.show(MessageKind::Plain, "erreur d'ouverture du flux de lecture");
     return false;
   }
-  RichText lines = linesAsIn(text, textLines(*bytes));
+  RichText lines = plainTextIn(text, *bytes);
   std::vector<Paragraph>& paragraphs = text.paragraphs();
   if (isCardKind(kind) || kind == TextKind::Zone4) {
     text = std::move(lines);

@@ -15,6 +15,8 @@ struct FileDialogRequest {
   std::string initialFolder;     // where the dialog opens
   std::string initialName;       // the file name proposed, empty for none
   std::string defaultExtension;  // without its dot; added to a name typed without an extension
+  int filterIndex = 0;           // the filter entry selected when the dialog opens, counted from 0
+  bool picturePreview = false;   // the file under the cursor is shown as a picture beside the list
 };
 
 /// The file the user chose.
