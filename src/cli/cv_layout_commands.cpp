@@ -21,7 +21,9 @@ namespace orvane::cli {
 
 namespace {
 
+using minicv::ControlId;
 using minicv::CvSheet;
+using minicv::noControl;
 
 struct CvSession {
   CvSheet sheet;
