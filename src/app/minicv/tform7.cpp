@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 
 #include "minicv/change_tracking.h"
@@ -88,7 +89,10 @@ void TForm7::open(bool fromLoadedFile) {
   syncFromModel();
 }
 
-void TForm7::mousePressEvent(QMouseEvent* /*event*/) { onformclick(); }
+void TForm7::mousePressEvent(QMouseEvent* event) {
+  // A click that a control let through is not a click on the background.
+  if (!childAt(event->position().toPoint())) onformclick();
+}
 
 void TForm7::onformclick() {
   // The menu opens at the window's right edge, half-way down.
