@@ -62,7 +62,6 @@ CvSheet::CvSheet(Language language) {
   }
   tree["ComboBox2"].enabled = false;
   setSavingAllowed(true);
-  state.built = true;
 }
 
 void CvSheet::setSavingAllowed(bool allowed) {
