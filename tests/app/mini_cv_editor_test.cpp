@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -11,7 +12,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 
+#include "app/minicv/tform8.h"
 #include "app_test_main.h"
 #include "editor_under_test.h"
 #include "minicv/element_table.h"
@@ -213,6 +216,44 @@ class MiniCvEditorTest : public QObject {
     main().menus().miniCv.edit->trigger();
     QCOMPARE(widget<QPushButton>("Button2")->text(), QStringLiteral("fin"));
     QCOMPARE(cv().menus().action("synchronicit1")->text(), QStringLiteral("synchronisation"));
+  }
+
+  void okShowsTheTabSchemaOfAZoneWhoseTabsDisagree() {
+    openEditor();
+    // Line 2 has its tabs at places 2 and 4 (signature 6), line 1 at place 2 only (signature 2).
+    widget<QTextEdit>("REdit3")->setPlainText(QStringLiteral("x\ty\na\tb\tc"));
+    QString schema;
+    QTimer::singleShot(0, this, [&schema] {
+      auto* view = qobject_cast<TForm8*>(QApplication::activeModalWidget());
+      if (!view) return;
+      schema = view->richEdit1()->toPlainText();
+      QTest::mouseClick(view->bitBtn1(), Qt::LeftButton);
+    });
+    QTest::mouseClick(widget<QPushButton>("Button1"), Qt::LeftButton);
+    const QStringList shown = session.shownTexts();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(shown[0].startsWith(QStringLiteral("Erreur de formatage de texte dans la zone ")));
+    QCOMPARE(shown[1], QStringLiteral("Voulez-vous visualiser les tabulations de la zone ?"));
+    QVERIFY2(schema.contains(QStringLiteral("1######8")), qPrintable(schema));
+  }
+
+  void alignmentAndWidthPercentageMoveTheWidgets() {
+    openEditor();
+    const int firstNameLeft = widget("Edit1")->x();
+    query.answers = {"20"};
+    cv().menus().action("cadre11")->trigger();
+    QCOMPARE(query.asked.at(0).prompt,
+             std::string("Veuillez indiquer le décalage en valeurs entières positives ou négatives"));
+    QCOMPARE(widget("Edit1")->x(), firstNameLeft + 20);
+    QCOMPARE(widget("Edit4")->x(), firstNameLeft + 20);
+
+    const int sheetWidth = widget("Panel1")->width();
+    auto* widthList = widget<QComboBox>("ComboBox3");
+    widthList->setCurrentIndex(10);
+    emit widthList->activated(10);
+    QCOMPARE(session.shownTexts(), QStringList{QStringLiteral("prise en compte changement largeur")});
+    QVERIFY(widget("Panel1")->width() > sheetWidth);
+    checkWidgetsMirrorTheSheet();
   }
 
   void photoZoneTitleAndBackgroundColour() {

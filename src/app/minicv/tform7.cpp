@@ -9,14 +9,18 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "app/minicv/tform8.h"
+#include "catalogue/catalogue.h"
 #include "minicv/change_tracking.h"
 #include "minicv/editor_commands.h"
 #include "minicv/element_switching.h"
 #include "minicv/element_table.h"
 #include "minicv/photo.h"
+#include "minicv/zone_check.h"
 #include "minicv/zone_layout.h"
 #include "qt/qt_image.h"
 #include "qt/qt_text.h"
+#include "text/field_text.h"
 #include "text/rounding.h"
 
 namespace orvane {
@@ -43,6 +47,7 @@ TForm7::TForm7(minicv::CvSheet& sheet, const CvEditorServices& services)
     for (int zone = 1; zone <= minicv::zoneCount; ++zone)
       if (name == minicv::zoneNames(zone).text) zoneEdited(zone);
   };
+  widgets_->itemChosen = [this](ControlId id) { percentageChosen(id); };
   widgets_->showPicture = [this](const minicv::Control& image, QLabel& label) { showPicture(image, label); };
   sheet_.afterElementSwitch = [this](int) {
     minicv::synchronise(sheet_, minicv::TrackingCause::ElementSwitch, services_.prompter);
@@ -68,6 +73,12 @@ void TForm7::connectMenus() {
   for (const auto& [name, language] : languages)
     connect(menus_.action(name), &QAction::triggered, this, [this, language] { changeLanguage(language); });
   connect(menus_.action("toutquitter1"), &QAction::triggered, this, &TForm7::quitRequested);
+  const std::pair<const char*, minicv::AlignmentFrame> alignments[] = {
+      {"cadre11", minicv::AlignmentFrame::PersonalDetails},
+      {"cadre21", minicv::AlignmentFrame::ContactDetails},
+      {"cadre1cadre21", minicv::AlignmentFrame::Both}};
+  for (const auto& [name, frame] : alignments)
+    connect(menus_.action(name), &QAction::triggered, this, [this, frame] { alignmentClick(frame); });
 }
 
 void TForm7::syncFromModel() {
@@ -105,6 +116,7 @@ void TForm7::controlClicked(ControlId id) {
   for (std::size_t element = 0; element < elements.size(); ++element)
     if (name == elements[element].checkBox) return elementClicked(static_cast<int>(element));
   if (name == "Button2") return Button2Click();
+  if (name == "Button1") return Button1Click();
   // The two small menus open where their panel is on the screen.
   if (name == "Panel2" || name == "Panel3") {
     QWidget* panel = widgets_->widget(id);
@@ -185,6 +197,30 @@ void TForm7::Button2Click() {
     return;
   hide();
   emit editorLeft();
+}
+
+void TForm7::Button1Click() {
+  minicv::checkZones(sheet_, services_.prompter,
+                     [this](const RichText& schema) { showTabSchema(this, schema); });
+}
+
+void TForm7::alignmentClick(minicv::AlignmentFrame frame) {
+  const Language language = sheet_.state.language;
+  const std::optional<std::string> shift =
+      services_.query.ask(catalogue::text(language, minicv::shiftCaptionId(frame)),
+                          catalogue::text(language, minicv::shiftQuestionId), "0");
+  if (shift && minicv::shiftAlignment(sheet_, frame, *shift)) syncFromModel();
+}
+
+void TForm7::percentageChosen(ControlId list) {
+  const minicv::Control& chosen = sheet_.tree.at(list);
+  const std::optional<int> percent = tryParseInteger(chosen.text);
+  if (!percent) return;
+  if (chosen.name == "ComboBox3")
+    minicv::chooseWidthPercentage(sheet_, *percent, services_.prompter);
+  else if (chosen.name == "ComboBox4")
+    minicv::chooseHeightPercentage(sheet_, *percent, services_.prompter);
+  syncFromModel();
 }
 
 void TForm7::closeEvent(QCloseEvent* event) {

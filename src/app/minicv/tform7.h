@@ -7,6 +7,7 @@
 #include "app/minicv/editor_popup_menus.h"
 #include "app/minicv/sheet_widgets.h"
 #include "minicv/cv_sheet.h"
+#include "minicv/sheet_adjustments.h"
 #include "render/picture_service.h"
 #include "services/colour_font_dialogs.h"
 #include "services/file_dialogs.h"
@@ -52,6 +53,9 @@ class TForm7 : public QWidget {
   void changeLanguage(Language language);
   void synchronicit1Click();
   void Button2Click();
+  void Button1Click();
+  void alignmentClick(minicv::AlignmentFrame frame);
+  void percentageChosen(minicv::ControlId list);
 
  signals:
   /// The editor was left ("fin" or its close box): the main window is to be shown.

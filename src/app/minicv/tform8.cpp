@@ -1,10 +1,10 @@
 #include "app/minicv/tform8.h"
 
 #include <QPushButton>
-#include <QStringList>
+#include <QTextCursor>
 #include <QTextEdit>
 
-#include "qt/qt_text.h"
+#include "qt/rich_text_document.h"
 
 namespace orvane {
 
@@ -26,15 +26,14 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
   connect(bitBtn1_, &QPushButton::clicked, this, [this] { done(1); });
 }
 
-void TForm8::setLines(const std::vector<std::string>& lines) {
-  QStringList text;
-  for (const std::string& line : lines) text << toQString(line);
-  richEdit1_->setPlainText(text.join(QLatin1Char('\n')));
+void TForm8::setText(const RichText& text) {
+  fillDocument(*richEdit1_->document(), text);
+  richEdit1_->moveCursor(QTextCursor::Start);
 }
 
-int showTabSchema(QWidget* parent, const std::vector<std::string>& lines) {
+int showTabSchema(QWidget* parent, const RichText& schema) {
   TForm8 view(parent);
-  view.setLines(lines);
+  view.setText(schema);
   return view.exec();
 }
 

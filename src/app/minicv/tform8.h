@@ -2,8 +2,8 @@
 // The text view window: shows the tab schema of a zone and waits for "ok".
 
 #include <QDialog>
-#include <string>
-#include <vector>
+
+#include "richtext/rich_text.h"
 
 class QTextEdit;
 class QPushButton;
@@ -15,8 +15,8 @@ class TForm8 : public QDialog {
  public:
   explicit TForm8(QWidget* parent = nullptr);
 
-  /// The lines shown, one paragraph each.
-  void setLines(const std::vector<std::string>& lines);
+  /// The text shown, from its start.
+  void setText(const RichText& text);
   QTextEdit* richEdit1() const { return richEdit1_; }
   QPushButton* bitBtn1() const { return bitBtn1_; }
 
@@ -25,7 +25,7 @@ class TForm8 : public QDialog {
   QPushButton* bitBtn1_ = nullptr;
 };
 
-/// Shows `lines` in a TForm8 over `parent` and returns when it is closed: 1 after "ok".
-int showTabSchema(QWidget* parent, const std::vector<std::string>& lines);
+/// Shows `schema` in a TForm8 over `parent` and returns when it is closed: 1 after "ok".
+int showTabSchema(QWidget* parent, const RichText& schema);
 
 }  // namespace orvane
