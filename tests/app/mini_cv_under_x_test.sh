@@ -50,6 +50,12 @@ click_control() {
   read -r left top width height visible <<<"$(place_of "$@")"
   click_at $((left + width / 2)) $((top + height / 2))
 }
+# Clicks a check box on its box: its caption may end before its middle.
+click_box() {
+  local left top width height visible
+  read -r left top width height visible <<<"$(place_of "$@")"
+  click_at $((left + 7)) $((top + height / 2))
+}
 
 start_display
 start_window_manager
@@ -82,7 +88,7 @@ header = b"BM" + struct.pack("<IHHI", 54 + len(pixels), 0, 0, 54)
 info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
 open(sys.argv[1], "wb").write(header + info + pixels)
 PY
-click_control CheckBox1
+click_box CheckBox1
 click_at "${editor_background[@]}"
 sleep 0.5
 xdotool key Down Return
@@ -101,12 +107,12 @@ wait_until photo_blue || fail "the photo does not show: $(pixels $((top + height
 # Zone 2 off, then on again: its text shows white where the layout puts it.
 read -r left top width height visible <<<"$(place_of REdit2)"
 zone_blank() { [ "$(pixels $((top + 5)) $((left + 5)))" != "ffffff" ]; }
-click_control CheckBox13
+click_box CheckBox13
 wait_until zone_blank || fail "zone 2 still shows once switched off"
 read -r left top width height visible <<<"$(place_of REdit2 element.12=0 element.12=1)"
 [ "$visible" = 1 ] || fail "the layout does not show zone 2 switched on again"
 zone_white() { [ "$(pixels $((top + 5)) $((left + 5)))" = "ffffff" ]; }
-click_control CheckBox13 element.12=0
+click_box CheckBox13 element.12=0
 wait_until zone_white || fail "zone 2 does not show where the layout puts it: $(pixels $((top + 5)) $((left + 5)))"
 
 # Ten lines into zone 3: the window grows.
