@@ -8,8 +8,12 @@
 namespace orvane {
 
 MiniCvCommands::MiniCvCommands(CardEditorShell& shell, Prompter& prompter, PictureService& pictures,
-                               WorkingDirectories& directories)
-    : shell_(shell), prompter_(prompter), pictures_(pictures), directories_(directories) {}
+                               WorkingDirectories& directories, FileAssociationService& association)
+    : shell_(shell),
+      prompter_(prompter),
+      pictures_(pictures),
+      directories_(directories),
+      association_(association) {}
 
 MiniCvCommands::~MiniCvCommands() = default;
 
@@ -26,9 +30,9 @@ void MiniCvCommands::setDialogs(const CvEditorDialogs& dialogs) { dialogs_ = dia
 void MiniCvCommands::edit_minicv() {
   if (!editor_) {
     sheet_ = std::make_unique<minicv::CvSheet>(shell_.state().interfaceLanguage);
-    editor_ =
-        std::make_unique<TForm7>(*sheet_, CvEditorServices{prompter_, *dialogs_.files, *dialogs_.colours,
-                                                           *dialogs_.query, pictures_, directories_});
+    editor_ = std::make_unique<TForm7>(
+        *sheet_, CvEditorServices{prompter_, *dialogs_.files, *dialogs_.colours, *dialogs_.query, pictures_,
+                                  directories_, association_});
     qtFiles_.setParent(editor_.get());
     QObject::connect(editor_.get(), &TForm7::editorLeft, editor_.get(), [this] { editorLeft(); });
     QObject::connect(editor_.get(), &TForm7::languageChanged, editor_.get(),

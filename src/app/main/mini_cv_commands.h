@@ -27,7 +27,7 @@ struct CvEditorDialogs {
 class MiniCvCommands {
  public:
   MiniCvCommands(CardEditorShell& shell, Prompter& prompter, PictureService& pictures,
-                 WorkingDirectories& directories);
+                 WorkingDirectories& directories, FileAssociationService& association);
   ~MiniCvCommands();
   MiniCvCommands(const MiniCvCommands&) = delete;
   MiniCvCommands& operator=(const MiniCvCommands&) = delete;
@@ -50,6 +50,7 @@ class MiniCvCommands {
   Prompter& prompter_;
   PictureService& pictures_;
   WorkingDirectories& directories_;
+  FileAssociationService& association_;
   QtFileDialogs qtFiles_;
   QtColourFontDialogs qtColours_{nullptr};
   QtInputQuery qtQuery_{nullptr};
