@@ -1,6 +1,7 @@
 #include "minicv/font_layout.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "text/rounding.h"
