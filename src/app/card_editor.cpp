@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <exception>
 
+#include "app/main/help_commands.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_text.h"
 #include "text/rounding.h"
@@ -35,6 +36,7 @@ void CardEditor::startCardEditor(const std::string& path) {
   QObject::connect(mainWindow_, &QObject::destroyed, [this] { companions_.deleteWorkingCopies(); });
   workingDirectoryCommands_.attach(*mainWindow_);
   cardFileCommands_.attach(*mainWindow_, *cardWindow_);
+  attachHelpCommands(*mainWindow_, prompter_);
   // Read while the main window is set up; reading shows nothing, so it may come before postload.
   directories_.load();
   mainWindow_->postload(!path.empty(), resolution);
