@@ -15,13 +15,13 @@
 #include "help/user_guide.h"
 #include "qt/qt_text.h"
 #include "qt/sheet_date_time.h"
-#include "text/rounding.h"
 
 namespace orvane {
 
 namespace {
 
 constexpr QSize designSize{696, 521};
+constexpr const char* printerAccessError = "Erreur d'accès à l'imprimante.";
 
 QPushButton* button(const char* name, const QString& caption, QRect geometry, QWidget* parent) {
   auto* pushButton = new QPushButton(caption, parent);
@@ -114,8 +114,6 @@ void TForm3::Button2Click() {
   rb2->setEnabled(true);
   setOrientation();
   if (!printDialog(*printer_, this)) return;
-  // The dialog may have chosen another printer: the orientation chosen here goes with it.
-  setOrientation();
   const QString selection = RichEdit1->textCursor().selectedText();
   if (!selection.isEmpty()) {
     printSelection(selection);
@@ -124,6 +122,9 @@ void TForm3::Button2Click() {
   printer_->setDocName(QStringLiteral("Orvane : assistance technique :") +
                        toQString(sheetDateTime(QDateTime::currentDateTime())));
   RichEdit1->print(printer_.get());
+  // The whole text's printing says nothing of a printer it could not open: its state does.
+  if (printer_->printerState() == QPrinter::Error)
+    prompter_.show(MessageKind::Error, printerAccessError, Buttons::Ok);
 }
 
 void TForm3::printSelection(const QString& selection) {
@@ -132,12 +133,12 @@ void TForm3::printSelection(const QString& selection) {
   text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   QPainter painter;
   if (!painter.begin(printer_.get())) {
-    prompter_.show(MessageKind::Error, "Erreur d'accès à l'imprimante.", Buttons::Ok);
+    prompter_.show(MessageKind::Error, printerAccessError, Buttons::Ok);
     return;
   }
   painter.setFont(RichEdit1->font());
   painter.drawText(painter.viewport(), Qt::AlignLeft | Qt::AlignTop, text);
-  if (!painter.end()) prompter_.show(MessageKind::Error, "Erreur d'accès à l'imprimante.", Buttons::Ok);
+  if (!painter.end()) prompter_.show(MessageKind::Error, printerAccessError, Buttons::Ok);
 }
 
 WindowSize TForm3::outerSize() const {
