@@ -64,6 +64,11 @@ TForm4* TForm4::formload() {
 
 void TForm4::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  fitSurface();
+}
+
+void TForm4::fitSurface() {
+  if (surface_.size() == size()) return;
   // A larger window keeps what was drawn and shows the window's colour where nothing was yet.
   QImage grown(size(), QImage::Format_RGB32);
   grown.fill(palette().window().color());
@@ -74,6 +79,8 @@ void TForm4::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm4::timertic() {
+  // A tick may come before the window is first laid out.
+  fitSurface();
   const std::optional<AboutFrame> frame = animation_.tick(width(), height());
   QPainter painter(&surface_);
   if (!frame) {

@@ -41,6 +41,8 @@ class TForm4 : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void fitSurface();
+
   AboutAnimation animation_;
   std::optional<QImage> picture_;
   QImage surface_;
