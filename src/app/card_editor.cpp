@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "app/main/language_switch.h"
+#include "app/main/help_commands.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_text.h"
 #include "text/rounding.h"
@@ -41,6 +42,7 @@ void CardEditor::startCardEditor(const std::string& path) {
   cardFileCommands_.attach(*mainWindow_, *cardWindow_);
   elementCommands_.attach(*mainWindow_, *cardWindow_);
   miniCvCommands_.attach(*mainWindow_, *cardWindow_);
+  attachHelpCommands(*mainWindow_, prompter_);
   // Read while the main window is set up; reading shows nothing, so it may come before postload.
   directories_.load();
   mainWindow_->postload(!path.empty(), resolution);

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
+#include "qt/help_viewer.h"
 #include "qt/qt_text.h"
 
 namespace orvane {
@@ -74,10 +76,19 @@ Answer cautiousAnswer(Buttons buttons) {
 
 }  // namespace
 
-Answer QtPrompter::show(MessageKind kind, const std::string& text, Buttons buttons, int /*helpContext*/,
+Answer QtPrompter::show(MessageKind kind, const std::string& text, Buttons buttons, int helpContext,
                         const std::string& title) {
   QMessageBox box(iconOf(kind), title.empty() ? QApplication::applicationName() : toQString(title),
                   toQString(text), buttonsOf(buttons), QApplication::activeWindow());
+  if (helpContext != 0) {
+    // Help opens the help document over the box and leaves the box waiting for its answer.
+    QPushButton* help = box.addButton(QMessageBox::Help);
+    QObject::disconnect(help, &QAbstractButton::clicked, nullptr, nullptr);
+    QObject::connect(help, &QAbstractButton::clicked, &box,
+                     [&box, helpContext, text] { openHelp(helpContext, text, &box); });
+    // A lone OK still answers Escape, as it does without the Help button.
+    if (buttons == Buttons::Ok) box.setEscapeButton(QMessageBox::Ok);
+  }
   const int button = box.exec();
   return box.clickedButton() ? answerOf(button) : cautiousAnswer(buttons);
 }

@@ -1,0 +1,44 @@
+#pragma once
+// The query dialog: a prompt of one or more lines and one line of answer.
+
+#include <QDialog>
+#include <QString>
+
+#include "secondary/query_answer.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace orvane {
+
+class TForm10 : public QDialog {
+ public:
+  explicit TForm10(QWidget* parent = nullptr);
+
+  /// The answer confirmed by the latest "ok", shared by every query.
+  static QString& lastConfirmedAnswer();
+
+  void Button1Click();  // "ok"
+  void Button2Click();  // "annuler"
+  QueryEnding ending() const { return ending_; }
+
+  void accept() override;
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  friend void QueryText(const QString&, const QString&, const QString&, QString&);
+
+  QPlainTextEdit* Memo1 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QueryEnding ending_ = QueryEnding::Other;
+};
+
+/// Asks `prompt` (lines separated by CR LF) under the caption "Orvane : " + `title`, with
+/// `defaultAnswer` ready in the edit; sets `result` by the way the dialog ended.
+void QueryText(const QString& title, const QString& prompt, const QString& defaultAnswer, QString& result);
+
+}  // namespace orvane
