@@ -62,6 +62,26 @@ constexpr std::array cardEditHelp{
     ArgumentHelp{"icon.reset-margin|reset-top", "The icon's reset boxes: 1 or 0."},
 };
 
+// The printer commands.
+constexpr std::array<ArgumentHelp, 0> printersHelp{};
+constexpr std::array cardAuditHelp{
+    ArgumentHelp{"FILE.ov1", "The card file to check."},
+    ArgumentHelp{"--printer NAME",
+                 "The printer to check against (see printers); the PDF printer when not given."},
+    ArgumentHelp{"advice",
+                 "Each finding: its number, its id (300 header sizes, 310 the icon over frame 1, "
+                 "1117 blanks around frame 1's text, 500 a font the printer substitutes) and its text."},
+    ArgumentHelp{"messages", "Every message the audit shows, in order."},
+};
+constexpr std::array cardPrintHelp{
+    ArgumentHelp{"FILE.ov1", "The card file to print."},
+    ArgumentHelp{"--printer NAME",
+                 "A printer the printers command lists, or pdf:OUT.pdf to write a PDF file."},
+    ArgumentHelp{"--copies N", "How many copies, from 1 to 999 (1 when not given); each copy is one page."},
+    ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
+    ArgumentHelp{"--test", "Prints the test print: one card, in colour unless --bw is given."},
+};
+
 constexpr std::array table{
     Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
             "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
@@ -82,6 +102,13 @@ constexpr std::array table{
             cardEditHelp},
     Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
             "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
+    Command{"printers", printersCommand, "",
+            "Lists the system's printers and the PDF printer with their measurements as JSON.", printersHelp},
+    Command{"card-audit", cardAuditCommand, "FILE.ov1 [--printer NAME]",
+            "Audits a card before printing and prints the advice and the messages as JSON.", cardAuditHelp},
+    Command{"card-print", cardPrintCommand, "FILE.ov1 --printer NAME [--copies N] [--bw] [--test]",
+            "Prints the sheet of cards of a card file on a printer and prints the page count as JSON.",
+            cardPrintHelp},
 };
 
 // Lines of names and sentences, the sentences lined up after the longest name.
