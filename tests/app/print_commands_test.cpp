@@ -56,7 +56,13 @@ class PrintCommandsTest : public QObject {
 
   void theAuditReportsOnTheCardShown() {
     start(1);
+    QVERIFY(!menus().control.audit->isEnabled());  // until something is loaded
+    FontSpec smaller = RichText::defaultFormat();
+    smaller.size = 8;
     card().frame(1).text = RichText::fromPlainText(" Jeanne Martin");
+    card().frame(2).text = RichText(smaller);
+    session.editor->shell().state().anythingLoaded = true;
+    session.editor->mainWindow()->updateCommandStates();
     menus().control.audit->trigger();
     QCOMPARE(session.shownTexts(), QStringList{QStringLiteral(
                                        "le texte du cadre1 contient :2 espaces dont : 1 espaces avant et : 0 "
