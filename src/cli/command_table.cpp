@@ -103,7 +103,7 @@ constexpr std::array table{
     Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
             "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
     Command{"printers", printersCommand, "",
-            "Lists the system's printers and the PDF printer with their measurements as JSON.", printersHelp},
+            "Lists the system's printers and the PDF printer (pdf:) with their measurements as JSON.", printersHelp},
     Command{"card-audit", cardAuditCommand, "FILE.ov1 [--printer NAME]",
             "Audits a card before printing and prints the advice and the messages as JSON.", cardAuditHelp},
     Command{"card-print", cardPrintCommand, "FILE.ov1 --printer NAME [--copies N] [--bw] [--test]",

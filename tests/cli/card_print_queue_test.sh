@@ -7,7 +7,9 @@ cli="$1"
 data="$2/render"
 source "$(dirname "$0")/cli_test_helpers.sh"
 
-cupsd="$(PATH="$PATH:/usr/sbin:/sbin" command -v cupsd || true)"
+# The scheduler and its administration tool live in the system folders of programs.
+export PATH="$PATH:/usr/sbin:/sbin"
+cupsd="$(command -v cupsd || true)"
 if [ -z "$cupsd" ] || ! command -v lpadmin >/dev/null; then
   echo "SKIP: no print scheduler (cupsd, lpadmin) on this machine"
   exit 77
@@ -108,7 +110,8 @@ if ! lpstat -r >/dev/null 2>&1; then
 fi
 
 out="$cups/out/sheet.pdf"
-lpadmin -p orvane-test -E -v "file://$out" -P "$cups/conf/file-pdf.ppd" 2>/dev/null
+lpadmin -p orvane-test -E -v "file://$out" -P "$cups/conf/file-pdf.ppd" 2>"$work/lpadmin.err" ||
+  fail "the queue was not made: $(cat "$work/lpadmin.err")"
 lpadmin -d orvane-test
 
 "$cli" printers >"$work/printers.json"
