@@ -199,7 +199,9 @@ int runPrint(LoadedCard& loaded, const PrintOptions& options) {
     settings.screenResolution = screenResolution;
     settings.printMode = shell.state().lastPrintMode;
     settings.testPrint = shell.state().testPrintMode;
-    // A card file gives the card and both frames their colours (the sheet's defaults).
+    // A card file gives the card and both frames their colours.
+    settings.cardColourChosen = true;
+    settings.frameColourChosen = {true, true};
     drawCardSheetNow(drawing.context, canvas, settings);
   };
   PrintOutcome outcome;
