@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <exception>
 
-#include "app/main/language_switch.h"
 #include "app/main/help_commands.h"
+#include "app/main/language_switch.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_text.h"
 #include "text/rounding.h"
@@ -19,7 +19,8 @@ CardEditor::CardEditor(Prompter& prompter, PrinterService& printers, SettingsSto
     : prompter_(prompter),
       shell_(card_, prompter, printers),
       settings_(settingsStore, prompter, settingsRootDirectory()),
-      workingDirectoryCommands_(directories_, association_, prompter, shell_.state()) {
+      workingDirectoryCommands_(directories_, association_, prompter, shell_.state()),
+      printCommands_(shell_, printers, prompter, cardFileCommands_.session()) {
   companions_.workingCopyFolder = toStdString(workingCopyFolder_.path());
 }
 
@@ -43,6 +44,7 @@ void CardEditor::startCardEditor(const std::string& path) {
   elementCommands_.attach(*mainWindow_, *cardWindow_);
   miniCvCommands_.attach(*mainWindow_, *cardWindow_);
   attachHelpCommands(*mainWindow_, prompter_);
+  printCommands_.attach(*mainWindow_, *cardWindow_);
   // Read while the main window is set up; reading shows nothing, so it may come before postload.
   directories_.load();
   mainWindow_->postload(!path.empty(), resolution);
