@@ -35,6 +35,7 @@ void CardEditor::startCardEditor(const std::string& path) {
   QObject::connect(mainWindow_, &QObject::destroyed, [this] { companions_.deleteWorkingCopies(); });
   workingDirectoryCommands_.attach(*mainWindow_);
   cardFileCommands_.attach(*mainWindow_, *cardWindow_);
+  bitmapCommands_.attach(*mainWindow_);
   // Read while the main window is set up; reading shows nothing, so it may come before postload.
   directories_.load();
   mainWindow_->postload(!path.empty(), resolution);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/main/bitmap_commands.h"
 #include "app/main/card_file_commands.h"
 #include "app/main/working_directory_commands.h"
 #include "app/start_icon.h"
@@ -44,6 +45,7 @@ class CardEditor {
   WorkingDirectories& workingDirectories() { return directories_; }
   WorkingDirectoryCommands& workingDirectoryCommands() { return workingDirectoryCommands_; }
   CardFileCommands& cardFileCommands() { return cardFileCommands_; }
+  BitmapCommands& bitmapCommands() { return bitmapCommands_; }
   TForm1& cardWindow() { return *cardWindow_; }
   /// The main window, or null once it has been freed.
   TForm2* mainWindow() const { return mainWindow_; }
@@ -62,6 +64,7 @@ class CardEditor {
   QtFileAssociation association_{startIcon().toImage()};
   WorkingDirectoryCommands workingDirectoryCommands_;
   CardFileCommands cardFileCommands_{card_, shell_, companions_, directories_, prompter_};
+  BitmapCommands bitmapCommands_{shell_, prompter_};
   std::unique_ptr<TForm1> cardWindow_;
   QPointer<TForm2> mainWindow_;
 };

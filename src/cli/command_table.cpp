@@ -62,6 +62,21 @@ constexpr std::array cardEditHelp{
     ArgumentHelp{"icon.reset-margin|reset-top", "The icon's reset boxes: 1 or 0."},
 };
 
+constexpr std::array bmpCheckHelp{
+    ArgumentHelp{
+        "PATH",
+        "A BMP file, or a folder whose .bmp files (any case, not in sub-folders) are checked by name."},
+    ArgumentHelp{"--repair",
+                 "Sets both size fields of each repairable file from its dimensions, without asking; nothing "
+                 "is written without it."},
+    ArgumentHelp{"--no-backup", "Repairs without first copying each file to \"old_\" + its name."},
+    ArgumentHelp{
+        "output",
+        "One JSON object per file and line: path, code (0 unchanged, 1 repaired, 9 repair failed, 199 "
+        "not a bitmap or too damaged), valid, reason, fileSize and imageSize as read, "
+        "expectedFileSize and expectedImageSize (null where the dimensions imply none), backup."},
+};
+
 constexpr std::array table{
     Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
             "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
@@ -82,6 +97,10 @@ constexpr std::array table{
             cardEditHelp},
     Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
             "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
+    Command{"bmp-check", bmpCheckCommand, "[--repair] [--no-backup] PATH...",
+            "Checks the two size fields of BMP files against their dimensions, and repairs them on request; "
+            "prints one JSON object per file.",
+            bmpCheckHelp},
 };
 
 // Lines of names and sentences, the sentences lined up after the longest name.
