@@ -1,7 +1,6 @@
 #include "bitmap/bitmap_commands.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
 #include "catalogue/catalogue.h"
@@ -22,24 +21,32 @@ constexpr int summaryValid = 1113;
 constexpr int summaryAnomalies = 1114;
 constexpr std::string_view lineEnd = "\r\n";
 
-}  // namespace
-
-bool isBitmapFileName(std::string_view name) {
+// Over the system's own path text, which is not of char everywhere.
+template <typename Char>
+bool endsWithBitmapExtension(std::basic_string_view<Char> name) {
   constexpr std::string_view extension = ".bmp";
   if (name.size() < extension.size()) return false;
   return std::ranges::equal(name.substr(name.size() - extension.size()), extension,
-                            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                            [](Char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
 }
+
+}  // namespace
+
+bool isBitmapFileName(std::string_view name) { return endsWithBitmapExtension(name); }
 
 std::vector<std::filesystem::path> bitmapFilesIn(const std::filesystem::path& folder) {
   std::vector<std::filesystem::path> files;
   for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder)) {
+    const std::filesystem::path& path = entry.path();
     std::error_code error;
     // The listing tells most entries' type without asking the file system again.
-    if (isBitmapFileName(utf8Path(entry.path().filename())) && entry.is_regular_file(error))
-      files.push_back(entry.path());
+    if (endsWithBitmapExtension(std::basic_string_view<std::filesystem::path::value_type>(path.native())) &&
+        entry.is_regular_file(error))
+      files.push_back(path);
   }
-  std::ranges::sort(files);
+  // Compared as whole texts: comparing paths part by part costs more than the rest of the listing.
+  std::ranges::sort(
+      files, {}, [](const std::filesystem::path& path) -> const auto& { return path.native(); });
   return files;
 }
 
