@@ -2,6 +2,7 @@
 // repairs them on request, printing one JSON object per file and line.
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -47,15 +48,14 @@ std::vector<fs::path> filesToCheck(const std::vector<std::string>& paths) {
   return files;
 }
 
-void appendText(std::string& line, std::string_view text) {
-  JsonWriter quoted;
-  quoted.value(text);
-  line += quoted.text();
-}
-
 template <typename Number>
 void appendNumber(std::string& line, const std::optional<Number>& number) {
-  line += number ? std::to_string(*number) : "null";
+  if (!number) {
+    line += "null";
+    return;
+  }
+  char digits[24];
+  line.append(digits, std::to_chars(digits, digits + sizeof digits, *number).ptr);
 }
 
 struct FileResult {
@@ -93,17 +93,18 @@ FileResult checkFile(const fs::path& path, const Options& options) {
 void appendLine(std::string& out, const fs::path& path, const FileResult& result) {
   const BitmapAssessment* assessment = result.assessment ? &*result.assessment : nullptr;
   out += "{\"path\": ";
-  appendText(out, utf8Path(path));
-  out += ", \"code\": " + std::to_string(static_cast<int>(result.code));
+  appendJsonString(out, utf8Path(path));
+  out += ", \"code\": ";
+  appendNumber(out, std::optional(static_cast<int>(result.code)));
   out += ", \"valid\": ";
   out += assessment && assessment->verdict == BitmapVerdict::Valid ? "true" : "false";
   out += ", \"reason\": ";
   if (!assessment)
-    appendText(out, "cannot be read");
+    appendJsonString(out, "cannot be read");
   else if (assessment->reason.empty())
     out += "null";
   else
-    appendText(out, assessment->reason);
+    appendJsonString(out, assessment->reason);
   const BitmapAssessment none;
   const BitmapAssessment& fields = assessment ? *assessment : none;
   out += ", \"fileSize\": ";
@@ -116,7 +117,7 @@ void appendLine(std::string& out, const fs::path& path, const FileResult& result
   appendNumber(out, fields.expectedImageSize);
   out += ", \"backup\": ";
   if (result.backup)
-    appendText(out, *result.backup);
+    appendJsonString(out, *result.backup);
   else
     out += "null";
   out += "}\n";

@@ -39,9 +39,15 @@ File openFile(const std::filesystem::path& path, const char* mode) {
   return file;
 }
 
+// Reads the file header and the smallest info header, then the rest of a larger info header: asking
+// at once for more than a small file holds would cost a second read to learn where it ends.
 BitmapAssessment assessOpenFile(std::FILE* file) {
   unsigned char start[bitmapHeadersReadSize];
-  const std::size_t read = std::fread(start, 1, sizeof start, file);
+  std::size_t read = std::fread(start, 1, bitmapFirstReadSize, file);
+  if (read == bitmapFirstReadSize) {
+    const std::size_t headers = bitmapHeadersLength(std::span<const unsigned char>(start, read));
+    read += std::fread(start + read, 1, headers - read, file);
+  }
   return assessBitmapHeaders(std::span<const unsigned char>(start, read));
 }
 

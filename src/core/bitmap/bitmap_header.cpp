@@ -48,6 +48,13 @@ std::uint64_t expectedBitmapImageSize(std::int64_t width, std::int64_t height, s
   return rowSize * static_cast<std::uint64_t>(height);
 }
 
+std::size_t bitmapHeadersLength(std::span<const unsigned char> start) {
+  if (start.size() < infoHeaderSizeOffset + 4) return bitmapFirstReadSize;
+  const std::uint64_t headers = infoHeaderSizeOffset + std::uint64_t{readUint32(start, infoHeaderSizeOffset)};
+  return static_cast<std::size_t>(
+      std::clamp<std::uint64_t>(headers, bitmapFirstReadSize, bitmapHeadersReadSize));
+}
+
 BitmapAssessment assessBitmapHeaders(std::span<const unsigned char> start) {
   BitmapAssessment assessment;
   if (start.size() < 2 || start[0] != 'B' || start[1] != 'M')

@@ -36,6 +36,12 @@ struct BitmapAssessment {
   std::optional<std::uint64_t> expectedImageSize;
 };
 
+/// The first read of a file: its file header and the smallest info header.
+inline constexpr std::size_t bitmapFirstReadSize = 14 + 40;
+/// The bytes assessBitmapHeaders needs of a file whose first bitmapFirstReadSize bytes are `start`:
+/// its two headers, up to bitmapHeadersReadSize.
+std::size_t bitmapHeadersLength(std::span<const unsigned char> start);
+
 /// Assesses the headers from `start`, the first bytes of the file (all of it when the file is shorter
 /// than bitmapHeadersReadSize).
 BitmapAssessment assessBitmapHeaders(std::span<const unsigned char> start);
