@@ -66,7 +66,7 @@ void checkFolderReadOnly(benchmark::State& state) {
   state.counters["files_per_second"] =
       benchmark::Counter(static_cast<double>(folderSize), benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(checkFolderReadOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(checkFolderReadOnly)->Unit(benchmark::kMillisecond);
 
 // The floor: the system calls alone, on a list made beforehand.
 void openReadCloseFloor(benchmark::State& state) {
@@ -82,7 +82,7 @@ void openReadCloseFloor(benchmark::State& state) {
   state.counters["files_per_second"] =
       benchmark::Counter(static_cast<double>(folderSize), benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(openReadCloseFloor)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(openReadCloseFloor)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace orvane

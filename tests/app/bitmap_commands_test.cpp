@@ -84,7 +84,6 @@ class BitmapCommandsTest : public QObject {
     QCOMPARE(session.shownTexts().size(), 3);
     QVERIFY(session.shownTexts().back().startsWith(message(1111) + QStringLiteral("\r\n3")));
     QCOMPARE(read(QStringLiteral("c.bmp")), QByteArray::fromStdString(testing::makeBitmap({})));
-    QCOMPARE(read(QStringLiteral("old_c.bmp")), brokenBitmap());
   }
 
   void aFileThatCannotBeOpenedIsReportedAsAnError() {
