@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/main/bitmap_commands.h"
 #include "app/main/card_file_commands.h"
 #include "app/main/element_commands.h"
 #include "app/main/mini_cv_commands.h"
@@ -50,6 +51,7 @@ class CardEditor {
   ElementCommands& elementCommands() { return elementCommands_; }
   MiniCvCommands& miniCvCommands() { return miniCvCommands_; }
   PrintMenuCommands& printCommands() { return printCommands_; }
+  BitmapCommands& bitmapCommands() { return bitmapCommands_; }
   TForm1& cardWindow() { return *cardWindow_; }
   /// The main window, or null once it has been freed.
   TForm2* mainWindow() const { return mainWindow_; }
@@ -71,6 +73,7 @@ class CardEditor {
   ElementCommands elementCommands_{shell_, directories_, prompter_};
   MiniCvCommands miniCvCommands_{shell_, prompter_, pictures_, directories_, association_};
   PrintMenuCommands printCommands_;
+  BitmapCommands bitmapCommands_{shell_, prompter_};
   std::unique_ptr<TForm1> cardWindow_;
   QPointer<TForm2> mainWindow_;
 };

@@ -98,6 +98,21 @@ constexpr std::array cardPrintHelp{
     ArgumentHelp{"--test", "Prints the test print: one card, in colour unless --bw is given."},
 };
 
+constexpr std::array bmpCheckHelp{
+    ArgumentHelp{
+        "PATH",
+        "A BMP file, or a folder whose .bmp files (any case, not in sub-folders) are checked by name."},
+    ArgumentHelp{"--repair",
+                 "Sets both size fields of each repairable file from its dimensions, without asking; nothing "
+                 "is written without it."},
+    ArgumentHelp{"--no-backup", "Repairs without first copying each file to \"old_\" + its name."},
+    ArgumentHelp{
+        "output",
+        "One JSON object per file and line: path, code (0 unchanged, 1 repaired, 9 repair failed, 199 "
+        "not a bitmap or too damaged), valid, reason, fileSize and imageSize as read, "
+        "expectedFileSize and expectedImageSize (null where the dimensions imply none), backup."},
+};
+
 constexpr std::array table{
     Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
             "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
@@ -134,6 +149,10 @@ constexpr std::array table{
     Command{"card-print", cardPrintCommand, "FILE.ov1 --printer NAME [--copies N] [--bw] [--test]",
             "Prints the sheet of cards of a card file on a printer and prints the page count as JSON.",
             cardPrintHelp},
+    Command{"bmp-check", bmpCheckCommand, "[--repair] [--no-backup] PATH...",
+            "Checks the two size fields of BMP files against their dimensions, and repairs them on request; "
+            "prints one JSON object per file.",
+            bmpCheckHelp},
 };
 
 // Lines of names and sentences, the sentences lined up after the longest name.

@@ -50,37 +50,41 @@ void JsonWriter::key(std::string_view name) {
   afterKey_ = true;
 }
 
-void JsonWriter::value(std::string_view text) {
-  beforeValue();
-  out_ += '"';
+void appendJsonString(std::string& out, std::string_view text) {
+  out += '"';
   for (const char c : text) {
     switch (c) {
       case '"':
-        out_ += "\\\"";
+        out += "\\\"";
         break;
       case '\\':
-        out_ += "\\\\";
+        out += "\\\\";
         break;
       case '\n':
-        out_ += "\\n";
+        out += "\\n";
         break;
       case '\r':
-        out_ += "\\r";
+        out += "\\r";
         break;
       case '\t':
-        out_ += "\\t";
+        out += "\\t";
         break;
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
           char escaped[7];
           std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-          out_ += escaped;
+          out += escaped;
         } else {
-          out_ += c;
+          out += c;
         }
     }
   }
-  out_ += '"';
+  out += '"';
+}
+
+void JsonWriter::value(std::string_view text) {
+  beforeValue();
+  appendJsonString(out_, text);
 }
 
 void JsonWriter::value(bool flag) { writeScalar(flag ? "true" : "false"); }

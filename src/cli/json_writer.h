@@ -11,6 +11,9 @@
 
 namespace orvane::cli {
 
+/// Appends `text` to `out` as a quoted JSON string.
+void appendJsonString(std::string& out, std::string_view text);
+
 class JsonWriter {
  public:
   void beginObject();

@@ -73,6 +73,10 @@ FileStatus writeFileReplacing(const std::filesystem::path& path, std::string_vie
       return {failure(path, "the file could not be written")};
     }
   }
+  // The new content takes the old file's place with the old file's permissions.
+  std::error_code noFormer;
+  if (const auto former = std::filesystem::status(path, noFormer); std::filesystem::exists(former))
+    std::filesystem::permissions(temporary, former.permissions(), noFormer);
   std::error_code error;
   std::filesystem::rename(temporary, path, error);
   if (error) {

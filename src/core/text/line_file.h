@@ -23,8 +23,8 @@ inline constexpr std::size_t maxLineBytes = 255;
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 /// Writes `bytes` to `path` complete under a temporary name in the same folder, then renames that
-/// over `path`, so that a failed write leaves any earlier file of that name as it was. A missing
-/// folder is never created.
+/// over `path`, so that a failed write leaves any earlier file of that name as it was; the new file
+/// keeps the earlier one's permissions. A missing folder is never created.
 FileStatus writeFileReplacing(const std::filesystem::path& path, std::string_view bytes);
 
 /// The lines of `bytes`, each ended by CR LF, LF or a lone CR; the last one needs no end.

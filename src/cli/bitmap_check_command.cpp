@@ -1,0 +1,165 @@
+// orvane-cli bmp-check [--repair] [--no-backup] PATH...: checks the size fields of BMP files, and
+// repairs them on request, printing one JSON object per file and line.
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bitmap/bitmap_check.h"
+#include "bitmap/bitmap_commands.h"
+#include "cli/command_table.h"
+#include "cli/json_writer.h"
+#include "text/file_path.h"
+
+namespace orvane::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Output goes out in blocks of this size: a line per file written on its own would cost a system
+// call per file.
+constexpr std::size_t outputBlock = 1 << 16;
+// A run over this many files tells how far it has gone, when someone watches the terminal.
+constexpr std::size_t progressShownFrom = 1000;
+constexpr std::size_t progressEvery = 500;
+
+struct Options {
+  bool repair = false;
+  bool backup = true;
+  std::vector<std::string> paths;
+};
+
+// The files to check: a file named as it is, a folder's bitmap files.
+std::vector<fs::path> filesToCheck(const std::vector<std::string>& paths) {
+  std::vector<fs::path> files;
+  for (const std::string& named : paths) {
+    const fs::path path = nativePath(named);
+    if (!fs::is_directory(path)) {
+      files.push_back(path);
+      continue;
+    }
+    const std::vector<fs::path> inFolder = bitmapFilesIn(path);
+    files.insert(files.end(), inFolder.begin(), inFolder.end());
+  }
+  return files;
+}
+
+template <typename Number>
+void appendNumber(std::string& line, const std::optional<Number>& number) {
+  if (!number) {
+    line += "null";
+    return;
+  }
+  char digits[24];
+  line.append(digits, std::to_chars(digits, digits + sizeof digits, *number).ptr);
+}
+
+struct FileResult {
+  BitmapCheckCode code = BitmapCheckCode::Unchanged;
+  std::optional<BitmapAssessment> assessment;
+  std::optional<std::string> backup;
+};
+
+FileResult checkFile(const fs::path& path, const Options& options) {
+  FileResult result;
+  result.assessment = inspectBitmapFile(path);
+  if (!result.assessment) {
+    result.code = BitmapCheckCode::NotBitmap;
+    return result;
+  }
+  switch (result.assessment->verdict) {
+    case BitmapVerdict::NotBitmap:
+    case BitmapVerdict::Corrupt:
+      result.code = BitmapCheckCode::NotBitmap;
+      break;
+    case BitmapVerdict::Repairable:
+      if (options.repair) {
+        const BitmapRepair repair = repairBitmapFile(utf8Path(path), options.backup);
+        result.code = repair.code;
+        result.backup = repair.backup;
+      }
+      break;
+    case BitmapVerdict::Valid:
+    case BitmapVerdict::NotRepairable:
+      break;
+  }
+  return result;
+}
+
+void appendLine(std::string& out, const fs::path& path, const FileResult& result) {
+  const BitmapAssessment* assessment = result.assessment ? &*result.assessment : nullptr;
+  out += "{\"path\": ";
+  appendJsonString(out, utf8Path(path));
+  out += ", \"code\": ";
+  appendNumber(out, std::optional(static_cast<int>(result.code)));
+  out += ", \"valid\": ";
+  out += assessment && assessment->verdict == BitmapVerdict::Valid ? "true" : "false";
+  out += ", \"reason\": ";
+  if (!assessment)
+    appendJsonString(out, "cannot be read");
+  else if (assessment->reason.empty())
+    out += "null";
+  else
+    appendJsonString(out, assessment->reason);
+  const BitmapAssessment none;
+  const BitmapAssessment& fields = assessment ? *assessment : none;
+  out += ", \"fileSize\": ";
+  appendNumber(out, fields.fileSizeField);
+  out += ", \"imageSize\": ";
+  appendNumber(out, fields.imageSizeField);
+  out += ", \"expectedFileSize\": ";
+  appendNumber(out, fields.expectedFileSize);
+  out += ", \"expectedImageSize\": ";
+  appendNumber(out, fields.expectedImageSize);
+  out += ", \"backup\": ";
+  if (result.backup)
+    appendJsonString(out, *result.backup);
+  else
+    out += "null";
+  out += "}\n";
+}
+
+void flush(std::string& out) {
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  out.clear();
+}
+
+}  // namespace
+
+int bmpCheckCommand(const Arguments& args) {
+  Options options;
+  for (const std::string& arg : args) {
+    if (arg == "--repair")
+      options.repair = true;
+    else if (arg == "--no-backup")
+      options.backup = false;
+    else if (arg.starts_with("--"))
+      return usageError("bmp-check: unknown option: " + arg);
+    else
+      options.paths.push_back(arg);
+  }
+  if (options.paths.empty()) return usageError(usageLine("bmp-check"));
+  for (const std::string& path : options.paths) {
+    if (!fs::exists(nativePath(path))) return usageError("bmp-check: no such file or folder: " + path);
+  }
+
+  const std::vector<fs::path> files = filesToCheck(options.paths);
+  const bool showProgress = files.size() >= progressShownFrom && isatty(STDERR_FILENO);
+  std::string out;
+  out.reserve(outputBlock + 1024);
+  for (std::size_t index = 0; index < files.size(); ++index) {
+    appendLine(out, files[index], checkFile(files[index], options));
+    if (out.size() >= outputBlock) flush(out);
+    if (showProgress && (index + 1) % progressEvery == 0)
+      std::fprintf(stderr, "\rbmp-check: %zu of %zu files", index + 1, files.size());
+  }
+  flush(out);
+  if (showProgress) std::fprintf(stderr, "\rbmp-check: %zu of %zu files\n", files.size(), files.size());
+  return 0;
+}
+
+}  // namespace orvane::cli
