@@ -9,10 +9,13 @@ namespace orvane::html {
 namespace {
 
 // Copies by attribute name, which for two elements of one class is the same as position by position
-// and never puts one attribute's value into another for elements of different classes.
+// and never puts one attribute's value into another for elements of different classes. A value that
+// still follows its default keeps following it, so that a name qualified by the old container does
+// not stay behind.
 void copyValues(const THElement& from, THElement& to) {
   for (int i = 0; i < from.attributes.Count(); ++i) {
     const THAttribute& source = from.attributes.Items(i);
+    if (source.isDefault()) continue;
     if (THAttribute* target = to.attributes.Find(source.name())) target->SetValue(source.GetValue());
   }
 }

@@ -41,6 +41,12 @@ THAttribute& addChoice(THElement& element, std::string name, std::string hint,
   return attribute;
 }
 
+// A static default the attribute starts with: its value too, so that it counts as the default.
+void startWith(THAttribute& attribute, const std::string& value) {
+  attribute.SetDefault(value);
+  attribute.SetValue(value);
+}
+
 void setShown(THAttribute& attribute, bool shown) {
   attribute.SetFlag(afSuppressed, !shown);
   attribute.SetFlag(afApplicable, shown);
@@ -252,11 +258,11 @@ void THControl::addOwnAttributes() {
           [this](const minicv::Control& c) { return std::to_string(memoRowsFor(c.height, owner_.sizes())); });
       addText(*this, "Text", "HTML <TEXTAREA> initially displayed text.", false).onGetDefault =
           live(memoText);
-      addChoice(
-          *this, "Wrap",
-          "HTML <TEXTAREA> Wrap attribute. The possible values are \"Off\", \"Virtual\" and \"Physical\".",
-          {"Off", "Virtual", "Physical"})
-          .SetDefault("Physical");
+      startWith(addChoice(*this, "Wrap",
+                          "HTML <TEXTAREA> Wrap attribute. The possible values are \"Off\", \"Virtual\" and "
+                          "\"Physical\".",
+                          {"Off", "Virtual", "Physical"}),
+                "Physical");
       break;
     case ElementClass::THCheckBox:
     case ElementClass::THRadio: {
@@ -265,10 +271,10 @@ void THControl::addOwnAttributes() {
           AttributeKind::akBoolean);
       checked.onGetDefault = live([](const minicv::Control& c) { return c.checked ? "True" : "False"; });
       const bool box = class_ == ElementClass::THCheckBox;
-      addText(*this, "Type", "HTML <INPUT> Type.").SetDefault(box ? "checkbox" : "radio");
+      startWith(addText(*this, "Type", "HTML <INPUT> Type."), box ? "checkbox" : "radio");
       THAttribute& value = addText(*this, "Value", "HTML <INPUT> Value.");
       if (box)
-        value.SetDefault("YES");
+        startWith(value, "YES");
       else
         value.onGetDefault = live([](const minicv::Control& c) { return c.name; });
       break;
@@ -278,7 +284,7 @@ void THControl::addOwnAttributes() {
       THAttribute& size =
           addInteger(*this, "Size", "HTML <SELECT> Size. Specifies the number of visible items.");
       if (class_ == ElementClass::THComboBox) {
-        size.SetDefault("1");
+        startWith(size, "1");
         break;
       }
       size.onGetDefault = live([this](const minicv::Control& c) {
@@ -318,7 +324,7 @@ void THControl::addOwnAttributes() {
     }
     case ElementClass::THImage: {
       THAttribute& type = addText(*this, "Type", "HTML <INPUT> Type. Only used if AsButton is False.");
-      type.SetDefault("image");
+      startWith(type, "image");
       addText(*this, "Alt", "HTML Alt Value. Specifies the alternate string for the image.").onGetDefault =
           live([](const minicv::Control& c) { return c.hint; });
       addInteger(*this, "Height", "HTML Height attribute. Sets the height of the image in pixels.")
@@ -329,7 +335,7 @@ void THControl::addOwnAttributes() {
       THAttribute& asButton = addOption(
           *this, "AsButton",
           "TWHForm2HTML option. Specifies whether the image will act as a button (<INPUT Type=\"image\">).");
-      asButton.SetDefault("True");
+      startWith(asButton, "True");
       THAttribute& asAnchor = attributes["AsAnchor"];
       THAttribute& name = attributes["Name"];
       watch(asButton, [&type, &asAnchor, &name](bool on) {
@@ -346,11 +352,11 @@ void THControl::addOwnAttributes() {
       THAttribute& background =
           addText(*this, "CaptionBGColor",
                   "TWHForm2HTML option. Let's you specify the background color of the title bar.", false);
-      background.SetDefault("Navy");
+      startWith(background, "Navy");
       THAttribute& colour =
           addText(*this, "CaptionColor",
                   "TWHForm2HTML option. Let's you specify the text color of the caption.", false);
-      colour.SetDefault("White");
+      startWith(colour, "White");
       background.SetFlag(afColor, true);
       colour.SetFlag(afColor, true);
       THAttribute& show = addOption(
