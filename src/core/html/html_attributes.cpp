@@ -61,10 +61,6 @@ THAttribute& THAttributes::Add(std::string name, std::string hint, AttributeKind
   return Add(std::make_unique<THAttribute>(std::move(name), std::move(hint), kind));
 }
 
-void THAttributes::Remove(std::string_view name) {
-  std::erase_if(items_, [&](const std::unique_ptr<THAttribute>& item) { return item->name() == name; });
-}
-
 int THAttributes::Count() const {
   return static_cast<int>(std::ranges::count_if(items_, [&](const auto& item) { return visible(*item); }));
 }

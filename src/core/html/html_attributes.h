@@ -18,7 +18,7 @@ enum class AttributeKind : std::uint8_t { akText = 0, akBoolean = 1, akInteger =
 inline constexpr std::uint8_t afApplicable = 1;  // shown in an attributes editor
 inline constexpr std::uint8_t afHTML = 2;        // written as an HTML attribute
 inline constexpr std::uint8_t afSuppressed = 4;  // never written, even with afHTML
-inline constexpr std::uint8_t afMirror = 8;      // stands for the attribute named in mirrorTarget
+inline constexpr std::uint8_t afMirror = 8;      // another output mode only: stands for another attribute
 inline constexpr std::uint8_t afColor = 16;      // the value is a colour
 inline constexpr std::uint8_t afRaw = 32;        // written as the bare value, not as name="value"
 
@@ -48,7 +48,6 @@ class THAttribute {
   void SetFlag(std::uint8_t flag, bool on);
 
   std::vector<std::string> choices;
-  std::string mirrorTarget;
   std::function<void(std::string&)> onGetDefault;
   std::function<void(THAttribute&)> onChange;
 
@@ -70,7 +69,6 @@ class THAttributes {
   /// Inserts before the first attribute whose name is not smaller; returns the attribute added.
   THAttribute& Add(std::unique_ptr<THAttribute> attribute);
   THAttribute& Add(std::string name, std::string hint, AttributeKind kind);
-  void Remove(std::string_view name);
   int Count() const;
   THAttribute& Items(int index) const;
   /// The attribute of that name, compared in upper case; nullptr when none.

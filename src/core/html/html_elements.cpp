@@ -147,13 +147,6 @@ THElement::THElement() {
           false);
 }
 
-bool THElement::SameAs(const THElement& other) const {
-  if (attributes.Count() != other.attributes.Count()) return false;
-  for (int i = 0; i < attributes.Count(); ++i)
-    if (attributes.Items(i).GetValue() != other.attributes.Items(i).GetValue()) return false;
-  return true;
-}
-
 THFormElement::THFormElement() {
   addText(*this, "ExtraAttributes",
           "Let's you insert additional HTML attributes such as JavaScript handlers.")
@@ -174,19 +167,6 @@ THControl::THControl(TWHForm2HTML& owner, ElementClass elementClass, minicv::Con
 THControl::~THControl() = default;
 
 const minicv::Control& THControl::source() const { return owner_.tree().at(control_); }
-
-bool THControl::SameAs(const THElement& other) const {
-  const auto* control = dynamic_cast<const THControl*>(&other);
-  if (!control || !THElement::SameAs(other) || children.size() != control->children.size()) return false;
-  for (std::size_t i = 0; i < children.size(); ++i)
-    if (!children[i]->SameAs(*control->children[i])) return false;
-  return true;
-}
-
-void THControl::SetFilter(std::uint8_t mask) {
-  THElement::SetFilter(mask);
-  for (auto& child : children) child->SetFilter(mask);
-}
 
 std::string THControl::qualifiedName() const {
   return parent ? parent->qualifiedName() + "_" + source().name : source().name;

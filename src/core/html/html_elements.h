@@ -46,9 +46,6 @@ class THElement {
   THElement& operator=(const THElement&) = delete;
 
   virtual std::string GetName() const = 0;
-  /// Same attribute values, in list order (and, for containers, the same children).
-  virtual bool SameAs(const THElement& other) const;
-  virtual void SetFilter(std::uint8_t mask) { attributes.filter = mask; }
 
   THAttributes attributes;
 };
@@ -67,8 +64,6 @@ class THControl : public THElement {
   ~THControl() override;
 
   std::string GetName() const override { return source().name; }
-  bool SameAs(const THElement& other) const override;
-  void SetFilter(std::uint8_t mask) override;
 
   TWHForm2HTML& owner() const { return owner_; }
   ElementClass elementClass() const { return class_; }
