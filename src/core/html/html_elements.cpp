@@ -9,14 +9,6 @@ using minicv::ControlKind;
 
 namespace {
 
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (lower(a[i]) != lower(b[i])) return false;
-  return true;
-}
-
 THAttribute& addText(THElement& element, std::string name, std::string hint, bool html = true) {
   THAttribute& attribute = element.attributes.Add(std::move(name), std::move(hint), AttributeKind::akText);
   if (!html) attribute.SetFlag(afHTML, false);
@@ -127,6 +119,14 @@ bool isContainerClass(ElementClass elementClass) {
          elementClass == ElementClass::THPanel || elementClass == ElementClass::THGroupBox;
 }
 
+bool sameTextIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lower(a[i]) != lower(b[i])) return false;
+  return true;
+}
+
 std::string withoutAmpersands(std::string_view caption) {
   std::string result;
   for (std::size_t i = 0; i < caption.size(); ++i) {
@@ -180,9 +180,9 @@ std::string THControl::DefaultName() const {
 }
 
 THControl* THControl::FindByName(std::string_view name) {
-  if (sameNameIgnoringCase(GetName(), name)) return this;
+  if (sameTextIgnoringCase(GetName(), name)) return this;
   for (auto& child : children) {
-    if (sameNameIgnoringCase(child->GetName(), name)) return child.get();
+    if (sameTextIgnoringCase(child->GetName(), name)) return child.get();
     if (child->isContainer())
       if (THControl* found = child->FindByName(name)) return found;
   }

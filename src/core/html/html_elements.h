@@ -100,6 +100,9 @@ class THControl : public THElement {
   minicv::ControlId control_;
 };
 
+/// Names and keywords of the page compare without regard to ASCII case.
+bool sameTextIgnoringCase(std::string_view a, std::string_view b);
+
 /// The control's caption without its accelerator markers: a lone "&" goes, "&&" stands for "&".
 std::string withoutAmpersands(std::string_view caption);
 

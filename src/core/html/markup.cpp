@@ -15,14 +15,6 @@ namespace {
 
 using EC = ElementClass;
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
 std::string trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r\n");
   if (first == std::string_view::npos) return {};
@@ -384,8 +376,8 @@ std::pair<int, int> MeasureText(const THControl& element, const std::string& tex
 
 std::string BGColorAttr(const TWHForm2HTML& converter) {
   std::string colour = converter.BGColor;
-  if (sameIgnoringCase(colour, "[None]")) colour.clear();
-  if (sameIgnoringCase(colour, "[Same]")) colour = HTMLColor(converter.ownerControl().colour);
+  if (sameTextIgnoringCase(colour, "[None]")) colour.clear();
+  if (sameTextIgnoringCase(colour, "[Same]")) colour = HTMLColor(converter.ownerControl().colour);
   return colour.empty() ? colour : " BGColor=\"" + escapeHtml(colour) + "\"";
 }
 

@@ -17,10 +17,8 @@ namespace {
 
 std::string localDateTime() {
   const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
   char text[32];
-  return std::string(text, std::strftime(text, sizeof text, "%d/%m/%Y %H:%M:%S", &local));
+  return std::string(text, std::strftime(text, sizeof text, "%d/%m/%Y %H:%M:%S", std::localtime(&now)));
 }
 
 // The page in Windows-1252, as declared in its head; a character the code page lacks is written as
