@@ -9,7 +9,8 @@
 #include "html/links.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto records = orvane::html::readLinksText(std::string_view(reinterpret_cast<const char*>(data), size));
+  const auto records =
+      orvane::html::readLinksText(std::string_view(reinterpret_cast<const char*>(data), size));
   if (!records) return 0;
   std::vector<orvane::html::LinksEntry> entries;
   for (const orvane::html::THExtStored& record : *records) {
