@@ -61,15 +61,9 @@ THAttribute& THAttributes::Add(std::string name, std::string hint, AttributeKind
   return Add(std::make_unique<THAttribute>(std::move(name), std::move(hint), kind));
 }
 
-int THAttributes::Count() const {
-  return static_cast<int>(std::ranges::count_if(items_, [&](const auto& item) { return visible(*item); }));
-}
+int THAttributes::Count() const { return static_cast<int>(items_.size()); }
 
-THAttribute& THAttributes::Items(int index) const {
-  for (const auto& attribute : items_)
-    if (visible(*attribute) && index-- == 0) return *attribute;
-  throw std::out_of_range("attribute index out of range");
-}
+THAttribute& THAttributes::Items(int index) const { return *items_.at(static_cast<std::size_t>(index)); }
 
 THAttribute* THAttributes::Find(std::string_view name) const {
   const std::string wanted = upper(name);

@@ -62,8 +62,7 @@ class THAttribute {
   std::string value_;
 };
 
-/// The attributes of one element, sorted by name in byte order. A non-zero filter mask hides from
-/// Count() and Items() the attributes that share no flag bit with it.
+/// The attributes of one element, sorted by name in byte order.
 class THAttributes {
  public:
   /// Inserts before the first attribute whose name is not smaller; returns the attribute added.
@@ -76,12 +75,7 @@ class THAttributes {
   /// Find() for a name the element is known to carry.
   THAttribute& operator[](std::string_view name) const;
 
-  std::uint8_t filter = 0;
-
  private:
-  bool visible(const THAttribute& attribute) const {
-    return filter == 0 || (attribute.flags() & filter) != 0;
-  }
   std::vector<std::unique_ptr<THAttribute>> items_;
 };
 
