@@ -113,6 +113,25 @@ constexpr std::array bmpCheckHelp{
         "expectedFileSize and expectedImageSize (null where the dimensions imply none), backup."},
 };
 
+constexpr std::array formHtmlHelp{
+    ArgumentHelp{"FORM.json",
+                 "The form: {\"converter\": {...}, \"form\": {...}, \"controls\": [...]}; absent keys take "
+                 "the defaults."},
+    ArgumentHelp{"OUT.html", "The page to write, in Windows-1252; the messages shown are printed as JSON."},
+    ArgumentHelp{"converter",
+                 "AlternateFonts, BGColor (\"[None]\", \"[Same]\" or a colour), BrowserFamily (bfDefault, "
+                 "bfIE3 ... bfChrome, bfSafari, bfOtherUnknownBrowser), ChunkOnly, SetFonts, "
+                 "QualifiedNames (true/false), PhotoSrc."},
+    ArgumentHelp{"form", "caption, color, font, and attributes of the FORM element ({\"Action\": \"...\"})."},
+    ArgumentHelp{"controls[]",
+                 "kind: panel, groupbox, radiogroup, label, edit, memo, checkbox, radio, combobox, "
+                 "listbox, button or image; name; left, top, width, height; visible, enabled; text, "
+                 "hint; color; checked; items, itemIndex, columns; lines; maxLength, password; "
+                 "attributes {NAME: VALUE}; children [...] (panels and group boxes)."},
+    ArgumentHelp{"font", "{\"name\", \"size\" (points), \"color\", \"bold\", \"italic\", \"underline\"}."},
+    ArgumentHelp{"color", "An integer 0xBBGGRR (red in the low byte) or \"#RRGGBB\"."},
+};
+
 constexpr std::array table{
     Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
             "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
@@ -153,6 +172,9 @@ constexpr std::array table{
             "Checks the two size fields of BMP files against their dimensions, and repairs them on request; "
             "prints one JSON object per file.",
             bmpCheckHelp},
+    Command{"form-html", formHtmlCommand, "FORM.json OUT.html",
+            "Converts a form described in JSON into an HTML page holding one form laid out in a table.",
+            formHtmlHelp},
 };
 
 // Lines of names and sentences, the sentences lined up after the longest name.

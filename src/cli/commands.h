@@ -24,6 +24,7 @@ int printersCommand(const Arguments& args);
 int cardAuditCommand(const Arguments& args);
 int cardPrintCommand(const Arguments& args);
 int bmpCheckCommand(const Arguments& args);
+int formHtmlCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);

@@ -1,0 +1,277 @@
+// form-html: a form described in JSON, converted to an HTML page as the editor's converter writes it.
+#include <cmath>
+#include <iostream>
+#include <stdexcept>
+
+#include "cli/command_table.h"
+#include "cli/gui_session.h"
+#include "cli/json_reader.h"
+#include "cli/json_writer.h"
+#include "html/form2html.h"
+#include "qt/qt_text_metrics.h"
+#include "services/non_interactive_prompter.h"
+#include "text/line_file.h"
+
+namespace orvane::cli {
+
+namespace {
+
+using minicv::Control;
+using minicv::ControlKind;
+
+// A fault of the description, reported on one line.
+struct BadForm : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+const std::map<std::string, ControlKind, std::less<>> kinds{
+    {"panel", ControlKind::Panel},
+    {"groupbox", ControlKind::GroupBox},
+    {"radiogroup", ControlKind::RadioGroup},
+    {"label", ControlKind::Label},
+    {"edit", ControlKind::Edit},
+    {"memo", ControlKind::Memo},
+    {"checkbox", ControlKind::CheckBox},
+    {"radio", ControlKind::RadioButton},
+    {"combobox", ControlKind::ComboBox},
+    {"listbox", ControlKind::ListBox},
+    {"button", ControlKind::Button},
+    {"image", ControlKind::Image},
+};
+
+const std::map<std::string, html::THBrowserFamily, std::less<>> families{
+    {"bfDefault", html::THBrowserFamily::bfDefault},
+    {"bfIE3", html::THBrowserFamily::bfIE3},
+    {"bfIE4", html::THBrowserFamily::bfIE4},
+    {"bfIE5up", html::THBrowserFamily::bfIE5up},
+    {"bfNS3", html::THBrowserFamily::bfNS3},
+    {"bfNS4", html::THBrowserFamily::bfNS4},
+    {"bfNS5up", html::THBrowserFamily::bfNS5up},
+    {"bfOpera", html::THBrowserFamily::bfOpera},
+    {"bfChrome", html::THBrowserFamily::bfChrome},
+    {"bfSafari", html::THBrowserFamily::bfSafari},
+    {"bfOtherUnknownBrowser", html::THBrowserFamily::bfOtherUnknownBrowser},
+};
+
+// Reads the members of one JSON object, naming the object in every complaint.
+class Members {
+ public:
+  Members(const JsonValue& value, std::string where) : where_(std::move(where)) {
+    object_ = value.object();
+    if (!object_) throw BadForm(where_ + ": an object is expected");
+  }
+  const JsonObject& object() const { return *object_; }
+  const JsonValue* find(std::string_view key) const {
+    const auto found = object_->find(key);
+    return found == object_->end() || found->second.isNull() ? nullptr : &found->second;
+  }
+  void text(std::string_view key, std::string& out) const {
+    if (const JsonValue* v = find(key)) out = need(v->string(), key, "a string");
+  }
+  void flag(std::string_view key, bool& out) const {
+    if (const JsonValue* v = find(key)) out = need(v->boolean(), key, "true or false");
+  }
+  template <typename Integer>
+  void integer(std::string_view key, Integer& out) const {
+    const JsonValue* v = find(key);
+    if (!v) return;
+    const double number = need(v->number(), key, "an integer");
+    if (number != std::floor(number) || std::abs(number) > 1e9)
+      throw BadForm(where_ + "." + std::string(key) + ": an integer is expected");
+    out = static_cast<Integer>(number);
+  }
+  void colour(std::string_view key, Colour& out) const {
+    const JsonValue* v = find(key);
+    if (!v) return;
+    if (const std::string* s = v->string(); s && s->size() == 7 && (*s)[0] == '#') {
+      const unsigned long value = std::stoul(s->substr(1), nullptr, 16);
+      out = rgb(static_cast<int>(value >> 16), static_cast<int>(value >> 8), static_cast<int>(value));
+      return;
+    }
+    std::int64_t number = -1;
+    integer(key, number);
+    if (number < 0 || number > 0xFFFFFF)
+      throw BadForm(where_ + "." + std::string(key) + ": a colour is expected");
+    out = static_cast<Colour>(number);
+  }
+  std::vector<std::string> strings(std::string_view key) const {
+    std::vector<std::string> result;
+    if (const JsonValue* v = find(key))
+      for (const JsonValue& item : need(v->array(), key, "an array of strings"))
+        result.push_back(need(item.string(), key, "an array of strings"));
+    return result;
+  }
+  const std::string& where() const { return where_; }
+
+ private:
+  template <typename T>
+  const T& need(const T* value, std::string_view key, const char* what) const {
+    if (!value) throw BadForm(where_ + "." + std::string(key) + ": " + what + " is expected");
+    return *value;
+  }
+  const JsonObject* object_;
+  std::string where_;
+};
+
+void readFont(const Members& members, FontSpec& font) {
+  const JsonValue* value = members.find("font");
+  if (!value) return;
+  const Members f(*value, members.where() + ".font");
+  f.text("name", font.name);
+  f.integer("size", font.size);
+  f.colour("color", font.colour);
+  f.flag("bold", font.style.bold);
+  f.flag("italic", font.style.italic);
+  f.flag("underline", font.style.underline);
+}
+
+using AttributeValues = std::vector<std::pair<std::string, JsonObject>>;
+
+void readAttributes(const Members& members, const std::string& element, AttributeValues& attributes) {
+  if (const JsonValue* value = members.find("attributes"))
+    attributes.emplace_back(element, Members(*value, members.where() + ".attributes").object());
+}
+
+void readControls(const Members& parentMembers, std::string_view key, minicv::ControlTree& tree,
+                  minicv::ControlId parent, AttributeValues& attributes) {
+  const JsonValue* list = parentMembers.find(key);
+  if (!list) return;
+  const JsonArray* controls = list->array();
+  if (!controls) throw BadForm(parentMembers.where() + ": an array of controls is expected");
+  for (std::size_t i = 0; i < controls->size(); ++i) {
+    const Members m((*controls)[i],
+                    parentMembers.where() + "." + std::string(key) + "[" + std::to_string(i) + "]");
+    std::string kind;
+    m.text("kind", kind);
+    const auto found = kinds.find(kind);
+    if (found == kinds.end()) throw BadForm(m.where() + ": unknown kind \"" + kind + "\"");
+    Control control;
+    control.kind = found->second;
+    control.parent = parent;
+    m.text("name", control.name);
+    if (control.name.empty()) throw BadForm(m.where() + ": a name is expected");
+    m.integer("left", control.left);
+    m.integer("top", control.top);
+    m.integer("width", control.width);
+    m.integer("height", control.height);
+    m.flag("visible", control.visible);
+    m.flag("enabled", control.enabled);
+    m.text("text", control.text);
+    m.text("hint", control.hint);
+    readFont(m, control.font);
+    m.colour("color", control.colour);
+    m.flag("checked", control.checked);
+    control.items = m.strings("items");
+    m.integer("itemIndex", control.itemIndex);
+    m.integer("columns", control.columns);
+    control.lines = m.strings("lines");
+    m.integer("maxLength", control.maxLength);
+    m.flag("password", control.password);
+    const std::string name = control.name;
+    const minicv::ControlId id = tree.add(std::move(control));
+    readAttributes(m, name, attributes);
+    readControls(m, "children", tree, id, attributes);
+  }
+}
+
+void setProperties(const Members& m, html::TWHForm2HTML& converter) {
+  for (const auto& [key, value] : m.object()) {
+    if (key == "AlternateFonts")
+      m.text(key, converter.AlternateFonts);
+    else if (key == "BGColor")
+      m.text(key, converter.BGColor);
+    else if (key == "ChunkOnly")
+      m.flag(key, converter.ChunkOnly);
+    else if (key == "SetFonts")
+      m.flag(key, converter.SetFonts);
+    else if (key == "QualifiedNames")
+      m.flag(key, converter.QualifiedNames);
+    else if (key == "PhotoSrc")
+      m.text(key, converter.PhotoSrc);
+    else if (key == "BrowserFamily") {
+      std::string family;
+      m.text(key, family);
+      const auto found = families.find(family);
+      if (found == families.end())
+        throw BadForm(m.where() + ".BrowserFamily: unknown family \"" + family + "\"");
+      converter.BrowserFamily = found->second;
+    } else {
+      throw BadForm(m.where() + ": unknown property \"" + key + "\"");
+    }
+  }
+}
+
+void setAttributes(html::THElement& element, const std::string& name, const JsonObject& values) {
+  for (const auto& [key, value] : values) {
+    html::THAttribute* attribute = element.attributes.Find(key);
+    if (!attribute) throw BadForm(name + ": no attribute \"" + key + "\"");
+    const std::string* text = value.string();
+    if (!text) throw BadForm(name + "." + key + ": a string is expected");
+    attribute->SetValue(*text);
+  }
+}
+
+int convert(const JsonValue& document, const std::string& out) {
+  const Members top(document, "form description");
+  minicv::ControlTree tree;
+  Control window;
+  window.kind = ControlKind::Window;
+  window.name = "Form1";
+  AttributeValues attributes;
+  std::optional<JsonObject> formAttributes;
+  if (const JsonValue* form = top.find("form")) {
+    const Members m(*form, "form");
+    m.text("caption", window.text);
+    m.colour("color", window.colour);
+    readFont(m, window.font);
+    if (const JsonValue* values = m.find("attributes"))
+      formAttributes = Members(*values, "form.attributes").object();
+  }
+  const minicv::ControlId owner = tree.add(window);
+  readControls(top, "controls", tree, owner, attributes);
+
+  QtTextMetrics metrics;
+  NonInteractivePrompter prompter;
+  html::TWHForm2HTML converter(tree, owner, metrics, prompter);
+  if (const JsonValue* properties = top.find("converter"))
+    setProperties(Members(*properties, "converter"), converter);
+  if (formAttributes) setAttributes(converter.Attributes(), "form", *formAttributes);
+  for (const auto& [name, values] : attributes) {
+    html::THControl* element = converter.FindByName(name);
+    if (!element) throw BadForm(name + ": not converted (its kind holds no fields here)");
+    setAttributes(*element, name, values);
+  }
+  converter.ExportFName = out;
+  if (!converter.ExportToFile())
+    return usageError(prompter.shown.empty() ? out + ": not written" : prompter.shown.back().text);
+  JsonWriter json;
+  json.beginObject();
+  json.field("file", out);
+  json.key("messages");
+  json.beginArray();
+  for (const std::string& message : prompter.texts()) json.value(message);
+  json.endArray();
+  json.endObject();
+  std::cout << json.text() << '\n';
+  return 0;
+}
+
+}  // namespace
+
+int formHtmlCommand(const Arguments& args) {
+  if (args.size() != 2) return usageError(usageLine("form-html"));
+  const auto bytes = readFileBytes(args[0]);
+  if (!bytes) return usageError(args[0] + ": cannot be read");
+  const JsonParse parsed = parseJson(*bytes);
+  if (!parsed.error.empty()) return usageError(args[0] + ": " + parsed.error);
+  return withGuiApplication([&] {
+    try {
+      return convert(parsed.value, args[1]);
+    } catch (const std::exception& error) {
+      // A fault of the description, or an attribute that should hold a number and does not.
+      return usageError(args[0] + ": " + error.what());
+    }
+  });
+}
+
+}  // namespace orvane::cli
