@@ -17,7 +17,9 @@
 #include "app/minicv/tform8.h"
 #include "app_test_main.h"
 #include "editor_under_test.h"
+#include "help/user_guide.h"
 #include "minicv/element_table.h"
+#include "qt/help_viewer.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_input_query.h"
@@ -92,6 +94,14 @@ class MiniCvEditorTest : public QObject {
     // Opened once, the mini-CV's print and save commands of the main window are usable.
     QVERIFY(main().menus().miniCv.print->isEnabled());
     QVERIFY(main().menus().miniCv.save->isEnabled());
+    // F1 opens the guide at the editor's own entry.
+    cv().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&cv()));
+    QTest::keyClick(&cv(), Qt::Key_F1);
+    auto* viewer = cv().findChild<HelpViewer*>(QStringLiteral("HelpViewer"));
+    QVERIFY(viewer);
+    QCOMPARE(viewer->entryRow(), helpEntryRow(minicv::miniCvHelpContext));
+    viewer->close();
   }
 
   void elementClicksMoveTheRealWidgets() {

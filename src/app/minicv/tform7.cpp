@@ -18,6 +18,7 @@
 #include "minicv/photo.h"
 #include "minicv/zone_check.h"
 #include "minicv/zone_layout.h"
+#include "qt/help_viewer.h"
 #include "qt/qt_file_association.h"
 #include "qt/qt_image.h"
 #include "qt/qt_text.h"
@@ -34,11 +35,10 @@ TForm7::TForm7(minicv::CvSheet& sheet, const CvEditorServices& services)
     : sheet_(sheet), services_(services), menus_(this, sheet.state.language) {
   setObjectName(QStringLiteral("TForm7"));
   // The window is centred on the screen it opens on, and re-centred there as the zones grow.
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  sheet_.state.screenWidth = screen->geometry().width();
-  sheet_.state.screenHeight = screen->geometry().height();
-  sheet_.window().left = roundToInt((sheet_.state.screenWidth - sheet_.window().width) / 2.0);
-  sheet_.recentreVertically();
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  sheet_.centreOnScreen(screen.width(), screen.height());
+  // F1 opens the help at the mini-CV's own context.
+  installHelpKey(*this, minicv::miniCvHelpContext);
 
   widgets_ = new SheetWidgets(sheet_.tree, *this);
   // "option cadre 2" has a grey state of its own.

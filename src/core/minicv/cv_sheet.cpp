@@ -124,6 +124,13 @@ void CvSheet::recentreVertically() {
   window().top = roundToInt((state.screenHeight - window().height) / 2.0);
 }
 
+void CvSheet::centreOnScreen(int screenWidth, int screenHeight) {
+  state.screenWidth = screenWidth;
+  state.screenHeight = screenHeight;
+  window().left = roundToInt((state.screenWidth - window().width) / 2.0);
+  recentreVertically();
+}
+
 std::optional<ElementStates> parseElementStates(std::string_view digits) {
   if (digits.size() != elementCount) return std::nullopt;
   ElementStates states{};

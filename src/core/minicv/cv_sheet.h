@@ -19,6 +19,8 @@
 namespace orvane::minicv {
 
 inline constexpr int elementCount = 16;
+/// The help guide's entry for the editor window, which F1 opens.
+inline constexpr int miniCvHelpContext = 10;
 
 /// Element states: 0 off, 1 on; "option cadre 2" also knows 2, its grey state.
 using ElementStates = std::array<int, elementCount>;
@@ -127,6 +129,8 @@ class CvSheet {
   void open(bool fromLoadedFile);
   /// Centres the window vertically on the screen.
   void recentreVertically();
+  /// Records the screen's size and centres the window on it.
+  void centreOnScreen(int screenWidth, int screenHeight);
 };
 
 /// The states a file's 16 digits give, or nothing when they are not 16 digits of 0 to 2.
