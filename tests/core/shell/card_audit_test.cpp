@@ -11,10 +11,10 @@ namespace {
 const std::string information = "Orvane : message d'information";
 
 FontSpec font(const std::string& name, int size) {
-  FontSpec spec = RichText::defaultFormat();
-  spec.name = name;
-  spec.size = static_cast<std::int16_t>(size);
-  return spec;
+  FontSpec result = RichText::defaultFormat();
+  result.name = name;
+  result.size = static_cast<std::int16_t>(size);
+  return result;
 }
 
 struct CardAuditTest : ::testing::Test {
