@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/main/card_file_commands.h"
+#include "app/main/mini_cv_commands.h"
 #include "app/main/working_directory_commands.h"
 #include "app/start_icon.h"
 #include "app/tform1.h"
@@ -44,6 +45,7 @@ class CardEditor {
   WorkingDirectories& workingDirectories() { return directories_; }
   WorkingDirectoryCommands& workingDirectoryCommands() { return workingDirectoryCommands_; }
   CardFileCommands& cardFileCommands() { return cardFileCommands_; }
+  MiniCvCommands& miniCvCommands() { return miniCvCommands_; }
   TForm1& cardWindow() { return *cardWindow_; }
   /// The main window, or null once it has been freed.
   TForm2* mainWindow() const { return mainWindow_; }
@@ -62,6 +64,7 @@ class CardEditor {
   QtFileAssociation association_{startIcon().toImage()};
   WorkingDirectoryCommands workingDirectoryCommands_;
   CardFileCommands cardFileCommands_{card_, shell_, companions_, directories_, prompter_};
+  MiniCvCommands miniCvCommands_{shell_, prompter_, pictures_, directories_};
   std::unique_ptr<TForm1> cardWindow_;
   QPointer<TForm2> mainWindow_;
 };
