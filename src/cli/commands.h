@@ -20,6 +20,8 @@ int cardPngCommand(const Arguments& args);
 int cardEditCommand(const Arguments& args);
 int cvLayoutCommand(const Arguments& args);
 int cvCheckCommand(const Arguments& args);
+int cvDumpCommand(const Arguments& args);
+int cvSaveCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);
