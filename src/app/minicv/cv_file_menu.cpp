@@ -1,0 +1,35 @@
+#include "app/minicv/cv_file_menu.h"
+
+#include <QAction>
+
+#include "app/minicv/tform7.h"
+#include "minicv/cv_file_save.h"
+#include "minicv/cv_load_commands.h"
+#include "qt/qt_text.h"
+
+namespace orvane {
+
+CvFileMenu::CvFileMenu(TForm7& editor, const minicv::CvFileServices& services, minicv::CvFileSession& session)
+    : editor_(editor), services_(services), session_(session) {
+  const EditorPopupMenus& menus = editor.menus();
+  QObject::connect(menus.action("sauvegarder1"), &QAction::triggered, &editor,
+                   [this] { sauvegarder1Click(); });
+  const std::pair<const char*, int> loads[] = {{"mono1", 1}, {"double1", 2}, {"triple1", 3}};
+  for (const auto& [name, count] : loads)
+    QObject::connect(menus.action(name), &QAction::triggered, &editor, [this, count] { loadClick(count); });
+}
+
+void CvFileMenu::sauvegarder1Click() { minicv::sauvegarder1Click(editor_.sheet(), session_, services_); }
+
+int CvFileMenu::loadClick(int count) {
+  minicv::CvSheet& sheet = editor_.sheet();
+  const Language before = sheet.state.language;
+  const minicv::CvLoadOutcome outcome = minicv::loadCvCommand(sheet, session_, count, services_);
+  if (outcome.caption) editor_.setWindowTitle(toQString(*outcome.caption));
+  // A file in another language has re-captioned the sheet; its menus and the program follow.
+  if (sheet.state.language != before) editor_.followSheetLanguage();
+  editor_.syncFromModel();
+  return outcome.loaded;
+}
+
+}  // namespace orvane
