@@ -113,22 +113,20 @@ void checkButton(CvSheet& sheet, const std::array<std::string_view, N>& names, i
 
 bool applyButtons(LoadContext& c) {
   bool numbers = true;
-  for (const auto& [line, apply] :
-       {std::pair<int, void (*)(CvSheet&, int)>{cvLineCivility,
-                                                [](CvSheet&s, int i) { checkButton(s, civilityButtons, i); }},
-        std::pair<int, void (*)(CvSheet&, int)>{
-            cvLineVehicle, [](CvSheet&s, int i) { checkButton(s, vehicleButtons, i); }}}) {
-    if (!c.value(line)) continue;
-    const std::optional<int> index = tryParseInteger(*c.value(line));
-    if (index)
-      apply(c.sheet, *index);
-    else
-      numbers = false;
-  }
+  // The index a button line holds; a line that is missing leaves its buttons as they are.
+  const auto index = [&](int line) -> std::optional<int> {
+    if (!c.value(line)) return std::nullopt;
+    const std::optional<int> number = tryParseInteger(*c.value(line));
+    numbers = numbers && number.has_value();
+    return number;
+  };
+  if (const auto civility = index(cvLineCivility)) checkButton(c.sheet, civilityButtons, *civility);
+  if (const auto vehicle = index(cvLineVehicle)) checkButton(c.sheet, vehicleButtons, *vehicle);
   if (const auto& licences = c.value(cvLineLicences)) {
     for (int box = 0; box < licenceBoxCount; ++box)
       c.sheet["CheckBox" + std::to_string(firstLicenceBox + box)].checked =
-          static_cast<std::size_t>(box) < licences->size() && (*licences)[box] == '1';
+          static_cast<std::size_t>(box) < licences->size() &&
+          (*licences)[static_cast<std::size_t>(box)] == '1';
   }
   return numbers || c.reporter.problem(catalogue::text(c.sheet.state.language, messageButtons));
 }
@@ -279,8 +277,7 @@ bool loadCvFile(CvSheet& sheet, CvFileSession& session, const std::string& path,
     services.prompter.show(MessageKind::Error, catalogue::fileNotAccessible(sheet.state.language, path));
     return false;
   }
-  session.cvFolder = utf8Path(file.parent_path());
-  services.companions.currentFolder = session.cvFolder;
+  services.companions.currentFolder = utf8Path(file.parent_path());
   services.companions.language = sheet.state.language;
 
   const CvFileLines lines = parseCvFileLines(*fileLines);
