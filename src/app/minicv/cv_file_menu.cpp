@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "app/main/working_directory_commands.h"
 #include "app/minicv/tform7.h"
 #include "minicv/cv_file_save.h"
 #include "minicv/cv_load_commands.h"
@@ -17,6 +18,14 @@ CvFileMenu::CvFileMenu(TForm7& editor, const minicv::CvFileServices& services, m
   const std::pair<const char*, int> loads[] = {{"mono1", 1}, {"double1", 2}, {"triple1", 3}};
   for (const auto& [name, count] : loads)
     QObject::connect(menus.action(name), &QAction::triggered, &editor, [this, count] { loadClick(count); });
+  QObject::connect(menus.action("rpertoiredetravail1"), &QAction::triggered, &editor,
+                   [this] { rpertoiredetravail1Click(); });
+}
+
+void CvFileMenu::rpertoiredetravail1Click() {
+  WorkingDirectories& directories = services_.directories;
+  directories.applyChooserOutcome(
+      chooseDirectoryWithTForm9(&editor_, directories.directory(SettingKind::ParametersDirectory)));
 }
 
 void CvFileMenu::sauvegarder1Click() { minicv::sauvegarder1Click(editor_.sheet(), session_, services_); }

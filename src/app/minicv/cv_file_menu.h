@@ -1,6 +1,7 @@
 #pragma once
-// The mini-CV editor's file items: "sauvegarder CV" and the "simple", "bi-version" and "tri-version"
-// loads of "charger CV". The rules are the core's; this forwards the items and shows the outcome.
+// The mini-CV editor's file items: "sauvegarder CV" and the "simple", "bi-version", "tri-version" and
+// "répertoire de travail" items of "charger CV". The rules are the core's; this forwards the items and
+// shows the outcome.
 
 #include "minicv/cv_file_session.h"
 
@@ -17,6 +18,8 @@ class CvFileMenu {
   void sauvegarder1Click();
   /// "simple" (1), "bi-version" (2), "tri-version" (3); the number of files loaded.
   int loadClick(int count);
+  /// "répertoire de travail": the directory chooser sets the parameters directory.
+  void rpertoiredetravail1Click();
 
  private:
   TForm7& editor_;
