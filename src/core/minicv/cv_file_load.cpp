@@ -271,7 +271,11 @@ bool loadCvFile(CvSheet& sheet, CvFileSession& session, const std::string& path,
     services.prompter.show(MessageKind::Error, catalogue::text(sheet.state.language, messageBadName));
     return false;
   }
-  const fs::path file = nativePath(path);
+  // The names the file records are kept as found: from a folder given relative to the current one
+  // they would point elsewhere once saved beside another file.
+  std::error_code error;
+  fs::path file = fs::absolute(nativePath(path), error);
+  if (error) file = nativePath(path);
   const std::optional<std::vector<std::string>> fileLines = readLines(file);
   if (!fileLines) {
     services.prompter.show(MessageKind::Error, catalogue::fileNotAccessible(sheet.state.language, path));

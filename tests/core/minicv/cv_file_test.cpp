@@ -115,6 +115,16 @@ TEST_F(CvFileTest, AHandWrittenFileLoadsEveryLine) {
   EXPECT_EQ(session.rememberedFile, folder.file("handwritten.ov4"));
 }
 
+TEST_F(CvFileTest, NamesFoundFromARelativePathStayValidElsewhere) {
+  copyFixture();
+  const fs::path before = fs::current_path();
+  fs::current_path(folder.path());
+  const bool loaded = load("handwritten.ov4", CvReportMode::Silent);
+  fs::current_path(before);
+  ASSERT_TRUE(loaded);
+  EXPECT_TRUE(fs::path(sheet.state.photoFile).is_absolute());
+}
+
 TEST_F(CvFileTest, AFileInAnotherLanguageRecaptionsTheEditorButKeepsItsZoneTitles) {
   std::array<std::string, cvLineCount> values = cvFileValues(CvSheet(), "cv");
   for (int zone = 0; zone < zoneCount; ++zone) values[cvLineZone1File + zone] = "";
