@@ -6,7 +6,6 @@
 #include "app/minicv/tform7.h"
 #include "minicv/cv_file_save.h"
 #include "minicv/cv_load_commands.h"
-#include "qt/qt_text.h"
 
 namespace orvane {
 
@@ -33,12 +32,11 @@ void CvFileMenu::sauvegarder1Click() { minicv::sauvegarder1Click(editor_.sheet()
 int CvFileMenu::loadClick(int count) {
   minicv::CvSheet& sheet = editor_.sheet();
   const Language before = sheet.state.language;
-  const minicv::CvLoadOutcome outcome = minicv::loadCvCommand(sheet, session_, count, services_);
-  if (outcome.caption) editor_.setWindowTitle(toQString(*outcome.caption));
+  const int loaded = minicv::loadCvCommand(sheet, session_, count, services_);
   // A file in another language has re-captioned the sheet; its menus and the program follow.
   if (sheet.state.language != before) editor_.followSheetLanguage();
   editor_.syncFromModel();
-  return outcome.loaded;
+  return loaded;
 }
 
 }  // namespace orvane
