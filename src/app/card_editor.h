@@ -64,7 +64,8 @@ class CardEditor {
   QtFileAssociation association_{startIcon().toImage()};
   WorkingDirectoryCommands workingDirectoryCommands_;
   CardFileCommands cardFileCommands_{card_, shell_, companions_, directories_, prompter_};
-  MiniCvCommands miniCvCommands_{shell_, prompter_, pictures_, directories_, companions_, screenMetrics_};
+  MiniCvCommands miniCvCommands_{shell_,       prompter_,   pictures_,     directories_,
+                                 association_, companions_, screenMetrics_};
   std::unique_ptr<TForm1> cardWindow_;
   QPointer<TForm2> mainWindow_;
 };

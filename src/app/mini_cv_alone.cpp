@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 
+#include "app/start_icon.h"
 #include "minicv/cv_file_load.h"
 #include "qt/qt_settings_store.h"
 #include "qt/qt_text.h"
@@ -9,7 +10,9 @@
 namespace orvane {
 
 MiniCvAlone::MiniCvAlone(Prompter& prompter, SettingsStore& settingsStore)
-    : prompter_(prompter), settings_(settingsStore, prompter, settingsRootDirectory()) {
+    : prompter_(prompter),
+      settings_(settingsStore, prompter, settingsRootDirectory()),
+      association_(startIcon().toImage()) {
   companions_.workingCopyFolder = toStdString(workingCopyFolder_.path());
 }
 
@@ -18,7 +21,7 @@ MiniCvAlone::~MiniCvAlone() { companions_.deleteWorkingCopies(); }
 void MiniCvAlone::open(const std::string& path) {
   directories_.load();
   editor_ = std::make_unique<TForm7>(
-      sheet_, CvEditorServices{prompter_, files_, colours_, query_, pictures_, directories_});
+      sheet_, CvEditorServices{prompter_, files_, colours_, query_, pictures_, directories_, association_});
   files_.setParent(editor_.get());
   fileMenu_ = std::make_unique<CvFileMenu>(
       *editor_, minicv::CvFileServices{files_, directories_, companions_, prompter_, metrics_}, session_);

@@ -10,6 +10,7 @@
 #include "app/minicv/tform7.h"
 #include "minicv/cv_sheet.h"
 #include "qt/qt_colour_font_dialogs.h"
+#include "qt/qt_file_association.h"
 #include "qt/qt_file_dialogs.h"
 #include "qt/qt_input_query.h"
 #include "qt/qt_picture_service.h"
@@ -43,6 +44,7 @@ class MiniCvAlone {
   QTemporaryDir workingCopyFolder_;
   CompanionFiles companions_{prompter_, Language::French};
   QtPictureService pictures_;
+  QtFileAssociation association_;
   QtTextMetrics metrics_;
   QtFileDialogs files_;
   QtColourFontDialogs colours_{nullptr};

@@ -15,6 +15,19 @@ source "$here/x_test_helpers.sh"
 mini_cv_panel=(418 464)
 editor_background=(460 300)
 
+# Pop-up menus take the application's name, as the card window does: one more window so named is a
+# menu that opened.
+named_like_card() { windows_named "édition de cartes de visite" | wc -l; }
+# Runs the click it is given, waits for the menu it opens and picks the menu's first item.
+first_item_of_menu() {
+  local before
+  before=$(named_like_card)
+  "$@"
+  menu_opened() { [ "$(named_like_card)" -gt "$before" ]; }
+  wait_until menu_opened || fail "no menu opened"
+  xdotool key Down Return
+}
+
 editor_window() { windows_named "Orvane : mini-cv" | sed -n 1p; }
 editor_shown() { [ -n "$(editor_window)" ]; }
 main_hidden() { [ -z "$(main_window_id)" ]; }
@@ -50,15 +63,19 @@ click_control() {
   read -r left top width height visible <<<"$(place_of "$@")"
   click_at $((left + width / 2)) $((top + height / 2))
 }
+# Clicks a check box on its box: its caption may end before its middle.
+click_box() {
+  local left top width height visible
+  read -r left top width height visible <<<"$(place_of "$@")"
+  click_at $((left + 7)) $((top + height / 2))
+}
 
 start_display
 start_window_manager
 start_editor
 wait_for_main_window
 
-xdotool mousemove --window "$main_window" "${mini_cv_panel[@]}" click 1
-sleep 0.5
-xdotool key Down Return
+first_item_of_menu xdotool mousemove --window "$main_window" "${mini_cv_panel[@]}" click 1
 wait_until editor_shown || fail "\"Editer\" did not show the mini-CV editor"
 wait_until main_hidden || fail "the main window is still shown beside the editor"
 cv=$(editor_window)
@@ -82,10 +99,8 @@ header = b"BM" + struct.pack("<IHHI", 54 + len(pixels), 0, 0, 54)
 info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
 open(sys.argv[1], "wb").write(header + info + pixels)
 PY
-click_control CheckBox1
-click_at "${editor_background[@]}"
-sleep 0.5
-xdotool key Down Return
+click_box CheckBox1
+first_item_of_menu click_at "${editor_background[@]}"
 dialog_focused() {
   local name
   name=$(xdotool getwindowfocus getwindowname 2>/dev/null) || return 1
@@ -101,12 +116,12 @@ wait_until photo_blue || fail "the photo does not show: $(pixels $((top + height
 # Zone 2 off, then on again: its text shows white where the layout puts it.
 read -r left top width height visible <<<"$(place_of REdit2)"
 zone_blank() { [ "$(pixels $((top + 5)) $((left + 5)))" != "ffffff" ]; }
-click_control CheckBox13
+click_box CheckBox13
 wait_until zone_blank || fail "zone 2 still shows once switched off"
 read -r left top width height visible <<<"$(place_of REdit2 element.12=0 element.12=1)"
 [ "$visible" = 1 ] || fail "the layout does not show zone 2 switched on again"
 zone_white() { [ "$(pixels $((top + 5)) $((left + 5)))" = "ffffff" ]; }
-click_control CheckBox13 element.12=0
+click_box CheckBox13 element.12=0
 wait_until zone_white || fail "zone 2 does not show where the layout puts it: $(pixels $((top + 5)) $((left + 5)))"
 
 # Ten lines into zone 3: the window grows.

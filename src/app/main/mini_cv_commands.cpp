@@ -8,12 +8,13 @@
 namespace orvane {
 
 MiniCvCommands::MiniCvCommands(CardEditorShell& shell, Prompter& prompter, PictureService& pictures,
-                               WorkingDirectories& directories, CompanionFiles& companions,
-                               TextMetrics& metrics)
+                               WorkingDirectories& directories, FileAssociationService& association,
+                               CompanionFiles& companions, TextMetrics& metrics)
     : shell_(shell),
       prompter_(prompter),
       pictures_(pictures),
       directories_(directories),
+      association_(association),
       companions_(companions),
       metrics_(metrics) {}
 
@@ -42,8 +43,9 @@ void MiniCvCommands::prepareEditor() {
 
 void MiniCvCommands::makeEditor() {
   sheet_ = std::make_unique<minicv::CvSheet>(shell_.state().interfaceLanguage);
-  editor_ = std::make_unique<TForm7>(*sheet_, CvEditorServices{prompter_, *dialogs_.files, *dialogs_.colours,
-                                                               *dialogs_.query, pictures_, directories_});
+  editor_ = std::make_unique<TForm7>(
+      *sheet_, CvEditorServices{prompter_, *dialogs_.files, *dialogs_.colours, *dialogs_.query, pictures_,
+                                directories_, association_});
   fileMenu_ = std::make_unique<CvFileMenu>(
       *editor_, minicv::CvFileServices{*dialogs_.files, directories_, companions_, prompter_, metrics_},
       cvFiles_);

@@ -28,7 +28,8 @@ struct CvEditorDialogs {
 class MiniCvCommands {
  public:
   MiniCvCommands(CardEditorShell& shell, Prompter& prompter, PictureService& pictures,
-                 WorkingDirectories& directories, CompanionFiles& companions, TextMetrics& metrics);
+                 WorkingDirectories& directories, FileAssociationService& association,
+                 CompanionFiles& companions, TextMetrics& metrics);
   ~MiniCvCommands();
   MiniCvCommands(const MiniCvCommands&) = delete;
   MiniCvCommands& operator=(const MiniCvCommands&) = delete;
@@ -60,6 +61,7 @@ class MiniCvCommands {
   Prompter& prompter_;
   PictureService& pictures_;
   WorkingDirectories& directories_;
+  FileAssociationService& association_;
   CompanionFiles& companions_;
   TextMetrics& metrics_;
   minicv::CvFileSession cvFiles_;

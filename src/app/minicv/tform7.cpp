@@ -18,8 +18,10 @@
 #include "minicv/photo.h"
 #include "minicv/zone_check.h"
 #include "minicv/zone_layout.h"
+#include "qt/qt_file_association.h"
 #include "qt/qt_image.h"
 #include "qt/qt_text.h"
+#include "settings/file_association.h"
 #include "text/field_text.h"
 #include "text/rounding.h"
 
@@ -65,6 +67,7 @@ void TForm7::connectMenus() {
       {"cadres1", &TForm7::cadres1Click},
       {"modeverbeux1", &TForm7::modeverbeux1Click},
       {"synchronicit1", &TForm7::synchronicit1Click},
+      {"associationdesfichiers1", &TForm7::associationdesfichiers1Click},
   };
   for (const auto& [name, handler] : handlers)
     connect(menus_.action(name), &QAction::triggered, this, handler);
@@ -202,6 +205,11 @@ void TForm7::Button2Click() {
     return;
   hide();
   emit editorLeft();
+}
+
+void TForm7::associationdesfichiers1Click() {
+  associateFiles(AssociatedFile::MiniCv, programFilePath(), services_.association, services_.prompter,
+                 sheet_.state.language);
 }
 
 void TForm7::Button1Click() {

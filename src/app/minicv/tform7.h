@@ -10,6 +10,7 @@
 #include "minicv/sheet_adjustments.h"
 #include "render/picture_service.h"
 #include "services/colour_font_dialogs.h"
+#include "services/file_association_service.h"
 #include "services/file_dialogs.h"
 #include "services/input_query.h"
 #include "services/prompter.h"
@@ -24,6 +25,7 @@ struct CvEditorServices {
   InputQuery& query;
   PictureService& pictures;
   WorkingDirectories& directories;
+  FileAssociationService& association;
 };
 
 class TForm7 : public QWidget {
@@ -55,6 +57,7 @@ class TForm7 : public QWidget {
   void followSheetLanguage();
   void synchronicit1Click();
   void Button2Click();
+  void associationdesfichiers1Click();
   void Button1Click();
   void alignmentClick(minicv::AlignmentFrame frame);
   void percentageChosen(minicv::ControlId list);
