@@ -62,6 +62,22 @@ constexpr std::array cardEditHelp{
     ArgumentHelp{"icon.reset-margin|reset-top", "The icon's reset boxes: 1 or 0."},
 };
 
+// The mini-CV sheet's steps, shared by cv-layout and cv-check.
+constexpr std::array cvLayoutHelp{
+    ArgumentHelp{"--lang fr|en|de", "The language the sheet is captioned in and the messages are in (fr)."},
+    ArgumentHelp{"element.N=0|1|2",
+                 "A click on element box N (0-15) that leaves it in that state; 2 is the grey state of 8."},
+    ArgumentHelp{"zone.K=TEXT", "The text of zone K (1-4); \\t stands for a tab and \\n between lines."},
+    ArgumentHelp{"field.NAME=TEXT", "The text of the field NAME (Edit1, Edit17...)."},
+    ArgumentHelp{"formfont=NAME,SIZE[,biu]",
+                 "A new form font (bold, italic, underline); the frames are laid out again."},
+    ArgumentHelp{"defaut", "Puts the default font and the first field columns back."},
+    ArgumentHelp{"align.etatcivil|coordonnees|both=D",
+                 "Shifts the field column of the frame(s) by D pixels."},
+    ArgumentHelp{"width=P, height=P", "Chooses the width or height percentage P, from 95 to 105."},
+    ArgumentHelp{"lang=fr|en|de", "Captions the sheet in another language."},
+};
+
 constexpr std::array table{
     Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
             "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
@@ -82,6 +98,14 @@ constexpr std::array table{
             cardEditHelp},
     Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
             "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
+    Command{"cv-layout", cvLayoutCommand, "[--lang fr|en|de] STEP...",
+            "Opens a new mini-CV sheet, applies the steps in order and prints every control's place, the "
+            "element states and the messages as JSON.",
+            cvLayoutHelp},
+    Command{"cv-check", cvCheckCommand, "[--lang fr|en|de] [STEP...]",
+            "Runs the text-zone check on the mini-CV sheet the steps make and prints each zone's result "
+            "and tab schema as JSON.",
+            cvLayoutHelp},
 };
 
 // Lines of names and sentences, the sentences lined up after the longest name.

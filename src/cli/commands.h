@@ -18,6 +18,8 @@ int rtfWriteCommand(const Arguments& args);
 int cardSheetCommand(const Arguments& args);
 int cardPngCommand(const Arguments& args);
 int cardEditCommand(const Arguments& args);
+int cvLayoutCommand(const Arguments& args);
+int cvCheckCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);

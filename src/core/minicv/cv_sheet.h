@@ -1,0 +1,137 @@
+#pragma once
+// The mini-CV editor's state: the sheet's control tree as the editor builds it, and everything the
+// editor keeps beside the controls (element states, standard geometry, row tables, zone geometry,
+// fonts, percentages, flags).
+//
+// Design: the editor window builds its widgets from `tree` and mirrors it; every rule that lays the
+// sheet out (element switching, rows, zones, fonts, alignment, percentages) is a function over this
+// object, so that the window, the printer, the HTML converter and orvane-cli share one layout. A rule
+// changes the tree first; the window then copies the geometry of the controls it shows.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "catalogue/language.h"
+#include "minicv/control_tree.h"
+
+namespace orvane::minicv {
+
+inline constexpr int elementCount = 16;
+
+/// Element states: 0 off, 1 on; "option cadre 2" also knows 2, its grey state.
+using ElementStates = std::array<int, elementCount>;
+
+/// The geometry a field or label switched back on gets.
+struct StandardGeometry {
+  int fieldHeight = 19;            // h: the age field's height, captured at every switch of the age element
+  int fieldLeft = 110;             // the age field's left, captured with h
+  int labelHeight = 13;            // the age label's height, captured with h
+  int nationalityLabelLeft = 150;  // captured when the sheet is built
+  int nationalityFieldLeft = 205;
+};
+
+/// Row tops of the two frames and the two contact-row tables (fixed telephone, mobile, e-mail, web
+/// site); a table entry of 0 is a row that is not placed.
+struct RowTables {
+  std::array<int, 3> rowTops{0, 0, 0};  // R2, R3, R4; 0 until the first contact-row rule run
+  std::array<int, 4> normal{54, 76, 95, 0};
+  std::array<int, 4> compact{54, 76, 95, 0};
+};
+
+/// The columns the form-font re-layout records and "défaut" goes back to.
+struct FontColumns {
+  int defaultField = 110;
+  bool defaultFieldRecorded = false;
+  int personalDetailsField = 110;
+  int taggedField = 205;
+  int taggedLabel = 150;
+  bool taggedFieldRecorded = false;
+  bool taggedLabelRecorded = false;
+};
+
+struct CvFonts {
+  FontSpec form{"Arial", 9, {}, 0};
+  FontSpec zone{"Arial", 9, {}, 0xFF0000};
+  FontSpec selection{"Arial", 9, {}, 0xFF0000};
+  FontSpec standard{"Arial", 9, {}, 0};  // the default font "défaut" restores
+  std::string formStyleFlags = "000";    // bold, italic, underline as '0' or '1'
+  std::string zoneStyleFlags = "000";
+};
+
+/// Whether the pop-up menu items that the layout rules switch are enabled.
+struct CvMenuState {
+  bool loadCv = true;
+  bool saveCv = true;
+  bool quitAll = false;
+  bool defaultFonts = false;  // "défaut": enabled by "attributs", disabled after use
+  bool margins = false;       // "marges" has no action
+};
+
+struct CvEditorState {
+  Language language = Language::French;
+  ElementStates elemstat{};
+  std::string fileElemstat;  // the 16 digits of the last loaded file, empty when none was loaded
+  StandardGeometry standard;
+  RowTables rows;
+  FontColumns columns;
+  int labelColumnRight = 0;  // r1: the widest right edge of the personal-details labels
+  std::array<int, 4> zoneTop{0, 0, 0, 0};
+  std::array<int, 4> zoneHeight{75, 50, 50, 0};
+  CvFonts fonts;
+  std::string widthPercentage = "100";
+  std::string heightPercentage = "100";
+  int cumulativeWidthPercentage = 100;
+  int orientation = 0;  // 0 horizontal, 1 vertical
+  int openingHeight = 0;
+  int screenWidth = 1024;
+  int screenHeight = 768;
+  bool built = false;
+  bool opened = false;  // from the first opening on, every zone change runs the zone-height rule
+  bool cvLoaded = false;
+  bool verbose = false;
+  bool hideSignature = false;
+  bool hideFrames = false;
+  CvMenuState menu;
+  std::array<std::string, 3> loadedFiles;
+  std::string photoFile;
+};
+
+class CvSheet {
+ public:
+  /// The sheet as the editor builds it when its window is created, captioned in `language`.
+  explicit CvSheet(Language language = Language::French);
+
+  ControlTree tree;
+  CvEditorState state;
+  /// Called with the element's index after every element switch: change tracking hooks in here.
+  std::function<void(int element)> afterElementSwitch;
+
+  Control& operator[](std::string_view name) { return tree[name]; }
+  const Control& operator[](std::string_view name) const { return tree[name]; }
+  Control& window() { return tree.at(0); }
+  const Control& window() const { return tree.at(0); }
+
+  /// Saving allowed: "sauvegarder CV" enabled, `Panel6` red, "tout quitter" disabled; or the reverse.
+  void setSavingAllowed(bool allowed);
+  /// Gives every element box its position, caption and checked state from `states` (a state above 1
+  /// shows unchecked).
+  void rebuildElementBoxes(const ElementStates& states);
+  /// The standard widths every opening gives the fields.
+  void applyStandardWidths();
+  /// Re-captions the sheet's controls and element boxes in `language` (the menus are the window's).
+  void caption(Language language);
+  /// The editor is opened, from the file's element states or from `elemstat`: boxes rebuilt, standard
+  /// widths, frame hints, opening height, h captured, zone frames fitted to the window.
+  void open(bool fromLoadedFile);
+  /// Centres the window vertically on the screen.
+  void recentreVertically();
+};
+
+/// The states a file's 16 digits give, or nothing when they are not 16 digits of 0 to 2.
+std::optional<ElementStates> parseElementStates(std::string_view digits);
+/// The 16 digits of `states`.
+std::string formatElementStates(const ElementStates& states);
+
+}  // namespace orvane::minicv

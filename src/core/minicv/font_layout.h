@@ -1,0 +1,20 @@
+#pragma once
+// The personal-details and contact frames after a change of the form font: labels measured in the new
+// font, fields moved to a column clear of the widest label, the age row re-spaced; and "défaut",
+// which puts the default font and the recorded columns back.
+
+#include "minicv/cv_sheet.h"
+#include "services/text_metrics.h"
+
+namespace orvane::minicv {
+
+/// Makes `font` the form font: the two frames' controls take it, their fields the zone font, and the
+/// frames are laid out again. Enables "défaut".
+void applyFormFont(CvSheet& sheet, const FontSpec& font, TextMetrics& metrics);
+/// Lays the two frames out again for the current form font, the contact frame first.
+void relayoutForFormFont(CvSheet& sheet, TextMetrics& metrics);
+/// "défaut": the labels of every frame take the default font and the fields go back to the columns
+/// recorded before the first re-layout. Disables "défaut".
+void restoreDefaultFonts(CvSheet& sheet);
+
+}  // namespace orvane::minicv

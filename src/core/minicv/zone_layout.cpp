@@ -1,0 +1,138 @@
+#include "minicv/zone_layout.h"
+
+#include <algorithm>
+
+#include "catalogue/catalogue.h"
+#include "text/rounding.h"
+
+namespace orvane::minicv {
+
+namespace {
+
+constexpr int titleIds[zoneCount] = {17, 16, 15, 14};
+// The column headings a zone switched on starts with; zone 4 has none.
+constexpr int headingIds[zoneCount] = {38, 39, 40, 0};
+constexpr int zoneFrameWidth = 425;
+
+int lineCount(const Control& zone) { return static_cast<int>(zone.richText.paragraphs().size()); }
+
+// The first line of the zone becomes `line`, the others stay.
+void replaceFirstLine(Control& zone, const std::string& line) {
+  auto& paragraphs = zone.richText.paragraphs();
+  Paragraph first;
+  if (!line.empty()) first.runs.push_back(TextRun{line, zone.font});
+  if (paragraphs.empty())
+    paragraphs.push_back(std::move(first));
+  else
+    paragraphs.front() = std::move(first);
+}
+
+}  // namespace
+
+ZoneNames zoneNames(int zone) {
+  return {zone == 1 ? std::string() : "GroupBox" + std::to_string(4 + zone),
+          "Label" + std::to_string(10 + zone), "REdit" + std::to_string(zone)};
+}
+
+void switchZone(CvSheet& sheet, int zone, bool on) {
+  const ZoneNames names = zoneNames(zone);
+  const std::size_t index = static_cast<std::size_t>(zone - 1);
+  Control& title = sheet[names.title];
+  Control& text = sheet[names.text];
+  if (on) {
+    if (zone == 1) {
+      Control& zones = sheet["GroupBox5"];
+      zones.left = 0;
+      zones.top = 50;
+      zones.width = zoneFrameWidth;
+    } else {
+      Control& frame = sheet[names.frame];
+      frame.left = 0;
+      frame.width = zoneFrameWidth;
+      frame.visible = true;
+    }
+    title.left = 10;
+    title.top = 10;
+    title.height = 20;
+    title.text = catalogue::text(sheet.state.language, titleIds[index]);
+    title.visible = true;
+    text.hint = title.text;
+    text.left = 10;
+    text.top = 30;
+    text.width = 410;
+    text.height = zone == 1 ? 40 : 20;
+    text.font = sheet.state.fonts.form;
+    text.visible = true;
+    int& height = sheet.state.zoneHeight[index];
+    if (height == 0 && zone <= 3) height = zone == 1 ? 75 : 50;
+    if (zone == 2 || zone == 3) sheet[names.frame].height = height + 5;
+  } else {
+    title.visible = false;
+    text.visible = false;
+    if (zone != 1) sheet[names.frame].visible = false;
+    if (zone <= 3) sheet.state.zoneTop[index] = sheet.state.zoneHeight[index] = 0;
+  }
+  if (zone <= 3 || on) restackZones(sheet);
+  if (on) {
+    const int heading = headingIds[index];
+    replaceFirstLine(text, heading == 0 ? std::string() : catalogue::text(sheet.state.language, heading));
+    zoneTextChanged(sheet, zone);
+  }
+}
+
+void setZoneText(CvSheet& sheet, int zone, const RichText& text) {
+  sheet[zoneNames(zone).text].richText = text;
+  zoneTextChanged(sheet, zone);
+}
+
+void zoneTextChanged(CvSheet& sheet, int zone) {
+  if (!sheet.state.opened) return;
+  const ZoneNames names = zoneNames(zone);
+  Control& text = sheet[names.text];
+  text.height = zoneLineHeight * lineCount(text);
+  if (zone != 1) sheet[names.frame].height = text.height + 35;
+
+  const Control& firstZone = sheet["REdit1"];
+  if (firstZone.visible) sheet.state.zoneHeight[0] = firstZone.height + 35;
+  for (int other = 2; other <= zoneCount; ++other) {
+    const Control& frame = sheet[zoneNames(other).frame];
+    if (frame.visible) sheet.state.zoneHeight[static_cast<std::size_t>(other - 1)] = frame.height;
+  }
+  restackZones(sheet);
+
+  Control& zones = sheet["GroupBox5"];
+  int visibleHeights = firstZone.visible ? firstZone.height : 0;
+  for (int other = 2; other <= zoneCount; ++other) {
+    const Control& frame = sheet[zoneNames(other).frame];
+    if (frame.visible) visibleHeights += frame.height;
+  }
+  zones.height = visibleHeights + 55;
+  Control& mobility = sheet["GroupBox4"];
+  mobility.height = zones.height + zones.top + 10;
+
+  const Control& settings = sheet["GroupBox9"];
+  Control& window = sheet.window();
+  window.height = std::max(mobility.top + zones.height + zones.top + 30, settings.top + settings.height + 10);
+  sheet["Panel1"].height = window.height - 1;
+  sheet.recentreVertically();
+}
+
+void restackZones(CvSheet& sheet) {
+  auto& tops = sheet.state.zoneTop;
+  const auto& heights = sheet.state.zoneHeight;
+  tops[0] = 0;
+  for (std::size_t k = 1; k < tops.size(); ++k) tops[k] = tops[k - 1] + heights[k - 1] + 5;
+  for (int zone = 2; zone <= zoneCount; ++zone)
+    sheet[zoneNames(zone).frame].top = tops[static_cast<std::size_t>(zone - 1)];
+}
+
+void fitZoneFrames(CvSheet& sheet) {
+  Control& mobility = sheet["GroupBox4"];
+  Control& zones = sheet["GroupBox5"];
+  Control& lastZone = sheet["GroupBox8"];
+  mobility.height = sheet.window().height - mobility.top - 25;
+  zones.height = mobility.height - zones.top - 5;
+  lastZone.height = zones.height - lastZone.top - 5;
+}
+
+}  // namespace orvane::minicv

@@ -1,0 +1,36 @@
+#pragma once
+// The four multi-line zones of the sheet: switching them on and off, their stacking inside
+// `GroupBox5`, and the height rule that grows the frames and the window with their texts.
+
+#include <string_view>
+
+#include "minicv/cv_sheet.h"
+
+namespace orvane::minicv {
+
+inline constexpr int zoneCount = 4;
+/// Height of one line of a zone.
+inline constexpr int zoneLineHeight = 15;
+
+/// The names of zone `zone` (1 to 4): its frame (empty for zone 1, which sits in `GroupBox5` itself),
+/// its title label and its rich text.
+struct ZoneNames {
+  std::string frame;
+  std::string title;
+  std::string text;
+};
+ZoneNames zoneNames(int zone);
+
+/// Shows zone `zone` (1 to 4) with its title and column headings, or hides it, then restacks.
+void switchZone(CvSheet& sheet, int zone, bool on);
+/// Gives zone `zone` its text and runs the height rule.
+void setZoneText(CvSheet& sheet, int zone, const RichText& text);
+/// The height rule after a change of zone `zone`'s text: once the editor is opened, the zone, its
+/// frame, the zone frames, the window and the sheet follow its number of lines.
+void zoneTextChanged(CvSheet& sheet, int zone);
+/// Puts each zone 5 pixels below the one before it (hidden zones count 0 high) and places the frames.
+void restackZones(CvSheet& sheet);
+/// Fits the zone frames to the window, as every opening does.
+void fitZoneFrames(CvSheet& sheet);
+
+}  // namespace orvane::minicv

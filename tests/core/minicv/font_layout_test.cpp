@@ -1,0 +1,71 @@
+#include "minicv/font_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "support/scripted_services.h"
+
+namespace orvane::minicv {
+namespace {
+
+struct FormFont : ::testing::Test {
+  FormFont() { sheet.open(false); }
+  CvSheet sheet;
+  FixedTextMetrics metrics;  // 7 pixels a character
+};
+
+TEST_F(FormFont, FieldsClearTheWidestLabelAndTheAgeRowIsRespaced) {
+  applyFormFont(sheet, FontSpec{"Arial", 9, {}, 0}, metrics);
+  // "Situation familiale": 10 + 19 x 7 = 143, the fields go to 1.05 x 143.
+  for (const char* name : {"Edit1", "Edit2", "Edit4"}) EXPECT_EQ(sheet[name].left, 150) << name;
+  EXPECT_EQ(sheet.state.labelColumnRight, 143);
+  EXPECT_EQ(sheet["Edit3"].left, 150);
+  // a = 1.025 (30 + 143) = 177; label at 1.025 a; b = 1.025 (181 + 52) = 239; field at 1.005 b.
+  EXPECT_EQ(sheet["Label17"].left, 181);
+  EXPECT_EQ(sheet["Edit17"].left, 240);
+  // The contact labels are narrower than the column already recorded: the fields stay there.
+  for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9"})
+    EXPECT_EQ(sheet[name].left, 110) << name;
+  EXPECT_EQ(sheet["Label20"].text, "FONT : Arial; 9");
+  EXPECT_EQ(sheet["Label1"].font.name, "Arial");
+  EXPECT_EQ(sheet["Edit1"].font, sheet.state.fonts.zone);
+  EXPECT_TRUE(sheet.state.menu.defaultFonts);
+}
+
+TEST_F(FormFont, WideLabelsPushTheContactFieldsToo) {
+  metrics.characterWidth = 12;
+  applyFormFont(sheet, FontSpec{"Times New Roman", 14, {true, false, true, false}, 0}, metrics);
+  // "Téléphone": 10 + 9 x 12 = 118 > 110.
+  for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9"})
+    EXPECT_EQ(sheet[name].left, 124) << name;
+  EXPECT_FALSE(sheet["Edit10"].visible);
+  EXPECT_EQ(sheet["Edit10"].left, 110);  // hidden fields keep their place
+  EXPECT_EQ(sheet.state.fonts.formStyleFlags, "101");
+  EXPECT_EQ(sheet["Label20"].text, "FONT : Times New Roman; 14");
+}
+
+TEST_F(FormFont, NarrowLabelsBringThePersonalFieldsBackToTheirColumn) {
+  metrics.characterWidth = 3;
+  applyFormFont(sheet, FontSpec{"Arial", 6, {}, 0}, metrics);
+  // "Situation familiale": 10 + 57 = 67 < 110: the column becomes 1.05 x 67, and the contact fields
+  // follow it since their own labels are narrower.
+  EXPECT_EQ(sheet["Edit1"].left, 70);
+  EXPECT_EQ(sheet.state.columns.personalDetailsField, 70);
+  applyFormFont(sheet, FontSpec{"Arial", 6, {}, 0}, metrics);
+  EXPECT_EQ(sheet["Edit8"].left, 70);
+}
+
+TEST_F(FormFont, DefautPutsTheDefaultFontAndTheFirstColumnsBack) {
+  metrics.characterWidth = 12;
+  applyFormFont(sheet, FontSpec{"Courier New", 12, {}, 0x00FF00}, metrics);
+  restoreDefaultFonts(sheet);
+  for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit8", "Edit10"})
+    EXPECT_EQ(sheet[name].left, 110) << name;
+  EXPECT_EQ(sheet["Edit17"].left, 205);
+  EXPECT_EQ(sheet["Label17"].left, 150);
+  for (const char* name : {"Label1", "Label8", "Label11", "Label14"})
+    EXPECT_EQ(sheet[name].font, (FontSpec{"Arial", 9, {}, 0})) << name;
+  EXPECT_FALSE(sheet.state.menu.defaultFonts);
+}
+
+}  // namespace
+}  // namespace orvane::minicv
