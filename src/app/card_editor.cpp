@@ -40,6 +40,7 @@ void CardEditor::startCardEditor(const std::string& path) {
   workingDirectoryCommands_.attach(*mainWindow_);
   cardFileCommands_.attach(*mainWindow_, *cardWindow_);
   elementCommands_.attach(*mainWindow_, *cardWindow_);
+  miniCvCommands_.attach(*mainWindow_, *cardWindow_);
   // Read while the main window is set up; reading shows nothing, so it may come before postload.
   directories_.load();
   mainWindow_->postload(!path.empty(), resolution);

@@ -1,0 +1,62 @@
+#include "app/main/mini_cv_commands.h"
+
+#include <QAction>
+
+#include "app/main/main_window_view.h"
+#include "app/tform1.h"
+
+namespace orvane {
+
+MiniCvCommands::MiniCvCommands(CardEditorShell& shell, Prompter& prompter, PictureService& pictures,
+                               WorkingDirectories& directories, FileAssociationService& association)
+    : shell_(shell),
+      prompter_(prompter),
+      pictures_(pictures),
+      directories_(directories),
+      association_(association) {}
+
+MiniCvCommands::~MiniCvCommands() = default;
+
+void MiniCvCommands::attach(MainWindowView& mainWindow, TForm1& cardWindow) {
+  mainWindow_ = &mainWindow;
+  mainWindowAlive_ = mainWindow.dialogParent();
+  cardWindow_ = &cardWindow;
+  QObject::connect(mainWindow.menus().miniCv.edit, &QAction::triggered, mainWindow.dialogParent(),
+                   [this] { edit_minicv(); });
+}
+
+void MiniCvCommands::setDialogs(const CvEditorDialogs& dialogs) { dialogs_ = dialogs; }
+
+void MiniCvCommands::edit_minicv() {
+  if (!editor_) {
+    sheet_ = std::make_unique<minicv::CvSheet>(shell_.state().interfaceLanguage);
+    editor_ = std::make_unique<TForm7>(
+        *sheet_, CvEditorServices{prompter_, *dialogs_.files, *dialogs_.colours, *dialogs_.query, pictures_,
+                                  directories_, association_});
+    qtFiles_.setParent(editor_.get());
+    QObject::connect(editor_.get(), &TForm7::editorLeft, editor_.get(), [this] { editorLeft(); });
+    QObject::connect(editor_.get(), &TForm7::languageChanged, editor_.get(),
+                     [this](Language language) { shell_.state().interfaceLanguage = language; });
+    QObject::connect(editor_.get(), &TForm7::quitRequested, editor_.get(), [this] {
+      editor_->hide();
+      if (mainWindowAlive_) mainWindow_->menus().file.quit->trigger();
+    });
+    shell_.state().miniCvExists = true;
+    if (mainWindowAlive_) mainWindow_->updateCommandStates();
+  }
+  // The language is the program's: the main window may have switched it since the last opening.
+  if (sheet_->state.language != shell_.state().interfaceLanguage)
+    editor_->changeLanguage(shell_.state().interfaceLanguage);
+  editor_->open(false);
+  if (cardWindow_ && cardWindow_->isVisible()) cardWindow_->hide();
+  if (!editor_->isVisible()) {
+    if (mainWindowAlive_) mainWindow_->dialogParent()->hide();
+    editor_->show();
+  }
+}
+
+void MiniCvCommands::editorLeft() {
+  if (mainWindowAlive_) mainWindow_->dialogParent()->show();
+}
+
+}  // namespace orvane

@@ -1,0 +1,65 @@
+#pragma once
+// The main window's "Mini-CV" panel: "Editer" opens the mini-CV editor, made on first use and kept,
+// hidden, between uses; while it shows, the main window and the card window are hidden.
+
+#include <QPointer>
+#include <memory>
+
+#include "app/minicv/tform7.h"
+#include "minicv/cv_sheet.h"
+#include "qt/qt_colour_font_dialogs.h"
+#include "qt/qt_file_dialogs.h"
+#include "qt/qt_input_query.h"
+#include "shell/card_editor_shell.h"
+
+namespace orvane {
+
+class MainWindowView;
+class TForm1;
+
+/// The dialogs the editor asks through; tests put scripted ones in place.
+struct CvEditorDialogs {
+  FileDialogs* files = nullptr;
+  ColourFontDialogs* colours = nullptr;
+  InputQuery* query = nullptr;
+};
+
+class MiniCvCommands {
+ public:
+  MiniCvCommands(CardEditorShell& shell, Prompter& prompter, PictureService& pictures,
+                 WorkingDirectories& directories, FileAssociationService& association);
+  ~MiniCvCommands();
+  MiniCvCommands(const MiniCvCommands&) = delete;
+  MiniCvCommands& operator=(const MiniCvCommands&) = delete;
+
+  /// Connects "Editer" in `mainWindow`'s menus; the card window is hidden while the editor shows.
+  void attach(MainWindowView& mainWindow, TForm1& cardWindow);
+  /// Replaces the dialogs the editor opens (tests script them); before the editor is made.
+  void setDialogs(const CvEditorDialogs& dialogs);
+
+  /// "Editer": makes the editor if needed, opens it and shows it in place of the main window.
+  void edit_minicv();
+
+  /// The editor window, or null before its first use.
+  TForm7* editor() const { return editor_.get(); }
+
+ private:
+  void editorLeft();
+
+  CardEditorShell& shell_;
+  Prompter& prompter_;
+  PictureService& pictures_;
+  WorkingDirectories& directories_;
+  FileAssociationService& association_;
+  QtFileDialogs qtFiles_;
+  QtColourFontDialogs qtColours_{nullptr};
+  QtInputQuery qtQuery_{nullptr};
+  CvEditorDialogs dialogs_{&qtFiles_, &qtColours_, &qtQuery_};
+  MainWindowView* mainWindow_ = nullptr;
+  QPointer<QWidget> mainWindowAlive_;  // the main window may be freed before the commands
+  TForm1* cardWindow_ = nullptr;
+  std::unique_ptr<minicv::CvSheet> sheet_;
+  std::unique_ptr<TForm7> editor_;
+};
+
+}  // namespace orvane

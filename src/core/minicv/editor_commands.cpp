@@ -1,0 +1,119 @@
+#include "minicv/editor_commands.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "minicv/cv_sheet.h"
+#include "minicv/photo.h"
+#include "text/file_path.h"
+
+namespace orvane::minicv {
+
+namespace {
+
+constexpr int zoneHeadings[] = {42, 43, 44, 45};
+
+/// The zone number an answer starts with, 1 to 4.
+std::optional<int> zoneNumber(const std::string& answer) {
+  if (answer.empty() || answer[0] < '1' || answer[0] > '4') return std::nullopt;
+  return answer[0] - '0';
+}
+
+std::string photoFolder(WorkingDirectories& directories) {
+  // An images directory never chosen is the settings' root: the parameters directory says more.
+  const std::string& folder = directories.directory(SettingKind::ImagesDirectory);
+  if (folder == directories.settings().rootDirectory())
+    return directories.directory(SettingKind::ParametersDirectory);
+  return folder;
+}
+
+}  // namespace
+
+bool titresdescadres1Click(ControlTree& tree, InputQuery& query, Language language) {
+  const std::string title = catalogue::text(language, 110);
+  std::optional<int> zone;
+  while (!zone) {
+    const std::optional<std::string> answer = query.ask(title, catalogue::text(language, 111), {});
+    if (!answer) return false;
+    zone = zoneNumber(*answer);
+  }
+  const std::optional<std::string> newTitle =
+      query.ask(title, catalogue::text(language, 123), catalogue::text(language, zoneHeadings[*zone - 1]));
+  if (!newTitle) return false;
+  tree["Label" + std::to_string(10 + *zone)].text = *newTitle;
+  tree["REdit" + std::to_string(*zone)].hint = *newTitle;
+  return true;
+}
+
+std::optional<Image> chargerphoto1Click(ControlTree& tree, std::string& photoFile, Colour background,
+                                        const PhotoServices& services, Language language) {
+  FileDialogRequest request;
+  request.filter = "fichiers bmp|*.bmp";
+  request.initialFolder = photoFolder(services.directories);
+  request.defaultExtension = "bmp";
+  for (;;) {
+    const std::optional<ChosenFile> chosen = services.dialogs.openFile(request);
+    if (!chosen) return std::nullopt;
+    if (extensionDiffers(chosen->path, "bmp")) {
+      const Answer again =
+          services.prompter.show(MessageKind::Confirmation, catalogue::text(language, 105), Buttons::YesNo);
+      if (again == Answer::Yes) continue;
+      return std::nullopt;
+    }
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(nativePath(chosen->path), error)) {
+      photoFile.clear();
+      continue;
+    }
+    photoFile = chosen->path;
+    services.directories.remember(SettingKind::ImagesDirectory,
+                                  utf8Path(nativePath(chosen->path).parent_path()));
+    break;
+  }
+  Control& image = tree["zImage1"];
+  image.width = photoWidth;
+  image.height = photoHeight;
+  image.picturePath.clear();
+  std::optional<Image> photo = composePhoto(services.pictures, photoFile, background);
+  if (!photo) {
+    services.prompter.show(MessageKind::Error, catalogue::text(language, 114));
+    return std::nullopt;
+  }
+  image.picturePath = photoFile;
+  image.visible = true;
+  return photo;
+}
+
+void setBackgroundColour(CvSheet& sheet, Colour colour) {
+  // A control that shows its parent's colour follows it; parents come first in the tree.
+  std::vector<Colour> previous;
+  for (ControlId id = 0; id < static_cast<ControlId>(sheet.tree.size()); ++id) {
+    Control& control = sheet.tree.at(id);
+    previous.push_back(control.colour);
+    if (control.parent == noControl)
+      control.colour = colour;
+    else if (control.colour == previous[static_cast<std::size_t>(control.parent)])
+      control.colour = sheet.tree.at(control.parent).colour;
+  }
+}
+
+std::string htmlColour(Colour colour) {
+  char digits[7];
+  std::snprintf(digits, sizeof digits, "%02X%02X%02X", redOf(colour), greenOf(colour), blueOf(colour));
+  return digits;
+}
+
+bool askHideWhenPrinting(Prompter& prompter, int message, Language language) {
+  return prompter.show(MessageKind::Confirmation, catalogue::text(language, message), Buttons::YesNo) ==
+         Answer::Yes;
+}
+
+bool mayLeaveEditor(Prompter& prompter, int changedElements, Language language) {
+  if (changedElements == 0) return true;
+  return prompter.show(MessageKind::Confirmation, catalogue::text(language, 169), Buttons::OkCancel) ==
+         Answer::Ok;
+}
+
+}  // namespace orvane::minicv
