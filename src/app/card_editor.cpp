@@ -18,7 +18,8 @@ CardEditor::CardEditor(Prompter& prompter, PrinterService& printers, SettingsSto
     : prompter_(prompter),
       shell_(card_, prompter, printers),
       settings_(settingsStore, prompter, settingsRootDirectory()),
-      workingDirectoryCommands_(directories_, association_, prompter, shell_.state()) {
+      workingDirectoryCommands_(directories_, association_, prompter, shell_.state()),
+      printCommands_(shell_, printers, prompter, cardFileCommands_.session()) {
   companions_.workingCopyFolder = toStdString(workingCopyFolder_.path());
 }
 
@@ -41,6 +42,7 @@ void CardEditor::startCardEditor(const std::string& path) {
   cardFileCommands_.attach(*mainWindow_, *cardWindow_);
   elementCommands_.attach(*mainWindow_, *cardWindow_);
   miniCvCommands_.attach(*mainWindow_, *cardWindow_);
+  printCommands_.attach(*mainWindow_, *cardWindow_);
   // Read while the main window is set up; reading shows nothing, so it may come before postload.
   directories_.load();
   mainWindow_->postload(!path.empty(), resolution);

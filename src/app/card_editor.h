@@ -10,6 +10,7 @@
 #include "app/main/card_file_commands.h"
 #include "app/main/element_commands.h"
 #include "app/main/mini_cv_commands.h"
+#include "app/main/print_commands.h"
 #include "app/main/working_directory_commands.h"
 #include "app/start_icon.h"
 #include "app/tform1.h"
@@ -48,6 +49,7 @@ class CardEditor {
   CardFileCommands& cardFileCommands() { return cardFileCommands_; }
   ElementCommands& elementCommands() { return elementCommands_; }
   MiniCvCommands& miniCvCommands() { return miniCvCommands_; }
+  PrintMenuCommands& printCommands() { return printCommands_; }
   TForm1& cardWindow() { return *cardWindow_; }
   /// The main window, or null once it has been freed.
   TForm2* mainWindow() const { return mainWindow_; }
@@ -68,6 +70,7 @@ class CardEditor {
   CardFileCommands cardFileCommands_{card_, shell_, companions_, directories_, prompter_};
   ElementCommands elementCommands_{shell_, directories_, prompter_};
   MiniCvCommands miniCvCommands_{shell_, prompter_, pictures_, directories_, association_};
+  PrintMenuCommands printCommands_;
   std::unique_ptr<TForm1> cardWindow_;
   QPointer<TForm2> mainWindow_;
 };

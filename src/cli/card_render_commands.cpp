@@ -1,18 +1,14 @@
 // card-sheet and card-png: the loaded card drawn as the printed sheet and as the card window shows it.
 #include <QSaveFile>
-#include <iostream>
 
 #include "cli/command_table.h"
 #include "cli/gui_session.h"
 #include "cli/loaded_card.h"
+#include "cli/script_drawing.h"
 #include "qt/card_sheet_pdf.h"
 #include "qt/qt_image.h"
-#include "qt/qt_picture_service.h"
 #include "qt/qt_text.h"
-#include "qt/qt_text_metrics.h"
 #include "render/card_picture.h"
-#include "render/icon_drawing.h"
-#include "render/transparency_composite.h"
 #include "text/field_text.h"
 #include "text/file_path.h"
 
@@ -57,36 +53,6 @@ std::optional<std::string> parseSheetOptions(const Arguments& args, SheetOptions
   options.output = files[1];
   return std::nullopt;
 }
-
-// The card window's drawing with a script's services: a message shown while drawing means the
-// drawing is not what the card asks for, and ends the command as an error.
-class ScriptDrawing {
- public:
-  explicit ScriptDrawing(LoadedCard& loaded) : loaded_(loaded) {
-    // The loader's own messages are warnings: the card was loaded all the same.
-    for (const std::string& message : loaded.prompter.texts()) std::cerr << "orvane-cli: " << message << '\n';
-    for (int number : {1, 2})
-      if (loaded.card.frame(number).frameTransparent) makeFrameTransparent(context, number);
-    // The icon file is taken as the card window takes it before drawing.
-    takeIconFile(loaded.card, state_, pictures_);
-  }
-
-  /// The first message shown while drawing, if any.
-  std::optional<std::string> failure() const {
-    if (prompter_.shown.empty()) return std::nullopt;
-    return prompter_.shown.front().text;
-  }
-
- private:
-  LoadedCard& loaded_;
-  RendererState state_;
-  NonInteractivePrompter prompter_;
-  QtPictureService pictures_;
-  QtTextMetrics metrics_;
-
- public:
-  RenderContext context{loaded_.card, state_, prompter_, pictures_, metrics_, loaded_.language};
-};
 
 int drawSheet(LoadedCard& loaded, const SheetOptions& options) {
   ScriptDrawing drawing(loaded);

@@ -63,74 +63,103 @@ constexpr std::array cardEditHelp{
 };
 
 // The mini-CV sheet's steps, shared by cv-layout and cv-check.
-constexpr std::array cvLayoutHelp{
-    ArgumentHelp{"--lang fr|en|de", "The language the sheet is captioned in and the messages are in (fr)."},
-    ArgumentHelp{"element.N=0|1|2",
-                 "A click on element box N (0-15) that leaves it in that state; 2 is the grey state of 8."},
-    ArgumentHelp{"zone.K=TEXT", "The text of zone K (1-4); \\t stands for a tab and \\n between lines."},
-    ArgumentHelp{"field.NAME=TEXT", "The text of the field NAME (Edit1, Edit17...)."},
-    ArgumentHelp{"formfont=NAME,SIZE[,biu]",
-                 "A new form font (bold, italic, underline); the frames are laid out again."},
-    ArgumentHelp{"defaut", "Puts the default font and the first field columns back."},
-    ArgumentHelp{"align.etatcivil|coordonnees|both=D",
-                 "Shifts the field column of the frame(s) by D pixels."},
-    ArgumentHelp{"width=P, height=P", "Chooses the width or height percentage P, from 95 to 105."},
-    ArgumentHelp{"lang=fr|en|de", "Captions the sheet in another language."},
-};
+constexpr std::array cvLayoutHelp {
+  ArgumentHelp{"--lang fr|en|de", "The language the sheet is captioned in and the messages are in (fr)."},
+      ArgumentHelp{"element.N=0|1|2",
+                   "A click on element box N (0-15) that leaves it in that state; 2 is the grey state of 8."},
+      ArgumentHelp{"zone.K=TEXT", "The text of zone K (1-4); \\t stands for a tab and \\n between lines."},
+      ArgumentHelp{"field.NAME=TEXT", "The text of the field NAME (Edit1, Edit17...)."},
+      ArgumentHelp{"formfont=NAME,SIZE[,biu]",
+                   "A new form font (bold, italic, underline); the frames are laid out again."},
+      ArgumentHelp{"defaut", "Puts the default font and the first field columns back."},
+      ArgumentHelp{"align.etatcivil|coordonnees|both=D",
+                   "Shifts the field column of the frame(s) by D pixels."},
+      ArgumentHelp{"width=P, height=P", "Chooses the width or height percentage P, from 95 to 105."},
+      ArgumentHelp{"lang=fr|en|de", "Captions the sheet in another language."},
+      // The printer commands.
+      constexpr std::array<ArgumentHelp, 0> printersHelp{};
+  constexpr std::array cardAuditHelp{
+      ArgumentHelp{"FILE.ov1", "The card file to check."},
+      ArgumentHelp{"--printer NAME",
+                   "The printer to check against (see printers); the PDF printer when not given."},
+      ArgumentHelp{"advice",
+                   "Each finding: its number, its id (300 header sizes, 310 the icon over frame 1, "
+                   "1117 blanks around frame 1's text, 500 a font the printer substitutes) and its text."},
+      ArgumentHelp{"messages", "Every message the audit shows, in order."},
+  };
+  constexpr std::array cardPrintHelp{
+      ArgumentHelp{"FILE.ov1", "The card file to print."},
+      ArgumentHelp{"--printer NAME",
+                   "A printer the printers command lists, or pdf:OUT.pdf to write a PDF file."},
+      ArgumentHelp{"--copies N", "How many copies, from 1 to 999 (1 when not given); each copy is one page."},
+      ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
+      ArgumentHelp{"--test", "Prints the test print: one card, in colour unless --bw is given."},
+  };
 
-constexpr std::array table{
-    Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
-            "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
-    Command{"start-card", startCardCommand, "", "Prints the start card's parameters as JSON.", startCardHelp},
-    Command{"card-dump", cardDumpCommand, "FILE.ov1",
-            "Loads a card file and prints the card and the messages the load showed as JSON.", cardDumpHelp},
-    Command{"card-save", cardSaveCommand, "IN.ov1 OUT.ov1",
-            "Loads a card file and saves it again under another name, as the editor would.", cardSaveHelp},
-    Command{"rtf-dump", rtfDumpCommand, "FILE.rtf",
-            "Prints the rich-text document an RTF file holds as JSON.", rtfDumpHelp},
-    Command{"rtf-write", rtfWriteCommand, "IN.rtf OUT.rtf",
-            "Reads an RTF file and writes it again as the editor writes its companion files.", rtfWriteHelp},
-    Command{"card-sheet", cardSheetCommand, "FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]",
-            "Prints the sheet of cards of a card file on an A4 page, into a PDF file.", cardSheetHelp},
-    Command{"card-edit", cardEditCommand, "IN.ov1 OUT.ov1 [--lang fr|en|de] CONTROL=TEXT...",
-            "Edits a card file through the rules of the main window's controls and saves it; prints the "
-            "messages, the frames' warning lines and the card as JSON.",
-            cardEditHelp},
-    Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
-            "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
-    Command{"cv-layout", cvLayoutCommand, "[--lang fr|en|de] STEP...",
-            "Opens a new mini-CV sheet, applies the steps in order and prints every control's place, the "
-            "element states and the messages as JSON.",
-            cvLayoutHelp},
-    Command{"cv-check", cvCheckCommand, "[--lang fr|en|de] [STEP...]",
-            "Runs the text-zone check on the mini-CV sheet the steps make and prints each zone's result "
-            "and tab schema as JSON.",
-            cvLayoutHelp},
-};
+  constexpr std::array table{
+      Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
+              "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
+      Command{"start-card", startCardCommand, "", "Prints the start card's parameters as JSON.",
+              startCardHelp},
+      Command{"card-dump", cardDumpCommand, "FILE.ov1",
+              "Loads a card file and prints the card and the messages the load showed as JSON.",
+              cardDumpHelp},
+      Command{"card-save", cardSaveCommand, "IN.ov1 OUT.ov1",
+              "Loads a card file and saves it again under another name, as the editor would.", cardSaveHelp},
+      Command{"rtf-dump", rtfDumpCommand, "FILE.rtf",
+              "Prints the rich-text document an RTF file holds as JSON.", rtfDumpHelp},
+      Command{"rtf-write", rtfWriteCommand, "IN.rtf OUT.rtf",
+              "Reads an RTF file and writes it again as the editor writes its companion files.",
+              rtfWriteHelp},
+      Command{"card-sheet", cardSheetCommand, "FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]",
+              "Prints the sheet of cards of a card file on an A4 page, into a PDF file.", cardSheetHelp},
+      Command{"card-edit", cardEditCommand, "IN.ov1 OUT.ov1 [--lang fr|en|de] CONTROL=TEXT...",
+              "Edits a card file through the rules of the main window's controls and saves it; prints the "
+              "messages, the frames' warning lines and the card as JSON.",
+              cardEditHelp},
+      Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
+              "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
+      Command{"cv-layout", cvLayoutCommand, "[--lang fr|en|de] STEP...",
+              "Opens a new mini-CV sheet, applies the steps in order and prints every control's place, the "
+              "element states and the messages as JSON.",
+              cvLayoutHelp},
+      Command{"cv-check", cvCheckCommand, "[--lang fr|en|de] [STEP...]",
+              "Runs the text-zone check on the mini-CV sheet the steps make and prints each zone's result "
+              "and tab schema as JSON.",
+              cvLayoutHelp},
+      Command{"printers", printersCommand, "",
+              "Lists the system's printers and the PDF printer with their measurements as JSON.",
+              printersHelp},
+      Command{"card-audit", cardAuditCommand, "FILE.ov1 [--printer NAME]",
+              "Audits a card before printing and prints the advice and the messages as JSON.", cardAuditHelp},
+      Command{"card-print", cardPrintCommand, "FILE.ov1 --printer NAME [--copies N] [--bw] [--test]",
+              "Prints the sheet of cards of a card file on a printer and prints the page count as JSON.",
+              cardPrintHelp},
+  };
 
-// Lines of names and sentences, the sentences lined up after the longest name.
-template <typename Item, typename Name>
-std::string alignedLines(std::span<const Item> items, Name name, std::string_view (*sentence)(const Item&)) {
-  std::size_t width = 0;
-  for (const Item& item : items) width = std::max(width, name(item).size());
-  std::string lines;
-  for (const Item& item : items) {
-    const std::string itemName(name(item));
-    lines +=
-        "  " + itemName + std::string(width - itemName.size() + 2, ' ') + std::string(sentence(item)) + '\n';
+  // Lines of names and sentences, the sentences lined up after the longest name.
+  template <typename Item, typename Name>
+  std::string alignedLines(std::span<const Item> items, Name name, std::string_view(*sentence)(const Item&)) {
+    std::size_t width = 0;
+    for (const Item& item : items) width = std::max(width, name(item).size());
+    std::string lines;
+    for (const Item& item : items) {
+      const std::string itemName(name(item));
+      lines += "  " + itemName + std::string(width - itemName.size() + 2, ' ') + std::string(sentence(item)) +
+               '\n';
+    }
+    return lines;
   }
-  return lines;
-}
 
-constexpr std::array programOptions{
-    ArgumentHelp{"--help", "Prints this help; COMMAND --help prints the help of one command."},
-    ArgumentHelp{"--version", "Prints the version of orvane-cli."},
-};
+  constexpr std::array programOptions{
+      ArgumentHelp{"--help", "Prints this help; COMMAND --help prints the help of one command."},
+      ArgumentHelp{"--version", "Prints the version of orvane-cli."},
+  };
 
-std::string_view argumentName(const ArgumentHelp& help) { return help.name; }
-std::string_view argumentSentence(const ArgumentHelp& help) { return help.sentence; }
-std::string_view commandName(const Command& command) { return command.name; }
-std::string_view commandSummary(const Command& command) { return command.summary; }
+  std::string_view argumentName(const ArgumentHelp& help) { return help.name; }
+  std::string_view argumentSentence(const ArgumentHelp& help) { return help.sentence; }
+  std::string_view commandName(const Command& command) { return command.name; }
+  std::string_view commandSummary(const Command& command) { return command.summary; }
 
 }  // namespace
 

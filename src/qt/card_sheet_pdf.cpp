@@ -14,6 +14,11 @@
 
 namespace orvane {
 
+void drawCardSheetNow(RenderContext& context, Canvas& canvas, SheetSettings settings) {
+  settings.dateTime = sheetDateTime(QDateTime::currentDateTime());
+  drawCardSheet(context, canvas, settings);
+}
+
 std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardSheetPdf& sheet,
                                              const DrawingFailure& failure) {
   const std::filesystem::path target = nativePath(sheet.output);
@@ -31,10 +36,9 @@ std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardS
     settings.testPrint = sheet.testPrint;
     settings.cardColourChosen = sheet.cardColourChosen;
     settings.frameColourChosen = sheet.frameColourChosen;
-    settings.dateTime = sheetDateTime(QDateTime::currentDateTime());
     QPainterCanvas canvas(*printer);
     if (!canvas.painter().isActive()) return "cannot write " + sheet.output;
-    drawCardSheet(context, canvas, settings);
+    drawCardSheetNow(context, canvas, settings);
   }
   if (const auto refused = failure ? failure() : std::nullopt) {
     std::filesystem::remove(partial, error);

@@ -22,6 +22,9 @@ struct CardSheetPdf {
   std::array<bool, 2> frameColourChosen{true, true};
 };
 
+/// Draws the sheet as drawCardSheet does, its footer dated now: the page of every printed copy.
+void drawCardSheetNow(RenderContext& context, Canvas& canvas, SheetSettings settings);
+
 /// Tells, once the sheet is drawn, why the drawing is not to be kept; nothing when it is.
 using DrawingFailure = std::function<std::optional<std::string>()>;
 

@@ -1,16 +1,42 @@
 #pragma once
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "services/printer_service.h"
 
 class QPrinter;
 
 namespace orvane {
 
-/// The system's printers as the print system reports them.
+/// The system's printers as the print system reports them, and one more that writes a PDF file.
 class QtPrinterService : public PrinterService {
  public:
+  /// The name that picks the PDF printer, followed by the file it writes: "pdf:" + path.
+  static constexpr std::string_view pdfPrefix = "pdf:";
+
+  QtPrinterService();
+  ~QtPrinterService() override;
+
   std::optional<PrinterResolution> currentResolution() override;
   int installedPrinterCount() override;
   std::optional<PrinterMeasurements> currentMeasurements() override;
+  std::unique_ptr<PrintJob> startJob(PageOrientation orientation, const std::string& title) override;
+  PrinterFont printerFont(const std::string& name) override;
+
+  /// Makes the system printer `name`, or the PDF printer writing the file after "pdf:" (none when
+  /// only measured), the current printer; false when there is no such printer.
+  bool selectPrinter(const std::string& name);
+  /// The current printer, which the print dialogs set up; null when there is none.
+  QPrinter* currentPrinter();
+  /// The names of the system's printers, the default one first.
+  static std::vector<std::string> systemPrinterNames();
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+  bool defaultTaken_ = false;  // the system's default printer was looked for
+  QString pdfFile_;            // the file the PDF printer writes, when it is current
 };
 
 /// The device values of `printer` with its current page layout.

@@ -6,7 +6,7 @@ cli="$1"
 source "$(dirname "$0")/cli_test_helpers.sh"
 
 "$cli" --help >"$work/help"
-commands="catalogue start-card card-dump card-save rtf-dump rtf-write card-sheet card-edit card-png"
+commands="catalogue start-card card-dump card-save rtf-dump rtf-write card-sheet card-edit card-png printers card-audit card-print"
 for command in $commands; do
   grep -qE "^  $command +[A-Z]" "$work/help" || fail "--help does not describe $command"
   "$cli" "$command" --help >"$work/command-help"
@@ -18,5 +18,5 @@ grep -q -- "--dpi N  *The printer resolution" <("$cli" card-sheet --help) || fai
 "$cli" --version | grep -qE '^orvane-cli [0-9]+\.[0-9]+' || fail "--version prints no version"
 
 expect_error "usage: orvane-cli COMMAND"
-expect_error "unknown command: card-print" card-print
+expect_error "unknown command: card-fax" card-fax
 expect_error "usage: orvane-cli card-dump FILE.ov1" card-dump

@@ -23,6 +23,60 @@ ScriptedPrinterService ScriptedPrinterService::withPrinters(int count, int dpi) 
   return service;
 }
 
+namespace {
+
+class ScriptedJob : public PrintJob {
+ public:
+  ScriptedJob(ScriptedPrinterService& service, ScriptedJobRecord& record)
+      : service_(service), record_(record) {}
+  Canvas& canvas() override { return *service_.pageCanvas; }
+  PrinterMeasurements measurements() override {
+    PrinterMeasurements page = service_.measurements.value_or(PrinterMeasurements{});
+    if (record_.orientation == PageOrientation::Landscape) {
+      std::swap(page.pageWidth, page.pageHeight);
+      std::swap(page.paperWidth, page.paperHeight);
+    }
+    return page;
+  }
+  bool newPage() override {
+    ++record_.pages;
+    return true;
+  }
+  bool finish() override {
+    record_.finished = true;
+    return true;
+  }
+
+ private:
+  ScriptedPrinterService& service_;
+  ScriptedJobRecord& record_;
+};
+
+}  // namespace
+
+std::unique_ptr<PrintJob> ScriptedPrinterService::startJob(PageOrientation orientation,
+                                                           const std::string& title) {
+  if (refuseJobs || !measurements) return nullptr;
+  jobs.push_back({orientation, title});
+  return std::make_unique<ScriptedJob>(*this, jobs.back());
+}
+
+PrinterFont ScriptedPrinterService::printerFont(const std::string& name) {
+  fontsAsked.push_back(name);
+  if (fontsUnknown) return PrinterFont::CannotEnumerate;
+  return substitutedFonts.contains(name) ? PrinterFont::Substituted : PrinterFont::Outline;
+}
+
+std::optional<int> ScriptedPrintDialogs::printDialog() {
+  ++printDialogs;
+  return copies;
+}
+
+bool ScriptedPrintDialogs::printerSetupDialog() {
+  ++setupDialogs;
+  return setupConfirmed;
+}
+
 FontMeasures FixedTextMetrics::measure(const std::string& text, const FontSpec& /*font*/) {
   return {utf8Length(text) * characterWidth, height, ascent, externalLeading};
 }

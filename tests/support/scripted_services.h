@@ -3,15 +3,19 @@
 
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "services/file_association_service.h"
 #include "services/non_interactive_prompter.h"
+#include "services/print_dialogs.h"
 #include "services/printer_service.h"
 #include "services/settings_store.h"
 #include "services/text_metrics.h"
+#include "support/recording_canvas.h"
 
 namespace orvane {
 
@@ -25,11 +29,28 @@ class ScriptedPrompter : public NonInteractivePrompter {
               const std::string& title) override;
 };
 
+/// What a scripted print job was given: its orientation and title, a page break between pages, and
+/// whether it was finished.
+struct ScriptedJobRecord {
+  PageOrientation orientation = PageOrientation::Portrait;
+  std::string title;
+  int pages = 1;
+  bool finished = false;
+};
+
 class ScriptedPrinterService : public PrinterService {
  public:
   std::optional<PrinterResolution> resolution;
   int printerCount = 0;
   std::optional<PrinterMeasurements> measurements;
+  /// The jobs started, in order; every page of every job is drawn on `pageCanvas`.
+  std::deque<ScriptedJobRecord> jobs;
+  std::shared_ptr<RecordingCanvas> pageCanvas = std::make_shared<RecordingCanvas>();
+  bool refuseJobs = false;
+  /// The faces the printer does not render as themselves; with `fontsUnknown`, none can be asked.
+  std::set<std::string> substitutedFonts;
+  bool fontsUnknown = false;
+  std::vector<std::string> fontsAsked;
 
   /// `count` printers, the current one an A4 printer at `dpi` in both directions (none when `count`
   /// is 0).
@@ -38,6 +59,21 @@ class ScriptedPrinterService : public PrinterService {
   std::optional<PrinterResolution> currentResolution() override { return resolution; }
   int installedPrinterCount() override { return printerCount; }
   std::optional<PrinterMeasurements> currentMeasurements() override { return measurements; }
+  std::unique_ptr<PrintJob> startJob(PageOrientation orientation, const std::string& title) override;
+  PrinterFont printerFont(const std::string& name) override;
+};
+
+/// The two printer dialogs, answered from a script: the copies of the print dialog (nothing cancels
+/// it) and the answer of the printer setup; each call is counted.
+class ScriptedPrintDialogs : public PrintDialogs {
+ public:
+  std::optional<int> copies = 1;
+  bool setupConfirmed = true;
+  int printDialogs = 0;
+  int setupDialogs = 0;
+
+  std::optional<int> printDialog() override;
+  bool printerSetupDialog() override;
 };
 
 /// Font measures for tests: every font has the same measures, set by the test.

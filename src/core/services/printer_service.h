@@ -1,7 +1,11 @@
 #pragma once
 // What the program asks of the system's printers.
 
+#include <memory>
 #include <optional>
+#include <string>
+
+#include "render/canvas.h"
 
 namespace orvane {
 
@@ -19,8 +23,9 @@ struct PrinterMeasurements {
   int pageHeight = 0;
   int paperWidth = 0;  // the whole sheet of paper in dots
   int paperHeight = 0;
-  int offsetX = 0;  // dots between the paper's left edge and the printable area
-  int offsetY = 0;  // dots between the paper's top edge and the printable area
+  int offsetX = 0;            // dots between the paper's left edge and the printable area
+  int offsetY = 0;            // dots between the paper's top edge and the printable area
+  int blendCapabilities = 0;  // shown in the printer report only
 
   double offsetXMm() const { return millimetres(offsetX, resolution.horizontal); }
   double offsetYMm() const { return millimetres(offsetY, resolution.vertical); }
@@ -32,6 +37,24 @@ struct PrinterMeasurements {
   static double millimetres(int dots, int dpi) { return dpi > 0 ? dots * 25.4 / dpi : 0.0; }
 };
 
+enum class PageOrientation { Portrait, Landscape };
+
+/// Whether a face name prints in the font it names (or one of the same widths).
+enum class PrinterFont { Outline, Substituted, CannotEnumerate };
+
+/// A document on its way to the printer: pages drawn one after the other on its canvas.
+class PrintJob {
+ public:
+  virtual ~PrintJob() = default;
+  virtual Canvas& canvas() = 0;
+  /// The device values of the job's pages, in the orientation it was started with.
+  virtual PrinterMeasurements measurements() = 0;
+  /// Ends the page drawn and starts the next one; false when the printer refused it.
+  virtual bool newPage() = 0;
+  /// Ends the document and hands it to the printer; false when that failed.
+  virtual bool finish() = 0;
+};
+
 class PrinterService {
  public:
   virtual ~PrinterService() = default;
@@ -41,6 +64,10 @@ class PrinterService {
   virtual int installedPrinterCount() = 0;
   /// The device values of the current printer, or nothing when no printer can be asked.
   virtual std::optional<PrinterMeasurements> currentMeasurements() = 0;
+  /// Starts a document of one copy called `title` on the current printer, or nothing when it cannot.
+  virtual std::unique_ptr<PrintJob> startJob(PageOrientation orientation, const std::string& title) = 0;
+  /// How the current printer's pages render the face `name`.
+  virtual PrinterFont printerFont(const std::string& name) = 0;
 };
 
 }  // namespace orvane

@@ -34,6 +34,7 @@ struct ShellState {
   bool transparencyNoticeShown = false;  // message 1116, shown once per run
   // The mode of the last sheet printed, which the PDF export follows.
   PrintMode lastPrintMode = PrintMode::InColour;
+  bool testPrintMode = false;  // a test print is running: the sheet holds one card
 };
 
 /// Which commands of the main window's menus are usable.

@@ -1,0 +1,75 @@
+// The print commands driven through their menu items: the printer setup enables printing, each copy
+// is a page of the card's sheet, and the audit reports on the card the window shows.
+#include <QAction>
+
+#include "app_test_main.h"
+#include "editor_under_test.h"
+#include "support/recording_canvas.h"
+
+using namespace orvane;
+
+class PrintCommandsTest : public QObject {
+  Q_OBJECT
+
+  EditorUnderTest session;
+  ScriptedPrintDialogs dialogs;
+
+  void start(int printerCount) {
+    session.start(printerCount);
+    session.editor->printCommands().setPrintDialogs(dialogs);
+  }
+  const PopupMenus& menus() { return session.editor->mainWindow()->menus(); }
+  CardModel& card() { return session.editor->card(); }
+
+ private slots:
+  void init() { dialogs = ScriptedPrintDialogs(); }
+  void cleanup() { session.stop(); }
+
+  void thePrinterSetupReportsThePrinterAndEnablesPrinting() {
+    start(2);
+    QVERIFY(!menus().file.printColour->isEnabled());
+    menus().file.printerSetup->trigger();
+    QCOMPARE(dialogs.setupDialogs, 1);
+    QCOMPARE(session.prompter->shown.size(), std::size_t{1});
+    QVERIFY(session.shownTexts().at(0).startsWith(
+        QStringLiteral("l'imprimante actuellement sélectionnée a un espace imprimable (en mm) de : ")));
+    QVERIFY(menus().file.printColour->isEnabled());
+    QVERIFY(menus().file.printBlackWhite->isEnabled());
+  }
+
+  void eachCopyIsAPageOfTheWholeSheet() {
+    start(1);
+    card().frame(1).text = RichText::fromPlainText("Jeanne");
+    session.editor->cardWindow().showModel();
+    dialogs.copies = 2;
+    menus().file.printBlackWhite->trigger();
+    QCOMPARE(session.printers->jobs.size(), std::size_t{1});
+    QCOMPARE(session.printers->jobs[0].pages, 2);
+    int cards = 0;
+    for (const CanvasCall& call : session.printers->pageCanvas->callsOf(CanvasCallKind::TextLine)) {
+      if (call.text == "Jeanne") ++cards;
+      QCOMPARE(call.colour, Colour{0});  // black and white
+    }
+    QCOMPARE(cards, 2 * 12);
+    QVERIFY(session.shownTexts().isEmpty());
+  }
+
+  void theAuditReportsOnTheCardShown() {
+    start(1);
+    QVERIFY(!menus().control.audit->isEnabled());  // until something is loaded
+    FontSpec smaller = RichText::defaultFormat();
+    smaller.size = 8;
+    card().frame(1).text = RichText::fromPlainText(" Jeanne Martin");
+    card().frame(2).text = RichText(smaller);
+    session.editor->shell().state().anythingLoaded = true;
+    session.editor->mainWindow()->updateCommandStates();
+    menus().control.audit->trigger();
+    QCOMPARE(session.shownTexts(), QStringList{QStringLiteral(
+                                       "le texte du cadre1 contient :2 espaces dont : 1 espaces avant et : 0 "
+                                       "espaces arrière. Ceci peut entrainer un mauvais alignement à "
+                                       "l'impression.")});
+  }
+};
+
+ORVANE_APP_TEST_MAIN(PrintCommandsTest)
+#include "print_commands_test.moc"

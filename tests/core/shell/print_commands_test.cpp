@@ -1,0 +1,130 @@
+#include "shell/print_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "shell_fixture.h"
+
+namespace orvane {
+
+namespace {
+
+struct PrintCommandsTest : ShellFixture {
+  ScriptedPrintDialogs dialogs;
+  PrintCommands commands{shell, printers, dialogs, prompter};
+  // What each drawn page saw: the page's size and the mode the shell was in.
+  struct DrawnPage {
+    int width;
+    int height;
+    PrintMode mode;
+    bool testPrint;
+  };
+  std::vector<DrawnPage> drawn;
+  PageDrawing draw = [this](Canvas&, const PrinterMeasurements& page) {
+    drawn.push_back(
+        {page.pageWidth, page.pageHeight, shell.state().lastPrintMode, shell.state().testPrintMode});
+  };
+};
+
+}  // namespace
+
+TEST_F(PrintCommandsTest, EachCopyIsOnePageOfOneJobCalledImpression) {
+  dialogs.copies = 3;
+  const PrintOutcome three = commands.mimpcouleurs_click(draw);
+  EXPECT_EQ(three.pages, 3);
+  ASSERT_EQ(printers.jobs.size(), 1U);
+  EXPECT_EQ(printers.jobs[0].title, "impression");
+  EXPECT_EQ(printers.jobs[0].pages, 3);
+  EXPECT_TRUE(printers.jobs[0].finished);
+  EXPECT_EQ(drawn.size(), 3U);
+
+  dialogs.copies = 1;
+  commands.mimpneb_click(draw);
+  EXPECT_EQ(printers.jobs[1].pages, 1);  // no page break after a single copy
+  EXPECT_EQ(drawn.back().mode, PrintMode::BlackAndWhite);
+  EXPECT_EQ(shell.state().lastPrintMode, PrintMode::BlackAndWhite);
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(PrintCommandsTest, TheCardsOrientationTurnsThePage) {
+  card.orientation = Orientation::Unset;
+  commands.mimpcouleurs_click(draw);
+  card.orientation = Orientation::Horizontal;
+  commands.mimpcouleurs_click(draw);
+  card.orientation = Orientation::Vertical;
+  commands.mimpcouleurs_click(draw);
+  ASSERT_EQ(printers.jobs.size(), 3U);
+  EXPECT_EQ(printers.jobs[0].orientation, PageOrientation::Portrait);
+  EXPECT_EQ(printers.jobs[1].orientation, PageOrientation::Landscape);
+  EXPECT_EQ(printers.jobs[2].orientation, PageOrientation::Portrait);
+  // The sheet is laid out on the page as the job turned it.
+  EXPECT_LT(drawn[0].width, drawn[0].height);
+  EXPECT_GT(drawn[1].width, drawn[1].height);
+}
+
+TEST_F(PrintCommandsTest, ACancelledDialogPrintsNothingAndARefusedJobIsReported) {
+  dialogs.copies.reset();
+  EXPECT_TRUE(commands.mimpcouleurs_click(draw).cancelled);
+  EXPECT_TRUE(printers.jobs.empty());
+  EXPECT_TRUE(prompter.shown.empty());
+
+  dialogs.copies = 2;
+  printers.refuseJobs = true;
+  const PrintOutcome refused = commands.mimpcouleurs_click(draw);
+  EXPECT_TRUE(refused.failed);
+  EXPECT_TRUE(drawn.empty());
+  ASSERT_EQ(prompter.shown.size(), 2U);
+  EXPECT_EQ(prompter.shown[0].text, "Orvane : une erreur non gérée s'est produite");
+  EXPECT_EQ(prompter.shown[1].kind, MessageKind::Error);
+}
+
+TEST_F(PrintCommandsTest, TheTestPrintAsksInFrenchAndPrintsOneCardInTheModeAnswered) {
+  shell.state().interfaceLanguage = Language::English;
+  prompter.answers = {Answer::No, Answer::Yes};
+  commands.testimpr(draw);
+  commands.testimpr(draw);
+  EXPECT_EQ(dialogs.printDialogs, 2);  // one print dialog whatever the answer
+  ASSERT_EQ(drawn.size(), 2U);
+  EXPECT_EQ(drawn[0].mode, PrintMode::BlackAndWhite);
+  EXPECT_EQ(drawn[1].mode, PrintMode::InColour);
+  EXPECT_TRUE(drawn[0].testPrint && drawn[1].testPrint);
+  EXPECT_FALSE(shell.state().testPrintMode);
+  ASSERT_EQ(prompter.shown.size(), 2U);
+  EXPECT_EQ(prompter.shown[0].text, "Voulez-vous faire un test d'impression en couleur ?");
+  EXPECT_EQ(prompter.shown[0].title, "Orvane : demande de confirmation");
+  EXPECT_EQ(prompter.shown[0].buttons, Buttons::YesNo);
+
+  // A cancelled print dialog still ends the test print mode.
+  dialogs.copies.reset();
+  commands.testimpr(draw);
+  EXPECT_FALSE(shell.state().testPrintMode);
+}
+
+TEST_F(PrintCommandsTest, PrinterSetupReportsThePrinterAndAllowsPrinting) {
+  printers = ScriptedPrinterService::withPrinters(2, 600);
+  printers.measurements = PrinterMeasurements::a4(600, 100);  // 4.23 mm of unprintable border
+  printers.measurements->blendCapabilities = 3;
+  shell.detectPrinters(96);
+  ASSERT_FALSE(shell.commandStates().printColour);
+
+  dialogs.setupConfirmed = false;
+  EXPECT_FALSE(commands.Imprimante1Click(96));
+  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_FALSE(shell.state().printerChosen);
+
+  dialogs.setupConfirmed = true;
+  EXPECT_TRUE(commands.Imprimante1Click(96));
+  ASSERT_EQ(prompter.shown.size(), 1U);
+  EXPECT_EQ(prompter.shown[0].kind, MessageKind::Plain);
+  EXPECT_EQ(prompter.shown[0].text,
+            "l'imprimante actuellement sélectionnée a un espace imprimable (en mm) de : 202 X 289\r"
+            "les dimensions de la page en points sont :4961 ; 7016\r"
+            "les marges horizontales et verticales sont (en mm) :4.23 ; 4.23\r"
+            "la résolution de l'imprimante est en dpi : 600 ; 600 ; \r"
+            "Capacité alphablend : 3");
+  EXPECT_TRUE(shell.commandStates().printColour);
+  EXPECT_TRUE(shell.commandStates().printBlackWhite);
+  ASSERT_TRUE(commands.measured());
+  EXPECT_DOUBLE_EQ(commands.measured()->ratios.x, 6.25);
+}
+
+}  // namespace orvane
