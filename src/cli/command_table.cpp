@@ -63,103 +63,152 @@ constexpr std::array cardEditHelp{
 };
 
 // The mini-CV sheet's steps, shared by cv-layout and cv-check.
-constexpr std::array cvLayoutHelp {
-  ArgumentHelp{"--lang fr|en|de", "The language the sheet is captioned in and the messages are in (fr)."},
-      ArgumentHelp{"element.N=0|1|2",
-                   "A click on element box N (0-15) that leaves it in that state; 2 is the grey state of 8."},
-      ArgumentHelp{"zone.K=TEXT", "The text of zone K (1-4); \\t stands for a tab and \\n between lines."},
-      ArgumentHelp{"field.NAME=TEXT", "The text of the field NAME (Edit1, Edit17...)."},
-      ArgumentHelp{"formfont=NAME,SIZE[,biu]",
-                   "A new form font (bold, italic, underline); the frames are laid out again."},
-      ArgumentHelp{"defaut", "Puts the default font and the first field columns back."},
-      ArgumentHelp{"align.etatcivil|coordonnees|both=D",
-                   "Shifts the field column of the frame(s) by D pixels."},
-      ArgumentHelp{"width=P, height=P", "Chooses the width or height percentage P, from 95 to 105."},
-      ArgumentHelp{"lang=fr|en|de", "Captions the sheet in another language."},
-      // The printer commands.
-      constexpr std::array<ArgumentHelp, 0> printersHelp{};
-  constexpr std::array cardAuditHelp{
-      ArgumentHelp{"FILE.ov1", "The card file to check."},
-      ArgumentHelp{"--printer NAME",
-                   "The printer to check against (see printers); the PDF printer when not given."},
-      ArgumentHelp{"advice",
-                   "Each finding: its number, its id (300 header sizes, 310 the icon over frame 1, "
-                   "1117 blanks around frame 1's text, 500 a font the printer substitutes) and its text."},
-      ArgumentHelp{"messages", "Every message the audit shows, in order."},
-  };
-  constexpr std::array cardPrintHelp{
-      ArgumentHelp{"FILE.ov1", "The card file to print."},
-      ArgumentHelp{"--printer NAME",
-                   "A printer the printers command lists, or pdf:OUT.pdf to write a PDF file."},
-      ArgumentHelp{"--copies N", "How many copies, from 1 to 999 (1 when not given); each copy is one page."},
-      ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
-      ArgumentHelp{"--test", "Prints the test print: one card, in colour unless --bw is given."},
-  };
+constexpr std::array cvLayoutHelp{
+    ArgumentHelp{"--lang fr|en|de", "The language the sheet is captioned in and the messages are in (fr)."},
+    ArgumentHelp{"element.N=0|1|2",
+                 "A click on element box N (0-15) that leaves it in that state; 2 is the grey state of 8."},
+    ArgumentHelp{"zone.K=TEXT", "The text of zone K (1-4); \\t stands for a tab and \\n between lines."},
+    ArgumentHelp{"field.NAME=TEXT", "The text of the field NAME (Edit1, Edit17...)."},
+    ArgumentHelp{"formfont=NAME,SIZE[,biu]",
+                 "A new form font (bold, italic, underline); the frames are laid out again."},
+    ArgumentHelp{"defaut", "Puts the default font and the first field columns back."},
+    ArgumentHelp{"align.etatcivil|coordonnees|both=D",
+                 "Shifts the field column of the frame(s) by D pixels."},
+    ArgumentHelp{"width=P, height=P", "Chooses the width or height percentage P, from 95 to 105."},
+    ArgumentHelp{"lang=fr|en|de", "Captions the sheet in another language."},
+};
+// The mini-CV file commands.
+constexpr std::array cvDumpHelp{
+    ArgumentHelp{
+        "FILE.ov4",
+        "The mini-CV file to load, as the editor's \"simple\" load does with every question answered "
+        "OK; its zone files and photo are found beside it."},
+};
+constexpr std::array cvSaveHelp{
+    ArgumentHelp{"IN.ov4", "The mini-CV file to load, as cv-dump loads it."},
+    ArgumentHelp{"OUT.ov4",
+                 "The mini-CV file to write; its zone files go to the element folder beside it, "
+                 "which is made when missing."},
+};
+// The printer commands.
+constexpr std::array<ArgumentHelp, 0> printersHelp{};
+constexpr std::array cardAuditHelp{
+    ArgumentHelp{"FILE.ov1", "The card file to check."},
+    ArgumentHelp{"--printer NAME",
+                 "The printer to check against (see printers); the PDF printer when not given."},
+    ArgumentHelp{"advice",
+                 "Each finding: its number, its id (300 header sizes, 310 the icon over frame 1, "
+                 "1117 blanks around frame 1's text, 500 a font the printer substitutes) and its text."},
+    ArgumentHelp{"messages", "Every message the audit shows, in order."},
+};
+constexpr std::array cardPrintHelp{
+    ArgumentHelp{"FILE.ov1", "The card file to print."},
+    ArgumentHelp{"--printer NAME",
+                 "A printer the printers command lists, or pdf:OUT.pdf to write a PDF file."},
+    ArgumentHelp{"--copies N", "How many copies, from 1 to 999 (1 when not given); each copy is one page."},
+    ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
+    ArgumentHelp{"--test", "Prints the test print: one card, in colour unless --bw is given."},
+};
+// The mini-CV print commands.
+constexpr std::array cvSheetHelp{
+    ArgumentHelp{"FILE.ov4", "The mini-CV file to print, loaded as cv-dump loads it."},
+    ArgumentHelp{"OUT.pdf", "The PDF file the page(s) are written to, as the PDF printer receives them."},
+    ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
+    ArgumentHelp{"--orientation vertical|horizontal",
+                 "The page orientation chosen in the editor (horizontal when not given)."},
+    ArgumentHelp{"--per-page N",
+                 "The number per page chosen: 1 to 3 across a horizontal page, 1 or 2 a vertical one."},
+    ArgumentHelp{"--no-signature", "Leaves out the signature line."},
+    ArgumentHelp{"--no-frames", "Leaves out the frames' outlines."},
+    ArgumentHelp{"--with FILE2.ov4 [FILE3.ov4]",
+                 "Prints the bi- or tri-version: the files side by side, one in each slot of the page."},
+};
+constexpr std::array cvTestPrintHelp{
+    ArgumentHelp{"FILE.ov4", "The mini-CV file to measure, loaded as cv-dump loads it."},
+    ArgumentHelp{"--orientation vertical|horizontal", "As for cv-sheet."},
+    ArgumentHelp{"--per-page N", "As for cv-sheet."},
+    ArgumentHelp{"report", "The lines of the report the test print ends with."},
+    ArgumentHelp{"outOfBounds", "How many frames and zone lines pass the page."},
+    ArgumentHelp{"messages", "Every message shown, the out-of-bounds ones first, each answered OK."},
+};
 
-  constexpr std::array table{
-      Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
-              "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
-      Command{"start-card", startCardCommand, "", "Prints the start card's parameters as JSON.",
-              startCardHelp},
-      Command{"card-dump", cardDumpCommand, "FILE.ov1",
-              "Loads a card file and prints the card and the messages the load showed as JSON.",
-              cardDumpHelp},
-      Command{"card-save", cardSaveCommand, "IN.ov1 OUT.ov1",
-              "Loads a card file and saves it again under another name, as the editor would.", cardSaveHelp},
-      Command{"rtf-dump", rtfDumpCommand, "FILE.rtf",
-              "Prints the rich-text document an RTF file holds as JSON.", rtfDumpHelp},
-      Command{"rtf-write", rtfWriteCommand, "IN.rtf OUT.rtf",
-              "Reads an RTF file and writes it again as the editor writes its companion files.",
-              rtfWriteHelp},
-      Command{"card-sheet", cardSheetCommand, "FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]",
-              "Prints the sheet of cards of a card file on an A4 page, into a PDF file.", cardSheetHelp},
-      Command{"card-edit", cardEditCommand, "IN.ov1 OUT.ov1 [--lang fr|en|de] CONTROL=TEXT...",
-              "Edits a card file through the rules of the main window's controls and saves it; prints the "
-              "messages, the frames' warning lines and the card as JSON.",
-              cardEditHelp},
-      Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
-              "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
-      Command{"cv-layout", cvLayoutCommand, "[--lang fr|en|de] STEP...",
-              "Opens a new mini-CV sheet, applies the steps in order and prints every control's place, the "
-              "element states and the messages as JSON.",
-              cvLayoutHelp},
-      Command{"cv-check", cvCheckCommand, "[--lang fr|en|de] [STEP...]",
-              "Runs the text-zone check on the mini-CV sheet the steps make and prints each zone's result "
-              "and tab schema as JSON.",
-              cvLayoutHelp},
-      Command{"printers", printersCommand, "",
-              "Lists the system's printers and the PDF printer with their measurements as JSON.",
-              printersHelp},
-      Command{"card-audit", cardAuditCommand, "FILE.ov1 [--printer NAME]",
-              "Audits a card before printing and prints the advice and the messages as JSON.", cardAuditHelp},
-      Command{"card-print", cardPrintCommand, "FILE.ov1 --printer NAME [--copies N] [--bw] [--test]",
-              "Prints the sheet of cards of a card file on a printer and prints the page count as JSON.",
-              cardPrintHelp},
-  };
+constexpr std::array table{
+    Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
+            "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
+    Command{"start-card", startCardCommand, "", "Prints the start card's parameters as JSON.", startCardHelp},
+    Command{"card-dump", cardDumpCommand, "FILE.ov1",
+            "Loads a card file and prints the card and the messages the load showed as JSON.", cardDumpHelp},
+    Command{"card-save", cardSaveCommand, "IN.ov1 OUT.ov1",
+            "Loads a card file and saves it again under another name, as the editor would.", cardSaveHelp},
+    Command{"rtf-dump", rtfDumpCommand, "FILE.rtf",
+            "Prints the rich-text document an RTF file holds as JSON.", rtfDumpHelp},
+    Command{"rtf-write", rtfWriteCommand, "IN.rtf OUT.rtf",
+            "Reads an RTF file and writes it again as the editor writes its companion files.", rtfWriteHelp},
+    Command{"card-sheet", cardSheetCommand, "FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]",
+            "Prints the sheet of cards of a card file on an A4 page, into a PDF file.", cardSheetHelp},
+    Command{"card-edit", cardEditCommand, "IN.ov1 OUT.ov1 [--lang fr|en|de] CONTROL=TEXT...",
+            "Edits a card file through the rules of the main window's controls and saves it; prints the "
+            "messages, the frames' warning lines and the card as JSON.",
+            cardEditHelp},
+    Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
+            "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
+    Command{"cv-layout", cvLayoutCommand, "[--lang fr|en|de] STEP...",
+            "Opens a new mini-CV sheet, applies the steps in order and prints every control's place, the "
+            "element states and the messages as JSON.",
+            cvLayoutHelp},
+    Command{"cv-check", cvCheckCommand, "[--lang fr|en|de] [STEP...]",
+            "Runs the text-zone check on the mini-CV sheet the steps make and prints each zone's result "
+            "and tab schema as JSON.",
+            cvLayoutHelp},
+    Command{"cv-dump", cvDumpCommand, "FILE.ov4",
+            "Loads a mini-CV file and prints the sheet as cv-layout does, the file's lines 1 to 35 as read "
+            "(\"fields\"), the zones' plain texts and the messages as JSON.",
+            cvDumpHelp},
+    Command{"cv-save", cvSaveCommand, "IN.ov4 OUT.ov4",
+            "Loads a mini-CV file and saves it again under another name, with its zone files.", cvSaveHelp},
+    Command{"printers", printersCommand, "",
+            "Lists the system's printers and the PDF printer with their measurements as JSON.", printersHelp},
+    Command{"card-audit", cardAuditCommand, "FILE.ov1 [--printer NAME]",
+            "Audits a card before printing and prints the advice and the messages as JSON.", cardAuditHelp},
+    Command{"card-print", cardPrintCommand, "FILE.ov1 --printer NAME [--copies N] [--bw] [--test]",
+            "Prints the sheet of cards of a card file on a printer and prints the page count as JSON.",
+            cardPrintHelp},
+    Command{"cv-sheet", cvSheetCommand,
+            "FILE.ov4 OUT.pdf [--bw] [--orientation vertical|horizontal] [--per-page N] [--no-signature] "
+            "[--no-frames] [--with FILE2.ov4 [FILE3.ov4]]",
+            "Prints a mini-CV through the PDF printer into a PDF file, as the editor's colour or black and "
+            "white print does.",
+            cvSheetHelp},
+    Command{"cv-test-print", cvTestPrintCommand,
+            "FILE.ov4 [--orientation vertical|horizontal] [--per-page N]",
+            "Runs the editor's test print of a mini-CV on the PDF printer and prints its report and messages "
+            "as JSON.",
+            cvTestPrintHelp},
+};
 
-  // Lines of names and sentences, the sentences lined up after the longest name.
-  template <typename Item, typename Name>
-  std::string alignedLines(std::span<const Item> items, Name name, std::string_view(*sentence)(const Item&)) {
-    std::size_t width = 0;
-    for (const Item& item : items) width = std::max(width, name(item).size());
-    std::string lines;
-    for (const Item& item : items) {
-      const std::string itemName(name(item));
-      lines += "  " + itemName + std::string(width - itemName.size() + 2, ' ') + std::string(sentence(item)) +
-               '\n';
-    }
-    return lines;
+// Lines of names and sentences, the sentences lined up after the longest name.
+template <typename Item, typename Name>
+std::string alignedLines(std::span<const Item> items, Name name, std::string_view (*sentence)(const Item&)) {
+  std::size_t width = 0;
+  for (const Item& item : items) width = std::max(width, name(item).size());
+  std::string lines;
+  for (const Item& item : items) {
+    const std::string itemName(name(item));
+    lines +=
+        "  " + itemName + std::string(width - itemName.size() + 2, ' ') + std::string(sentence(item)) + '\n';
   }
+  return lines;
+}
 
-  constexpr std::array programOptions{
-      ArgumentHelp{"--help", "Prints this help; COMMAND --help prints the help of one command."},
-      ArgumentHelp{"--version", "Prints the version of orvane-cli."},
-  };
+constexpr std::array programOptions{
+    ArgumentHelp{"--help", "Prints this help; COMMAND --help prints the help of one command."},
+    ArgumentHelp{"--version", "Prints the version of orvane-cli."},
+};
 
-  std::string_view argumentName(const ArgumentHelp& help) { return help.name; }
-  std::string_view argumentSentence(const ArgumentHelp& help) { return help.sentence; }
-  std::string_view commandName(const Command& command) { return command.name; }
-  std::string_view commandSummary(const Command& command) { return command.summary; }
+std::string_view argumentName(const ArgumentHelp& help) { return help.name; }
+std::string_view argumentSentence(const ArgumentHelp& help) { return help.sentence; }
+std::string_view commandName(const Command& command) { return command.name; }
+std::string_view commandSummary(const Command& command) { return command.summary; }
 
 }  // namespace
 

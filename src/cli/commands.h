@@ -20,9 +20,13 @@ int cardPngCommand(const Arguments& args);
 int cardEditCommand(const Arguments& args);
 int cvLayoutCommand(const Arguments& args);
 int cvCheckCommand(const Arguments& args);
+int cvDumpCommand(const Arguments& args);
+int cvSaveCommand(const Arguments& args);
 int printersCommand(const Arguments& args);
 int cardAuditCommand(const Arguments& args);
 int cardPrintCommand(const Arguments& args);
+int cvSheetCommand(const Arguments& args);
+int cvTestPrintCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);

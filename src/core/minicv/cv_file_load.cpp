@@ -78,7 +78,7 @@ struct LoadContext {
   CvSheet& sheet;
   const CvFileLines& lines;
   LoadReporter& reporter;
-  const CvFileServices& services;
+  const CvReadServices& services;
   fs::path folder;
 
   const std::optional<std::string>& value(int line) const {
@@ -268,7 +268,7 @@ bool applyPhoto(LoadContext& c) {
 }  // namespace
 
 bool loadCvFile(CvSheet& sheet, CvFileSession& session, const std::string& path, CvReportMode mode,
-                const CvFileServices& services) {
+                const CvReadServices& services) {
   if (utf8Length(path) < shortestName) {
     services.prompter.show(MessageKind::Error, catalogue::text(sheet.state.language, messageBadName));
     return false;

@@ -17,6 +17,6 @@ enum class CvReportMode { Ask = 0, Report = 1, Silent = 2 };
 /// file stays even when the file's language re-captions the editor. True when the load went to its end;
 /// the editor is then marked as holding a CV loaded from a file.
 bool loadCvFile(CvSheet& sheet, CvFileSession& session, const std::string& path, CvReportMode mode,
-                const CvFileServices& services);
+                const CvReadServices& services);
 
 }  // namespace orvane::minicv

@@ -76,41 +76,45 @@ std::array<std::string, cvLineCount> cvFileValues(const CvSheet& sheet, std::str
   return values;
 }
 
-SavedCvFile saveCvFileAs(const CvSheet& sheet, const ChosenFile& chosen, CompanionFiles& companions,
-                         Prompter& prompter) {
+bool writeCvFile(const CvSheet& sheet, const std::string& target, std::string_view companionBase,
+                 CompanionFiles& companions, Prompter& prompter) {
   const Language language = sheet.state.language;
-  SavedCvFile outcome;
-  const SaveNameRequest request{chosen.path, std::string(standardExtension), std::string(fileKind),
-                                chosen.extensionDiffers};
-  const std::optional<SaveName> name = resolveSaveName(request, language, prompter);
-  if (!name) return outcome;
-  outcome.parametersDirectory = name->folder;
-
+  const std::filesystem::path folder = nativePath(target).parent_path();
   // Without its element folder a save would lose the zone texts, so the save makes it.
-  const std::filesystem::path folder = nativePath(name->folder.empty() ? "." : name->folder);
   std::error_code error;
   std::filesystem::create_directories(folder / elementFolder, error);
 
-  companions.currentFolder = utf8Path(folder);
-  companions.transitMarker = chosen.path.find('?') == std::string::npos;
+  companions.currentFolder = utf8Path(folder.empty() ? std::filesystem::path(".") : folder);
+  companions.transitMarker = target.find('?') == std::string::npos;
   companions.verbose = sheet.state.verbose;
   companions.language = language;
   for (int zone = 1; zone <= zoneCount; ++zone) {
-    const std::string path = utf8Path(folder / elementFolder / zoneFileName(zone, name->companionBase));
+    const std::string path = utf8Path(folder / elementFolder / zoneFileName(zone, companionBase));
     if (!companions.saveCompanion(static_cast<TextKind>(zone), sheet[zoneNames(zone).text].richText, path)) {
       showWriteFailure(prompter, language, path);
-      return outcome;
+      return false;
     }
   }
-
-  const std::vector<std::string> lines = cvFileLines(cvFileValues(sheet, name->companionBase));
-  if (!writeLines(nativePath(name->target), lines).ok()) {
-    showWriteFailure(prompter, language, name->target);
-    return outcome;
+  if (!writeLines(nativePath(target), cvFileLines(cvFileValues(sheet, companionBase))).ok()) {
+    showWriteFailure(prompter, language, target);
+    return false;
   }
+  return true;
+}
+
+SavedCvFile saveCvFileAs(const CvSheet& sheet, const ChosenFile& chosen, CompanionFiles& companions,
+                         Prompter& prompter) {
+  SavedCvFile outcome;
+  const SaveNameRequest request{chosen.path, std::string(standardExtension), std::string(fileKind),
+                                chosen.extensionDiffers};
+  const std::optional<SaveName> name = resolveSaveName(request, sheet.state.language, prompter);
+  if (!name) return outcome;
+  outcome.parametersDirectory = name->folder;
+  if (!writeCvFile(sheet, name->target, name->companionBase, companions, prompter)) return outcome;
   outcome.saved = true;
   outcome.path = name->target;
-  if (name->mode == SaveMode::Replace && replaceWithNewFile(chosen.path, name->target, language, prompter))
+  if (name->mode == SaveMode::Replace &&
+      replaceWithNewFile(chosen.path, name->target, sheet.state.language, prompter))
     outcome.path = chosen.path;
   return outcome;
 }

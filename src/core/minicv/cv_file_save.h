@@ -20,6 +20,12 @@ std::array<std::string, cvLineCount> cvFileValues(const CvSheet& sheet, std::str
 /// + ".rtf".
 std::string recordedZoneFilePath(int zone, std::string_view companionBase);
 
+/// Writes the zone files into the `element` folder beside `target`, made when missing so that the zone
+/// texts are never lost, then the parameter file; the zone files are named after `companionBase`. A
+/// file that cannot be written ends the writing there with an error box; false then.
+bool writeCvFile(const CvSheet& sheet, const std::string& target, std::string_view companionBase,
+                 CompanionFiles& companions, Prompter& prompter);
+
 /// Where a save went.
 struct SavedCvFile {
   bool saved = false;
@@ -27,11 +33,8 @@ struct SavedCvFile {
   std::optional<std::string> parametersDirectory;  // the folder to remember, once a name was settled
 };
 
-/// The save once a file is chosen: the save-name resolution (messages 1144, 1143), the zone files in
-/// the `element` folder beside the chosen file (made when missing, so that the zone texts are never
-/// lost), then the parameter file, then in replace mode the new file put in the chosen one's place
-/// (messages 129, 130). A zone file or parameter file that cannot be written ends the save there, with
-/// an error box.
+/// The save once a file is chosen: the save-name resolution (messages 1144, 1143), the files written
+/// as above, then in replace mode the new file put in the chosen one's place (messages 129, 130).
 SavedCvFile saveCvFileAs(const CvSheet& sheet, const ChosenFile& chosen, CompanionFiles& companions,
                          Prompter& prompter);
 

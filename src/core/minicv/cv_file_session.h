@@ -20,12 +20,21 @@ struct CvFileSession {
   int loadedCount = 0;         // the CVs the last load command loaded successfully
 };
 
-struct CvFileServices {
-  FileDialogs& dialogs;
+/// What reading a file needs, without any dialog.
+struct CvReadServices {
   CompanionFiles& companions;
-  WorkingDirectories& directories;
   Prompter& prompter;
   TextMetrics& metrics;  // the form font's re-layout measures the labels
+};
+
+struct CvFileServices {
+  FileDialogs& dialogs;
+  WorkingDirectories& directories;
+  CompanionFiles& companions;
+  Prompter& prompter;
+  TextMetrics& metrics;
+
+  CvReadServices read() const { return {companions, prompter, metrics}; }
 };
 
 /// The open and save dialogs' filter, message 41.

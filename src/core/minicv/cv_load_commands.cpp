@@ -46,8 +46,12 @@ std::optional<std::string> chooseExistingFile(const CvSheet& sheet, const CvFile
 int compactLoadedFiles(CvSheet& sheet) {
   std::array<std::string, slotCount>& slots = sheet.state.loadedFiles;
   int held = 0;
-  for (std::string& name : slots)
-    if (!name.empty()) slots[static_cast<std::size_t>(held++)] = std::move(name);
+  for (std::size_t slot = 0; slot < slots.size(); ++slot) {
+    if (slots[slot].empty()) continue;
+    if (slot != static_cast<std::size_t>(held))
+      slots[static_cast<std::size_t>(held)] = std::move(slots[slot]);
+    ++held;
+  }
   for (std::size_t slot = static_cast<std::size_t>(held); slot < slots.size(); ++slot) slots[slot].clear();
   return held;
 }
@@ -94,7 +98,7 @@ CvLoadOutcome loadCvCommand(CvSheet& sheet, CvFileSession& session, int count,
   compactLoadedFiles(sheet);
 
   const auto loadOne = [&](const std::string& path, CvReportMode mode) {
-    if (!loadCvFile(sheet, session, path, mode, services)) return;
+    if (!loadCvFile(sheet, session, path, mode, services.read())) return;
     ++outcome.loaded;
     outcome.caption = pathWithoutExtension(path);
   };

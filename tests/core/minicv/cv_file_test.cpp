@@ -39,7 +39,7 @@ class CvFileTest : public ::testing::Test {
     return folder.file("handwritten.ov4");
   }
   bool load(const std::string& path, CvReportMode mode = CvReportMode::Ask) {
-    return loadCvFile(sheet, session, path, mode, services);
+    return loadCvFile(sheet, session, path, mode, services.read());
   }
   SavedCvFile save(CvSheet& from, const std::string& name, std::string_view extension = "ov4") {
     dialogs.choose(folder.file(name), extension);
@@ -60,7 +60,7 @@ class CvFileTest : public ::testing::Test {
   WorkingDirectories directories{settings};
   CompanionFiles companions{prompter, Language::French};
   FixedTextMetrics metrics;
-  CvFileServices services{dialogs, companions, directories, prompter, metrics};
+  CvFileServices services{dialogs, directories, companions, prompter, metrics};
   CvFileSession session;
   CvSheet sheet;
 
@@ -153,11 +153,11 @@ TEST_F(CvFileTest, ProblemsAreToldAsTheModeSays) {
   CvSheet second;
   prompter.shown.clear();
   prompter.answers = {Answer::Abort};
-  EXPECT_FALSE(loadCvFile(second, session, folder.file("cv.ov4"), CvReportMode::Ask, services));
+  EXPECT_FALSE(loadCvFile(second, session, folder.file("cv.ov4"), CvReportMode::Ask, services.read()));
   EXPECT_FALSE(second.state.cvLoaded);
-  EXPECT_FALSE(loadCvFile(second, session, folder.file("cv.ov4"), CvReportMode::Report, services));
+  EXPECT_FALSE(loadCvFile(second, session, folder.file("cv.ov4"), CvReportMode::Report, services.read()));
   EXPECT_EQ(prompter.texts(), (std::vector<std::string>{zoneMissing, zoneMissing}));
-  EXPECT_FALSE(loadCvFile(second, session, folder.file("cv.ov4"), CvReportMode::Silent, services));
+  EXPECT_FALSE(loadCvFile(second, session, folder.file("cv.ov4"), CvReportMode::Silent, services.read()));
   EXPECT_EQ(prompter.shown.size(), 2u);
 }
 
@@ -271,7 +271,8 @@ TEST_F(CvLoadCommandTest, SimpleLoadsTheChosenFileAfterAFileNotFound) {
   EXPECT_EQ(outcome.caption, folder.file("un"));
   EXPECT_EQ(sheet["Edit1"].text, "un");
   EXPECT_EQ(session.loadedCount, 1);
-  EXPECT_EQ(prompter.texts(), std::vector<std::string>{french(147)});
+  // Asking about each problem, the load tells that the file names no photo.
+  EXPECT_EQ(prompter.texts(), (std::vector<std::string>{french(147), french(144)}));
   EXPECT_EQ(dialogs.openRequests.at(0).filter, french(41));
 }
 
