@@ -36,6 +36,13 @@ Colour frameOutlineColour(Colour frame);
 /// The printed width of a label, in sheet pixels, whose caption is `captionWidth` sheet pixels wide.
 int widenedLabelWidth(double captionWidth);
 
+/// The font a zone line prints in: that of its first non-blank character.
+FontSpec cvLineFont(const Paragraph& paragraph, const FontSpec& fallback);
+/// The text of a zone line, its runs joined.
+std::string cvParagraphText(const Paragraph& paragraph);
+/// A control's top-left corner on the sheet: its position added to its parents' up to "Panel1".
+Point cvSheetOrigin(const minicv::ControlTree& sheet, minicv::ControlId id);
+
 struct CvPageSettings {
   PrinterMeasurements printer;
   int screenResolution = 96;
