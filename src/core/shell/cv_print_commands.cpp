@@ -198,12 +198,13 @@ void drawCvPrintPage(CvPrintSources& sources, Canvas& canvas, const PrinterMeasu
   settings.showSignature = !sheet.state.hideSignature;
   if (sources.dateTime) settings.dateTime = sources.dateTime();
   // The bi- and tri-version print a different CV in each slot: the files of the last multi-load.
-  std::vector<std::string> held;
-  for (const std::string& file : sheet.state.loadedFiles)
-    if (!file.empty()) held.push_back(file);
+  const auto& held = sheet.state.loadedFiles;
+  const bool multiLoad =
+      std::ranges::count_if(held, [](const std::string& file) { return !file.empty(); }) > 1;
   const CvCopyHook beforeCopy = [&](int copy) {
-    if (held.size() > 1 && sources.loadCopy && copy <= static_cast<int>(held.size()))
-      sources.loadCopy(sheet, held[static_cast<std::size_t>(copy - 1)]);
+    const auto slot = static_cast<std::size_t>(copy - 1);
+    if (multiLoad && sources.loadCopy && slot < held.size() && !held[slot].empty())
+      sources.loadCopy(sheet, held[slot]);
   };
   const CvPageResult result = drawCvPage(sheet.tree, canvas, sources.pictures, sources.screen, settings,
                                          cvElementFilter(sheet), beforeCopy);

@@ -8,6 +8,7 @@
 #include "support/recording_canvas.h"
 #include "support/scripted_input_query.h"
 #include "support/scripted_picture_service.h"
+#include "text/rounding.h"
 
 namespace orvane {
 
@@ -133,19 +134,23 @@ TEST_F(CvPrintTest, TriVersionPrintsTheThreeLoadedCvsSideBySide) {
 
 TEST_F(CvPrintTest, AZoneWhoseFirstLineFailsIsReportedAndTheRestPrints) {
   sheet["REdit1"].richText = RichText::fromPlainText("one\ntwo");
-  sheet["Edit1"].text = "Durand";
+  sheet["REdit1"].height = 60;  // room for both lines
   printers.pageCanvas->textLineFailures = 1;
-  sheet["Edit1"].visible = false;  // the zone's first line is the first text line drawn
-  for (const char* field :
-       {"Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10", "Edit17"})
-    sheet[field].visible = false;
+  // Nothing but the zone draws single lines: its first line is the first drawn.
+  for (minicv::ControlId id = 0; id < static_cast<minicv::ControlId>(sheet.tree.size()); ++id) {
+    minicv::Control& control = sheet.tree.at(id);
+    if (control.kind == minicv::ControlKind::Edit || control.kind == minicv::ControlKind::CheckBox ||
+        control.kind == minicv::ControlKind::RadioButton)
+      control.visible = false;
+  }
   sheet.state.hideSignature = true;
   chooseCvOrientation(sheet, 0);
   chooseCvNumberPerPage(sheet, 0);
   commands.impressioncouleur1Click();
   ASSERT_EQ(prompter.shown.size(), 1U);
   EXPECT_EQ(prompter.shown[0].text, french(112));
-  EXPECT_NE(std::ranges::find(lineTexts(), "two"), lineTexts().end());
+  const std::vector<std::string> texts = lineTexts();
+  EXPECT_NE(std::ranges::find(texts, "two"), texts.end());
 }
 
 TEST_F(CvPrintTest, ImprimerAsksTheOrientationUntilItIsOneOrTwo) {
@@ -167,21 +172,24 @@ TEST_F(CvPrintTest, ImprimerAsksTheOrientationUntilItIsOneOrTwo) {
 // --- The personal details on paper ------------------------------------------------------------------
 
 TEST_F(CvPrintTest, ALongPrintedLabelMovesTheFieldColumnAndThePhoto) {
-  sheet["Label1"].text = std::string(30, 'n');
+  sheet["Label1"].text = std::string(80, 'n');
   sheet["zImage1"].picturePath = "photo.bmp";
   pictures.files["photo.bmp"] = Image(4, 4);
   chooseCvOrientation(sheet, 0);
   chooseCvNumberPerPage(sheet, 0);
   commands.impressioncouleur1Click();
-  const double k = cvPageScale(*printers.measurements, 0, 3);
+  PrinterMeasurements landscape = *printers.measurements;
+  std::swap(landscape.printableWidthMm, landscape.printableHeightMm);
+  const int margin = computePageMargins(landscape, printRatios(landscape.resolution, 96), 96).leftOffset;
+  const double k = cvPageScale(landscape, margin, 3);
   const minicv::Control& label = sheet["Label1"];
-  EXPECT_EQ(label.width, widenedLabelWidth(30 * printers.pageCanvas->characterWidth / k));
+  EXPECT_EQ(label.width, widenedLabelWidth(80 * printers.pageCanvas->characterWidth / k));
   EXPECT_EQ(sheet["Edit1"].left, label.left + label.width + 10);
   EXPECT_EQ(sheet["Edit2"].left, sheet["Edit1"].left);
   // The photo stands clear of the widened details.
   const auto images = printers.pageCanvas->callsOf(CanvasCallKind::Image);
   ASSERT_EQ(images.size(), 1U);
-  EXPECT_GT(images[0].rect.left, roundToInt(k * 330));
+  EXPECT_GT(images[0].rect.left, roundToInt(k * 330) + margin);
 }
 
 // --- Test print ---------------------------------------------------------------------------------------
