@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "app/main/main_window_view.h"
+#include "app/main/print_commands.h"
 #include "app/tform1.h"
 
 namespace orvane {
@@ -23,6 +24,15 @@ void MiniCvCommands::attach(MainWindowView& mainWindow, TForm1& cardWindow) {
   cardWindow_ = &cardWindow;
   QObject::connect(mainWindow.menus().miniCv.edit, &QAction::triggered, mainWindow.dialogParent(),
                    [this] { edit_minicv(); });
+  // "Imprimer" asks the orientation, then prints the mini-CV in colour.
+  QObject::connect(mainWindow.menus().miniCv.print, &QAction::triggered, mainWindow.dialogParent(), [this] {
+    if (printMenu_) printMenu_->commands().Imprimer1Click(*dialogs_.query);
+  });
+}
+
+void MiniCvCommands::setPrinting(PrinterService& printers, PrintMenuCommands& printCommands) {
+  printers_ = &printers;
+  printCommands_ = &printCommands;
 }
 
 void MiniCvCommands::setDialogs(const CvEditorDialogs& dialogs) { dialogs_ = dialogs; }
@@ -41,6 +51,10 @@ void MiniCvCommands::edit_minicv() {
       editor_->hide();
       if (mainWindowAlive_) mainWindow_->menus().file.quit->trigger();
     });
+    if (printers_)
+      printMenu_ = std::make_unique<CvPrintMenu>(
+          *editor_, CvPrintMenuServices{shell_, *printers_, printCommands_->printDialogs(), prompter_,
+                                        *dialogs_.colours, pictures_});
     shell_.state().miniCvExists = true;
     if (mainWindowAlive_) mainWindow_->updateCommandStates();
   }
@@ -48,6 +62,7 @@ void MiniCvCommands::edit_minicv() {
   if (sheet_->state.language != shell_.state().interfaceLanguage)
     editor_->changeLanguage(shell_.state().interfaceLanguage);
   editor_->open(false);
+  if (printMenu_) printMenu_->updatePrintItems();
   if (cardWindow_ && cardWindow_->isVisible()) cardWindow_->hide();
   if (!editor_->isVisible()) {
     if (mainWindowAlive_) mainWindow_->dialogParent()->hide();

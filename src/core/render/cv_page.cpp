@@ -21,9 +21,9 @@ CvPageSlots cvPageSlots(int numberPerPage, bool portrait) {
   return {numberPerPage, numberPerPage};
 }
 
-double cvPageScale(const PrinterMeasurements& printer, int extraLeft, int slots) {
+double cvPageScale(const PrinterMeasurements& printer, int extraLeft, int slotCount) {
   const double printableWidth = printer.printableWidthMm / 25.4 * printer.resolution.horizontal;
-  return (printableWidth - extraLeft) / (std::max(slots, 1) * cvSlotWidth);
+  return (printableWidth - extraLeft) / (std::max(slotCount, 1) * cvSlotWidth);
 }
 
 Colour frameOutlineColour(Colour frame) {
@@ -382,7 +382,7 @@ CvPageResult drawCvPage(ControlTree& sheet, Canvas& canvas, PictureService& pict
                         const CvCopyHook& beforeCopy) {
   const CvPageSlots layout = cvPageSlots(settings.numberPerPage, settings.portrait);
   CvPagePainter painter(sheet, canvas, pictures, screen, settings,
-                        cvPageScale(settings.printer, settings.extraLeft, layout.slots));
+                        cvPageScale(settings.printer, settings.extraLeft, layout.slotCount));
   bool ok = true;
   for (int copy = 1; copy <= layout.copies; ++copy) {
     painter.startCopy(copy);

@@ -19,8 +19,8 @@ namespace orvane {
 inline constexpr int cvSlotWidth = 450;
 
 struct CvPageSlots {
-  int slots = 0;   // how many slot widths the page is divided into
-  int copies = 0;  // how many copies are drawn, from the first slot on
+  int slotCount = 0;  // how many slot widths the page is divided into
+  int copies = 0;     // how many copies are drawn, from the first slot on
   bool operator==(const CvPageSlots&) const = default;
 };
 
@@ -28,7 +28,7 @@ struct CvPageSlots {
 CvPageSlots cvPageSlots(int numberPerPage, bool portrait);
 
 /// Printer dots per sheet pixel: the printable width less the extra left margin, over the slots.
-double cvPageScale(const PrinterMeasurements& printer, int extraLeft, int slots);
+double cvPageScale(const PrinterMeasurements& printer, int extraLeft, int slotCount);
 
 /// The colour a frame is outlined in on paper, from the balance of its own colour's components.
 Colour frameOutlineColour(Colour frame);
