@@ -2,6 +2,7 @@
 // the card's sheet sent to one of them.
 #include "shell/print_commands.h"
 
+#include <QPrinterInfo>
 #include <iostream>
 
 #include "cli/command_table.h"
@@ -49,14 +50,14 @@ int listPrinters() {
   json.beginObject();
   json.key("printers");
   json.beginArray();
+  const std::string defaultName = QPrinterInfo::defaultPrinterName().toStdString();
   std::vector<std::string> names = QtPrinterService::systemPrinterNames();
-  const std::size_t systemPrinters = names.size();
   names.emplace_back(QtPrinterService::pdfPrefix);
-  for (std::size_t index = 0; index < names.size(); ++index) {
+  for (const std::string& name : names) {
     QtPrinterService printers;
-    if (!printers.selectPrinter(names[index])) continue;
+    if (!printers.selectPrinter(name)) continue;
     if (const auto device = printers.currentMeasurements())
-      writePrinter(json, names[index], index == 0 && systemPrinters > 0, *device);
+      writePrinter(json, name, !defaultName.empty() && name == defaultName, *device);
   }
   json.endArray();
   json.endObject();
@@ -198,7 +199,9 @@ int runPrint(LoadedCard& loaded, const PrintOptions& options) {
     settings.screenResolution = screenResolution;
     settings.printMode = shell.state().lastPrintMode;
     settings.testPrint = shell.state().testPrintMode;
-    // A card file gives the card and both frames their colours (the sheet's defaults).
+    // A card file gives the card and both frames their colours.
+    settings.cardColourChosen = true;
+    settings.frameColourChosen = {true, true};
     drawCardSheetNow(drawing.context, canvas, settings);
   };
   PrintOutcome outcome;

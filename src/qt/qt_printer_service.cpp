@@ -60,7 +60,10 @@ QtPrinterService::~QtPrinterService() = default;
 QPrinter* QtPrinterService::currentPrinter() {
   if (!printer_ && !defaultTaken_) {
     defaultTaken_ = true;
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    // Without a default printer, the first one the system lists stands in for it.
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull() && !QPrinterInfo::availablePrinterNames().isEmpty())
+      info = QPrinterInfo::printerInfo(QPrinterInfo::availablePrinterNames().constFirst());
     if (!info.isNull()) printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   }
   return printer_.get();

@@ -15,6 +15,19 @@ source "$here/x_test_helpers.sh"
 mini_cv_panel=(418 464)
 editor_background=(460 300)
 
+# Pop-up menus take the application's name, as the card window does: one more window so named is a
+# menu that opened.
+named_like_card() { windows_named "édition de cartes de visite" | wc -l; }
+# Runs the click it is given, waits for the menu it opens and picks the menu's first item.
+first_item_of_menu() {
+  local before
+  before=$(named_like_card)
+  "$@"
+  menu_opened() { [ "$(named_like_card)" -gt "$before" ]; }
+  wait_until menu_opened || fail "no menu opened"
+  xdotool key Down Return
+}
+
 editor_window() { windows_named "Orvane : mini-cv" | sed -n 1p; }
 editor_shown() { [ -n "$(editor_window)" ]; }
 main_hidden() { [ -z "$(main_window_id)" ]; }
@@ -62,9 +75,7 @@ start_window_manager
 start_editor
 wait_for_main_window
 
-xdotool mousemove --window "$main_window" "${mini_cv_panel[@]}" click 1
-sleep 0.5
-xdotool key Down Return
+first_item_of_menu xdotool mousemove --window "$main_window" "${mini_cv_panel[@]}" click 1
 wait_until editor_shown || fail "\"Editer\" did not show the mini-CV editor"
 wait_until main_hidden || fail "the main window is still shown beside the editor"
 cv=$(editor_window)
@@ -89,9 +100,7 @@ info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 283
 open(sys.argv[1], "wb").write(header + info + pixels)
 PY
 click_box CheckBox1
-click_at "${editor_background[@]}"
-sleep 0.5
-xdotool key Down Return
+first_item_of_menu click_at "${editor_background[@]}"
 dialog_focused() {
   local name
   name=$(xdotool getwindowfocus getwindowname 2>/dev/null) || return 1

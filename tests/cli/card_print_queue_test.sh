@@ -7,7 +7,9 @@ cli="$1"
 data="$2/render"
 source "$(dirname "$0")/cli_test_helpers.sh"
 
-cupsd="$(PATH="$PATH:/usr/sbin:/sbin" command -v cupsd || true)"
+# The scheduler and its administration tool live in the system folders of programs.
+export PATH="$PATH:/usr/sbin:/sbin"
+cupsd="$(command -v cupsd || true)"
 if [ -z "$cupsd" ] || ! command -v lpadmin >/dev/null; then
   echo "SKIP: no print scheduler (cupsd, lpadmin) on this machine"
   exit 77
@@ -108,12 +110,20 @@ if ! lpstat -r >/dev/null 2>&1; then
 fi
 
 out="$cups/out/sheet.pdf"
-lpadmin -p orvane-test -E -v "file://$out" -P "$cups/conf/file-pdf.ppd" 2>/dev/null
+lpadmin -p orvane-test -E -v "file://$out" -P "$cups/conf/file-pdf.ppd" 2>"$work/lpadmin.err" ||
+  fail "the queue was not made: $(cat "$work/lpadmin.err")"
 lpadmin -d orvane-test
 
+# The queue is measured as the print system describes it: A4 paper at its own resolution.
 "$cli" printers >"$work/printers.json"
-grep -q '"name": "orvane-test"' "$work/printers.json" || fail "printers does not list the queue: $(cat "$work/printers.json")"
-grep -q '"name": "pdf:"' "$work/printers.json" || fail "printers does not list the PDF printer"
+python3 - "$work/printers.json" <<'PY' || fail "printers does not describe the queue: $(cat "$work/printers.json")"
+import json, sys
+printers = {p["name"]: p for p in json.load(open(sys.argv[1], encoding="utf-8"))["printers"]}
+queue = printers["orvane-test"]
+assert queue["default"] and not queue["pdf"] and printers["pdf:"]["pdf"]
+dpi = queue["resolution"][0]
+assert dpi > 0 and abs(queue["paper"][0] * 25.4 / dpi - 210) < 1 and abs(queue["paper"][1] * 25.4 / dpi - 297) < 1
+PY
 
 # The card names its pattern and icon relative to the folder the command runs in.
 cd "$data"

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <memory>
 
+#include "app/minicv/cv_file_menu.h"
 #include "app/minicv/cv_print_menu.h"
 #include "app/minicv/tform7.h"
 #include "minicv/cv_sheet.h"
@@ -29,7 +30,8 @@ struct CvEditorDialogs {
 class MiniCvCommands {
  public:
   MiniCvCommands(CardEditorShell& shell, Prompter& prompter, PictureService& pictures,
-                 WorkingDirectories& directories, FileAssociationService& association);
+                 WorkingDirectories& directories, FileAssociationService& association,
+                 CompanionFiles& companions, TextMetrics& metrics);
   ~MiniCvCommands();
   MiniCvCommands(const MiniCvCommands&) = delete;
   MiniCvCommands& operator=(const MiniCvCommands&) = delete;
@@ -43,11 +45,20 @@ class MiniCvCommands {
 
   /// "Editer": makes the editor if needed, opens it and shows it in place of the main window.
   void edit_minicv();
+  /// "Charger": makes the editor if needed and runs its "simple" load; a CV loaded is shown as "Editer"
+  /// shows the editor.
+  void charger_minicv();
+  /// "Sauvegarder": the editor's "sauvegarder CV"; enabled only once the editor exists.
+  void sauvegarder_minicv();
 
   /// The editor window, or null before its first use.
   TForm7* editor() const { return editor_.get(); }
 
  private:
+  /// Makes the editor on first use and gives it the program's language.
+  void prepareEditor();
+  void makeEditor();
+  void showEditor(bool fromLoadedFile);
   void editorLeft();
 
   CardEditorShell& shell_;
@@ -55,6 +66,9 @@ class MiniCvCommands {
   PictureService& pictures_;
   WorkingDirectories& directories_;
   FileAssociationService& association_;
+  CompanionFiles& companions_;
+  TextMetrics& metrics_;
+  minicv::CvFileSession cvFiles_;
   QtFileDialogs qtFiles_;
   QtColourFontDialogs qtColours_{nullptr};
   QtInputQuery qtQuery_{nullptr};
@@ -64,6 +78,7 @@ class MiniCvCommands {
   TForm1* cardWindow_ = nullptr;
   std::unique_ptr<minicv::CvSheet> sheet_;
   std::unique_ptr<TForm7> editor_;
+  std::unique_ptr<CvFileMenu> fileMenu_;
   PrinterService* printers_ = nullptr;
   PrintMenuCommands* printCommands_ = nullptr;
   std::unique_ptr<CvPrintMenu> printMenu_;

@@ -31,6 +31,7 @@ PrintMenuCommands::PrintMenuCommands(CardEditorShell& shell, PrinterService& pri
       printers_(printers),
       prompter_(prompter),
       session_(session),
+      // The system's dialogs set up the system's printers only; over other printers they choose nothing.
       qtDialogs_(dynamic_cast<QtPrinterService*>(&printers), nullptr) {}
 
 void PrintMenuCommands::attach(MainWindowView& mainWindow, TForm1& cardWindow) {

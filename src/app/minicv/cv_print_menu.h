@@ -29,6 +29,8 @@ class CvPrintMenu {
   int characterSet() const { return characterSet_; }
   /// The print items follow whether a printer was measured; after openings, loads and prints.
   void updatePrintItems();
+  /// How a bi- or tri-version loads the CV of each slot before drawing it.
+  void setCopyLoader(CvCopyLoader loader) { sources_.loadCopy = std::move(loader); }
 
   void styleslection1Click();
 

@@ -113,22 +113,20 @@ void checkButton(CvSheet& sheet, const std::array<std::string_view, N>& names, i
 
 bool applyButtons(LoadContext& c) {
   bool numbers = true;
-  for (const auto& [line, apply] :
-       {std::pair<int, void (*)(CvSheet&, int)>{cvLineCivility,
-                                                [](CvSheet&s, int i) { checkButton(s, civilityButtons, i); }},
-        std::pair<int, void (*)(CvSheet&, int)>{
-            cvLineVehicle, [](CvSheet&s, int i) { checkButton(s, vehicleButtons, i); }}}) {
-    if (!c.value(line)) continue;
-    const std::optional<int> index = tryParseInteger(*c.value(line));
-    if (index)
-      apply(c.sheet, *index);
-    else
-      numbers = false;
-  }
+  // The index a button line holds; a line that is missing leaves its buttons as they are.
+  const auto index = [&](int line) -> std::optional<int> {
+    if (!c.value(line)) return std::nullopt;
+    const std::optional<int> number = tryParseInteger(*c.value(line));
+    numbers = numbers && number.has_value();
+    return number;
+  };
+  if (const auto civility = index(cvLineCivility)) checkButton(c.sheet, civilityButtons, *civility);
+  if (const auto vehicle = index(cvLineVehicle)) checkButton(c.sheet, vehicleButtons, *vehicle);
   if (const auto& licences = c.value(cvLineLicences)) {
     for (int box = 0; box < licenceBoxCount; ++box)
       c.sheet["CheckBox" + std::to_string(firstLicenceBox + box)].checked =
-          static_cast<std::size_t>(box) < licences->size() && (*licences)[box] == '1';
+          static_cast<std::size_t>(box) < licences->size() &&
+          (*licences)[static_cast<std::size_t>(box)] == '1';
   }
   return numbers || c.reporter.problem(catalogue::text(c.sheet.state.language, messageButtons));
 }
@@ -273,14 +271,17 @@ bool loadCvFile(CvSheet& sheet, CvFileSession& session, const std::string& path,
     services.prompter.show(MessageKind::Error, catalogue::text(sheet.state.language, messageBadName));
     return false;
   }
-  const fs::path file = nativePath(path);
+  // The names the file records are kept as found: from a folder given relative to the current one
+  // they would point elsewhere once saved beside another file.
+  std::error_code error;
+  fs::path file = fs::absolute(nativePath(path), error);
+  if (error) file = nativePath(path);
   const std::optional<std::vector<std::string>> fileLines = readLines(file);
   if (!fileLines) {
     services.prompter.show(MessageKind::Error, catalogue::fileNotAccessible(sheet.state.language, path));
     return false;
   }
-  session.cvFolder = utf8Path(file.parent_path());
-  services.companions.currentFolder = session.cvFolder;
+  services.companions.currentFolder = utf8Path(file.parent_path());
   services.companions.language = sheet.state.language;
 
   const CvFileLines lines = parseCvFileLines(*fileLines);

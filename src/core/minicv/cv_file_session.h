@@ -16,7 +16,6 @@ namespace orvane::minicv {
 /// Kept for the program's run; the names of the loaded CVs themselves are the sheet's `loadedFiles`.
 struct CvFileSession {
   std::string rememberedFile;  // the last file loaded or chosen: the save dialog proposes it
-  std::string cvFolder;        // the folder of the last file loaded; relative names in it start there
   int loadedCount = 0;         // the CVs the last load command loaded successfully
 };
 

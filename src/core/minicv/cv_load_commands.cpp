@@ -90,30 +90,29 @@ bool chooseCvFiles(CvSheet& sheet, CvFileSession& session, int count, const CvFi
   return true;
 }
 
-CvLoadOutcome loadCvCommand(CvSheet& sheet, CvFileSession& session, int count,
-                            const CvFileServices& services) {
-  CvLoadOutcome outcome;
+int loadCvCommand(CvSheet& sheet, CvFileSession& session, int count, const CvFileServices& services) {
   compactLoadedFiles(sheet);
-  if (!chooseCvFiles(sheet, session, count, services)) return outcome;
+  if (!chooseCvFiles(sheet, session, count, services)) return 0;
   compactLoadedFiles(sheet);
 
+  int loaded = 0;
   const auto loadOne = [&](const std::string& path, CvReportMode mode) {
     if (!loadCvFile(sheet, session, path, mode, services.read())) return;
-    ++outcome.loaded;
-    outcome.caption = pathWithoutExtension(path);
+    ++loaded;
+    sheet.window().text = pathWithoutExtension(path);
   };
   if (count == 1) {
     // The file just chosen is the one loaded, whichever slot it went to.
     loadOne(session.rememberedFile, CvReportMode::Ask);
-    session.loadedCount += outcome.loaded;
-    return outcome;
+    session.loadedCount += loaded;
+    return loaded;
   }
   for (const std::string& path : sheet.state.loadedFiles)
     if (utf8Length(path) >= shortestHeldName) loadOne(path, CvReportMode::Report);
-  if (outcome.loaded < count)
+  if (loaded < count)
     services.prompter.show(MessageKind::Warning, catalogue::text(sheet.state.language, messageSomeFailed));
-  session.loadedCount = outcome.loaded;
-  return outcome;
+  session.loadedCount = loaded;
+  return loaded;
 }
 
 }  // namespace orvane::minicv

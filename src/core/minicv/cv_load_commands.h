@@ -2,18 +2,9 @@
 // "simple", "bi-version" and "tri-version" of "charger CV": choosing one to three files into the
 // loaded-CV list and loading them into the editor.
 
-#include <optional>
-#include <string>
-
 #include "minicv/cv_file_load.h"
 
 namespace orvane::minicv {
-
-/// What the window shows after a load command.
-struct CvLoadOutcome {
-  int loaded = 0;                      // the files loaded successfully
-  std::optional<std::string> caption;  // the window's caption: the last file loaded, without extension
-};
 
 /// Removes the empty slots of the loaded-CV list, keeping the order of the names; returns how many
 /// names it holds.
@@ -25,8 +16,8 @@ bool chooseCvFiles(CvSheet& sheet, CvFileSession& session, int count, const CvFi
 
 /// "simple" (`count` 1): the chosen file loaded asking about each problem. "bi-version" and
 /// "tri-version" (`count` 2 or 3): every held name loaded, stopping a file at its first problem, and
-/// message 148 when fewer than `count` loaded. The last file loaded stays in the editor.
-CvLoadOutcome loadCvCommand(CvSheet& sheet, CvFileSession& session, int count,
-                            const CvFileServices& services);
+/// message 148 when fewer than `count` loaded. The last file loaded stays in the editor and captions
+/// its window with its name without extension. Returns the number of files loaded.
+int loadCvCommand(CvSheet& sheet, CvFileSession& session, int count, const CvFileServices& services);
 
 }  // namespace orvane::minicv

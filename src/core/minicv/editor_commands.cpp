@@ -7,6 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "minicv/cv_sheet.h"
 #include "minicv/photo.h"
+#include "minicv/zone_layout.h"
 #include "text/file_path.h"
 
 namespace orvane::minicv {
@@ -42,8 +43,9 @@ bool titresdescadres1Click(ControlTree& tree, InputQuery& query, Language langua
   const std::optional<std::string> newTitle =
       query.ask(title, catalogue::text(language, 123), catalogue::text(language, zoneHeadings[*zone - 1]));
   if (!newTitle) return false;
-  tree["Label" + std::to_string(10 + *zone)].text = *newTitle;
-  tree["REdit" + std::to_string(*zone)].hint = *newTitle;
+  const ZoneNames names = zoneNames(*zone);
+  tree[names.title].text = *newTitle;
+  tree[names.text].hint = *newTitle;
   return true;
 }
 

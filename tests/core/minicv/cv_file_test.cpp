@@ -115,6 +115,16 @@ TEST_F(CvFileTest, AHandWrittenFileLoadsEveryLine) {
   EXPECT_EQ(session.rememberedFile, folder.file("handwritten.ov4"));
 }
 
+TEST_F(CvFileTest, NamesFoundFromARelativePathStayValidElsewhere) {
+  copyFixture();
+  const fs::path before = fs::current_path();
+  fs::current_path(folder.path());
+  const bool loaded = load("handwritten.ov4", CvReportMode::Silent);
+  fs::current_path(before);
+  ASSERT_TRUE(loaded);
+  EXPECT_TRUE(fs::path(sheet.state.photoFile).is_absolute());
+}
+
 TEST_F(CvFileTest, AFileInAnotherLanguageRecaptionsTheEditorButKeepsItsZoneTitles) {
   std::array<std::string, cvLineCount> values = cvFileValues(CvSheet(), "cv");
   for (int zone = 0; zone < zoneCount; ++zone) values[cvLineZone1File + zone] = "";
@@ -241,10 +251,16 @@ TEST_F(CvFileTest, TheSaveMakesAMissingElementFolderAndAsksAboutAnotherExtension
   for (int zone = 1; zone <= zoneCount; ++zone)
     EXPECT_TRUE(fs::exists(folder.path() / "element" / ("R" + std::to_string(zone) + "cv.rtf")));
 
-  const FileDialogRequest& request = dialogs.saveRequests.back();
+  // A name the code page could not spell takes the transit files, which do not stay behind.
+  ASSERT_TRUE(save(sheet, "cv?.ov4").saved);
+  EXPECT_TRUE(fs::exists(folder.path() / "element" / "R2cv?.rtf"));
+  EXPECT_FALSE(fs::exists(folder.path() / "element" / "R2transitansi.rtf"));
+
+  const FileDialogRequest& request = dialogs.saveRequests.front();
   EXPECT_EQ(request.filter, french(41));
   EXPECT_EQ(request.title, "définir le fichier paramêtre du mini-cv : ");
-  EXPECT_EQ(request.initialName, folder.file("cv.txt"));
+  EXPECT_EQ(request.initialName, "");
+  EXPECT_EQ(dialogs.saveRequests.at(1).initialName, folder.file("cv.txt"));
 }
 
 // --- Choosing and loading one to three files --------------------------------------------------
@@ -266,9 +282,8 @@ class CvLoadCommandTest : public CvFileTest {
 TEST_F(CvLoadCommandTest, SimpleLoadsTheChosenFileAfterAFileNotFound) {
   dialogs.choose(folder.file("absent.ov4"), "ov4");
   dialogs.choose(cv("un"), "ov4");
-  const CvLoadOutcome outcome = loadCvCommand(sheet, session, 1, services);
-  EXPECT_EQ(outcome.loaded, 1);
-  EXPECT_EQ(outcome.caption, folder.file("un"));
+  EXPECT_EQ(loadCvCommand(sheet, session, 1, services), 1);
+  EXPECT_EQ(sheet.window().text, folder.file("un"));
   EXPECT_EQ(sheet["Edit1"].text, "un");
   EXPECT_EQ(session.loadedCount, 1);
   // Asking about each problem, the load tells that the file names no photo.
@@ -281,11 +296,10 @@ TEST_F(CvLoadCommandTest, TriVersionWithThreeHeldReplacesTheFirstSlotOnly) {
   sheet.state.cvLoaded = true;
   dialogs.choose(cv("quatre"), "ov4");
   prompter.answers = {Answer::Yes, Answer::Yes};
-  const CvLoadOutcome outcome = loadCvCommand(sheet, session, 3, services);
+  EXPECT_EQ(loadCvCommand(sheet, session, 3, services), 3);
   EXPECT_EQ(sheet.state.loadedFiles,
             (std::array<std::string, 3>{folder.file("quatre.ov4"), folder.file("deux.ov4"),
                                         folder.file("trois.ov4")}));
-  EXPECT_EQ(outcome.loaded, 3);
   EXPECT_EQ(session.loadedCount, 3);
   EXPECT_EQ(sheet["Edit1"].text, "trois");  // the last one loaded stays
   EXPECT_EQ(prompter.texts(), (std::vector<std::string>{french(149), french(121), french(150) + "1"}));
@@ -296,7 +310,7 @@ TEST_F(CvLoadCommandTest, BiVersionTellsWhenAFileFailed) {
   dialogs.choose(folder.file("vide.ov4"), "ov4");
   dialogs.choose(cv("deux"), "ov4");
   // The empty file names no language and no zone file: it stops at the first missing file.
-  EXPECT_EQ(loadCvCommand(sheet, session, 2, services).loaded, 1);
+  EXPECT_EQ(loadCvCommand(sheet, session, 2, services), 1);
   EXPECT_EQ(prompter.texts(), (std::vector<std::string>{french(150) + "2", french(150) + "1", french(171),
                                                         french(145) + "1" + french(146), french(148)}));
   prompter.shown.clear();
@@ -304,13 +318,13 @@ TEST_F(CvLoadCommandTest, BiVersionTellsWhenAFileFailed) {
   // Keeping no names: one file chosen into slot 1; it is short of the two asked for.
   prompter.answers = {Answer::No, Answer::Yes};
   dialogs.choose(cv("trois"), "ov4");
-  EXPECT_EQ(loadCvCommand(sheet, session, 2, services).loaded, 1);
+  EXPECT_EQ(loadCvCommand(sheet, session, 2, services), 1);
   EXPECT_EQ(sheet.state.loadedFiles[1], "");
   EXPECT_EQ(prompter.texts().back(), french(148));
 
   // A cancelled dialog ends the command with nothing loaded.
   prompter.answers = {Answer::Yes, Answer::Yes};
-  EXPECT_EQ(loadCvCommand(sheet, session, 2, services).loaded, 0);
+  EXPECT_EQ(loadCvCommand(sheet, session, 2, services), 0);
 }
 
 }  // namespace orvane::minicv
