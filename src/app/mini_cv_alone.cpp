@@ -18,7 +18,7 @@ MiniCvAlone::~MiniCvAlone() { companions_.deleteWorkingCopies(); }
 void MiniCvAlone::open(const std::string& path) {
   directories_.load();
   editor_ = std::make_unique<TForm7>(
-      sheet_, CvEditorServices{prompter_, files_, colours_, query_, pictures_, directories_});
+      sheet_, CvEditorServices{prompter_, files_, colours_, query_, pictures_, directories_, association_});
   files_.setParent(editor_.get());
   fileMenu_ = std::make_unique<CvFileMenu>(
       *editor_, minicv::CvFileServices{files_, directories_, companions_, prompter_, metrics_}, session_);

@@ -8,8 +8,10 @@
 
 #include "app/minicv/cv_file_menu.h"
 #include "app/minicv/tform7.h"
+#include "app/start_icon.h"
 #include "minicv/cv_sheet.h"
 #include "qt/qt_colour_font_dialogs.h"
+#include "qt/qt_file_association.h"
 #include "qt/qt_file_dialogs.h"
 #include "qt/qt_input_query.h"
 #include "qt/qt_picture_service.h"
@@ -47,6 +49,7 @@ class MiniCvAlone {
   QtFileDialogs files_;
   QtColourFontDialogs colours_{nullptr};
   QtInputQuery query_{nullptr};
+  QtFileAssociation association_{startIcon().toImage()};
   minicv::CvSheet sheet_;
   minicv::CvFileSession session_;
   std::unique_ptr<TForm7> editor_;

@@ -5,6 +5,7 @@
 #include "app/main/main_window_view.h"
 #include "app/main/print_commands.h"
 #include "app/tform1.h"
+#include "minicv/cv_file_load.h"
 
 namespace orvane {
 
