@@ -22,6 +22,7 @@ CardEditor::CardEditor(Prompter& prompter, PrinterService& printers, SettingsSto
       workingDirectoryCommands_(directories_, association_, prompter, shell_.state()),
       printCommands_(shell_, printers, prompter, cardFileCommands_.session()) {
   companions_.workingCopyFolder = toStdString(workingCopyFolder_.path());
+  miniCvCommands_.setPrinting(printers, printCommands_);
 }
 
 CardEditor::~CardEditor() { delete mainWindow_.data(); }

@@ -8,6 +8,7 @@
 
 #include "app/minicv/cv_file_menu.h"
 #include "app/minicv/tform7.h"
+#include "app/start_icon.h"
 #include "minicv/cv_sheet.h"
 #include "qt/qt_colour_font_dialogs.h"
 #include "qt/qt_file_association.h"
@@ -49,6 +50,7 @@ class MiniCvAlone {
   QtFileDialogs files_;
   QtColourFontDialogs colours_{nullptr};
   QtInputQuery query_{nullptr};
+  QtFileAssociation association_{startIcon().toImage()};
   minicv::CvSheet sheet_;
   minicv::CvFileSession session_;
   std::unique_ptr<TForm7> editor_;

@@ -146,6 +146,29 @@ constexpr std::array formHtmlHelp{
     ArgumentHelp{"color", "An integer 0xBBGGRR (red in the low byte) or \"#RRGGBB\"."},
 };
 
+// The mini-CV print commands.
+constexpr std::array cvSheetHelp{
+    ArgumentHelp{"FILE.ov4", "The mini-CV file to print, loaded as cv-dump loads it."},
+    ArgumentHelp{"OUT.pdf", "The PDF file the page(s) are written to, as the PDF printer receives them."},
+    ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
+    ArgumentHelp{"--orientation vertical|horizontal",
+                 "The page orientation chosen in the editor (horizontal when not given)."},
+    ArgumentHelp{"--per-page N",
+                 "The number per page chosen: 1 to 3 across a horizontal page, 1 or 2 a vertical one."},
+    ArgumentHelp{"--no-signature", "Leaves out the signature line."},
+    ArgumentHelp{"--no-frames", "Leaves out the frames' outlines."},
+    ArgumentHelp{"--with FILE2.ov4 [FILE3.ov4]",
+                 "Prints the bi- or tri-version: the files side by side, one in each slot of the page."},
+};
+constexpr std::array cvTestPrintHelp{
+    ArgumentHelp{"FILE.ov4", "The mini-CV file to measure, loaded as cv-dump loads it."},
+    ArgumentHelp{"--orientation vertical|horizontal", "As for cv-sheet."},
+    ArgumentHelp{"--per-page N", "As for cv-sheet."},
+    ArgumentHelp{"report", "The lines of the report the test print ends with."},
+    ArgumentHelp{"outOfBounds", "How many frames and zone lines pass the page."},
+    ArgumentHelp{"messages", "Every message shown, the out-of-bounds ones first, each answered OK."},
+};
+
 constexpr std::array table{
     Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
             "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
@@ -195,6 +218,17 @@ constexpr std::array table{
             cvDumpHelp},
     Command{"cv-save", cvSaveCommand, "IN.ov4 OUT.ov4",
             "Loads a mini-CV file and saves it again under another name, with its zone files.", cvSaveHelp},
+    Command{"cv-sheet", cvSheetCommand,
+            "FILE.ov4 OUT.pdf [--bw] [--orientation vertical|horizontal] [--per-page N] [--no-signature] "
+            "[--no-frames] [--with FILE2.ov4 [FILE3.ov4]]",
+            "Prints a mini-CV through the PDF printer into a PDF file, as the editor's colour or black and "
+            "white print does.",
+            cvSheetHelp},
+    Command{"cv-test-print", cvTestPrintCommand,
+            "FILE.ov4 [--orientation vertical|horizontal] [--per-page N]",
+            "Runs the editor's test print of a mini-CV on the PDF printer and prints its report and messages "
+            "as JSON.",
+            cvTestPrintHelp},
 };
 
 // Lines of names and sentences, the sentences lined up after the longest name.

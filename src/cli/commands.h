@@ -27,6 +27,8 @@ int bmpCheckCommand(const Arguments& args);
 int formHtmlCommand(const Arguments& args);
 int cvDumpCommand(const Arguments& args);
 int cvSaveCommand(const Arguments& args);
+int cvSheetCommand(const Arguments& args);
+int cvTestPrintCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);

@@ -40,6 +40,12 @@ class QtPrintJob : public PrintJob {
     return QFile::rename(partialFile(pdfFile_), pdfFile_);
   }
 
+  void abort() override {
+    printer_.abort();
+    canvas_.painter().end();
+    if (!pdfFile_.isEmpty()) QFile::remove(partialFile(pdfFile_));
+  }
+
  private:
   QPrinter& printer_;
   QString pdfFile_;

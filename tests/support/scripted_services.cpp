@@ -35,6 +35,7 @@ class ScriptedJob : public PrintJob {
     if (record_.orientation == PageOrientation::Landscape) {
       std::swap(page.pageWidth, page.pageHeight);
       std::swap(page.paperWidth, page.paperHeight);
+      std::swap(page.printableWidthMm, page.printableHeightMm);
     }
     return page;
   }
@@ -46,6 +47,7 @@ class ScriptedJob : public PrintJob {
     record_.finished = true;
     return true;
   }
+  void abort() override { record_.aborted = true; }
 
  private:
   ScriptedPrinterService& service_;

@@ -36,6 +36,7 @@ struct ScriptedJobRecord {
   std::string title;
   int pages = 1;
   bool finished = false;
+  bool aborted = false;
 };
 
 class ScriptedPrinterService : public PrinterService {

@@ -3,7 +3,9 @@
 #include <QAction>
 
 #include "app/main/main_window_view.h"
+#include "app/main/print_commands.h"
 #include "app/tform1.h"
+#include "minicv/cv_file_load.h"
 
 namespace orvane {
 
@@ -30,6 +32,15 @@ void MiniCvCommands::attach(MainWindowView& mainWindow, TForm1& cardWindow) {
                    [this] { charger_minicv(); });
   QObject::connect(mainWindow.menus().miniCv.save, &QAction::triggered, mainWindow.dialogParent(),
                    [this] { sauvegarder_minicv(); });
+  // "Imprimer" asks the orientation, then prints the mini-CV in colour.
+  QObject::connect(mainWindow.menus().miniCv.print, &QAction::triggered, mainWindow.dialogParent(), [this] {
+    if (printMenu_) printMenu_->commands().Imprimer1Click(*dialogs_.query);
+  });
+}
+
+void MiniCvCommands::setPrinting(PrinterService& printers, PrintMenuCommands& printCommands) {
+  printers_ = &printers;
+  printCommands_ = &printCommands;
 }
 
 void MiniCvCommands::setDialogs(const CvEditorDialogs& dialogs) { dialogs_ = dialogs; }
@@ -57,6 +68,15 @@ void MiniCvCommands::makeEditor() {
     editor_->hide();
     if (mainWindowAlive_) mainWindow_->menus().file.quit->trigger();
   });
+  if (printers_)
+    printMenu_ = std::make_unique<CvPrintMenu>(
+        *editor_, CvPrintMenuServices{shell_, *printers_, printCommands_->printDialogs(), prompter_,
+                                      *dialogs_.colours, pictures_});
+  if (printMenu_)
+    printMenu_->setCopyLoader([this](minicv::CvSheet& sheet, const std::string& file) {
+      minicv::loadCvFile(sheet, cvFiles_, file, minicv::CvReportMode::Silent,
+                         {companions_, prompter_, metrics_});
+    });
   shell_.state().miniCvExists = true;
   if (mainWindowAlive_) mainWindow_->updateCommandStates();
 }
@@ -77,6 +97,7 @@ void MiniCvCommands::sauvegarder_minicv() {
 
 void MiniCvCommands::showEditor(bool fromLoadedFile) {
   editor_->open(fromLoadedFile);
+  if (printMenu_) printMenu_->updatePrintItems();
   if (cardWindow_ && cardWindow_->isVisible()) cardWindow_->hide();
   if (!editor_->isVisible()) {
     if (mainWindowAlive_) mainWindow_->dialogParent()->hide();

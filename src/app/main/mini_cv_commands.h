@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/minicv/cv_file_menu.h"
+#include "app/minicv/cv_print_menu.h"
 #include "app/minicv/tform7.h"
 #include "minicv/cv_sheet.h"
 #include "qt/qt_colour_font_dialogs.h"
@@ -16,6 +17,7 @@
 namespace orvane {
 
 class MainWindowView;
+class PrintMenuCommands;
 class TForm1;
 
 /// The dialogs the editor asks through; tests put scripted ones in place.
@@ -38,6 +40,8 @@ class MiniCvCommands {
   void attach(MainWindowView& mainWindow, TForm1& cardWindow);
   /// Replaces the dialogs the editor opens (tests script them); before the editor is made.
   void setDialogs(const CvEditorDialogs& dialogs);
+  /// The printers and the main window's print commands the editor prints through.
+  void setPrinting(PrinterService& printers, PrintMenuCommands& printCommands);
 
   /// "Editer": makes the editor if needed, opens it and shows it in place of the main window.
   void edit_minicv();
@@ -75,6 +79,9 @@ class MiniCvCommands {
   std::unique_ptr<minicv::CvSheet> sheet_;
   std::unique_ptr<TForm7> editor_;
   std::unique_ptr<CvFileMenu> fileMenu_;
+  PrinterService* printers_ = nullptr;
+  PrintMenuCommands* printCommands_ = nullptr;
+  std::unique_ptr<CvPrintMenu> printMenu_;
 };
 
 }  // namespace orvane

@@ -23,6 +23,8 @@ class PrintMenuCommands {
   void attach(MainWindowView& mainWindow, TForm1& cardWindow);
   /// Replaces the print dialogs (tests script them).
   void setPrintDialogs(PrintDialogs& dialogs) { dialogs_ = &dialogs; }
+  /// The print dialogs in use, which the mini-CV editor's prints share.
+  PrintDialogs& printDialogs() { return *dialogs_; }
 
   void Imprimante1Click();
   void mimpneb_click();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "text/rounding.h"
 
@@ -20,9 +21,9 @@ CvPageSlots cvPageSlots(int numberPerPage, bool portrait) {
   return {numberPerPage, numberPerPage};
 }
 
-double cvPageScale(const PrinterMeasurements& printer, int extraLeft, int slots) {
+double cvPageScale(const PrinterMeasurements& printer, int extraLeft, int slotCount) {
   const double printableWidth = printer.printableWidthMm / 25.4 * printer.resolution.horizontal;
-  return (printableWidth - extraLeft) / (std::max(slots, 1) * cvSlotWidth);
+  return (printableWidth - extraLeft) / (std::max(slotCount, 1) * cvSlotWidth);
 }
 
 Colour frameOutlineColour(Colour frame) {
@@ -52,7 +53,9 @@ namespace {
 constexpr Colour white = rgb(255, 255, 255);
 constexpr Colour black = 0;
 constexpr Colour silver = rgb(0xC0, 0xC0, 0xC0);
-constexpr int tabStop = 8;  // characters between the standard tab stops
+constexpr int tabStop = 8;     // characters between the standard tab stops
+constexpr int columnGap = 10;  // sheet pixels between a printed label and the field column after it
+constexpr int photoGap = 2;    // sheet pixels between the personal details and the photo
 
 // Drawn in this order; the element filter decides whether each prints.
 constexpr std::array<std::string_view, 5> topLevelParts = {"GroupBox1", "GroupBox2", "GroupBox4",
@@ -108,18 +111,30 @@ ParagraphAlignment paragraphAlignment(minicv::CaptionAlignment alignment) {
   return ParagraphAlignment::Left;
 }
 
-/// The font a zone line prints in: that of its first non-blank character.
-FontSpec lineFont(const Paragraph& paragraph, const FontSpec& fallback) {
+}  // namespace
+
+FontSpec cvLineFont(const Paragraph& paragraph, const FontSpec& fallback) {
   for (const TextRun& run : paragraph.runs)
     if (run.text.find_first_not_of(" \t") != std::string::npos) return run.format;
   return paragraph.runs.empty() ? fallback : paragraph.runs.front().format;
 }
 
-std::string paragraphText(const Paragraph& paragraph) {
+std::string cvParagraphText(const Paragraph& paragraph) {
   std::string text;
   for (const TextRun& run : paragraph.runs) text += run.text;
   return text;
 }
+
+Point cvSheetOrigin(const ControlTree& sheet, ControlId id) {
+  Point origin;
+  for (; id != minicv::noControl && sheet.at(id).name != "Panel1"; id = sheet.at(id).parent) {
+    origin.x += sheet.at(id).left;
+    origin.y += sheet.at(id).top;
+  }
+  return origin;
+}
+
+namespace {
 
 class CvPagePainter {
  public:
@@ -137,6 +152,7 @@ class CvPagePainter {
   bool drawPart(ControlId id, const CvElementFilter& printable) {
     const Control& control = sheet_.at(id);
     if (!control.visible || !printable(control)) return true;
+    if (control.name == "GroupBox1") layOutPersonalDetails(id, printable);
     if (control.isContainer()) return drawFrame(id, printable);
     switch (control.kind) {
       case ControlKind::Label:
@@ -169,18 +185,55 @@ class CvPagePainter {
 
   bool zoneFirstLineFailed() const { return zoneFirstLineFailed_; }
 
+  /// The personal-details labels measured in the printer font, the field columns moved clear of them
+  /// and the right edge of the frame's content found, which the photo keeps clear of.
+  void layOutPersonalDetails(ControlId frame, const CvElementFilter& printable) {
+    std::vector<Control*> fields;
+    std::vector<Control*> labels;
+    for (ControlId id : sheet_.children(frame)) {
+      Control& control = sheet_.at(id);
+      if (!control.visible || !printable(control)) continue;
+      if (control.kind == ControlKind::Edit) fields.push_back(&control);
+      if (control.kind == ControlKind::Label) labels.push_back(&control);
+    }
+    auto first = [](const std::vector<Control*>& controls, auto predicate) -> Control* {
+      const auto found = std::ranges::find_if(controls, [&](const Control* c) { return predicate(*c); });
+      return found == controls.end() ? nullptr : *found;
+    };
+    // The untagged rows first: one field column, clear of every label.
+    int column = 0;
+    for (const Control* field : fields)
+      if (field->tag == 0) column = std::max(column, field->left);
+    for (Control* label : labels) {
+      if (label->tag != 0) continue;
+      column = std::max(column, widenToPrintedCaption(*label) + columnGap);
+    }
+    int contentRight = 0;
+    for (Control* field : fields) {
+      if (field->tag > 0) continue;  // the age row's second half is placed below
+      field->left = column;
+      contentRight = std::max(contentRight, field->left + field->width);
+    }
+    // Then the age row: the nationality label after the age field, its field after the label.
+    const Control* age = first(fields, [](const Control& c) { return c.tag < 0; });
+    Control* nationalityLabel = first(labels, [](const Control& c) { return c.tag > 0; });
+    Control* nationalityField = first(fields, [](const Control& c) { return c.tag > 0; });
+    if (age) contentRight = roundToInt(1.05 * (age->left + age->width));
+    if (nationalityLabel) {
+      nationalityLabel->left = std::max(nationalityLabel->left, age ? contentRight : 0);
+      const int labelRight = widenToPrintedCaption(*nationalityLabel);
+      if (nationalityField) nationalityField->left = std::max(nationalityField->left, labelRight + columnGap);
+    }
+    if (nationalityField)
+      contentRight = roundToInt(1.025 * (nationalityField->left + nationalityField->width));
+    contentRight_ = sheetOrigin(frame).x + contentRight;
+  }
+
  private:
   bool inColour() const { return settings_.printMode == PrintMode::InColour; }
 
   /// The control's top-left corner on the sheet: its position added to its parents' up to the sheet.
-  Point sheetOrigin(ControlId id) const {
-    Point origin;
-    for (; id != minicv::noControl && sheet_.at(id).name != "Panel1"; id = sheet_.at(id).parent) {
-      origin.x += sheet_.at(id).left;
-      origin.y += sheet_.at(id).top;
-    }
-    return origin;
-  }
+  Point sheetOrigin(ControlId id) const { return cvSheetOrigin(sheet_, id); }
 
   int dotsX(double sheetX) const { return roundToInt(k_ * (sheetX + slotShift_)) + settings_.extraLeft; }
   int dotsY(double sheetY) const { return roundToInt(k_ * sheetY) + settings_.extraTop; }
@@ -207,10 +260,16 @@ class CvPagePainter {
     return ok;
   }
 
+  /// Gives the label its printed width and returns its right edge, in sheet pixels.
+  int widenToPrintedCaption(Control& label) {
+    label.width = widenedLabelWidth(canvas_.measureText(label.text, label.font).width / k_);
+    return label.left + label.width;
+  }
+
   bool drawLabel(ControlId id) {
     Control& label = sheet_.at(id);
     const TextSize caption = canvas_.measureText(label.text, label.font);
-    label.width = widenedLabelWidth(caption.width / k_);
+    widenToPrintedCaption(label);
     Rect rect = placed(id);
     rect.bottom = std::max(rect.bottom, rect.top + roundToInt(1.5 * caption.height));
     bool ok = true;
@@ -249,8 +308,8 @@ class CvPagePainter {
     int top = rect.top + dots(2);
     bool first = true;
     for (const Paragraph& paragraph : text.paragraphs()) {
-      const std::string line = withoutTrailingBlanks(expandTabs(paragraphText(paragraph)));
-      FontSpec font = lineFont(paragraph, zone.font);
+      const std::string line = withoutTrailingBlanks(expandTabs(cvParagraphText(paragraph)));
+      FontSpec font = cvLineFont(paragraph, zone.font);
       if (!inColour()) font.colour = black;
       const FontMeasures screenMeasures = screen_.measure(line.empty() ? " " : line, font);
       const int lineHeight = dots(screenMeasures.height + screenMeasures.externalLeading);
@@ -289,6 +348,13 @@ class CvPagePainter {
     const std::optional<Image> picture = pictures_.readBitmap(image.picturePath);
     if (!picture) return false;
     Rect rect = placed(idOf(image));
+    // The photo stands right of the personal details when their printed columns reach past it.
+    const int left = sheetOrigin(idOf(image)).x;
+    if (image.name == "zImage1" && contentRight_ + photoGap > left) {
+      const int shift = dotsX(contentRight_ + photoGap) - rect.left;
+      rect.left += shift;
+      rect.right += shift;
+    }
     if (image.centre && !image.stretch) {
       const int width = std::min(rect.width(), dots(picture->width()));
       const int height = std::min(rect.height(), dots(picture->height()));
@@ -305,6 +371,7 @@ class CvPagePainter {
   const CvPageSettings& settings_;
   double k_;
   int slotShift_ = 0;
+  int contentRight_ = 0;  // the personal details' printed right edge, in sheet pixels
   bool zoneFirstLineFailed_ = false;
 };
 
@@ -315,7 +382,7 @@ CvPageResult drawCvPage(ControlTree& sheet, Canvas& canvas, PictureService& pict
                         const CvCopyHook& beforeCopy) {
   const CvPageSlots layout = cvPageSlots(settings.numberPerPage, settings.portrait);
   CvPagePainter painter(sheet, canvas, pictures, screen, settings,
-                        cvPageScale(settings.printer, settings.extraLeft, layout.slots));
+                        cvPageScale(settings.printer, settings.extraLeft, layout.slotCount));
   bool ok = true;
   for (int copy = 1; copy <= layout.copies; ++copy) {
     painter.startCopy(copy);

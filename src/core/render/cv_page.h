@@ -19,8 +19,8 @@ namespace orvane {
 inline constexpr int cvSlotWidth = 450;
 
 struct CvPageSlots {
-  int slots = 0;   // how many slot widths the page is divided into
-  int copies = 0;  // how many copies are drawn, from the first slot on
+  int slotCount = 0;  // how many slot widths the page is divided into
+  int copies = 0;     // how many copies are drawn, from the first slot on
   bool operator==(const CvPageSlots&) const = default;
 };
 
@@ -28,13 +28,20 @@ struct CvPageSlots {
 CvPageSlots cvPageSlots(int numberPerPage, bool portrait);
 
 /// Printer dots per sheet pixel: the printable width less the extra left margin, over the slots.
-double cvPageScale(const PrinterMeasurements& printer, int extraLeft, int slots);
+double cvPageScale(const PrinterMeasurements& printer, int extraLeft, int slotCount);
 
 /// The colour a frame is outlined in on paper, from the balance of its own colour's components.
 Colour frameOutlineColour(Colour frame);
 
 /// The printed width of a label, in sheet pixels, whose caption is `captionWidth` sheet pixels wide.
 int widenedLabelWidth(double captionWidth);
+
+/// The font a zone line prints in: that of its first non-blank character.
+FontSpec cvLineFont(const Paragraph& paragraph, const FontSpec& fallback);
+/// The text of a zone line, its runs joined.
+std::string cvParagraphText(const Paragraph& paragraph);
+/// A control's top-left corner on the sheet: its position added to its parents' up to "Panel1".
+Point cvSheetOrigin(const minicv::ControlTree& sheet, minicv::ControlId id);
 
 struct CvPageSettings {
   PrinterMeasurements printer;

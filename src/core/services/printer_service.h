@@ -53,6 +53,8 @@ class PrintJob {
   virtual bool newPage() = 0;
   /// Ends the document and hands it to the printer; false when that failed.
   virtual bool finish() = 0;
+  /// Drops the document: nothing reaches the printer.
+  virtual void abort() = 0;
 };
 
 class PrinterService {

@@ -84,13 +84,17 @@ PrintOutcome PrintCommands::testimpr(const PageDrawing& draw) {
 }
 
 PrintOutcome PrintCommands::printSheet(const PageDrawing& draw) {
+  return printSheet(draw, pageOrientation(shell_.card()));
+}
+
+PrintOutcome PrintCommands::printSheet(const PageDrawing& draw, PageOrientation orientation) {
   PrintOutcome outcome;
   const std::optional<int> copies = dialogs_.printDialog();
   if (!copies) {
     outcome.cancelled = true;
     return outcome;
   }
-  const auto job = printers_.startJob(pageOrientation(shell_.card()), jobTitle);
+  const auto job = printers_.startJob(orientation, jobTitle);
   bool printed = job != nullptr;
   // One copy is one page: the sheet is drawn again for each, never left to the printer to repeat.
   for (int copy = 1; printed && copy <= *copies; ++copy) {

@@ -52,6 +52,8 @@ class PrintCommands {
   PrintOutcome testimpr(const PageDrawing& draw);
   /// The print dialog, then one page per copy chosen, on a page turned as the card is.
   PrintOutcome printSheet(const PageDrawing& draw);
+  /// The same on pages turned as `orientation`, for a sheet that is not the card's.
+  PrintOutcome printSheet(const PageDrawing& draw, PageOrientation orientation);
 
   /// "&Imprimante": the printer setup dialog, then the report of the printer chosen. True when a
   /// printer was chosen, so that the command states are brought up to date.
