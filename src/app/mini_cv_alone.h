@@ -50,7 +50,6 @@ class MiniCvAlone {
   QtFileDialogs files_;
   QtColourFontDialogs colours_{nullptr};
   QtInputQuery query_{nullptr};
-  QtFileAssociation association_{startIcon().toImage()};
   minicv::CvSheet sheet_;
   minicv::CvFileSession session_;
   std::unique_ptr<TForm7> editor_;
