@@ -33,6 +33,9 @@ void MiniCvCommands::edit_minicv() {
     editor_ = std::make_unique<TForm7>(
         *sheet_, CvEditorServices{prompter_, *dialogs_.files, *dialogs_.colours, *dialogs_.query, pictures_,
                                   directories_, association_});
+    htmlMenu_ = std::make_unique<CvHtmlMenu>(
+        *editor_,
+        CvHtmlMenuServices{prompter_, *dialogs_.files, *dialogs_.query, *dialogs_.shell, directories_});
     qtFiles_.setParent(editor_.get());
     QObject::connect(editor_.get(), &TForm7::editorLeft, editor_.get(), [this] { editorLeft(); });
     QObject::connect(editor_.get(), &TForm7::languageChanged, editor_.get(),

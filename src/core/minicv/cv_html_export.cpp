@@ -102,6 +102,15 @@ ExportTarget exportTarget(std::string_view fileName, std::string_view parameters
   return {path + std::string(fileName), std::string(folder)};
 }
 
+std::string photoSource(std::string_view photoFile, std::string_view currentFolder) {
+  std::string folder(currentFolder);
+  if (!endsWithSeparator(folder)) folder += '/';
+  const std::string photo = utf8Path(nativePath(photoFile));
+  const std::string prefix = utf8Path(nativePath(folder));
+  if (photo.empty() || photo.rfind(prefix, 0) != 0) return std::string(photoFile);
+  return ".\\" + photo.substr(prefix.size());
+}
+
 CvHtmlExport::CvHtmlExport(CvSheet& sheet, TextMetrics& metrics, Prompter& prompter)
     : sheet_(sheet), converter_(sheet.tree, 0, metrics, prompter), panel_(sheet.tree.find("Panel1")) {
   converter_.BGColor = "navajowhite";
@@ -119,6 +128,8 @@ template <typename Action>
 auto CvHtmlExport::enlarged(Action action) {
   // The converter may have been let go when the editor was left.
   converter_.SetMainContainer(panel_);
+  std::error_code error;
+  converter_.PhotoSrc = photoSource(sheet_.state.photoFile, utf8Path(std::filesystem::current_path(error)));
   scaleControls(sheet_.tree, panel_, factor_);
   const auto result = action();
   scaleControls(sheet_.tree, panel_, 1 / factor_);

@@ -208,6 +208,13 @@ TEST_F(CvHtml, BrowsingOpensThePageAndLeavingReleasesTheSheet) {
   EXPECT_EQ(attribute("Panel1", "Border"), "1");
 }
 
+TEST(CvHtmlPhoto, ThePhotoIsReferredToFromTheCurrentFolder) {
+  EXPECT_EQ(photoSource("/cv/photos/moi.bmp", "/cv"), ".\\photos/moi.bmp");
+  EXPECT_EQ(photoSource("/cv/moi.bmp", "/cv/"), ".\\moi.bmp");
+  EXPECT_EQ(photoSource("/cvx/moi.bmp", "/cv"), "/cvx/moi.bmp");
+  EXPECT_EQ(photoSource("", "/cv"), "");
+}
+
 TEST_F(CvHtml, ChoosingTheExportFolder) {
   CvHtmlExport::exportpathname(std::nullopt, directories);
   EXPECT_EQ(settings.readSetting(SettingKind::ExportDirectory), "");
