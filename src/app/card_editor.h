@@ -71,7 +71,8 @@ class CardEditor {
   WorkingDirectoryCommands workingDirectoryCommands_;
   CardFileCommands cardFileCommands_{card_, shell_, companions_, directories_, prompter_};
   ElementCommands elementCommands_{shell_, directories_, prompter_};
-  MiniCvCommands miniCvCommands_{shell_, prompter_, pictures_, directories_, association_};
+  MiniCvCommands miniCvCommands_{shell_,       prompter_,   pictures_,     directories_,
+                                 association_, companions_, screenMetrics_};
   PrintMenuCommands printCommands_;
   BitmapCommands bitmapCommands_{shell_, prompter_};
   std::unique_ptr<TForm1> cardWindow_;

@@ -4,6 +4,7 @@
 
 #include "app/card_editor.h"
 #include "app/ending_signals.h"
+#include "app/mini_cv_alone.h"
 #include "app/orvane_application.h"
 #include "qt/qt_printer_service.h"
 #include "qt/qt_prompter.h"
@@ -29,16 +30,32 @@ int runCardEditor(int& argc, char** argv, const std::string& path) {
   return endingSignals.received();
 }
 
+/// Runs the mini-CV editor alone on `path` until it is left; returns the signal that ended it, or 0.
+int runMiniCvEditor(int& argc, char** argv, const std::string& path) {
+  using namespace orvane;
+  OrvaneApplication application(argc, argv);
+  application.setQuitOnLastWindowClosed(false);
+  EndingSignals endingSignals;
+  QtPrompter prompter;
+  QtSettingsStore settings;
+  MiniCvAlone editor(prompter, settings);
+  editor.open(path);
+  editor.run();
+  return endingSignals.received();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace orvane;
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const StartKind kind = classifyStartArguments(arguments);
-  if (kind == StartKind::Unknown || kind == StartKind::MiniCvFile) return 0;
+  if (kind == StartKind::Unknown) return 0;
 
   const int endingSignal =
-      runCardEditor(argc, argv, kind == StartKind::CardFile ? arguments.front() : std::string());
+      kind == StartKind::MiniCvFile
+          ? runMiniCvEditor(argc, argv, arguments.front())
+          : runCardEditor(argc, argv, kind == StartKind::CardFile ? arguments.front() : std::string());
   if (endingSignal != 0) endProcessBy(endingSignal);
   return 0;
 }

@@ -77,6 +77,19 @@ constexpr std::array cvLayoutHelp{
     ArgumentHelp{"width=P, height=P", "Chooses the width or height percentage P, from 95 to 105."},
     ArgumentHelp{"lang=fr|en|de", "Captions the sheet in another language."},
 };
+// The mini-CV file commands.
+constexpr std::array cvDumpHelp{
+    ArgumentHelp{
+        "FILE.ov4",
+        "The mini-CV file to load, as the editor's \"simple\" load does with every question answered "
+        "OK; its zone files and photo are found beside it."},
+};
+constexpr std::array cvSaveHelp{
+    ArgumentHelp{"IN.ov4", "The mini-CV file to load, as cv-dump loads it."},
+    ArgumentHelp{"OUT.ov4",
+                 "The mini-CV file to write; its zone files go to the element folder beside it, "
+                 "which is made when missing."},
+};
 
 // The printer commands.
 constexpr std::array<ArgumentHelp, 0> printersHelp{};
@@ -160,6 +173,12 @@ constexpr std::array table{
             "Runs the text-zone check on the mini-CV sheet the steps make and prints each zone's result "
             "and tab schema as JSON.",
             cvLayoutHelp},
+    Command{"cv-dump", cvDumpCommand, "FILE.ov4",
+            "Loads a mini-CV file and prints the sheet as cv-layout does, the file's lines 1 to 35 as read "
+            "(\"fields\"), the zones' plain texts and the messages as JSON.",
+            cvDumpHelp},
+    Command{"cv-save", cvSaveCommand, "IN.ov4 OUT.ov4",
+            "Loads a mini-CV file and saves it again under another name, with its zone files.", cvSaveHelp},
     Command{"printers", printersCommand, "",
             "Lists the system's printers and the PDF printer (pdf:) with their measurements as JSON.",
             printersHelp},

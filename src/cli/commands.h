@@ -25,6 +25,8 @@ int cardAuditCommand(const Arguments& args);
 int cardPrintCommand(const Arguments& args);
 int bmpCheckCommand(const Arguments& args);
 int formHtmlCommand(const Arguments& args);
+int cvDumpCommand(const Arguments& args);
+int cvSaveCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "cli/command_table.h"
+#include "cli/cv_layout_json.h"
 #include "cli/gui_session.h"
 #include "cli/json_writer.h"
 #include "minicv/element_switching.h"
@@ -213,17 +214,19 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 }  // namespace
 
+void writeCvLayoutMembers(JsonWriter& json, const CvSheet& sheet) {
+  json.field("elemstat", minicv::formatElementStates(sheet.state.elemstat));
+  json.key("window");
+  json.beginObject();
+  json.field("width", sheet.window().width);
+  json.field("height", sheet.window().height);
+  json.endObject();
+  writeControls(json, sheet);
+}
+
 int cvLayoutCommand(const Arguments& args) {
-  return runOnSheet(args, [](CvSession& session, JsonWriter& json) {
-    const CvSheet& sheet = session.sheet;
-    json.field("elemstat", minicv::formatElementStates(sheet.state.elemstat));
-    json.key("window");
-    json.beginObject();
-    json.field("width", sheet.window().width);
-    json.field("height", sheet.window().height);
-    json.endObject();
-    writeControls(json, sheet);
-  });
+  return runOnSheet(args,
+                    [](CvSession& session, JsonWriter& json) { writeCvLayoutMembers(json, session.sheet); });
 }
 
 int cvCheckCommand(const Arguments& args) {

@@ -8,12 +8,15 @@
 namespace orvane {
 
 MiniCvCommands::MiniCvCommands(CardEditorShell& shell, Prompter& prompter, PictureService& pictures,
-                               WorkingDirectories& directories, FileAssociationService& association)
+                               WorkingDirectories& directories, FileAssociationService& association,
+                               CompanionFiles& companions, TextMetrics& metrics)
     : shell_(shell),
       prompter_(prompter),
       pictures_(pictures),
       directories_(directories),
-      association_(association) {}
+      association_(association),
+      companions_(companions),
+      metrics_(metrics) {}
 
 MiniCvCommands::~MiniCvCommands() = default;
 
@@ -23,34 +26,60 @@ void MiniCvCommands::attach(MainWindowView& mainWindow, TForm1& cardWindow) {
   cardWindow_ = &cardWindow;
   QObject::connect(mainWindow.menus().miniCv.edit, &QAction::triggered, mainWindow.dialogParent(),
                    [this] { edit_minicv(); });
+  QObject::connect(mainWindow.menus().miniCv.load, &QAction::triggered, mainWindow.dialogParent(),
+                   [this] { charger_minicv(); });
+  QObject::connect(mainWindow.menus().miniCv.save, &QAction::triggered, mainWindow.dialogParent(),
+                   [this] { sauvegarder_minicv(); });
 }
 
 void MiniCvCommands::setDialogs(const CvEditorDialogs& dialogs) { dialogs_ = dialogs; }
 
-void MiniCvCommands::edit_minicv() {
-  if (!editor_) {
-    sheet_ = std::make_unique<minicv::CvSheet>(shell_.state().interfaceLanguage);
-    editor_ = std::make_unique<TForm7>(
-        *sheet_, CvEditorServices{prompter_, *dialogs_.files, *dialogs_.colours, *dialogs_.query, pictures_,
-                                  directories_, association_});
-    htmlMenu_ = std::make_unique<CvHtmlMenu>(
-        *editor_,
-        CvHtmlMenuServices{prompter_, *dialogs_.files, *dialogs_.query, *dialogs_.shell, directories_});
-    qtFiles_.setParent(editor_.get());
-    QObject::connect(editor_.get(), &TForm7::editorLeft, editor_.get(), [this] { editorLeft(); });
-    QObject::connect(editor_.get(), &TForm7::languageChanged, editor_.get(),
-                     [this](Language language) { shell_.state().interfaceLanguage = language; });
-    QObject::connect(editor_.get(), &TForm7::quitRequested, editor_.get(), [this] {
-      editor_->hide();
-      if (mainWindowAlive_) mainWindow_->menus().file.quit->trigger();
-    });
-    shell_.state().miniCvExists = true;
-    if (mainWindowAlive_) mainWindow_->updateCommandStates();
-  }
+void MiniCvCommands::prepareEditor() {
+  if (!editor_) makeEditor();
   // The language is the program's: the main window may have switched it since the last opening.
   if (sheet_->state.language != shell_.state().interfaceLanguage)
     editor_->changeLanguage(shell_.state().interfaceLanguage);
-  editor_->open(false);
+}
+
+void MiniCvCommands::makeEditor() {
+  sheet_ = std::make_unique<minicv::CvSheet>(shell_.state().interfaceLanguage);
+  editor_ = std::make_unique<TForm7>(
+      *sheet_, CvEditorServices{prompter_, *dialogs_.files, *dialogs_.colours, *dialogs_.query, pictures_,
+                                directories_, association_});
+  fileMenu_ = std::make_unique<CvFileMenu>(
+      *editor_, minicv::CvFileServices{*dialogs_.files, directories_, companions_, prompter_, metrics_},
+      cvFiles_);
+  htmlMenu_ =
+      std::make_unique<CvHtmlMenu>(*editor_, CvHtmlMenuServices{prompter_, *dialogs_.files, *dialogs_.query,
+                                                                *dialogs_.shell, directories_, metrics_});
+  qtFiles_.setParent(editor_.get());
+  QObject::connect(editor_.get(), &TForm7::editorLeft, editor_.get(), [this] { editorLeft(); });
+  QObject::connect(editor_.get(), &TForm7::languageChanged, editor_.get(),
+                   [this](Language language) { shell_.state().interfaceLanguage = language; });
+  QObject::connect(editor_.get(), &TForm7::quitRequested, editor_.get(), [this] {
+    editor_->hide();
+    if (mainWindowAlive_) mainWindow_->menus().file.quit->trigger();
+  });
+  shell_.state().miniCvExists = true;
+  if (mainWindowAlive_) mainWindow_->updateCommandStates();
+}
+
+void MiniCvCommands::edit_minicv() {
+  prepareEditor();
+  showEditor(false);
+}
+
+void MiniCvCommands::charger_minicv() {
+  prepareEditor();
+  if (fileMenu_->loadClick(1) > 0) showEditor(true);
+}
+
+void MiniCvCommands::sauvegarder_minicv() {
+  if (fileMenu_) fileMenu_->sauvegarder1Click();
+}
+
+void MiniCvCommands::showEditor(bool fromLoadedFile) {
+  editor_->open(fromLoadedFile);
   if (cardWindow_ && cardWindow_->isVisible()) cardWindow_->hide();
   if (!editor_->isVisible()) {
     if (mainWindowAlive_) mainWindow_->dialogParent()->hide();

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <memory>
 
+#include "app/minicv/cv_file_menu.h"
 #include "app/minicv/cv_html_menu.h"
 #include "app/minicv/tform7.h"
 #include "minicv/cv_sheet.h"
@@ -30,7 +31,8 @@ struct CvEditorDialogs {
 class MiniCvCommands {
  public:
   MiniCvCommands(CardEditorShell& shell, Prompter& prompter, PictureService& pictures,
-                 WorkingDirectories& directories, FileAssociationService& association);
+                 WorkingDirectories& directories, FileAssociationService& association,
+                 CompanionFiles& companions, TextMetrics& metrics);
   ~MiniCvCommands();
   MiniCvCommands(const MiniCvCommands&) = delete;
   MiniCvCommands& operator=(const MiniCvCommands&) = delete;
@@ -42,6 +44,11 @@ class MiniCvCommands {
 
   /// "Editer": makes the editor if needed, opens it and shows it in place of the main window.
   void edit_minicv();
+  /// "Charger": makes the editor if needed and runs its "simple" load; a CV loaded is shown as "Editer"
+  /// shows the editor.
+  void charger_minicv();
+  /// "Sauvegarder": the editor's "sauvegarder CV"; enabled only once the editor exists.
+  void sauvegarder_minicv();
 
   /// The editor window, or null before its first use.
   TForm7* editor() const { return editor_.get(); }
@@ -49,6 +56,10 @@ class MiniCvCommands {
   CvHtmlMenu* htmlMenu() const { return htmlMenu_.get(); }
 
  private:
+  /// Makes the editor on first use and gives it the program's language.
+  void prepareEditor();
+  void makeEditor();
+  void showEditor(bool fromLoadedFile);
   void editorLeft();
 
   CardEditorShell& shell_;
@@ -56,6 +67,9 @@ class MiniCvCommands {
   PictureService& pictures_;
   WorkingDirectories& directories_;
   FileAssociationService& association_;
+  CompanionFiles& companions_;
+  TextMetrics& metrics_;
+  minicv::CvFileSession cvFiles_;
   QtFileDialogs qtFiles_;
   QtColourFontDialogs qtColours_{nullptr};
   QtInputQuery qtQuery_{nullptr};
@@ -67,6 +81,7 @@ class MiniCvCommands {
   std::unique_ptr<minicv::CvSheet> sheet_;
   std::unique_ptr<TForm7> editor_;
   std::unique_ptr<CvHtmlMenu> htmlMenu_;
+  std::unique_ptr<CvFileMenu> fileMenu_;
 };
 
 }  // namespace orvane

@@ -11,7 +11,7 @@ namespace orvane {
 CvHtmlMenu::CvHtmlMenu(TForm7& editor, const CvHtmlMenuServices& services)
     : editor_(editor),
       services_(services),
-      export_(editor.sheet(), metrics_, services.prompter),
+      export_(editor.sheet(), services.metrics, services.prompter),
       chooser_([this](const std::string& start) { return chooseDirectoryWithTForm9(&editor_, start); }) {
   const std::pair<const char*, void (CvHtmlMenu::*)()> handlers[] = {
       {"browse1", &CvHtmlMenu::browse1Click},

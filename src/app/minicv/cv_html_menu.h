@@ -7,7 +7,6 @@
 #include <string>
 
 #include "minicv/cv_html_export.h"
-#include "qt/qt_text_metrics.h"
 
 namespace orvane {
 
@@ -19,6 +18,7 @@ struct CvHtmlMenuServices {
   InputQuery& query;
   Shell& shell;
   WorkingDirectories& directories;
+  TextMetrics& metrics;
 };
 
 class CvHtmlMenu {
@@ -46,7 +46,6 @@ class CvHtmlMenu {
 
   TForm7& editor_;
   CvHtmlMenuServices services_;
-  QtTextMetrics metrics_;
   minicv::CvHtmlExport export_;
   std::function<std::optional<std::string>(const std::string&)> chooser_;
 };

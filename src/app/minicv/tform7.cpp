@@ -191,6 +191,11 @@ void TForm7::changeLanguage(Language language) {
   emit languageChanged(language);
 }
 
+void TForm7::followSheetLanguage() {
+  menus_.recaption(sheet_.state.language);
+  emit languageChanged(sheet_.state.language);
+}
+
 void TForm7::synchronicit1Click() {
   minicv::synchronise(sheet_, minicv::TrackingCause::SynchronisationItem, services_.prompter);
   syncFromModel();

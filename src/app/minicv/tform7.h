@@ -53,6 +53,8 @@ class TForm7 : public QWidget {
   void cadres1Click();
   void modeverbeux1Click();
   void changeLanguage(Language language);
+  /// The sheet was captioned in another language by a loaded file: the menus and the program follow.
+  void followSheetLanguage();
   void synchronicit1Click();
   void Button2Click();
   void associationdesfichiers1Click();

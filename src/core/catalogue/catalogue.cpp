@@ -99,4 +99,6 @@ std::optional<Language> languageOfCode(std::string_view code) {
   return found->language;
 }
 
+std::string_view languageCode(Language language) { return catalogue::columnsOf(language).code; }
+
 }  // namespace orvane

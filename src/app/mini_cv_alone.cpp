@@ -1,0 +1,45 @@
+#include "app/mini_cv_alone.h"
+
+#include <QEventLoop>
+
+#include "app/start_icon.h"
+#include "minicv/cv_file_load.h"
+#include "qt/qt_settings_store.h"
+#include "qt/qt_text.h"
+
+namespace orvane {
+
+MiniCvAlone::MiniCvAlone(Prompter& prompter, SettingsStore& settingsStore)
+    : prompter_(prompter),
+      settings_(settingsStore, prompter, settingsRootDirectory()),
+      association_(startIcon().toImage()) {
+  companions_.workingCopyFolder = toStdString(workingCopyFolder_.path());
+}
+
+MiniCvAlone::~MiniCvAlone() { companions_.deleteWorkingCopies(); }
+
+void MiniCvAlone::open(const std::string& path) {
+  directories_.load();
+  editor_ = std::make_unique<TForm7>(
+      sheet_, CvEditorServices{prompter_, files_, colours_, query_, pictures_, directories_, association_});
+  files_.setParent(editor_.get());
+  fileMenu_ = std::make_unique<CvFileMenu>(
+      *editor_, minicv::CvFileServices{files_, directories_, companions_, prompter_, metrics_}, session_);
+  sheet_.open(false);
+  const Language before = sheet_.state.language;
+  minicv::loadCvFile(sheet_, session_, path, minicv::CvReportMode::Ask, {companions_, prompter_, metrics_});
+  if (sheet_.state.language != before) editor_->followSheetLanguage();
+  editor_->syncFromModel();
+  editor_->show();
+}
+
+void MiniCvAlone::run() {
+  if (!editor_) return;
+  QEventLoop modalRun;
+  QObject::connect(editor_.get(), &TForm7::editorLeft, &modalRun, &QEventLoop::quit);
+  QObject::connect(editor_.get(), &TForm7::quitRequested, &modalRun, &QEventLoop::quit);
+  modalRun.exec();
+  editor_->hide();
+}
+
+}  // namespace orvane

@@ -1,0 +1,19 @@
+#include "cli/loaded_cv.h"
+
+#include "text/file_path.h"
+
+namespace orvane::cli {
+
+LoadedCv::LoadedCv() {
+  sheet.open(false);
+  companions.workingCopyFolder = utf8Path(workingCopies_.path());
+}
+
+std::optional<std::string> LoadedCv::load(const std::string& path) {
+  if (workingCopies_.path().empty()) return "no temporary folder for the working copies of the zone texts";
+  if (minicv::loadCvFile(sheet, session, path, minicv::CvReportMode::Ask, {companions, prompter, metrics}))
+    return std::nullopt;
+  return prompter.shown.empty() ? path + ": not loaded" : prompter.shown.back().text;
+}
+
+}  // namespace orvane::cli

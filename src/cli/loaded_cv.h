@@ -1,0 +1,34 @@
+#pragma once
+// A mini-CV loaded from its file the way a script needs it: loaded as the editor's "simple" load does,
+// every question answered OK, the zone files' working copies kept in a folder of their own.
+
+#include <optional>
+#include <string>
+
+#include "minicv/cv_file_load.h"
+#include "qt/qt_text_metrics.h"
+#include "richtext/companion_files.h"
+#include "services/non_interactive_prompter.h"
+#include "text/scratch_folder.h"
+
+namespace orvane::cli {
+
+class LoadedCv {
+ public:
+  /// The sheet as the editor builds and opens it the first time; the fonts are measured with Qt, so a
+  /// GUI application must be running.
+  LoadedCv();
+  /// Loads `path`; the message that refused it when it could not be loaded.
+  std::optional<std::string> load(const std::string& path);
+
+  minicv::CvSheet sheet;
+  minicv::CvFileSession session;
+  NonInteractivePrompter prompter;
+  QtTextMetrics metrics;
+  CompanionFiles companions{prompter, Language::French};
+
+ private:
+  ScratchFolder workingCopies_{"orvane-cli-"};
+};
+
+}  // namespace orvane::cli

@@ -1,0 +1,119 @@
+// The mini-CV file from the windows: the editor's "sauvegarder CV" and "simple" items, the main
+// window's mini-CV "Sauvegarder" and "Charger", and the editor alone on a file named at start.
+#include <QAction>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/mini_cv_alone.h"
+#include "app_test_main.h"
+#include "editor_under_test.h"
+#include "minicv/cv_file_save.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_file_dialogs.h"
+#include "support/scripted_input_query.h"
+
+using namespace orvane;
+
+class MiniCvFileTest : public QObject {
+  Q_OBJECT
+
+  EditorUnderTest session;
+  ScriptedFileDialogs files;
+  ScriptedDialogs colours;
+  ScriptedInputQuery query;
+  QTemporaryDir folder;
+
+  TForm2& main() { return *session.editor->mainWindow(); }
+  MiniCvCommands& commands() { return session.editor->miniCvCommands(); }
+  TForm7& cv() { return *commands().editor(); }
+  minicv::CvSheet& sheet() { return cv().sheet(); }
+  std::string file(const char* name) { return folder.filePath(QString::fromUtf8(name)).toStdString(); }
+
+  void startEditor() {
+    session.start(1);
+    files = {};
+    colours = {};
+    query = {};
+    commands().setDialogs({&files, &colours, &query});
+  }
+
+ private slots:
+  void cleanup() { session.stop(); }
+
+  void savedFromTheEditorAndLoadedBack() {
+    startEditor();
+    QVERIFY(!main().menus().miniCv.save->isEnabled());
+    main().menus().miniCv.edit->trigger();
+    QVERIFY(main().menus().miniCv.save->isEnabled());
+    sheet()["Edit2"].text = "DUPONT";
+    cv().syncFromModel();
+
+    files.choose(file("cv.ov4"), "ov4");
+    cv().menus().action("sauvegarder1")->trigger();
+    QVERIFY(QFile::exists(QString::fromStdString(file("element/R4cv.rtf"))));
+    QCOMPARE(session.editor->workingDirectories().directory(SettingKind::ParametersDirectory),
+             folder.path().toStdString() + "/");
+
+    sheet()["Edit2"].text = "autre";
+    files.choose(file("cv.ov4"), "ov4");
+    cv().menus().action("mono1")->trigger();
+    QCOMPARE(qobject_cast<QLineEdit*>(cv().widgets().widget("Edit2"))->text(), QStringLiteral("DUPONT"));
+    QCOMPARE(cv().windowTitle(), QString::fromStdString(file("cv")));
+    QVERIFY(cv().menus().action("synchronicit1")->isEnabled());
+    // The file names no photo: asked about, and the load goes on.
+    QCOMPARE(session.shownTexts(),
+             QStringList{QStringLiteral("Fichier photo identité absent ou non défini")});
+
+    // The main window's "Sauvegarder" is the editor's; the same name is proposed and replaced.
+    session.prompter->answers = {Answer::Yes};
+    files.choose(file("cv.ov4"), "ov4");
+    main().menus().miniCv.save->trigger();
+    QCOMPARE(files.saveRequests.back().initialName, file("cv.ov4"));
+    QVERIFY(!QFile::exists(QString::fromStdString(file("cv1.ov4"))));
+  }
+
+  void chargerFromTheMainWindowShowsTheLoadedCvInItsLanguage() {
+    startEditor();
+    {
+      minicv::CvSheet english(Language::English);
+      english["Edit1"].text = "Anne";
+      english["Label11"].text = "Idiomas";
+      CompanionFiles companions(*session.prompter, Language::English);
+      QVERIFY(minicv::writeCvFile(english, file("anglais.ov4"), "anglais", companions, *session.prompter));
+    }
+    files.choose(file("anglais.ov4"), "ov4");
+    main().menus().miniCv.load->trigger();
+    QVERIFY(commands().editor());
+    QVERIFY(QTest::qWaitForWindowExposed(&cv()));
+    QVERIFY(!main().isVisible());
+    QCOMPARE(qobject_cast<QLineEdit*>(cv().widgets().widget("Edit1"))->text(), QStringLiteral("Anne"));
+    QCOMPARE(sheet()["Label11"].text, std::string("Idiomas"));
+    QCOMPARE(cv().menus().action("modeverbeux1")->text(), QStringLiteral("verbose mode"));
+    QCOMPARE(session.editor->shell().state().interfaceLanguage, Language::English);
+  }
+
+  void aFileNamedAtStartOpensTheEditorAlone() {
+    startEditor();
+    minicv::CvSheet written;
+    written["Edit3"].text = "41";
+    CompanionFiles companions(*session.prompter, Language::French);
+    QVERIFY(minicv::writeCvFile(written, file("seul.ov4"), "seul", companions, *session.prompter));
+    session.stop();
+
+    ScriptedPrompter prompter;
+    ScriptedSettingsStore settings;
+    MiniCvAlone alone(prompter, settings);
+    alone.open(file("seul.ov4"));
+    QVERIFY(QTest::qWaitForWindowExposed(&alone.editor()));
+    QCOMPARE(alone.editor().sheet()["Edit3"].text, std::string("41"));
+    QVERIFY(alone.editor().sheet().state.cvLoaded);
+    QCOMPARE(alone.fileSession().rememberedFile, file("seul.ov4"));
+    QTimer::singleShot(0, &alone.editor(), [&alone] { alone.editor().close(); });
+    alone.run();
+    QVERIFY(!alone.editor().isVisible());
+  }
+};
+
+ORVANE_APP_TEST_MAIN(MiniCvFileTest)
+#include "mini_cv_file_test.moc"
