@@ -25,6 +25,7 @@ int cardAuditCommand(const Arguments& args);
 int cardPrintCommand(const Arguments& args);
 int bmpCheckCommand(const Arguments& args);
 int formHtmlCommand(const Arguments& args);
+int cvHtmlCommand(const Arguments& args);
 int cvDumpCommand(const Arguments& args);
 int cvSaveCommand(const Arguments& args);
 
