@@ -25,7 +25,7 @@ struct CvEditorDialogs {
   FileDialogs* files = nullptr;
   ColourFontDialogs* colours = nullptr;
   InputQuery* query = nullptr;
-  Shell* shell = nullptr;
+  Shell* shell = nullptr;  // none: the desktop's
 };
 
 class MiniCvCommands {
