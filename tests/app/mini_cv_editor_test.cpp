@@ -310,11 +310,13 @@ class MiniCvEditorTest : public QObject {
     QCOMPARE(sheet()["zImage1"].width, before["zImage1"].width);
     QCOMPARE(widget("zImage1")->width(), before["zImage1"].width);
 
+    // The page browsed is the converter's file: kept in the scratch folder, not the current one.
+    minicv::CvHtmlExport& exporter = session.editor->miniCvCommands().htmlMenu()->exporter();
+    exporter.converter().ExportFName = folder.filePath(QStringLiteral("vue.html")).toStdString();
     cv().menus().action("browse1")->trigger();
-    QCOMPARE(shell.opened.size(), std::size_t{1});
+    QCOMPARE(shell.opened, std::vector<std::string>{exporter.converter().ExportFName});
     QVERIFY(cv().isVisible());
 
-    minicv::CvHtmlExport& exporter = session.editor->miniCvCommands().htmlMenu()->exporter();
     QCOMPARE(exporter.converter().MainContainer(), sheet().tree.find("Panel1"));
     QTest::mouseClick(widget("Button2"), Qt::LeftButton);
     QVERIFY(exporter.converter().MainContainer() != sheet().tree.find("Panel1"));
