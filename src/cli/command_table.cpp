@@ -169,6 +169,16 @@ constexpr std::array cvTestPrintHelp{
     ArgumentHelp{"messages", "Every message shown, the out-of-bounds ones first, each answered OK."},
 };
 
+constexpr std::array cvHtmlHelp{
+    ArgumentHelp{"FILE.ov4", "The mini-CV file to load, as cv-dump loads it."},
+    ArgumentHelp{"OUT.html",
+                 "The page to write, in Windows-1252, as the editor's \"exporter\" writes it; the "
+                 "factor used and the messages shown are printed as JSON."},
+    ArgumentHelp{"--factor X",
+                 "The enlargement factor, as the editor's question takes it: 1.5 when not given or outside "
+                 "1.1 to 2.0, 1.1 when X is not a decimal number (with a point)."},
+};
+
 constexpr std::array table{
     Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
             "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
@@ -229,6 +239,9 @@ constexpr std::array table{
             "Runs the editor's test print of a mini-CV on the PDF printer and prints its report and messages "
             "as JSON.",
             cvTestPrintHelp},
+    Command{"cv-html", cvHtmlCommand, "FILE.ov4 OUT.html [--factor X]",
+            "Loads a mini-CV file and exports it as an HTML page holding one form, enlarged by X.",
+            cvHtmlHelp},
 };
 
 // Lines of names and sentences, the sentences lined up after the longest name.

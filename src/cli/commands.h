@@ -29,6 +29,7 @@ int cvDumpCommand(const Arguments& args);
 int cvSaveCommand(const Arguments& args);
 int cvSheetCommand(const Arguments& args);
 int cvTestPrintCommand(const Arguments& args);
+int cvHtmlCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);

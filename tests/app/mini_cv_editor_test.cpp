@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_input_query.h"
+#include "support/scripted_shell.h"
 
 using namespace orvane;
 
@@ -33,6 +35,7 @@ class MiniCvEditorTest : public QObject {
   ScriptedFileDialogs files;
   ScriptedDialogs colours;
   ScriptedInputQuery query;
+  ScriptedShell shell;
 
   TForm2& main() { return *session.editor->mainWindow(); }
   TForm7& cv() { return *session.editor->miniCvCommands().editor(); }
@@ -48,7 +51,8 @@ class MiniCvEditorTest : public QObject {
     files = {};
     colours = {};
     query = {};
-    session.editor->miniCvCommands().setDialogs({&files, &colours, &query});
+    shell = {};
+    session.editor->miniCvCommands().setDialogs({&files, &colours, &query, &shell});
     main().menus().miniCv.edit->trigger();
     QVERIFY(session.editor->miniCvCommands().editor());
     QVERIFY(QTest::qWaitForWindowExposed(&cv()));
@@ -291,6 +295,41 @@ class MiniCvEditorTest : public QObject {
     cv().menus().action("titresdescadres1")->trigger();
     QCOMPARE(widget<QLabel>("Label12")->text(), QStringLiteral("Formations"));
     QCOMPARE(widget("REdit2")->toolTip(), QStringLiteral("Formations"));
+  }
+
+  void htmlMenuExportsTheEnlargedSheetAndFinLetsItGo() {
+    QTemporaryDir folder;
+    session.settings.values["Répertoire exportation"] = folder.path().toStdString();
+    openEditor();
+    const minicv::ControlTree before = sheet().tree;
+    query.answers = {"3"};
+    cv().menus().action("facteuragrandissement1")->trigger();
+    colours.colours = {rgb(0, 0, 128)};
+    cv().menus().action("couleur1")->trigger();
+    cv().menus().action("export1")->trigger();
+    const std::string page = folder.filePath(QStringLiteral("minicv-export.html")).toStdString();
+    QCOMPARE(session.shownTexts().last(),
+             QStringLiteral("Le fichier HTML a été exporté à l'endroit suivant : ") +
+                 QString::fromStdString(folder.path().toStdString() + "\\minicv-export.html"));
+    QFile written(QString::fromStdString(page));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray markup = written.readAll();
+    QVERIFY(markup.contains("Width=\"165\""));  // the photo at 1.5
+    QVERIFY(markup.contains("Navy"));
+    QVERIFY(cv().isVisible());
+    QCOMPARE(sheet()["zImage1"].width, before["zImage1"].width);
+    QCOMPARE(widget("zImage1")->width(), before["zImage1"].width);
+
+    // The page browsed is the converter's file: kept in the scratch folder, not the current one.
+    minicv::CvHtmlExport& exporter = session.editor->miniCvCommands().htmlMenu()->exporter();
+    exporter.converter().ExportFName = folder.filePath(QStringLiteral("vue.html")).toStdString();
+    cv().menus().action("browse1")->trigger();
+    QCOMPARE(shell.opened, std::vector<std::string>{exporter.converter().ExportFName});
+    QVERIFY(cv().isVisible());
+
+    QCOMPARE(exporter.converter().MainContainer(), sheet().tree.find("Panel1"));
+    QTest::mouseClick(widget("Button2"), Qt::LeftButton);
+    QVERIFY(exporter.converter().MainContainer() != sheet().tree.find("Panel1"));
   }
 };
 

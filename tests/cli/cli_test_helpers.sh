@@ -1,6 +1,7 @@
 # Shared by the command-line test scripts: a scratch folder removed on exit, and the checks every
 # script makes of a failing command.
 work="$(mktemp -d)"
+helpers="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 trap 'rm -rf "$work"' EXIT
 
 fail() {
@@ -21,4 +22,17 @@ expect_error() {
   [ "$(wc -l <"$work/err")" -eq 1 ] || fail "$*: expected one line on stderr, got: $(cat "$work/err")"
   grep -qF -- "$wanted" "$work/err" || fail "$*: stderr lacks '$wanted': $(cat "$work/err")"
   [ ! -s "$work/out" ] || fail "$*: printed on stdout"
+}
+
+# browser_fields PAGE OUT: the fields of PAGE's form as headless Chromium reads them back, as a JSON
+# list of "name=value" in OUT; fails when a script typed into a field ran, skips when Chromium cannot
+# start.
+browser_fields() {
+  local status=0
+  python3 "$helpers/browser_fields.py" "$1" >"$2" || status=$?
+  if [ "$status" -eq 77 ]; then
+    cat "$2"
+    exit 77
+  fi
+  [ "$status" -eq 0 ] || fail "$1 did not read back in the browser"
 }

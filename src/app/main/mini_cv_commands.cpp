@@ -60,6 +60,9 @@ void MiniCvCommands::makeEditor() {
   fileMenu_ = std::make_unique<CvFileMenu>(
       *editor_, minicv::CvFileServices{*dialogs_.files, directories_, companions_, prompter_, metrics_},
       cvFiles_);
+  htmlMenu_ = std::make_unique<CvHtmlMenu>(
+      *editor_, CvHtmlMenuServices{prompter_, *dialogs_.files, *dialogs_.query,
+                                   dialogs_.shell ? *dialogs_.shell : qtShell_, directories_, metrics_});
   qtFiles_.setParent(editor_.get());
   QObject::connect(editor_.get(), &TForm7::editorLeft, editor_.get(), [this] { editorLeft(); });
   QObject::connect(editor_.get(), &TForm7::languageChanged, editor_.get(),

@@ -6,12 +6,14 @@
 #include <memory>
 
 #include "app/minicv/cv_file_menu.h"
+#include "app/minicv/cv_html_menu.h"
 #include "app/minicv/cv_print_menu.h"
 #include "app/minicv/tform7.h"
 #include "minicv/cv_sheet.h"
 #include "qt/qt_colour_font_dialogs.h"
 #include "qt/qt_file_dialogs.h"
 #include "qt/qt_input_query.h"
+#include "qt/qt_shell.h"
 #include "shell/card_editor_shell.h"
 
 namespace orvane {
@@ -25,6 +27,7 @@ struct CvEditorDialogs {
   FileDialogs* files = nullptr;
   ColourFontDialogs* colours = nullptr;
   InputQuery* query = nullptr;
+  Shell* shell = nullptr;  // none: the desktop's
 };
 
 class MiniCvCommands {
@@ -53,6 +56,8 @@ class MiniCvCommands {
 
   /// The editor window, or null before its first use.
   TForm7* editor() const { return editor_.get(); }
+  /// The editor's "HTML" menu, or null before the editor's first use.
+  CvHtmlMenu* htmlMenu() const { return htmlMenu_.get(); }
 
  private:
   /// Makes the editor on first use and gives it the program's language.
@@ -72,12 +77,14 @@ class MiniCvCommands {
   QtFileDialogs qtFiles_;
   QtColourFontDialogs qtColours_{nullptr};
   QtInputQuery qtQuery_{nullptr};
-  CvEditorDialogs dialogs_{&qtFiles_, &qtColours_, &qtQuery_};
+  QtShell qtShell_;
+  CvEditorDialogs dialogs_{&qtFiles_, &qtColours_, &qtQuery_, &qtShell_};
   MainWindowView* mainWindow_ = nullptr;
   QPointer<QWidget> mainWindowAlive_;  // the main window may be freed before the commands
   TForm1* cardWindow_ = nullptr;
   std::unique_ptr<minicv::CvSheet> sheet_;
   std::unique_ptr<TForm7> editor_;
+  std::unique_ptr<CvHtmlMenu> htmlMenu_;
   std::unique_ptr<CvFileMenu> fileMenu_;
   PrinterService* printers_ = nullptr;
   PrintMenuCommands* printCommands_ = nullptr;

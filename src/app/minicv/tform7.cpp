@@ -169,6 +169,7 @@ void TForm7::couleur1Click() {
   minicv::setBackgroundColour(sheet_, *chosen);
   widgets_->widget("zImage1")->setProperty("picturePath", QString());
   syncFromModel();
+  emit backgroundChosen(*chosen);
 }
 
 void TForm7::signature1Click() {

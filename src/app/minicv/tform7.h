@@ -69,6 +69,8 @@ class TForm7 : public QWidget {
   void quitRequested();
   /// The interface language was switched from this window.
   void languageChanged(Language language);
+  /// The user picked the sheet's background colour.
+  void backgroundChosen(Colour colour);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -102,6 +102,18 @@ void setBackgroundColour(CvSheet& sheet, Colour colour) {
 }
 
 std::string htmlColour(Colour colour) {
+  // The colours the colour constants name are written by that name, which browsers know too.
+  static constexpr std::pair<Colour, const char*> named[] = {
+      {rgb(0, 0, 0), "Black"},       {rgb(128, 0, 0), "Maroon"},         {rgb(0, 128, 0), "Green"},
+      {rgb(128, 128, 0), "Olive"},   {rgb(0, 0, 128), "Navy"},           {rgb(128, 0, 128), "Purple"},
+      {rgb(0, 128, 128), "Teal"},    {rgb(128, 128, 128), "Gray"},       {rgb(192, 192, 192), "Silver"},
+      {rgb(255, 0, 0), "Red"},       {rgb(0, 255, 0), "Lime"},           {rgb(255, 255, 0), "Yellow"},
+      {rgb(0, 0, 255), "Blue"},      {rgb(255, 0, 255), "Fuchsia"},      {rgb(0, 255, 255), "Aqua"},
+      {rgb(255, 255, 255), "White"}, {rgb(192, 220, 192), "MoneyGreen"}, {rgb(166, 202, 240), "SkyBlue"},
+      {rgb(255, 251, 240), "Cream"}, {rgb(160, 160, 164), "MedGray"},
+  };
+  for (const auto& [value, name] : named)
+    if (value == colour) return name;
   char digits[7];
   std::snprintf(digits, sizeof digits, "%02X%02X%02X", redOf(colour), greenOf(colour), blueOf(colour));
   return digits;

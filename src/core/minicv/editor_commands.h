@@ -42,7 +42,8 @@ class CvSheet;
 /// colour; the photo is drawn on it from then on.
 void setBackgroundColour(CvSheet& sheet, Colour colour);
 
-/// The background colour as the HTML page writes it: six hexadecimal digits RRGGBB.
+/// The background colour as the HTML page writes it: the colour's standard name when it has one
+/// ("Navy"), otherwise six hexadecimal digits RRGGBB.
 std::string htmlColour(Colour colour);
 
 /// "signature" (message 115) and "cadres" (message 185): whether the user wants that part hidden when
