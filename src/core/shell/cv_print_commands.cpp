@@ -177,8 +177,17 @@ CvElementFilter cvElementFilter(const CvSheet& sheet) {
   };
 }
 
-CvPrintItems cvPrintItems(const CvSheet& sheet, bool printerAudited) {
-  return {printerAudited, printerAudited, printerAudited, sheet.state.cvLoaded};
+CvPrintItems cvPrintItems(const CvSheet& sheet, bool printerAudited,
+                          const std::optional<CommandStates>& mainWindow) {
+  CvPrintItems items;
+  items.testPrint = printerAudited;
+  items.synchronisation = sheet.state.cvLoaded;
+  if (mainWindow) {
+    items.printerChoice = mainWindow->printerChoice;
+    items.colourPrint = mainWindow->printColour;
+    items.blackAndWhitePrint = mainWindow->printBlackWhite;
+  }
+  return items;
 }
 
 void drawCvPrintPage(CvPrintSources& sources, Canvas& canvas, const PrinterMeasurements& printer,
@@ -225,6 +234,10 @@ std::optional<CvOrientation> askCvPrintOrientation(InputQuery& query, Language l
 CvPrintCommands::CvPrintCommands(CvPrintSources& sources, PrintCommands& printing, PrinterService& printers,
                                  Prompter& prompter)
     : sources_(sources), printing_(printing), printers_(printers), prompter_(prompter) {}
+
+void CvPrintCommands::checkPrinters() {
+  if (!audited_) audited_ = measurePrinter(printers_, sources_.screenResolution).has_value();
+}
 
 PrintOutcome CvPrintCommands::impressioncouleur1Click() { return print(PrintMode::InColour); }
 

@@ -31,15 +31,18 @@ void chooseCvNumberPerPage(minicv::CvSheet& sheet, int itemIndex);
 /// Whether a control may print: controls of an element that is off do not.
 CvElementFilter cvElementFilter(const minicv::CvSheet& sheet);
 
-/// The enabled states the print items follow; `colourPrint` and `blackAndWhitePrint` are only ever
-/// switched on here (the restriction to one printer may have switched them off).
+/// The enabled states the print items follow.
 struct CvPrintItems {
+  bool printerChoice = true;  // "imprimante"
   bool testPrint = false;
-  bool colourPrint = false;
-  bool blackAndWhitePrint = false;
+  bool colourPrint = true;
+  bool blackAndWhitePrint = true;
   bool synchronisation = false;
 };
-CvPrintItems cvPrintItems(const minicv::CvSheet& sheet, bool printerAudited);
+/// `mainWindow` holds the main window's command states when the editor was opened from it: its two
+/// prints and its printer choice then restrict the editor's, by the same count of installed printers.
+CvPrintItems cvPrintItems(const minicv::CvSheet& sheet, bool printerAudited,
+                          const std::optional<CommandStates>& mainWindow = std::nullopt);
 
 /// Loads the CV held by slot `copy` of the loaded-CV list, silently, before that copy is drawn.
 using CvCopyLoader = std::function<void(minicv::CvSheet& sheet, const std::string& file)>;
@@ -84,6 +87,8 @@ class CvPrintCommands {
   /// The main window's "Imprimer": the orientation asked, then the colour print.
   PrintOutcome Imprimer1Click(InputQuery& query);
 
+  /// The check of the printers an opening runs until a printer has been measured for the mini-CV.
+  void checkPrinters();
   /// True once a printer has been measured for the mini-CV.
   bool printerAudited() const { return audited_; }
 

@@ -75,6 +75,46 @@ TEST_F(CvPrintTest, PrintItemsFollowTheAuditAndTheLoadedFile) {
   EXPECT_TRUE(commands.printerAudited());
 }
 
+TEST_F(CvPrintTest, OpenedFromTheMainWindowThePrintsFollowItsCountOfPrinters) {
+  // One printer: nothing is restricted.
+  shell.detectPrinters(96);
+  CvPrintItems items = cvPrintItems(sheet, true, shell.commandStates());
+  EXPECT_TRUE(items.printerChoice && items.colourPrint && items.blackAndWhitePrint);
+
+  // Two printers: both prints wait for a printer to be chosen; the test print follows the audit only.
+  printers.printerCount = 2;
+  shell.detectPrinters(96);
+  items = cvPrintItems(sheet, true, shell.commandStates());
+  EXPECT_TRUE(items.printerChoice && items.testPrint);
+  EXPECT_FALSE(items.colourPrint || items.blackAndWhitePrint);
+  shell.state().printerChosen = true;
+  items = cvPrintItems(sheet, true, shell.commandStates());
+  EXPECT_TRUE(items.colourPrint && items.blackAndWhitePrint);
+
+  // No printer at all: the printer choice goes too.
+  ScriptedPrinterService none = ScriptedPrinterService::withPrinters(0);
+  CardEditorShell bare(card, prompter, none);
+  bare.detectPrinters(96);
+  items = cvPrintItems(sheet, false, bare.commandStates());
+  EXPECT_FALSE(items.printerChoice || items.colourPrint || items.blackAndWhitePrint || items.testPrint);
+
+  // The editor alone knows no main window: nothing restricts its prints.
+  items = cvPrintItems(sheet, false);
+  EXPECT_TRUE(items.printerChoice && items.colourPrint && items.blackAndWhitePrint);
+}
+
+TEST_F(CvPrintTest, TheCheckOfThePrintersAuditsOnlyAPrinterThatAnswers) {
+  ScriptedPrinterService none = ScriptedPrinterService::withPrinters(0);
+  CvPrintCommands withoutPrinter(sources, printing, none, prompter);
+  withoutPrinter.checkPrinters();
+  EXPECT_FALSE(withoutPrinter.printerAudited());
+
+  commands.checkPrinters();
+  EXPECT_TRUE(commands.printerAudited());
+  EXPECT_TRUE(printers.jobs.empty());  // measured, nothing printed
+  EXPECT_TRUE(prompter.texts().empty());
+}
+
 // --- Colour and black-and-white prints ------------------------------------------------------------
 
 TEST_F(CvPrintTest, CopiesOnThePageFollowOrientationAndNumber) {
