@@ -37,8 +37,9 @@ int runMiniCvEditor(int& argc, char** argv, const std::string& path) {
   application.setQuitOnLastWindowClosed(false);
   EndingSignals endingSignals;
   QtPrompter prompter;
+  QtPrinterService printers;
   QtSettingsStore settings;
-  MiniCvAlone editor(prompter, settings);
+  MiniCvAlone editor(prompter, printers, settings);
   editor.open(path);
   editor.run();
   return endingSignals.received();

@@ -9,10 +9,13 @@
 
 namespace orvane {
 
-MiniCvAlone::MiniCvAlone(Prompter& prompter, SettingsStore& settingsStore)
+MiniCvAlone::MiniCvAlone(Prompter& prompter, PrinterService& printers, SettingsStore& settingsStore)
     : prompter_(prompter),
+      printers_(printers),
       settings_(settingsStore, prompter, settingsRootDirectory()),
-      association_(startIcon().toImage()) {
+      association_(startIcon().toImage()),
+      // The system's dialogs set up the system's printers only; over other printers they choose nothing.
+      qtPrintDialogs_(dynamic_cast<QtPrinterService*>(&printers), nullptr) {
   companions_.workingCopyFolder = toStdString(workingCopyFolder_.path());
 }
 
@@ -23,13 +26,21 @@ void MiniCvAlone::open(const std::string& path) {
   editor_ = std::make_unique<TForm7>(
       sheet_, CvEditorServices{prompter_, files_, colours_, query_, pictures_, directories_, association_});
   files_.setParent(editor_.get());
+  qtPrintDialogs_.setParent(editor_.get());
   fileMenu_ = std::make_unique<CvFileMenu>(
       *editor_, minicv::CvFileServices{files_, directories_, companions_, prompter_, metrics_}, session_);
+  printMenu_ = std::make_unique<CvPrintMenu>(
+      *editor_, CvPrintMenuServices{shell_, printers_, *printDialogs_, prompter_, colours_, pictures_});
+  printMenu_->loadCopiesThrough(session_, {companions_, prompter_, metrics_});
+  // The printer report speaks the editor's language.
+  QObject::connect(editor_.get(), &TForm7::languageChanged, editor_.get(),
+                   [this](Language language) { shell_.state().interfaceLanguage = language; });
   sheet_.open(false);
   const Language before = sheet_.state.language;
   minicv::loadCvFile(sheet_, session_, path, minicv::CvReportMode::Ask, {companions_, prompter_, metrics_});
   if (sheet_.state.language != before) editor_->followSheetLanguage();
   editor_->syncFromModel();
+  printMenu_->updatePrintItems();
   editor_->show();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/minicv/cv_file_menu.h"
+#include "app/minicv/cv_print_menu.h"
 #include "app/minicv/tform7.h"
 #include "app/start_icon.h"
 #include "minicv/cv_sheet.h"
@@ -15,6 +16,7 @@
 #include "qt/qt_file_dialogs.h"
 #include "qt/qt_input_query.h"
 #include "qt/qt_picture_service.h"
+#include "qt/qt_print_dialogs.h"
 #include "qt/qt_text_metrics.h"
 #include "richtext/companion_files.h"
 #include "settings/settings.h"
@@ -24,11 +26,13 @@ namespace orvane {
 
 class MiniCvAlone {
  public:
-  MiniCvAlone(Prompter& prompter, SettingsStore& settingsStore);
+  MiniCvAlone(Prompter& prompter, PrinterService& printers, SettingsStore& settingsStore);
   ~MiniCvAlone();
   MiniCvAlone(const MiniCvAlone&) = delete;
   MiniCvAlone& operator=(const MiniCvAlone&) = delete;
 
+  /// Replaces the print dialogs (tests script them); before `open`.
+  void setPrintDialogs(PrintDialogs& dialogs) { printDialogs_ = &dialogs; }
   /// Builds the editor, loads `path` asking about each problem, and shows the editor.
   void open(const std::string& path);
   /// Returns when the editor is left ("fin", "tout quitter" or its close box).
@@ -39,6 +43,7 @@ class MiniCvAlone {
 
  private:
   Prompter& prompter_;
+  PrinterService& printers_;
   Settings settings_;
   WorkingDirectories directories_{settings_};
   // The zone texts' working copies go to a folder of this run, not into the user's current folder.
@@ -50,10 +55,16 @@ class MiniCvAlone {
   QtFileDialogs files_;
   QtColourFontDialogs colours_{nullptr};
   QtInputQuery query_{nullptr};
+  QtPrintDialogs qtPrintDialogs_;
+  PrintDialogs* printDialogs_ = &qtPrintDialogs_;
+  // The print routine is the main window's, which always holds a card; here no card is ever shown.
+  CardModel card_;
+  CardEditorShell shell_{card_, prompter_, printers_};
   minicv::CvSheet sheet_;
   minicv::CvFileSession session_;
   std::unique_ptr<TForm7> editor_;
   std::unique_ptr<CvFileMenu> fileMenu_;
+  std::unique_ptr<CvPrintMenu> printMenu_;
 };
 
 }  // namespace orvane

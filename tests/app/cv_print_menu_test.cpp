@@ -1,12 +1,16 @@
 // The mini-CV editor's print lists and items as the user meets them: the orientation fills the
 // number-per-page list, the test print waits for a printer, a print reaches the printer in the page's
-// orientation, and the main window's "Imprimer" asks the orientation first.
+// orientation, the prints follow the main window's count of printers, the main window's "Imprimer"
+// asks the orientation first, and the editor alone on a file prints as well.
 #include <QAction>
 #include <QComboBox>
+#include <QTemporaryDir>
 
+#include "app/mini_cv_alone.h"
 #include "app_test_main.h"
 #include "catalogue/catalogue.h"
 #include "editor_under_test.h"
+#include "minicv/cv_file_save.h"
 #include "shell/cv_print_commands.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_file_dialogs.h"
@@ -28,8 +32,9 @@ class CvPrintMenuTest : public QObject {
   QComboBox* list(const char* name) { return qobject_cast<QComboBox*>(cv().widgets().widget(name)); }
   QAction* item(const char* name) { return cv().menus().action(name); }
 
-  void openEditor() {
-    session.start(1);
+  void openEditor(int printerCount = 1, bool printerAnswers = true) {
+    session.start(printerCount);
+    if (!printerAnswers) session.printers->measurements.reset();
     session.editor->printCommands().setPrintDialogs(printDialogs);
     session.editor->miniCvCommands().setDialogs({&files, &colours, &query});
     main().menus().miniCv.edit->trigger();
@@ -52,8 +57,9 @@ class CvPrintMenuTest : public QObject {
   }
 
   void aPrintGoesToThePrinterAndEnablesTheTestPrint() {
-    openEditor();
-    QVERIFY(!item("impression1")->isEnabled());  // no printer measured yet
+    openEditor(1, false);
+    QVERIFY(!item("impression1")->isEnabled());  // the opening could not measure the printer
+    session.printers->measurements = PrinterMeasurements::a4(600);  // it answers by the print
     emit list("ComboBox1")->activated(1);
     item("impressioncouleur1")->trigger();
     QCOMPARE(session.printers->jobs.size(), std::size_t{1});
@@ -64,6 +70,63 @@ class CvPrintMenuTest : public QObject {
     QVERIFY(session.printers->jobs[1].aborted);
     QVERIFY(session.shownTexts().last().startsWith(
         QString::fromStdString(catalogue::text(Language::French, 116))));
+  }
+
+  void theOpeningChecksThePrintersOnce() {
+    openEditor();
+    QVERIFY(item("impression1")->isEnabled());
+    QVERIFY(session.printers->jobs.empty());
+    QVERIFY(session.shownTexts().isEmpty());
+  }
+
+  void thePrintsFollowTheMainWindowsCountOfPrinters() {
+    openEditor(2);
+    QVERIFY(item("imprimante1")->isEnabled());
+    QVERIFY(!item("impressioncouleur1")->isEnabled());
+    QVERIFY(!item("impressionnoiretblanc1")->isEnabled());
+    QVERIFY(item("impression1")->isEnabled());
+
+    // A printer chosen in the editor lifts the restriction, as in the main window.
+    item("imprimante1")->trigger();
+    QCOMPARE(printDialogs.setupDialogs, 1);
+    QVERIFY(item("impressioncouleur1")->isEnabled());
+    QVERIFY(item("impressionnoiretblanc1")->isEnabled());
+
+    openEditor(0);
+    QVERIFY(!item("imprimante1")->isEnabled());
+    QVERIFY(!item("impressioncouleur1")->isEnabled());
+    QVERIFY(!item("impression1")->isEnabled());
+  }
+
+  void theEditorAloneOnAFilePrints() {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("seul.ov4")).toStdString();
+    ScriptedPrompter prompter;
+    ScriptedPrinterService printers = ScriptedPrinterService::withPrinters(2);
+    {
+      CompanionFiles companions(prompter, Language::French);
+      QVERIFY(minicv::writeCvFile(minicv::CvSheet{}, path, "seul", companions, prompter));
+    }
+    ScriptedSettingsStore settings;
+    MiniCvAlone alone(prompter, printers, settings);
+    alone.setPrintDialogs(printDialogs);
+    alone.open(path);
+    auto action = [&alone](const char* name) { return alone.editor().menus().action(name); };
+    // No main window restricts it; the test print waits for a first print to measure the printer.
+    QVERIFY(action("impressioncouleur1")->isEnabled());
+    QVERIFY(!action("impression1")->isEnabled());
+
+    action("impressioncouleur1")->trigger();
+    action("impressionnoiretblanc1")->trigger();
+    QCOMPARE(printers.jobs.size(), std::size_t{2});
+    QVERIFY(printers.jobs[0].finished && printers.jobs[1].finished);
+    QVERIFY(!printers.pageCanvas->calls.empty());
+    QVERIFY(action("impression1")->isEnabled());
+    action("impression1")->trigger();
+    QCOMPARE(printers.jobs.size(), std::size_t{3});
+    QVERIFY(printers.jobs[2].aborted);
+    QVERIFY(QString::fromStdString(prompter.texts().back())
+                .startsWith(QString::fromStdString(catalogue::text(Language::French, 116))));
   }
 
   void theMainWindowsImprimerAsksTheOrientation() {

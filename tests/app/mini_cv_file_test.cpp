@@ -102,8 +102,9 @@ class MiniCvFileTest : public QObject {
     session.stop();
 
     ScriptedPrompter prompter;
+    ScriptedPrinterService printers = ScriptedPrinterService::withPrinters(1);
     ScriptedSettingsStore settings;
-    MiniCvAlone alone(prompter, settings);
+    MiniCvAlone alone(prompter, printers, settings);
     alone.open(file("seul.ov4"));
     QVERIFY(QTest::qWaitForWindowExposed(&alone.editor()));
     QCOMPARE(alone.editor().sheet()["Edit3"].text, std::string("41"));

@@ -5,7 +5,6 @@
 #include "app/main/main_window_view.h"
 #include "app/main/print_commands.h"
 #include "app/tform1.h"
-#include "minicv/cv_file_load.h"
 
 namespace orvane {
 
@@ -75,11 +74,7 @@ void MiniCvCommands::makeEditor() {
     printMenu_ = std::make_unique<CvPrintMenu>(
         *editor_, CvPrintMenuServices{shell_, *printers_, printCommands_->printDialogs(), prompter_,
                                       *dialogs_.colours, pictures_});
-  if (printMenu_)
-    printMenu_->setCopyLoader([this](minicv::CvSheet& sheet, const std::string& file) {
-      minicv::loadCvFile(sheet, cvFiles_, file, minicv::CvReportMode::Silent,
-                         {companions_, prompter_, metrics_});
-    });
+  if (printMenu_) printMenu_->loadCopiesThrough(cvFiles_, {companions_, prompter_, metrics_});
   shell_.state().miniCvExists = true;
   if (mainWindowAlive_) mainWindow_->updateCommandStates();
 }
@@ -100,7 +95,7 @@ void MiniCvCommands::sauvegarder_minicv() {
 
 void MiniCvCommands::showEditor(bool fromLoadedFile) {
   editor_->open(fromLoadedFile);
-  if (printMenu_) printMenu_->updatePrintItems();
+  if (printMenu_) printMenu_->openedFromMainWindow();
   if (cardWindow_ && cardWindow_->isVisible()) cardWindow_->hide();
   if (!editor_->isVisible()) {
     if (mainWindowAlive_) mainWindow_->dialogParent()->hide();

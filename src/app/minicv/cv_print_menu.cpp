@@ -67,6 +67,8 @@ void CvPrintMenu::connectItems() {
       {"cyrillique1", minicv::CharacterSet::Cyrillic},
       {"baltique1", minicv::CharacterSet::Baltic}};
   for (const auto& [item, set] : sets) on(item, [this, set] { characterSet_ = static_cast<int>(set); });
+  // Choosing a printer here lifts the restriction of the prints as it does in the main window.
+  on("imprimante1", [this] { printing_.Imprimante1Click(screenResolution()); });
   on("impressioncouleur1", [this] { commands_.impressioncouleur1Click(); });
   on("impressionnoiretblanc1", [this] { commands_.impressionnoiretblanc1Click(); });
   on("impression1", [this] { commands_.impression1Click(0); });
@@ -100,13 +102,31 @@ void CvPrintMenu::listChosen(minicv::ControlId list) {
   form_.syncFromModel();
 }
 
+bool CvPrintMenu::printerAudited() const {
+  return commands_.printerAudited() || services_.shell.state().printerChosen;
+}
+
 void CvPrintMenu::updatePrintItems() {
-  const CvPrintItems items =
-      cvPrintItems(form_.sheet(), commands_.printerAudited() || services_.shell.state().printerChosen);
+  std::optional<CommandStates> mainWindow;
+  if (openedFromMainWindow_) mainWindow = services_.shell.commandStates();
+  const CvPrintItems items = cvPrintItems(form_.sheet(), printerAudited(), mainWindow);
+  form_.menus().action("imprimante1")->setEnabled(items.printerChoice);
   form_.menus().action("impression1")->setEnabled(items.testPrint);
-  if (items.colourPrint) form_.menus().action("impressioncouleur1")->setEnabled(true);
-  if (items.blackAndWhitePrint) form_.menus().action("impressionnoiretblanc1")->setEnabled(true);
+  form_.menus().action("impressioncouleur1")->setEnabled(items.colourPrint);
+  form_.menus().action("impressionnoiretblanc1")->setEnabled(items.blackAndWhitePrint);
   form_.menus().action("synchronicit1")->setEnabled(items.synchronisation);
+}
+
+void CvPrintMenu::openedFromMainWindow() {
+  openedFromMainWindow_ = true;
+  if (!printerAudited()) commands_.checkPrinters();
+  updatePrintItems();
+}
+
+void CvPrintMenu::loadCopiesThrough(minicv::CvFileSession& session, const minicv::CvReadServices& reading) {
+  sources_.loadCopy = [&session, reading](minicv::CvSheet& sheet, const std::string& file) {
+    minicv::loadCvFile(sheet, session, file, minicv::CvReportMode::Silent, reading);
+  };
 }
 
 }  // namespace orvane

@@ -3,6 +3,7 @@
 // font and print commands, then the editor mirrors the sheet.
 
 #include "app/minicv/tform7.h"
+#include "minicv/cv_file_load.h"
 #include "qt/qt_text_metrics.h"
 #include "shell/cv_print_commands.h"
 
@@ -29,14 +30,19 @@ class CvPrintMenu {
   int characterSet() const { return characterSet_; }
   /// The print items follow whether a printer was measured; after openings, loads and prints.
   void updatePrintItems();
-  /// How a bi- or tri-version loads the CV of each slot before drawing it.
-  void setCopyLoader(CvCopyLoader loader) { sources_.loadCopy = std::move(loader); }
+  /// The editor was opened from the main window: the printers are checked unless a printer was
+  /// measured already, and from now on the print items follow the main window's restriction by the
+  /// number of installed printers.
+  void openedFromMainWindow();
+  /// A bi- or tri-version loads the CV of each slot silently through `session` before drawing it.
+  void loadCopiesThrough(minicv::CvFileSession& session, const minicv::CvReadServices& reading);
 
   void styleslection1Click();
 
  private:
   void connectItems();
   void listChosen(minicv::ControlId list);
+  bool printerAudited() const;
 
   TForm7& form_;
   CvPrintMenuServices services_;
@@ -45,6 +51,7 @@ class CvPrintMenu {
   CvPrintSources sources_;
   CvPrintCommands commands_;
   int characterSet_ = 0;
+  bool openedFromMainWindow_ = false;
 };
 
 }  // namespace orvane
