@@ -1,5 +1,6 @@
 // The mini-CV file: loading a CV whose four zones hold eleven lines each (parameter file, zone files
 // through their working copies, the element switches and the re-layout), and saving it again.
+#include "cv_zone_lines.h"
 #include "gui_bench.h"
 #include "minicv/cv_file_load.h"
 #include "minicv/cv_file_save.h"
@@ -12,13 +13,6 @@ namespace {
 using namespace orvane;
 using namespace orvane::minicv;
 
-RichText elevenLines() {
-  std::string text;
-  for (int i = 0; i < 11; ++i) text += "2019 - 2021\tSociété Durand\tdéveloppeur\n";
-  text.pop_back();
-  return RichText::fromPlainText(text);
-}
-
 struct CvFiles {
   ScratchFolder folder{"orvane-bench-"};
   NonInteractivePrompter prompter;
@@ -30,7 +24,7 @@ struct CvFiles {
     companions.workingCopyFolder = utf8Path(folder.path());
     CvSheet sheet;
     sheet.open(false);
-    for (int zone = 1; zone <= zoneCount; ++zone) setZoneText(sheet, zone, elevenLines());
+    for (int zone = 1; zone <= zoneCount; ++zone) setZoneText(sheet, zone, elevenZoneLines());
     writeCvFile(sheet, path, "cv", companions, prompter);
   }
 };

@@ -2,6 +2,7 @@
 // rows, zone stacking, the height rule and the window), and the "ok" check of four full zones.
 #include <benchmark/benchmark.h>
 
+#include "cv_zone_lines.h"
 #include "minicv/element_switching.h"
 #include "minicv/element_table.h"
 #include "minicv/zone_check.h"
@@ -13,20 +14,12 @@ namespace {
 using namespace orvane;
 using namespace orvane::minicv;
 
-// Eleven lines whose tabs all line up, so that the check compares every pair of lines.
-RichText elevenLines() {
-  std::string text;
-  for (int i = 0; i < 11; ++i) text += "2019 - 2021\tSociété Durand\tdéveloppeur\n";
-  text.pop_back();
-  return RichText::fromPlainText(text);
-}
-
 // Switches an element off and back on, so that every iteration does the same work; the zone switch
 // restacks the zones and runs the height rule, the telephone switch the contact rows.
 void elementSwitchWithRelayout(benchmark::State& run, int element) {
   CvSheet sheet;
   sheet.open(false);
-  for (int zone = 1; zone <= zoneCount; ++zone) setZoneText(sheet, zone, elevenLines());
+  for (int zone = 1; zone <= zoneCount; ++zone) setZoneText(sheet, zone, elevenZoneLines());
   for (auto _ : run) {
     switchElement(sheet, element, 0);
     switchElement(sheet, element, 1);
@@ -38,7 +31,7 @@ void elementSwitchWithRelayout(benchmark::State& run, int element) {
 void zoneCheckOfFourFullZones(benchmark::State& run) {
   CvSheet sheet;
   sheet.open(false);
-  for (int zone = 1; zone <= zoneCount; ++zone) sheet[zoneNames(zone).text].richText = elevenLines();
+  for (int zone = 1; zone <= zoneCount; ++zone) sheet[zoneNames(zone).text].richText = elevenZoneLines();
   NonInteractivePrompter prompter;
   for (auto _ : run) benchmark::DoNotOptimize(checkZones(sheet, prompter));
 }

@@ -2,6 +2,7 @@
 // the sheet's four zones holding eleven lines each.
 #include <QTemporaryDir>
 
+#include "cv_zone_lines.h"
 #include "gui_bench.h"
 #include "minicv/cv_sheet.h"
 #include "qt/qt_printer_service.h"
@@ -12,19 +13,10 @@ namespace {
 
 using namespace orvane;
 
-// Eleven lines of a zone, tabs between their columns as a CV's zones have them.
-RichText elevenLines(int zone) {
-  std::string text;
-  for (int line = 1; line <= 11; ++line)
-    text += "zone " + std::to_string(zone) + "\tligne " + std::to_string(line) + "\t2019 - 2026" +
-            (line < 11 ? "\n" : "");
-  return RichText::fromPlainText(text, FontSpec{"Arial", 9, {}, 0});
-}
-
 void OnePageToPdf(benchmark::State& state) {
   minicv::CvSheet sheet;
   sheet.open(false);
-  for (int zone = 1; zone <= 4; ++zone) sheet["REdit" + std::to_string(zone)].richText = elevenLines(zone);
+  for (int zone = 1; zone <= 4; ++zone) sheet["REdit" + std::to_string(zone)].richText = elevenZoneLines();
   sheet["Edit1"].text = "Élise";
   sheet["Edit2"].text = "MARTIN";
   NonInteractivePrompter prompter;
