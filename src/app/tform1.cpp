@@ -53,7 +53,7 @@ void TForm1::createFrame(QTextEdit*& edit, const char* name, const QString& hint
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   edit->setContextMenuPolicy(Qt::NoContextMenu);
   edit->setTabChangesFocus(false);
-  setFrameLayout(*edit->document(), edit->logicalDpiX());
+  setTextBoxLayout(*edit->document(), frameTextBox(0, edit->logicalDpiX()));
   edit->setAutoFillBackground(true);
   edit->viewport()->setMouseTracking(true);
   edit->viewport()->setProperty("frameNumber", number);

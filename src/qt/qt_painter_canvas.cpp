@@ -9,6 +9,7 @@
 #include "qt/qt_text.h"
 #include "qt/rich_text_document.h"
 #include "render/flood_fill.h"
+#include "text/line_layout.h"
 
 namespace orvane {
 
@@ -94,6 +95,24 @@ bool QPainterCanvas::drawTextLine(const Rect& rect, const std::string& text, con
   return true;
 }
 
+bool QPainterCanvas::drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize,
+                                const Rect& clip) {
+  if (!painter_.isActive()) return false;
+  if (clip.isEmpty() || pixelSize <= 0) return true;
+  QFont scaled = toQFont(font);
+  // Points at this device's resolution; a fractional size keeps the glyphs in step with the places
+  // scaled from the screen.
+  scaled.setPointSizeF(pixelSize * 72.0 / device_.logicalDpiY());
+  scaled.setHintingPreference(QFont::PreferNoHinting);
+  painter_.save();
+  painter_.setFont(scaled);
+  painter_.setPen(toQColor(font.colour));
+  painter_.setClipRect(toQRect(clip));
+  painter_.drawText(QPoint(origin.x, origin.y), toQString(text));
+  painter_.restore();
+  return true;
+}
+
 bool QPainterCanvas::drawEllipse(const Rect& rect, const Pen& pen, std::optional<Colour> fill) {
   if (!painter_.isActive()) return false;
   painter_.save();
@@ -121,7 +140,7 @@ bool QPainterCanvas::drawRichText(const Rect& rect, const RichText& text) {
   QTextDocument document;
   document.documentLayout()->setPaintDevice(&device_);
   fillDocument(document, text);
-  setFrameTextOption(document, device_.logicalDpiX());
+  setFrameTextOption(document, tabStopDistance(device_.logicalDpiX()));
   document.setDocumentMargin(0);
   document.setTextWidth(rect.width());
   painter_.save();

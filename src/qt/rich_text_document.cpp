@@ -1,12 +1,16 @@
 #include "qt/rich_text_document.h"
 
+#include <algorithm>
+
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 
 #include "qt/qt_text.h"
-#include "render/line_layout.h"
+#include "text/line_layout.h"
 #include "text/rounding.h"
 
 namespace orvane {
@@ -103,23 +107,86 @@ RichText readDocument(const QTextDocument& document) {
   return text;
 }
 
-void setFrameTextOption(QTextDocument& document, int dotsPerInch) {
+void setFrameTextOption(QTextDocument& document, int tabStop) {
   QTextOption option = document.defaultTextOption();
-  option.setTabStopDistance(tabStopDistance(dotsPerInch));
+  option.setTabStopDistance(tabStop);
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   document.setDefaultTextOption(option);
 }
 
-void setFrameLayout(QTextDocument& document, int dotsPerInch) {
-  setFrameTextOption(document, dotsPerInch);
+void setTextBoxLayout(QTextDocument& document, const TextBox& box) {
+  setFrameTextOption(document, box.tabStop);
   // Widths hinted for the screen drift from the printer's; the fonts' own widths keep both in step.
   document.setUseDesignMetrics(true);
   QTextFrameFormat margins = document.rootFrame()->frameFormat();
-  margins.setLeftMargin(frameTextInsetLeft);
-  margins.setTopMargin(frameTextInsetTop);
-  margins.setRightMargin(frameTextInsetRight);
+  margins.setLeftMargin(box.insetLeft);
+  margins.setTopMargin(box.insetTop);
+  margins.setRightMargin(box.insetRight);
   margins.setBottomMargin(0);
   document.rootFrame()->setFrameFormat(margins);
+}
+
+namespace {
+
+bool blankOnly(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
+}
+
+// Cuts the characters [from, to) of a block at its tabs, and for a justified block at its blanks too,
+// whose places the layout chooses.
+void appendPieces(DisplayLine& line, const QTextLine& textLine, const QString& blockText, int from, int to,
+                  const FontSpec& font, double left, bool justified) {
+  int start = from;
+  for (int index = from; index <= to; ++index) {
+    const bool cut = index == to || blockText[index] == QLatin1Char('\t') ||
+                     (justified && blockText[index] == QLatin1Char(' '));
+    if (!cut) continue;
+    const QString piece = blockText.mid(start, index - start);
+    if (!piece.isEmpty() && !blankOnly(piece))
+      line.pieces.push_back({toStdString(piece), font, left + textLine.cursorToX(start)});
+    start = index + 1;
+  }
+}
+
+}  // namespace
+
+std::vector<DisplayLine> displayLinesOf(const QTextDocument& document) {
+  std::vector<DisplayLine> lines;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    const QTextLayout* layout = block.layout();
+    if (layout == nullptr) continue;
+    const QPointF origin = layout->position();
+    const QString blockText = block.text();
+    const bool justified = (block.blockFormat().alignment() & Qt::AlignJustify) != 0;
+    const QList<QTextLayout::FormatRange> formats = block.textFormats();
+    for (int index = 0; index < layout->lineCount(); ++index) {
+      const QTextLine textLine = layout->lineAt(index);
+      DisplayLine line;
+      line.top = origin.y() + textLine.y();
+      line.height = textLine.height();
+      line.ascent = textLine.ascent();
+      const int lineStart = textLine.textStart();
+      const int lineEnd = lineStart + textLine.textLength();
+      for (const QTextLayout::FormatRange& range : formats) {
+        const int from = std::max(lineStart, range.start);
+        const int to = std::min(lineEnd, range.start + range.length);
+        if (from < to)
+          appendPieces(line, textLine, blockText, from, to, toFontSpec(range.format), origin.x(), justified);
+      }
+      lines.push_back(std::move(line));
+    }
+  }
+  return lines;
+}
+
+std::vector<DisplayLine> layOutTextBox(const RichText& text, const TextBox& box) {
+  QTextDocument document;
+  setTextBoxLayout(document, box);
+  fillDocument(document, text);
+  document.setTextWidth(box.width);
+  // Laying out is lazy: asking for the size lays out every block.
+  document.documentLayout()->documentSize();
+  return displayLinesOf(document);
 }
 
 }  // namespace orvane

@@ -15,8 +15,7 @@
 #include "qt/qt_picture_service.h"
 #include "qt/qt_printer_service.h"
 #include "qt/rich_text_document.h"
-#include "render/frame_lines.h"
-#include "render/line_layout.h"
+#include "text/line_layout.h"
 #include "text/rounding.h"
 
 using namespace orvane;
@@ -32,42 +31,6 @@ Image checkerBrush() {
   brush.setPixel(1, 0, white);
   brush.setPixel(0, 1, white);
   return brush;
-}
-
-// The lines a frame `width` pixels wide shows on screen, blanks hanging at a break left out.
-QStringList screenLines(const RichText& text, int width) {
-  // A screen of 96 pixels per inch whatever the machine's own.
-  QImage screen(1, 1, QImage::Format_ARGB32);
-  screen.setDotsPerMeterX(3780);
-  screen.setDotsPerMeterY(3780);
-  QTextDocument document;
-  document.documentLayout()->setPaintDevice(&screen);
-  setFrameLayout(document, 96);
-  fillDocument(document, text);
-  document.setTextWidth(width);
-  document.size();  // lays the whole document out
-  QStringList lines;
-  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-    const QTextLayout* layout = block.layout();
-    for (int index = 0; index < layout->lineCount(); ++index) {
-      const QTextLine line = layout->lineAt(index);
-      QString shown = block.text().mid(line.textStart(), line.textLength());
-      if (index + 1 < layout->lineCount())
-        while (shown.endsWith(u' ') || shown.endsWith(u'\t')) shown.chop(1);
-      lines << shown;
-    }
-  }
-  return lines;
-}
-
-// The lines the sheet prints for a frame `width` pixels wide, on a page `ratio` times finer.
-QStringList printedLines(const RichText& text, int width, Canvas& canvas, double ratio) {
-  const int wrap = roundToInt(ratio * width) - roundToInt(ratio * frameTextInsetLeft) -
-                   roundToInt(ratio * frameTextInsetRight);
-  QStringList lines;
-  for (const FrameLine& line : frameLines(text, wrap, roundToInt(ratio * tabStopDistance(96)), canvas, false))
-    lines << QString::fromStdString(line.text);
-  return lines;
 }
 
 }  // namespace
@@ -137,33 +100,6 @@ class QtCanvasTest : public QObject {
         inked = true;
       }
     QVERIFY(inked);
-  }
-
-  // The frame on screen and the sheet measure with their own metrics but follow one rule, so that
-  // the paper shows the lines the screen shows, tabs at the same stops.
-  void aFrameAndThePrintedSheetBreakTheSameLines() {
-    const RichText text = RichText::fromPlainText(
-        "Anne Martin-Dupuis, graphiste indépendante, dessine des cartes de visite et des affiches pour "
-        "les artisans de Lyon depuis 2009.\nTél.\t04 78 12 34 56\nanne.martin-dupuis@exemple-de-domaine.fr",
-        {"Arial", 9, {}, 0});
-    QTemporaryDir folder;
-    const auto printer =
-        makePdfPrinter(folder.filePath(QStringLiteral("sheet.pdf")), 600, QPageLayout::Portrait);
-    QPainterCanvas paper(*printer);
-    for (int width : {120, 200}) {
-      const QStringList shown = screenLines(text, width);
-      QVERIFY2(shown.size() > 3, "the paragraph is wrapped on screen");
-      QCOMPARE(printedLines(text, width, paper, 600 / 96.0), shown);
-    }
-
-    QTextDocument frame;
-    setFrameLayout(frame, 96);
-    fillDocument(frame, RichText::fromPlainText("Nom\tDupont", {"Arial", 9, {}, 0}));
-    frame.size();
-    const QTextFrameFormat margins = frame.rootFrame()->frameFormat();
-    QCOMPARE(margins.leftMargin(), frameTextInsetLeft);
-    QCOMPARE(margins.rightMargin(), frameTextInsetRight);
-    QCOMPARE(frame.begin().layout()->lineAt(0).cursorToX(4), 48.0);
   }
 
   void bitmapsAndIconsAreReadAtTheirOwnSize() {

@@ -13,7 +13,7 @@ std::vector<CanvasCall> RecordingCanvas::callsOf(CanvasCallKind kind) const {
 
 bool RecordingCanvas::record(CanvasCall call) {
   call.succeeded = !failing.contains(call.kind);
-  if (call.kind == CanvasCallKind::TextLine && textLineFailures > 0) {
+  if ((call.kind == CanvasCallKind::TextLine || call.kind == CanvasCallKind::TextAt) && textLineFailures > 0) {
     --textLineFailures;
     call.succeeded = false;
   }
@@ -63,6 +63,17 @@ bool RecordingCanvas::drawTextLine(const Rect& rect, const std::string& text, co
                  .text = text,
                  .font = font,
                  .alignment = alignment});
+}
+
+bool RecordingCanvas::drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize,
+                                 const Rect& clip) {
+  return record({.kind = CanvasCallKind::TextAt,
+                 .rect = clip,
+                 .start = origin,
+                 .colour = font.colour,
+                 .text = text,
+                 .font = font,
+                 .pixelSize = pixelSize});
 }
 
 bool RecordingCanvas::drawRichText(const Rect& rect, const RichText& text) {

@@ -16,6 +16,7 @@ enum class CanvasCallKind {
   Image,
   FloodFill,
   TextLine,
+  TextAt,
   RichText,
   Ellipse,
   UpwardText
@@ -23,12 +24,13 @@ enum class CanvasCallKind {
 
 struct CanvasCall {
   CanvasCallKind kind;
-  Rect rect{};        // every kind but FloodFill
-  Point start{};      // FloodFill, UpwardText
+  Rect rect{};        // every kind but FloodFill; TextAt: the clip
+  Point start{};      // FloodFill, UpwardText, TextAt: the start of the baseline
   Colour colour = 0;  // Outline and TextLine: the pen or font colour; Fill and FloodFill: the colour
   PenStyle penStyle = PenStyle::Solid;
-  std::string text{};            // TextLine, UpwardText: the line; RichText: the plain text
-  FontSpec font{};               // TextLine, UpwardText
+  std::string text{};            // TextLine, TextAt, UpwardText: the line; RichText: the plain text
+  FontSpec font{};               // TextLine, TextAt, UpwardText
+  double pixelSize = 0;          // TextAt
   std::optional<Colour> fill{};  // Ellipse
   TextAlignment alignment = TextAlignment::Left;
   int imageWidth = 0;  // Image, BrushFill, FloodFill: the size of the picture or brush
@@ -53,7 +55,7 @@ class RecordingCanvas : public Canvas {
   std::vector<CanvasCall>& calls;
   /// Calls of these kinds fail.
   std::set<CanvasCallKind> failing;
-  /// The next this-many text lines fail.
+  /// The next this-many text lines (TextLine or TextAt) fail.
   int textLineFailures = 0;
   /// What measureText answers: `characterWidth` per character, `textHeight` for any text.
   int characterWidth = 10;
@@ -69,6 +71,8 @@ class RecordingCanvas : public Canvas {
   bool floodFill(Point start, Colour area, const Image& brush, const BrushPlacement& placement) override;
   bool drawTextLine(const Rect& rect, const std::string& text, const FontSpec& font,
                     TextAlignment alignment) override;
+  bool drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize,
+                  const Rect& clip) override;
   bool drawRichText(const Rect& rect, const RichText& text) override;
   bool drawEllipse(const Rect& rect, const Pen& pen, std::optional<Colour> fill) override;
   bool drawUpwardText(Point start, const std::string& text, const FontSpec& font) override;

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "render/card_placement.h"
-#include "render/frame_lines.h"
 #include "render/icon_drawing.h"
 #include "render/pattern_drawing.h"
+#include "render/printed_lines.h"
 #include "render/sheet_layout.h"
 #include "render/transparency_composite.h"
 #include "text/rounding.h"
@@ -22,50 +22,19 @@ constexpr Colour white = 0xFFFFFF;
 
 const FontSpec footerFont{"arial narrow", 8, {}, black};
 
-// Each frame's lines, laid out once for every card of the sheet; a transparent frame has none.
-using SheetFrameLines = std::array<std::vector<FrameLine>, 2>;
+// Each frame's lines as the card window displays them, laid out once for every card of the sheet; a
+// transparent frame has none.
+using SheetFrameLines = std::array<std::vector<DisplayLine>, 2>;
 
-SheetFrameLines layOutFrames(const CardModel& card, Canvas& canvas, const PrintRatios& ratios,
-                             const SheetSettings& settings) {
+SheetFrameLines layOutFrames(const CardModel& card, TextMetrics& screen, int screenResolution) {
   SheetFrameLines lines;
-  // The screen wraps a frame's text at its width less the insets; on paper, each of them is scaled.
-  const int insets = roundToInt(ratios.x * frameTextInsetLeft) + roundToInt(ratios.x * frameTextInsetRight);
-  const int tabStop = roundToInt(ratios.x * tabStopDistance(settings.screenResolution));
   for (int number : {1, 2}) {
     const FrameModel& frame = card.frame(number);
     if (frame.frameTransparent) continue;
-    const int width = roundToInt(ratios.x * frame.frameWidth) - insets;
     lines[static_cast<std::size_t>(number - 1)] =
-        frameLines(frame.text, width, tabStop, canvas, settings.printMode == PrintMode::BlackAndWhite);
+        screen.displayLines(frame.text, frameTextBox(frame.frameWidth, screenResolution));
   }
   return lines;
-}
-
-// A piece of a line ready to draw: where, what and how aligned.
-struct PlacedText {
-  Rect rect;
-  std::string text;
-  TextAlignment alignment;
-};
-
-// The pieces of `line` in `textRect`. A line without tabs goes whole to the canvas, which aligns it;
-// the pieces of a tabbed line are placed here, the line aligned as one.
-std::vector<PlacedText> placeLine(const FrameLine& line, const Rect& textRect) {
-  if (line.pieces.size() <= 1) return {{textRect, line.text, line.alignment}};
-  const int lineWidth = line.pieces.back().x + line.pieces.back().width;
-  int shift = 0;
-  if (line.alignment == TextAlignment::Centre) shift = (textRect.width() - lineWidth) / 2;
-  if (line.alignment == TextAlignment::Right) shift = textRect.width() - lineWidth;
-  shift = std::max(shift, 0);
-  std::vector<PlacedText> placed;
-  for (const TabbedPiece& piece : line.pieces) {
-    Rect rect = textRect;
-    rect.left += shift + piece.x;
-    // Empty pieces draw nothing, and pieces past the right edge would be cut away whole.
-    if (piece.length == 0 || rect.left >= rect.right) continue;
-    placed.push_back({rect, line.text.substr(piece.offset, piece.length), TextAlignment::Left});
-  }
-  return placed;
 }
 
 // One card of the sheet, drawn at its place on the page.
@@ -114,55 +83,29 @@ class SheetCard {
 
   void drawFrame(int number) {
     const FrameModel& frame = card().frame(number);
+    const Rect placed = placement_.scaled(frame.frameLeft, frame.frameTop, frame.frameWidth, frame.frameHeight);
     // The card window clips a frame that reaches beyond the card; so does the sheet, where it would
     // otherwise spill onto the gap and the next card.
-    const Rect frameRect =
-        placement_.scaled(frame.frameLeft, frame.frameTop, frame.frameWidth, frame.frameHeight)
-            .intersected(placement_.rect);
+    const Rect frameRect = placed.intersected(placement_.rect);
     if (frameRect.isEmpty()) return;
     if (inColour() && settings_.frameColourChosen[static_cast<std::size_t>(number - 1)]) {
       canvas_.fillRectangle(frameRect, frame.frameColor);
     } else {
       canvas_.outlineRectangle(frameRect, {white, PenStyle::Solid});
     }
-    drawFrameLines(frameLines_[static_cast<std::size_t>(number - 1)], frameRect);
+    const PrintedTextBox box =
+        printedTextBox({placed.left, placed.top}, placement_.ratioX, placement_.ratioY, settings_.screenResolution,
+                       frameRect, !inColour());
+    const std::vector<DisplayLine>& lines = frameLines_[static_cast<std::size_t>(number - 1)];
+    for (std::size_t index = 0; index < lines.size(); ++index)
+      if (lineShows(lines[index], box)) drawLine(lines[index], box, index == 0);
   }
 
-  void drawFrameLines(const std::vector<FrameLine>& lines, const Rect& frameRect) {
-    int heightSoFar = 0;
-    for (std::size_t index = 0; index < lines.size(); ++index) {
-      const FrameLine& line = lines[index];
-      const int height = scaledLineHeight(line);
-      Rect textRect;
-      textRect.left = frameRect.left + roundToInt(placement_.ratioX * frameTextInsetLeft);
-      textRect.top = frameRect.top + roundToInt(placement_.ratioY * frameTextInsetTop) + heightSoFar;
-      textRect.right = frameRect.right - roundToInt(placement_.ratioX * frameTextInsetRight);
-      textRect.bottom = textRect.top + height;
-      // Lines that do not fit are left out, but their height still counts.
-      if (heightSoFar + height + frameRect.top < frameRect.bottom) drawLine(line, textRect, index == 0);
-      heightSoFar += height;
-    }
-  }
-
-  // The line's height as the frame shows it on screen, in printer dots.
-  int scaledLineHeight(const FrameLine& line) {
-    const FontMeasures screen = context_.screenMetrics.measure(line.text, line.font);
-    const int screenHeight = screen.height + screen.externalLeading;
-    // A font the screen cannot measure is measured on the page itself, already in dots.
-    if (screenHeight == 0) return canvas_.measureText(line.text, line.font).height;
-    return roundToInt(placement_.ratioY * screenHeight);
-  }
-
-  // A piece that fails is drawn once more, after message 112 when the line is the frame's first.
-  void drawLine(const FrameLine& line, const Rect& textRect, bool firstLine) {
-    std::vector<PlacedText> failed;
-    for (PlacedText& piece : placeLine(line, textRect))
-      if (!canvas_.drawTextLine(piece.rect, piece.text, line.font, piece.alignment))
-        failed.push_back(std::move(piece));
-    if (failed.empty()) return;
+  // A line that fails is drawn once more, after message 112 when the line is the frame's first.
+  void drawLine(const DisplayLine& line, const PrintedTextBox& box, bool firstLine) {
+    if (drawDisplayLine(canvas_, line, box)) return;
     if (firstLine) context_.prompter.show(MessageKind::Plain, context_.message(messageNoTextFormatting));
-    for (const PlacedText& piece : failed)
-      canvas_.drawTextLine(piece.rect, piece.text, line.font, piece.alignment);
+    drawDisplayLine(canvas_, line, box);
   }
 
   // The built-in start icon never prints; an icon from a file prints as the picture the card shows.
@@ -191,7 +134,7 @@ void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& 
   const SheetGrid grid = sheetGrid(card.orientation, ratios, card.effectiveSpacing(), settings.testPrint);
   const PageMargins margins = computePageMargins(printer, ratios, settings.screenResolution);
   drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);
-  const SheetFrameLines frameLines = layOutFrames(card, canvas, ratios, settings);
+  const SheetFrameLines frameLines = layOutFrames(card, context.screenMetrics, settings.screenResolution);
   for (const Point& position :
        cardPositions(card, grid, margins, ratios, printer.pageWidth, printer.pageHeight)) {
     const CardPlacement placement = CardPlacement::onSheet(card, position, ratios.x, ratios.y);

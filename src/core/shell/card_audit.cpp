@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/catalogue.h"
-#include "render/line_layout.h"
+#include "text/line_layout.h"
 #include "text/rounding.h"
 #include "text/utf8.h"
 

@@ -1,4 +1,4 @@
-#include "render/line_layout.h"
+#include "text/line_layout.h"
 
 #include <algorithm>
 
@@ -59,6 +59,10 @@ std::size_t fittingCharacters(std::string_view text, std::size_t known, int widt
 }
 
 }  // namespace
+
+TextBox frameTextBox(int width, int dotsPerInch) {
+  return {width, frameTextInsetLeft, frameTextInsetTop, frameTextInsetRight, tabStopDistance(dotsPerInch)};
+}
 
 int tabStopDistance(int dotsPerInch) { return std::max(1, roundToInt(0.5 * dotsPerInch)); }
 

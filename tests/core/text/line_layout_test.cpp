@@ -1,4 +1,4 @@
-#include "render/line_layout.h"
+#include "text/line_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,8 @@
 #pragma once
-// How a frame breaks a paragraph into the lines it displays. The card window's frames and the printed
-// sheet follow this one rule, each measuring with its own surface's metrics, so that paper shows the
-// lines the screen shows: breaks fall after blanks or a hyphen inside a word, blanks at a break hang
-// past the edge, a word wider than the frame is cut after the last character that fits, and a tab
-// moves on to the next stop.
+// How a text control breaks a paragraph into the lines it displays, where no real screen measures them
+// (the command-line tool, the tests): breaks fall after blanks or a hyphen inside a word, blanks at a
+// break hang past the edge, a word wider than the control is cut after the last character that fits,
+// and a tab moves on to the next stop.
 
 #include <cstddef>
 #include <functional>
@@ -20,6 +19,20 @@ inline constexpr int frameTextInsetRight = 3;
 /// The distance between a frame's tab stops on a surface of `dotsPerInch`: half an inch, as in a
 /// rich-text control.
 int tabStopDistance(int dotsPerInch);
+
+/// A text control as far as its layout goes, in screen pixels: how wide it is, how far its text keeps
+/// from its edges and how far apart its tab stops are.
+struct TextBox {
+  int width = 0;
+  int insetLeft = 0;
+  int insetTop = 0;
+  int insetRight = 0;
+  int tabStop = 48;
+  bool operator==(const TextBox&) const = default;
+};
+
+/// A card frame `width` pixels wide on a screen of `dotsPerInch`.
+TextBox frameTextBox(int width, int dotsPerInch);
 
 /// What a line's layout measures with: the width of text holding no tab, in the line's font on the
 /// surface that shows it, and the distance between tab stops on that surface.

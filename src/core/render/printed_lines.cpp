@@ -1,0 +1,37 @@
+#include "render/printed_lines.h"
+
+#include "text/rounding.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr Colour black = 0x000000;
+constexpr double pointsPerInch = 72.0;
+
+}  // namespace
+
+PrintedTextBox printedTextBox(Point origin, double scaleX, double scaleY, int screenResolution, const Rect& clip,
+                              bool blackText) {
+  return {origin, scaleX, scaleY, screenResolution / pointsPerInch * scaleY, clip, blackText};
+}
+
+bool lineShows(const DisplayLine& line, const PrintedTextBox& box) {
+  const int top = box.origin.y + roundToInt(box.scaleY * line.top);
+  const int bottom = box.origin.y + roundToInt(box.scaleY * (line.top + line.height));
+  return top < box.clip.bottom && bottom > box.clip.top;
+}
+
+bool drawDisplayLine(Canvas& canvas, const DisplayLine& line, const PrintedTextBox& box) {
+  const int baseline = box.origin.y + roundToInt(box.scaleY * (line.top + line.ascent));
+  bool drawn = true;
+  for (const TextPiece& piece : line.pieces) {
+    FontSpec font = piece.font;
+    if (box.blackText) font.colour = black;
+    const Point start{box.origin.x + roundToInt(box.scaleX * piece.x), baseline};
+    drawn = canvas.drawTextAt(start, piece.text, font, box.dotsPerPoint * font.size, box.clip) && drawn;
+  }
+  return drawn;
+}
+
+}  // namespace orvane
