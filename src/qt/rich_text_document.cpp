@@ -1,13 +1,12 @@
 #include "qt/rich_text_document.h"
 
-#include <algorithm>
-
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
+#include <algorithm>
 
 #include "qt/qt_text.h"
 #include "text/line_layout.h"

@@ -13,7 +13,8 @@ std::vector<CanvasCall> RecordingCanvas::callsOf(CanvasCallKind kind) const {
 
 bool RecordingCanvas::record(CanvasCall call) {
   call.succeeded = !failing.contains(call.kind);
-  if ((call.kind == CanvasCallKind::TextLine || call.kind == CanvasCallKind::TextAt) && textLineFailures > 0) {
+  if ((call.kind == CanvasCallKind::TextLine || call.kind == CanvasCallKind::TextAt) &&
+      textLineFailures > 0) {
     --textLineFailures;
     call.succeeded = false;
   }
@@ -65,8 +66,8 @@ bool RecordingCanvas::drawTextLine(const Rect& rect, const std::string& text, co
                  .alignment = alignment});
 }
 
-bool RecordingCanvas::drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize,
-                                 const Rect& clip) {
+bool RecordingCanvas::drawTextAt(Point origin, const std::string& text, const FontSpec& font,
+                                 double pixelSize, const Rect& clip) {
   return record({.kind = CanvasCallKind::TextAt,
                  .rect = clip,
                  .start = origin,

@@ -83,7 +83,8 @@ class SheetCard {
 
   void drawFrame(int number) {
     const FrameModel& frame = card().frame(number);
-    const Rect placed = placement_.scaled(frame.frameLeft, frame.frameTop, frame.frameWidth, frame.frameHeight);
+    const Rect placed =
+        placement_.scaled(frame.frameLeft, frame.frameTop, frame.frameWidth, frame.frameHeight);
     // The card window clips a frame that reaches beyond the card; so does the sheet, where it would
     // otherwise spill onto the gap and the next card.
     const Rect frameRect = placed.intersected(placement_.rect);
@@ -93,9 +94,8 @@ class SheetCard {
     } else {
       canvas_.outlineRectangle(frameRect, {white, PenStyle::Solid});
     }
-    const PrintedTextBox box =
-        printedTextBox({placed.left, placed.top}, placement_.ratioX, placement_.ratioY, settings_.screenResolution,
-                       frameRect, !inColour());
+    const PrintedTextBox box = printedTextBox({placed.left, placed.top}, placement_.ratioX, placement_.ratioY,
+                                              settings_.screenResolution, frameRect, !inColour());
     const std::vector<DisplayLine>& lines = frameLines_[static_cast<std::size_t>(number - 1)];
     for (std::size_t index = 0; index < lines.size(); ++index)
       if (lineShows(lines[index], box)) drawLine(lines[index], box, index == 0);

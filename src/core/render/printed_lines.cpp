@@ -11,8 +11,8 @@ constexpr double pointsPerInch = 72.0;
 
 }  // namespace
 
-PrintedTextBox printedTextBox(Point origin, double scaleX, double scaleY, int screenResolution, const Rect& clip,
-                              bool blackText) {
+PrintedTextBox printedTextBox(Point origin, double scaleX, double scaleY, int screenResolution,
+                              const Rect& clip, bool blackText) {
   return {origin, scaleX, scaleY, screenResolution / pointsPerInch * scaleY, clip, blackText};
 }
 

@@ -50,9 +50,10 @@ std::vector<DisplayLine> TextMetrics::displayLines(const RichText& text, const T
     const int paragraphEnd = paragraphStart + utf8Length(paragraphText);
     std::size_t start = 0;
     do {
-      const FontSpec font = formatInParagraph(text, paragraph, firstNonBlank(paragraphText, start), paragraphEnd);
-      const LineMetrics metrics{[&](std::string_view piece) { return measure(std::string(piece), font).width; },
-                                box.tabStop};
+      const FontSpec font =
+          formatInParagraph(text, paragraph, firstNonBlank(paragraphText, start), paragraphEnd);
+      const LineMetrics metrics{
+          [&](std::string_view piece) { return measure(std::string(piece), font).width; }, box.tabStop};
       const std::size_t end = displayLineEnd(paragraphText, start, width, metrics);
       const std::string_view shown =
           withoutTrailingBlanks(std::string_view(paragraphText).substr(start, end - start));
@@ -66,7 +67,8 @@ std::vector<DisplayLine> TextMetrics::displayLines(const RichText& text, const T
           alignedStart(box, paragraph.alignment, tabbed.empty() ? 0 : tabbed.back().x + tabbed.back().width);
       for (const TabbedPiece& piece : tabbed)
         if (piece.length > 0)
-          line.pieces.push_back({std::string(shown.substr(piece.offset, piece.length)), font, left + piece.x});
+          line.pieces.push_back(
+              {std::string(shown.substr(piece.offset, piece.length)), font, left + piece.x});
       top += line.height;
       lines.push_back(std::move(line));
       start = end;
