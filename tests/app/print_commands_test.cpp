@@ -46,7 +46,7 @@ class PrintCommandsTest : public QObject {
     QCOMPARE(session.printers->jobs.size(), std::size_t{1});
     QCOMPARE(session.printers->jobs[0].pages, 2);
     int cards = 0;
-    for (const CanvasCall& call : session.printers->pageCanvas->callsOf(CanvasCallKind::TextLine)) {
+    for (const CanvasCall& call : session.printers->pageCanvas->callsOf(CanvasCallKind::TextAt)) {
       if (call.text == "Jeanne") ++cards;
       QCOMPARE(call.colour, Colour{0});  // black and white
     }

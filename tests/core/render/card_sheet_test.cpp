@@ -4,6 +4,7 @@
 
 #include "render/icon_drawing.h"
 #include "render_fixture.h"
+#include "text/rounding.h"
 #include "text/utf8.h"
 
 namespace orvane {
@@ -34,7 +35,7 @@ struct CardSheet : RenderFixture {
   }
 
   std::vector<CanvasCall> linesReading(const std::string& text) const {
-    std::vector<CanvasCall> lines = canvas.callsOf(CanvasCallKind::TextLine);
+    std::vector<CanvasCall> lines = canvas.callsOf(CanvasCallKind::TextAt);
     std::erase_if(lines, [&](const CanvasCall& call) { return call.text != text; });
     return lines;
   }
@@ -74,17 +75,18 @@ TEST_F(CardSheet, OneCardInColourElementByElement) {
   std::vector<CanvasCallKind> kinds;
   for (const CanvasCall& call : canvas.calls) kinds.push_back(call.kind);
   using enum CanvasCallKind;
-  // Footer, outline, background, frame 1 filled and its three lines, frame 2 outlined and its line.
-  EXPECT_EQ(kinds, (std::vector<CanvasCallKind>{TextLine, Outline, Fill, Fill, TextLine, TextLine, TextLine,
-                                                Outline, TextLine}));
+  // Footer, outline, background, frame 1 filled and its two lines (the third is empty), frame 2
+  // outlined and its line.
+  EXPECT_EQ(kinds,
+            (std::vector<CanvasCallKind>{TextLine, Outline, Fill, Fill, TextAt, TextAt, Outline, TextAt}));
   EXPECT_EQ(canvas.calls[1].rect, cardRect);
   EXPECT_EQ(canvas.calls[1].colour, card.cardColor);
   EXPECT_EQ(canvas.calls[2].colour, card.cardColor);
   const Rect frame1{118 + 250, 118 + 150, 118 + 250 + 750, 118 + 150 + 506};  // 40, 24, 120, 81 scaled
   EXPECT_EQ(canvas.calls[3].rect, frame1);
   EXPECT_EQ(canvas.calls[3].colour, card.frame(1).frameColor);
-  EXPECT_EQ(canvas.calls[7].colour, white);
-  EXPECT_EQ(canvas.calls[7].rect, (Rect{118, 118 + 900, 118 + 1156, 118 + 900 + 875}));
+  EXPECT_EQ(canvas.calls[6].colour, white);
+  EXPECT_EQ(canvas.calls[6].rect, (Rect{118, 118 + 900, 118 + 1156, 118 + 900 + 875}));
 }
 
 TEST_F(CardSheet, FrameLinesTakeTheFontOfTheirFirstNonBlankCharacterAndStackDown) {
@@ -95,24 +97,27 @@ TEST_F(CardSheet, FrameLinesTakeTheFontOfTheirFirstNonBlankCharacterAndStackDown
   const CanvasCall header = linesReading("Anne Martin").at(0);
   EXPECT_EQ(header.font.name, "Times New Roman");
   EXPECT_EQ(header.font.colour, 0x0000FFu);
-  EXPECT_EQ(header.alignment, TextAlignment::Centre);
-  // Inside frame 1 (368, 268)-(1118, 774): 2 pixels in from the left and top, 3 from the right.
-  EXPECT_EQ(header.rect, (Rect{368 + 12, 268 + 12, 1118 - 19, 268 + 12 + 125}));  // 20 pixels high
+  EXPECT_DOUBLE_EQ(header.pixelSize, 14 * 96 / 72.0 * 6.25) << "glyphs scaled as the places are";
+  // Frame 1 is (368, 268)-(1118, 774), which cuts what it shows. The line is centred in the 115 pixels
+  // inside the insets: 2 + 19 pixels from the frame's left; its baseline is 2 + 13 pixels down.
+  EXPECT_EQ(header.rect, (Rect{368, 268, 1118, 774}));
+  EXPECT_EQ(header.start, (Point{368 + 131, 268 + 94}));
 
   const CanvasCall second = linesReading("  Graphiste").at(0);
   EXPECT_EQ(second.font.name, "Arial") << "leading blanks are passed over to find the font";
-  EXPECT_EQ(second.rect.top, header.rect.bottom);
-  const CanvasCall empty = linesReading("").at(0);
-  EXPECT_EQ(empty.rect.top, second.rect.bottom);
-  EXPECT_EQ(linesReading("rue des Lilas").at(0).alignment, TextAlignment::Left);
+  EXPECT_EQ(second.start.y, 268 + 219) << "20 pixels further down: 2 + 20 + 13 = 35, 218.75 dots";
+  EXPECT_EQ(linesReading("rue des Lilas").at(0).start.x, 118 + 12) << "frame 2 is left aligned";
 }
 
-TEST_F(CardSheet, LinesThatDoNotFitAreLeftOutButStillTakeTheirHeight) {
+TEST_F(CardSheet, ALineTheFrameShowsInPartPrintsCutAtTheFramesEdgeAndLinesBelowItDoNot) {
   settings.testPrint = true;
-  metrics.height = 42;  // 262 dots a line in a frame 506 dots high
+  metrics.height = 42;  // lines at 2, 44 and 86 pixels in a frame 81 pixels high
+  card.frame(1).text = RichText::fromPlainText("Anne Martin\nGraphiste\nLyon");
   drawCardSheet(context, canvas, settings);
   EXPECT_EQ(linesReading("Anne Martin").size(), 1u);
-  EXPECT_TRUE(linesReading("  Graphiste").empty()) << "262 + 262 + frame top is not below the frame bottom";
+  ASSERT_EQ(linesReading("Graphiste").size(), 1u);
+  EXPECT_EQ(linesReading("Graphiste").at(0).rect.bottom, 268 + 506);
+  EXPECT_TRUE(linesReading("Lyon").empty());
 }
 
 TEST_F(CardSheet, AFrameLineThatFailsIsTriedOnceMoreAfterMessage112ForTheFirstLine) {
@@ -133,7 +138,7 @@ TEST_F(CardSheet, AFrameLineThatFailsIsTriedOnceMoreAfterMessage112ForTheFirstLi
 
 TEST_F(CardSheet, AParagraphWiderThanTheFramePrintsAsTheFrameWrapsIt) {
   settings.testPrint = true;
-  card.frame(2).frameWidth = 40;  // 250 dots less the insets: 219 dots, 21 characters of the canvas
+  card.frame(2).frameWidth = 152;  // 147 pixels inside the insets: 21 characters of the metrics
   RichText text = RichText::fromPlainText("Anne Martin graphiste indépendante anticonstitutionnellement");
   const FontSpec bold{"Arial", 10, {.bold = true}, 0};
   text.applyFormat(22, 12, bold);  // "indépendante", which starts the second line
@@ -141,19 +146,18 @@ TEST_F(CardSheet, AParagraphWiderThanTheFramePrintsAsTheFrameWrapsIt) {
   card.frame(2).text = text;
   drawCardSheet(context, canvas, settings);
 
-  std::vector<CanvasCall> lines = canvas.callsOf(CanvasCallKind::TextLine);
-  std::erase_if(lines, [](const CanvasCall& call) { return call.rect.left != 118 + 12; });
+  std::vector<CanvasCall> lines = canvas.callsOf(CanvasCallKind::TextAt);
+  std::erase_if(lines, [](const CanvasCall& call) { return call.rect.top != 118 + 900; });
   std::vector<std::string> texts;
   for (const CanvasCall& line : lines) texts.push_back(line.text);
   EXPECT_EQ(texts, (std::vector<std::string>{"Anne Martin graphiste", "indépendante", "anticonstitutionnelle",
                                              "ment"}));
   for (std::size_t index = 0; index < lines.size(); ++index) {
     const CanvasCall& line = lines[index];
-    EXPECT_LE(utf8Length(line.text) * canvas.characterWidth, line.rect.width()) << line.text << " is cut";
-    EXPECT_EQ(line.rect.right, 118 + 250 - 19);
-    EXPECT_EQ(line.alignment, TextAlignment::Right) << "each line takes its paragraph's alignment";
+    const double rightEdge = 2 + 147;  // each line ends at the right inset, as its paragraph is aligned
+    EXPECT_EQ(line.start.x, 118 + roundToInt(6.25 * (rightEdge - 7 * utf8Length(line.text)))) << line.text;
     if (index > 0) {
-      EXPECT_EQ(line.rect.top, lines[index - 1].rect.bottom);
+      EXPECT_EQ(line.start.y - lines[index - 1].start.y, 100) << "16 pixels a line";
     }
   }
   ASSERT_EQ(lines.size(), 4u);
@@ -161,34 +165,33 @@ TEST_F(CardSheet, AParagraphWiderThanTheFramePrintsAsTheFrameWrapsIt) {
   EXPECT_EQ(lines[1].font, bold) << "a wrapped line takes the font of its own first character";
 }
 
-TEST_F(CardSheet, TabsPrintExpandedToTheFramesStops) {
+TEST_F(CardSheet, TabsPrintAtTheFramesStopsScaled) {
   settings.testPrint = true;
   card.frame(1).text = RichText::fromPlainText("Nom\tDupont\nTél.\t01 23");
   drawCardSheet(context, canvas, settings);
-  // Frame 1's text starts at 368 + 12; a stop every half inch is every 300 dots at 600 dpi.
+  // Frame 1's text starts 2 pixels in, at 368 + 12; a stop every half inch: 48 pixels, 300 dots.
   const CanvasCall name = linesReading("Nom").at(0);
   const CanvasCall surname = linesReading("Dupont").at(0);
-  EXPECT_EQ(name.rect.left, 380);
-  EXPECT_EQ(surname.rect.left, 380 + 300);
-  EXPECT_EQ(surname.rect.top, name.rect.top);
-  EXPECT_EQ(surname.rect.right, 1118 - 19) << "the piece after a tab is cut at the frame's edge too";
-  EXPECT_EQ(surname.alignment, TextAlignment::Left);
-  EXPECT_EQ(linesReading("01 23").at(0).rect.left, 380 + 300);
+  EXPECT_EQ(name.start.x, 380);
+  EXPECT_EQ(surname.start.x, 680);
+  EXPECT_EQ(surname.start.y, name.start.y);
+  EXPECT_EQ(surname.rect.right, 1118) << "the piece after a tab is cut at the frame's edge too";
+  EXPECT_EQ(linesReading("01 23").at(0).start.x, 680);
 
-  // A centred line is centred as a whole, tabs included: 300 + 60 dots in 719.
+  // A centred line is centred as a whole, tabs included: 48 + 42 pixels in 115.
   card.frame(1).text.setAlignment(ParagraphAlignment::Centre);
   canvas.calls.clear();
   drawCardSheet(context, canvas, settings);
-  EXPECT_EQ(linesReading("Nom").at(0).rect.left, 380 + 179);
-  EXPECT_EQ(linesReading("Dupont").at(0).rect.left, 380 + 179 + 300);
+  EXPECT_EQ(linesReading("Nom").at(0).start.x, 368 + 88);
+  EXPECT_EQ(linesReading("Dupont").at(0).start.x, 368 + 388);
 
-  // A tabbed first line that fails: message 112 once, and only the failed piece is drawn again.
+  // A tabbed first line that fails: message 112 once, and the line is drawn again.
   canvas.calls.clear();
   canvas.textLineFailures = 2;  // the footer, then "Nom"
   drawCardSheet(context, canvas, settings);
   EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Aucun formatage de texte : erreur indéterminée"});
   EXPECT_EQ(linesReading("Nom").size(), 2u);
-  EXPECT_EQ(linesReading("Dupont").size(), 1u);
+  EXPECT_EQ(linesReading("Dupont").size(), 2u);
 }
 
 TEST_F(CardSheet, BlackAndWhitePrintsBlackLinesOnUnfilledCards) {
@@ -197,7 +200,7 @@ TEST_F(CardSheet, BlackAndWhitePrintsBlackLinesOnUnfilledCards) {
   settings.frameColourChosen = {true, true};
   drawCardSheet(context, canvas, settings);
   EXPECT_TRUE(canvas.callsOf(CanvasCallKind::Fill).empty());
-  for (const CanvasCall& line : canvas.callsOf(CanvasCallKind::TextLine)) EXPECT_EQ(line.font.colour, black);
+  for (const CanvasCall& line : canvas.callsOf(CanvasCallKind::TextAt)) EXPECT_EQ(line.font.colour, black);
   for (const CanvasCall& outline : canvas.callsOf(CanvasCallKind::Outline)) {
     if (outline.penStyle == PenStyle::Dotted) {
       EXPECT_EQ(outline.colour, black);
