@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include "qt/qt_font.h"
 #include "qt/qt_image.h"
@@ -96,19 +97,27 @@ bool QPainterCanvas::drawTextLine(const Rect& rect, const std::string& text, con
 }
 
 bool QPainterCanvas::drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize,
-                                const Rect& clip) {
+                                double width, const Rect& clip) {
   if (!painter_.isActive()) return false;
   if (clip.isEmpty() || pixelSize <= 0) return true;
-  QFont scaled = toQFont(font);
-  // Points at this device's resolution; a fractional size keeps the glyphs in step with the places
-  // scaled from the screen.
+  QFont scaled(toQFont(font), &device_);
   scaled.setPointSizeF(pixelSize * 72.0 / device_.logicalDpiY());
-  scaled.setHintingPreference(QFont::PreferNoHinting);
+  QTextLayout layout(toQString(text), scaled, &device_);
+  QTextOption option;
+  option.setUseDesignMetrics(true);
+  option.setWrapMode(QTextOption::NoWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  if (!line.isValid()) return true;
   painter_.save();
-  painter_.setFont(scaled);
   painter_.setPen(toQColor(font.colour));
   painter_.setClipRect(toQRect(clip));
-  painter_.drawText(QPoint(origin.x, origin.y), toQString(text));
+  painter_.translate(origin.x, origin.y - line.ascent());
+  // This device's glyph widths differ a little from the screen's: the text takes the screen's width.
+  if (width > 0 && line.naturalTextWidth() > 0) painter_.scale(width / line.naturalTextWidth(), 1);
+  layout.draw(&painter_, QPointF(0, 0));
   painter_.restore();
   return true;
 }

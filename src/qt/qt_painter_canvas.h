@@ -27,7 +27,7 @@ class QPainterCanvas : public Canvas {
   bool floodFill(Point start, Colour area, const Image& brush, const BrushPlacement& placement) override;
   bool drawTextLine(const Rect& rect, const std::string& text, const FontSpec& font,
                     TextAlignment alignment) override;
-  bool drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize,
+  bool drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize, double width,
                   const Rect& clip) override;
   bool drawRichText(const Rect& rect, const RichText& text) override;
   bool drawEllipse(const Rect& rect, const Pen& pen, std::optional<Colour> fill) override;

@@ -1,6 +1,7 @@
 #include "qt/rich_text_document.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontInfo>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -127,22 +128,20 @@ void setTextBoxLayout(QTextDocument& document, const TextBox& box) {
 
 namespace {
 
-bool blankOnly(const QString& text) {
-  return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
-}
-
-// Cuts the characters [from, to) of a block at its tabs, and for a justified block at its blanks too,
-// whose places the layout chooses.
+// Cuts the characters [from, to) of a block into its words: each is then printed at the place and in
+// the width the screen gives it, whatever the printer's own glyph widths.
 void appendPieces(DisplayLine& line, const QTextLine& textLine, const QString& blockText, int from, int to,
-                  const FontSpec& font, double left, bool justified) {
+                  const QTextCharFormat& format, double left) {
+  const FontSpec font = toFontSpec(format);
+  const double pixelSize = QFontInfo(format.font()).pixelSize();
   int start = from;
   for (int index = from; index <= to; ++index) {
-    const bool cut = index == to || blockText[index] == QLatin1Char('\t') ||
-                     (justified && blockText[index] == QLatin1Char(' '));
-    if (!cut) continue;
-    const QString piece = blockText.mid(start, index - start);
-    if (!piece.isEmpty() && !blankOnly(piece))
-      line.pieces.push_back({toStdString(piece), font, left + textLine.cursorToX(start)});
+    if (index < to && !blockText[index].isSpace()) continue;
+    if (index > start) {
+      const double x = textLine.cursorToX(start);
+      line.pieces.push_back({toStdString(blockText.mid(start, index - start)), font, left + x,
+                             textLine.cursorToX(index) - x, pixelSize});
+    }
     start = index + 1;
   }
 }
@@ -156,7 +155,6 @@ std::vector<DisplayLine> displayLinesOf(const QTextDocument& document) {
     if (layout == nullptr) continue;
     const QPointF origin = layout->position();
     const QString blockText = block.text();
-    const bool justified = (block.blockFormat().alignment() & Qt::AlignJustify) != 0;
     const QList<QTextLayout::FormatRange> formats = block.textFormats();
     for (int index = 0; index < layout->lineCount(); ++index) {
       const QTextLine textLine = layout->lineAt(index);
@@ -169,8 +167,7 @@ std::vector<DisplayLine> displayLinesOf(const QTextDocument& document) {
       for (const QTextLayout::FormatRange& range : formats) {
         const int from = std::max(lineStart, range.start);
         const int to = std::min(lineEnd, range.start + range.length);
-        if (from < to)
-          appendPieces(line, textLine, blockText, from, to, toFontSpec(range.format), origin.x(), justified);
+        if (from < to) appendPieces(line, textLine, blockText, from, to, range.format, origin.x());
       }
       lines.push_back(std::move(line));
     }

@@ -67,14 +67,15 @@ bool RecordingCanvas::drawTextLine(const Rect& rect, const std::string& text, co
 }
 
 bool RecordingCanvas::drawTextAt(Point origin, const std::string& text, const FontSpec& font,
-                                 double pixelSize, const Rect& clip) {
+                                 double pixelSize, double width, const Rect& clip) {
   return record({.kind = CanvasCallKind::TextAt,
                  .rect = clip,
                  .start = origin,
                  .colour = font.colour,
                  .text = text,
                  .font = font,
-                 .pixelSize = pixelSize});
+                 .pixelSize = pixelSize,
+                 .width = width});
 }
 
 bool RecordingCanvas::drawRichText(const Rect& rect, const RichText& text) {

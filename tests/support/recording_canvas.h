@@ -31,6 +31,7 @@ struct CanvasCall {
   std::string text{};            // TextLine, TextAt, UpwardText: the line; RichText: the plain text
   FontSpec font{};               // TextLine, TextAt, UpwardText
   double pixelSize = 0;          // TextAt
+  double width = 0;              // TextAt
   std::optional<Colour> fill{};  // Ellipse
   TextAlignment alignment = TextAlignment::Left;
   int imageWidth = 0;  // Image, BrushFill, FloodFill: the size of the picture or brush
@@ -71,7 +72,7 @@ class RecordingCanvas : public Canvas {
   bool floodFill(Point start, Colour area, const Image& brush, const BrushPlacement& placement) override;
   bool drawTextLine(const Rect& rect, const std::string& text, const FontSpec& font,
                     TextAlignment alignment) override;
-  bool drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize,
+  bool drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize, double width,
                   const Rect& clip) override;
   bool drawRichText(const Rect& rect, const RichText& text) override;
   bool drawEllipse(const Rect& rect, const Pen& pen, std::optional<Colour> fill) override;

@@ -51,9 +51,10 @@ class Canvas {
   virtual bool drawTextLine(const Rect& rect, const std::string& text, const FontSpec& font,
                             TextAlignment alignment) = 0;
   /// Draws `text` on one line, the left end of its baseline at `origin`, its glyphs `pixelSize` units
-  /// high (the em of the font), nothing outside `clip` drawn, on a transparent background.
+  /// high (the em of the font) and the whole `width` units wide, nothing outside `clip` drawn, on a
+  /// transparent background.
   virtual bool drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize,
-                          const Rect& clip) = 0;
+                          double width, const Rect& clip) = 0;
   /// Draws the whole of `text`, wrapped to the width of `rect`, into `rect` on a transparent background.
   virtual bool drawRichText(const Rect& rect, const RichText& text) = 0;
   /// Outlines the ellipse inscribed in `rect` with `pen`, filling it with `fill` when one is given.

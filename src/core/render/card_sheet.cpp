@@ -94,8 +94,8 @@ class SheetCard {
     } else {
       canvas_.outlineRectangle(frameRect, {white, PenStyle::Solid});
     }
-    const PrintedTextBox box = printedTextBox({placed.left, placed.top}, placement_.ratioX, placement_.ratioY,
-                                              settings_.screenResolution, frameRect, !inColour());
+    const PrintedTextBox box{
+        {placed.left, placed.top}, placement_.ratioX, placement_.ratioY, frameRect, !inColour()};
     const std::vector<DisplayLine>& lines = frameLines_[static_cast<std::size_t>(number - 1)];
     for (std::size_t index = 0; index < lines.size(); ++index)
       if (lineShows(lines[index], box)) drawLine(lines[index], box, index == 0);

@@ -7,14 +7,8 @@ namespace orvane {
 namespace {
 
 constexpr Colour black = 0x000000;
-constexpr double pointsPerInch = 72.0;
 
 }  // namespace
-
-PrintedTextBox printedTextBox(Point origin, double scaleX, double scaleY, int screenResolution,
-                              const Rect& clip, bool blackText) {
-  return {origin, scaleX, scaleY, screenResolution / pointsPerInch * scaleY, clip, blackText};
-}
 
 bool lineShows(const DisplayLine& line, const PrintedTextBox& box) {
   const int top = box.origin.y + roundToInt(box.scaleY * line.top);
@@ -29,7 +23,9 @@ bool drawDisplayLine(Canvas& canvas, const DisplayLine& line, const PrintedTextB
     FontSpec font = piece.font;
     if (box.blackText) font.colour = black;
     const Point start{box.origin.x + roundToInt(box.scaleX * piece.x), baseline};
-    drawn = canvas.drawTextAt(start, piece.text, font, box.dotsPerPoint * font.size, box.clip) && drawn;
+    drawn = canvas.drawTextAt(start, piece.text, font, box.scaleY * piece.pixelSize, box.scaleX * piece.width,
+                              box.clip) &&
+            drawn;
   }
   return drawn;
 }

@@ -11,17 +11,12 @@ namespace orvane {
 
 /// Where a text control lands on a canvas.
 struct PrintedTextBox {
-  Point origin;       // the control's top-left corner, in dots
-  double scaleX = 1;  // dots per screen pixel
-  double scaleY = 1;
-  double dotsPerPoint = 1;  // glyph size: dots per point of a font size (screen pixels per point x scaleY)
-  Rect clip;                // what the control shows of its text, in dots
-  bool blackText = false;   // black and white: every piece black
+  Point origin;            // the control's top-left corner, in dots
+  double scaleX = 1;       // dots per screen pixel, for places
+  double scaleY = 1;       // and for heights, glyphs included
+  Rect clip;               // what the control shows of its text, in dots
+  bool blackText = false;  // black and white: every piece black
 };
-
-/// The box of a control at `origin` whose screen has `screenResolution` pixels per inch.
-PrintedTextBox printedTextBox(Point origin, double scaleX, double scaleY, int screenResolution,
-                              const Rect& clip, bool blackText);
 
 /// Whether `line` shows, whole or in part, inside the box.
 bool lineShows(const DisplayLine& line, const PrintedTextBox& box);

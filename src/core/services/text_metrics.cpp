@@ -10,6 +10,8 @@ namespace orvane {
 
 namespace {
 
+constexpr double pointsPerInch = 72.0;
+
 std::size_t firstNonBlank(const std::string& text, std::size_t from) {
   return std::min(text.find_first_not_of(' ', from), text.size());
 }
@@ -65,10 +67,11 @@ std::vector<DisplayLine> TextMetrics::displayLines(const RichText& text, const T
       line.ascent = measures.ascent;
       const double left =
           alignedStart(box, paragraph.alignment, tabbed.empty() ? 0 : tabbed.back().x + tabbed.back().width);
+      const double pixelSize = font.size * box.dotsPerInch / pointsPerInch;
       for (const TabbedPiece& piece : tabbed)
         if (piece.length > 0)
-          line.pieces.push_back(
-              {std::string(shown.substr(piece.offset, piece.length)), font, left + piece.x});
+          line.pieces.push_back({std::string(shown.substr(piece.offset, piece.length)), font, left + piece.x,
+                                 static_cast<double>(piece.width), pixelSize});
       top += line.height;
       lines.push_back(std::move(line));
       start = end;

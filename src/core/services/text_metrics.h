@@ -19,11 +19,15 @@ struct FontMeasures {
   int externalLeading = 0;  // space the font asks for between lines
 };
 
-/// A piece of a displayed line drawn in one font: where it starts, from the control's left edge.
+/// A piece of a displayed line drawn in one font: where it starts, from the control's left edge, how
+/// wide it is, and how high its font's em is on the screen (which may round the font's size to whole
+/// pixels).
 struct TextPiece {
   std::string text;
   FontSpec font;
   double x = 0;
+  double width = 0;
+  double pixelSize = 0;
   bool operator==(const TextPiece&) const = default;
 };
 

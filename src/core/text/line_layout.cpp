@@ -61,7 +61,9 @@ std::size_t fittingCharacters(std::string_view text, std::size_t known, int widt
 }  // namespace
 
 TextBox frameTextBox(int width, int dotsPerInch) {
-  return {width, frameTextInsetLeft, frameTextInsetTop, frameTextInsetRight, tabStopDistance(dotsPerInch)};
+  return {
+      width,      frameTextInsetLeft, frameTextInsetTop, frameTextInsetRight, tabStopDistance(dotsPerInch),
+      dotsPerInch};
 }
 
 int tabStopDistance(int dotsPerInch) { return std::max(1, roundToInt(0.5 * dotsPerInch)); }

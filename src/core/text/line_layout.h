@@ -21,13 +21,14 @@ inline constexpr int frameTextInsetRight = 3;
 int tabStopDistance(int dotsPerInch);
 
 /// A text control as far as its layout goes, in screen pixels: how wide it is, how far its text keeps
-/// from its edges and how far apart its tab stops are.
+/// from its edges, how far apart its tab stops are, and the screen's resolution.
 struct TextBox {
   int width = 0;
   int insetLeft = 0;
   int insetTop = 0;
   int insetRight = 0;
   int tabStop = 48;
+  int dotsPerInch = 96;
   bool operator==(const TextBox&) const = default;
 };
 
