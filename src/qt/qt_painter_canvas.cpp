@@ -96,20 +96,31 @@ bool QPainterCanvas::drawTextLine(const Rect& rect, const std::string& text, con
   return true;
 }
 
+const QTextLayout& QPainterCanvas::textLayout(const std::string& text, const FontSpec& font,
+                                              double pixelSize) {
+  const FontStyle& style = font.style;
+  auto& layout = textLayouts_[{text, font.name, font.size, style.bold, style.italic, style.underline,
+                               style.strikeOut, pixelSize}];
+  if (layout) return *layout;
+  QFont scaled(toQFont(font), &device_);
+  scaled.setPointSizeF(pixelSize * 72.0 / device_.logicalDpiY());
+  layout = std::make_unique<QTextLayout>(toQString(text), scaled, &device_);
+  QTextOption option;
+  option.setUseDesignMetrics(true);
+  option.setWrapMode(QTextOption::NoWrap);
+  layout->setTextOption(option);
+  layout->beginLayout();
+  layout->createLine();
+  layout->endLayout();
+  return *layout;
+}
+
 bool QPainterCanvas::drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize,
                                 double width, const Rect& clip) {
   if (!painter_.isActive()) return false;
   if (clip.isEmpty() || pixelSize <= 0) return true;
-  QFont scaled(toQFont(font), &device_);
-  scaled.setPointSizeF(pixelSize * 72.0 / device_.logicalDpiY());
-  QTextLayout layout(toQString(text), scaled, &device_);
-  QTextOption option;
-  option.setUseDesignMetrics(true);
-  option.setWrapMode(QTextOption::NoWrap);
-  layout.setTextOption(option);
-  layout.beginLayout();
-  const QTextLine line = layout.createLine();
-  layout.endLayout();
+  const QTextLayout& layout = textLayout(text, font, pixelSize);
+  const QTextLine line = layout.lineAt(0);
   if (!line.isValid()) return true;
   painter_.save();
   painter_.setPen(toQColor(font.colour));

@@ -2,6 +2,10 @@
 // The canvas on a Qt paint device: a QImage, a QWidget (from its paint event) or a QPrinter.
 
 #include <QPainter>
+#include <QTextLayout>
+#include <map>
+#include <memory>
+#include <tuple>
 
 #include "render/canvas.h"
 
@@ -35,8 +39,15 @@ class QPainterCanvas : public Canvas {
   TextSize measureText(const std::string& text, const FontSpec& font) override;
 
  private:
+  /// `text` laid out on one line in `font` at `pixelSize`, kept for the canvas's life: a sheet draws
+  /// each frame's words once per card.
+  const QTextLayout& textLayout(const std::string& text, const FontSpec& font, double pixelSize);
+
   QPaintDevice& device_;
   QPainter painter_;
+  // By text, font (name, size, bold, italic, underline, strike-out) and size on this device.
+  using TextLayoutKey = std::tuple<std::string, std::string, std::int16_t, bool, bool, bool, bool, double>;
+  std::map<TextLayoutKey, std::unique_ptr<QTextLayout>> textLayouts_;
 };
 
 }  // namespace orvane

@@ -128,19 +128,25 @@ void setTextBoxLayout(QTextDocument& document, const TextBox& box) {
 
 namespace {
 
-// Cuts the characters [from, to) of a block into its words: each is then printed at the place and in
-// the width the screen gives it, whatever the printer's own glyph widths.
+// Cuts the characters [from, to) of a block at its tabs, and for a justified block at its blanks too,
+// whose widths the layout chooses. Each piece then prints at the place and in the width the screen
+// gives it, whatever the printer's own glyph widths.
 void appendPieces(DisplayLine& line, const QTextLine& textLine, const QString& blockText, int from, int to,
-                  const QTextCharFormat& format, double left) {
+                  const QTextCharFormat& format, double left, bool justified) {
   const FontSpec font = toFontSpec(format);
   const double pixelSize = QFontInfo(format.font()).pixelSize();
   int start = from;
   for (int index = from; index <= to; ++index) {
-    if (index < to && !blockText[index].isSpace()) continue;
-    if (index > start) {
+    const bool cut = index == to || blockText[index] == QLatin1Char('\t') ||
+                     (justified && blockText[index] == QLatin1Char(' '));
+    if (!cut) continue;
+    // Blanks that end a piece print nothing.
+    int end = index;
+    while (end > start && blockText[end - 1].isSpace()) --end;
+    if (end > start) {
       const double x = textLine.cursorToX(start);
-      line.pieces.push_back({toStdString(blockText.mid(start, index - start)), font, left + x,
-                             textLine.cursorToX(index) - x, pixelSize});
+      line.pieces.push_back({toStdString(blockText.mid(start, end - start)), font, left + x,
+                             textLine.cursorToX(end) - x, pixelSize});
     }
     start = index + 1;
   }
@@ -156,6 +162,7 @@ std::vector<DisplayLine> displayLinesOf(const QTextDocument& document) {
     const QPointF origin = layout->position();
     const QString blockText = block.text();
     const QList<QTextLayout::FormatRange> formats = block.textFormats();
+    const bool justified = (block.blockFormat().alignment() & Qt::AlignJustify) != 0;
     for (int index = 0; index < layout->lineCount(); ++index) {
       const QTextLine textLine = layout->lineAt(index);
       DisplayLine line;
@@ -167,7 +174,7 @@ std::vector<DisplayLine> displayLinesOf(const QTextDocument& document) {
       for (const QTextLayout::FormatRange& range : formats) {
         const int from = std::max(lineStart, range.start);
         const int to = std::min(lineEnd, range.start + range.length);
-        if (from < to) appendPieces(line, textLine, blockText, from, to, range.format, origin.x());
+        if (from < to) appendPieces(line, textLine, blockText, from, to, range.format, origin.x(), justified);
       }
       lines.push_back(std::move(line));
     }
