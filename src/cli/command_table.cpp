@@ -113,8 +113,7 @@ constexpr std::array cardPrintHelp{
     ArgumentHelp{"job",
                  "The printer is told the colour mode (colour, or monochrome with --bw), A4 paper and the "
                  "card's page orientation. Exits 2 with the reason when the printer refuses the document "
-                 "or abandons the job at once (a queue that does not accept jobs), or when there is no "
-                 "printer."},
+                 "(a queue that does not accept jobs) or has already abandoned the job."},
 };
 
 constexpr std::array bmpCheckHelp{
@@ -165,8 +164,8 @@ constexpr std::array cvSheetHelp{
     ArgumentHelp{"--with FILE2.ov4 [FILE3.ov4]",
                  "Prints the bi- or tri-version: the files side by side, one in each slot of the page."},
     ArgumentHelp{"job",
-                 "The page is written in shades of grey with --bw; exits 2 with the reason when the file "
-                 "cannot be written."},
+                 "The page is written in shades of grey with --bw; exits 2 when the file cannot be "
+                 "written."},
 };
 constexpr std::array cvTestPrintHelp{
     ArgumentHelp{"FILE.ov4", "The mini-CV file to measure, loaded as cv-dump loads it."},
