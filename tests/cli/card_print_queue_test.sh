@@ -201,15 +201,17 @@ done
 rm -f "$out"
 [ "$("$cli" card-print carte.ov1 --printer orvane-test --bw)" = '{"pages": 1}' ] ||
   fail "card-print --bw did not print 1 page"
-job_attributes "$(last_job orvane-test)" | grep -qF "print-color-mode (keyword) = monochrome" ||
-  fail "the black and white job is not monochrome"
+job_attributes "$(last_job orvane-test)" >"$work/job"
+grep -qF "print-color-mode (keyword) = monochrome" "$work/job" ||
+  fail "the black and white job is not monochrome: $(cat "$work/job")"
 wait_done orvane-test "$out"
 
 # A queue whose own paper is Letter still prints the sheet on A4.
 "$cli" card-print carte.ov1 --printer orvane-letter >/dev/null
 wait_done orvane-letter "$letter"
-pdfinfo "$letter" | grep -q '^Page size: .* (A4)$' ||
-  fail "the Letter queue did not print on A4: $(pdfinfo "$letter")"
+pdfinfo "$letter" >"$work/letter.info"
+grep -q '^Page size: .* (A4)$' "$work/letter.info" ||
+  fail "the Letter queue did not print on A4: $(cat "$work/letter.info")"
 
 # The mini-CV test print measures on the queue's printer and drops its document: no job reaches it.
 cp -r "$2/minicv" "$work/minicv"
