@@ -206,6 +206,14 @@ grep -qF "print-color-mode (keyword) = monochrome" "$work/job" ||
   fail "the black and white job is not monochrome: $(cat "$work/job")"
 wait_done orvane-test "$out"
 
+# A horizontal card asks for a landscape page.
+"$cli" card-edit carte.ov1 "$work/paysage.ov1" card.orientation=horizontal >/dev/null
+"$cli" card-print "$work/paysage.ov1" --printer orvane-test >/dev/null
+job_attributes "$(last_job orvane-test)" >"$work/job"
+grep -qF "orientation-requested (enum) = landscape" "$work/job" ||
+  fail "the horizontal card's job is not landscape: $(cat "$work/job")"
+wait_done orvane-test "$out"
+
 # A queue whose own paper is Letter still prints the sheet on A4.
 "$cli" card-print carte.ov1 --printer orvane-letter >/dev/null
 wait_done orvane-letter "$letter"
