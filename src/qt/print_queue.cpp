@@ -5,8 +5,11 @@
 #include <QFile>
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <array>
+#include <string_view>
 
 namespace orvane {
 
@@ -15,6 +18,7 @@ namespace {
 // The paper of every page the program lays out, by its name in the print system.
 constexpr const char* a4Media = "iso_a4_210x297mm";
 constexpr const char* portraitRequested = "3";
+constexpr int schedulerTimeoutMs = 30000;
 constexpr const char* landscapeRequested = "4";
 // Where the print dialog keeps the queue options it offers (pages per sheet, banners, the driver's
 // own settings), as name and value one after the other.
@@ -53,6 +57,47 @@ class CupsOptions {
   int count_ = 0;
   cups_option_t* options_ = nullptr;
 };
+
+// Whether a choice of a printer's colour model prints in shades of grey: "Gray", "KGray", "Mono"...
+bool greyChoice(const QString& choice) {
+  for (const char* grey : {"gray", "grey", "mono", "black"})
+    if (choice.contains(QLatin1String(grey), Qt::CaseInsensitive)) return true;
+  return false;
+}
+
+// The choices of the "ColorModel" option in the description (PPD) of `queue`, in its order; none when
+// the queue has no such description or option.
+QStringList colourModels(const std::string& queue) {
+  QTemporaryFile description;
+  if (!description.open()) return {};
+  description.close();
+  const std::string resource = "/printers/" + queue + ".ppd";
+  // Files are fetched on a connection of their own: the default one serves requests only.
+  http_t* scheduler = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                   schedulerTimeoutMs, nullptr);
+  if (!scheduler) return {};
+  const http_status_t fetched =
+      cupsGetFile(scheduler, resource.c_str(), QFile::encodeName(description.fileName()).constData());
+  httpClose(scheduler);
+  if (fetched != HTTP_STATUS_OK) return {};
+  QFile lines(description.fileName());
+  if (!lines.open(QIODevice::ReadOnly)) return {};
+  // "*ColorModel RGB/Color: ..." is one choice; "*DefaultColorModel: Gray" and "*OpenUI *ColorModel" are not.
+  static const QRegularExpression choiceLine(QStringLiteral("^\\*ColorModel\\s+([^/:\\s]+)"));
+  QStringList choices;
+  while (!lines.atEnd()) {
+    const QRegularExpressionMatch choice = choiceLine.match(QString::fromLatin1(lines.readLine()));
+    if (choice.hasMatch()) choices << choice.captured(1);
+  }
+  return choices;
+}
+
+// The choice of `queue`'s colour model that prints in colour, or in grey; nothing when it has none.
+std::optional<std::string> colourModel(const std::string& queue, bool colour) {
+  for (const QString& choice : colourModels(queue))
+    if (greyChoice(choice) != colour) return choice.toStdString();
+  return std::nullopt;
+}
 
 // What the scheduler says went wrong with the last request.
 std::string lastError() {
@@ -127,6 +172,11 @@ std::optional<std::string> queueDocument(const QString& printer, const QString& 
     cupsFreeDests(1, dest);
   }
   for (const auto& [name, value] : options) all.add(name.c_str(), value.c_str());
+  // A printer that a PPD describes prints in the colour model the PPD defaults to, grey for some,
+  // whatever colour mode the job asks for: the choice that matches the job's mode is named as well.
+  if (const char* mode = cupsGetOption("print-color-mode", all.count(), all.options()))
+    if (const auto model = colourModel(queue, std::string_view(mode) == "color"))
+      all.add("ColorModel", model->c_str());
   const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.c_str(), QFile::encodeName(file).constData(),
                                 title.toUtf8().constData(), all.count(), all.options());
   if (id == 0) return lastError();

@@ -50,10 +50,13 @@ PageLog $cups/log/page_log
 FileDevice Yes
 CONF
 
-# The queue takes the PDF the program sends and hands it on unchanged.
-printf '#!/bin/sh\nexec cat "${6:-/dev/stdin}"\n' >"$cups/bin/pass"
+# The queue takes the PDF the program sends and hands it on unchanged; it notes the options the
+# scheduler gives each job in the folder "options", which the filter's user may write to.
+mkdir -m 777 "$cups/options"
+printf '#!/bin/sh\nprintf "%%s\\n" "$5" >"%s/options/$1"\nexec cat "${6:-/dev/stdin}"\n' "$cups" >"$cups/bin/pass"
 chmod 755 "$cups/bin/pass"
-# ppd DEFAULT: a PDF-taking printer offering A4 and Letter, DEFAULT the paper it takes by default.
+# ppd DEFAULT: a PDF-taking printer in grey by default, offering colour, A4 and Letter, DEFAULT the
+# paper it takes by default.
 ppd() {
   cat <<PPD
 *PPD-Adobe: "4.3"
@@ -70,13 +73,19 @@ ppd() {
 *PSVersion: "(3010.000) 0"
 *LanguageLevel: "3"
 *ColorDevice: True
-*DefaultColorSpace: RGB
+*DefaultColorSpace: Gray
 *FileSystem: False
 *Throughput: "1"
 *LandscapeOrientation: Plus90
 *TTRasterizer: Type42
 *cupsVersion: 2.4
 *cupsFilter: "application/pdf 0 $cups/bin/pass"
+*OpenUI *ColorModel/Color Mode: PickOne
+*OrderDependency: 10 AnySetup *ColorModel
+*DefaultColorModel: Gray
+*ColorModel Gray/Grayscale: "<</cupsColorSpace 0>>setpagedevice"
+*ColorModel RGB/Color: "<</cupsColorSpace 1>>setpagedevice"
+*CloseUI: *ColorModel
 *OpenUI *PageSize/Page Size: PickOne
 *OrderDependency: 10 AnySetup *PageSize
 *DefaultPageSize: $1
@@ -192,19 +201,26 @@ for page in 1 2 3; do
   done
 done
 
-# The job says what it is: colour, A4, the card's portrait page; then monochrome for --bw.
-job_attributes "$(last_job orvane-test)" >"$work/job"
+# The job says what it is: colour, A4, the card's portrait page; and the queue, grey by default, is
+# told its colour model for colour. Then monochrome and the grey model for --bw.
+colour_job="$(last_job orvane-test)"
+job_attributes "$colour_job" >"$work/job"
 for attribute in "print-color-mode (keyword) = color" "media (keyword) = iso_a4_210x297mm" \
   "orientation-requested (enum) = portrait"; do
   grep -qF "$attribute" "$work/job" || fail "the job lacks '$attribute': $(cat "$work/job")"
 done
+grep -qw "ColorModel=RGB" "$cups/options/$colour_job" ||
+  fail "the colour job is printed in the queue's grey: $(cat "$cups/options/$colour_job")"
 rm -f "$out"
 [ "$("$cli" card-print carte.ov1 --printer orvane-test --bw)" = '{"pages": 1}' ] ||
   fail "card-print --bw did not print 1 page"
-job_attributes "$(last_job orvane-test)" >"$work/job"
+grey_job="$(last_job orvane-test)"
+job_attributes "$grey_job" >"$work/job"
 grep -qF "print-color-mode (keyword) = monochrome" "$work/job" ||
   fail "the black and white job is not monochrome: $(cat "$work/job")"
 wait_done orvane-test "$out"
+grep -qw "ColorModel=Gray" "$cups/options/$grey_job" ||
+  fail "the black and white job is not printed in grey: $(cat "$cups/options/$grey_job")"
 
 # A horizontal card asks for a landscape page.
 "$cli" card-edit carte.ov1 "$work/paysage.ov1" card.orientation=horizontal >/dev/null
