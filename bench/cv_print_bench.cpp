@@ -27,9 +27,9 @@ void OnePageToPdf(benchmark::State& state) {
   QtPrinterService printers;
   printers.selectPrinter(std::string(QtPrinterService::pdfPrefix) + toStdString(folder.filePath("cv.pdf")));
   for (auto _ : state) {
-    const auto job = printers.startJob(PageOrientation::Landscape, "impression");
+    const auto job = printers.startJob({PageOrientation::Landscape, "impression"});
     drawCvPrintPage(sources, job->canvas(), job->measurements(), PrintMode::InColour, prompter);
-    if (!job->finish()) state.SkipWithError("the PDF printer refused the page");
+    if (job->finish()) state.SkipWithError("the PDF printer refused the page");
   }
 }
 BENCHMARK(OnePageToPdf)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "app/outer_size.h"
@@ -121,7 +122,13 @@ void TForm3::Button2Click() {
   }
   printer_->setDocName(QStringLiteral("Orvane : assistance technique :") +
                        toQString(sheetDateTime(QDateTime::currentDateTime())));
-  RichEdit1->print(printer_.get());
+  // The box shows each row of the guide unbroken, scrolled sideways; the page has no scroll bar, so
+  // there the rows are wrapped to its width.
+  const std::unique_ptr<QTextDocument> pages(RichEdit1->document()->clone());
+  QTextOption wrapped = pages->defaultTextOption();
+  wrapped.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  pages->setDefaultTextOption(wrapped);
+  pages->print(printer_.get());
   // The whole text's printing says nothing of a printer it could not open: its state does.
   if (printer_->printerState() == QPrinter::Error)
     prompter_.show(MessageKind::Error, printerAccessError, Buttons::Ok);

@@ -110,6 +110,10 @@ constexpr std::array cardPrintHelp{
     ArgumentHelp{"--copies N", "How many copies, from 1 to 999 (1 when not given); each copy is one page."},
     ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
     ArgumentHelp{"--test", "Prints the test print: one card, in colour unless --bw is given."},
+    ArgumentHelp{"job",
+                 "The printer is told the colour mode (colour, or monochrome with --bw), A4 paper and the "
+                 "card's page orientation. Exits 2 with the reason when the printer refuses the document "
+                 "(a queue that does not accept jobs) or has already abandoned the job."},
 };
 
 constexpr std::array bmpCheckHelp{
@@ -159,11 +163,17 @@ constexpr std::array cvSheetHelp{
     ArgumentHelp{"--no-frames", "Leaves out the frames' outlines."},
     ArgumentHelp{"--with FILE2.ov4 [FILE3.ov4]",
                  "Prints the bi- or tri-version: the files side by side, one in each slot of the page."},
+    ArgumentHelp{"job",
+                 "The page is written in shades of grey with --bw; exits 2 when the file cannot be "
+                 "written."},
 };
 constexpr std::array cvTestPrintHelp{
     ArgumentHelp{"FILE.ov4", "The mini-CV file to measure, loaded as cv-dump loads it."},
     ArgumentHelp{"--orientation vertical|horizontal", "As for cv-sheet."},
     ArgumentHelp{"--per-page N", "As for cv-sheet."},
+    ArgumentHelp{"--printer NAME",
+                 "The printer measured against (see printers); the PDF printer when not given. The "
+                 "document begun for the measuring is dropped: nothing reaches the printer."},
     ArgumentHelp{"report", "The lines of the report the test print ends with."},
     ArgumentHelp{"outOfBounds", "How many frames and zone lines pass the page."},
     ArgumentHelp{"messages", "Every message shown, the out-of-bounds ones first, each answered OK."},
@@ -235,9 +245,9 @@ constexpr std::array table{
             "white print does.",
             cvSheetHelp},
     Command{"cv-test-print", cvTestPrintCommand,
-            "FILE.ov4 [--orientation vertical|horizontal] [--per-page N]",
-            "Runs the editor's test print of a mini-CV on the PDF printer and prints its report and messages "
-            "as JSON.",
+            "FILE.ov4 [--orientation vertical|horizontal] [--per-page N] [--printer NAME]",
+            "Runs the editor's test print of a mini-CV on a printer (the PDF printer when none is named) and "
+            "prints its report and messages as JSON.",
             cvTestPrintHelp},
     Command{"cv-html", cvHtmlCommand, "FILE.ov4 OUT.html [--factor X]",
             "Loads a mini-CV file and exports it as an HTML page holding one form, enlarged by X.",

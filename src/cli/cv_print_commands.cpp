@@ -10,6 +10,7 @@
 #include "cli/json_writer.h"
 #include "cli/loaded_card.h"
 #include "cli/loaded_cv.h"
+#include "cli/printer_choice.h"
 #include "qt/qt_picture_service.h"
 #include "qt/qt_printer_service.h"
 #include "qt/sheet_date_time.h"
@@ -22,6 +23,7 @@ namespace {
 struct CvPrintOptions {
   std::vector<std::string> files;  // the CV, then the bi- or tri-version's others
   std::string output;
+  std::string printer;  // cv-test-print: the printer measured against, the PDF printer when empty
   bool blackAndWhite = false;
   std::optional<CvOrientation> orientation;
   int perPage = 0;
@@ -45,6 +47,8 @@ std::optional<std::string> parseCvPrintOptions(const Arguments& args, bool sheet
       const auto number = tryParseInteger(args[++i]);
       if (!number || *number < 1 || *number > 3) return "--per-page takes a number from 1 to 3";
       options.perPage = *number;
+    } else if (!sheet && arg == "--printer" && hasValue) {
+      options.printer = args[++i];
     } else if (sheet && arg == "--bw") {
       options.blackAndWhite = true;
     } else if (sheet && arg == "--no-signature") {
@@ -86,10 +90,9 @@ class OneCopyPrintDialogs : public PrintDialogs {
   bool printerSetupDialog() override { return true; }
 };
 
-// The editor's print commands over the loaded CV and the PDF printer writing `pdfFile`.
+// The editor's print commands over the loaded CV, on no printer until one is chosen.
 struct CvPrinting {
-  CvPrinting(LoadedCv& loaded, const std::string& pdfFile) : cv(loaded) {
-    printers.selectPrinter(std::string(QtPrinterService::pdfPrefix) + pdfFile);
+  explicit CvPrinting(LoadedCv& loaded) : cv(loaded) {
     sources.dateTime = [] { return sheetDateTime(QDateTime::currentDateTime()); };
     sources.loadCopy = [this](minicv::CvSheet& sheet, const std::string& file) {
       minicv::loadCvFile(sheet, cv.session, file, minicv::CvReportMode::Silent,
@@ -124,7 +127,8 @@ int printSheet(const CvPrintOptions& options) {
     for (std::size_t slot = 0; slot < options.files.size(); ++slot)
       loaded.sheet.state.loadedFiles.at(slot) = options.files[slot];
   }
-  CvPrinting printing(loaded, options.output);
+  CvPrinting printing(loaded);
+  printing.printers.selectPrinter(std::string(QtPrinterService::pdfPrefix) + options.output);
   const PrintOutcome outcome = options.blackAndWhite ? printing.commands.impressionnoiretblanc1Click()
                                                      : printing.commands.impressioncouleur1Click();
   if (outcome.failed) return usageError(loaded.prompter.shown.back().text);
@@ -142,11 +146,15 @@ int testPrint(const CvPrintOptions& options) {
   if (const auto failure = loaded.load(options.files[0])) return usageError(*failure);
   choosePrintSettings(loaded.sheet, options);
   const std::size_t loadMessages = loaded.prompter.shown.size();
-  // The test print begins a document and drops it: its file is never written.
+  // The test print begins a document and drops it: its file is never written, nothing is queued.
   const ScratchFolder scratch("orvane-cli-");
-  CvPrinting printing(loaded, scratch.file("test.pdf"));
+  CvPrinting printing(loaded);
+  const std::string printer = options.printer.empty()
+                                  ? std::string(QtPrinterService::pdfPrefix) + scratch.file("test.pdf")
+                                  : options.printer;
+  if (const auto problem = choosePrinter(printing.printers, printer)) return usageError(*problem);
   const CvTestPrintReport report = printing.commands.impression1Click(0);
-  if (!report.ran) return usageError("the PDF printer could not begin a document");
+  if (!report.ran) return usageError("the printer could not begin a document");
   const std::vector<std::string> shown = loaded.prompter.texts();
   JsonWriter json;
   json.beginObject();

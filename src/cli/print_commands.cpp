@@ -9,6 +9,7 @@
 #include "cli/gui_session.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_card.h"
+#include "cli/printer_choice.h"
 #include "cli/script_drawing.h"
 #include "qt/card_sheet_pdf.h"
 #include "qt/qt_printer_service.h"
@@ -64,12 +65,6 @@ int listPrinters() {
   json.flushTo(std::cout);
   std::cout << '\n';
   return 0;
-}
-
-// Makes `name` the current printer of `printers`; the line that says why it cannot.
-std::optional<std::string> choosePrinter(QtPrinterService& printers, const std::string& name) {
-  if (printers.selectPrinter(name)) return std::nullopt;
-  return "no printer called " + name;
 }
 
 struct AuditOptions {

@@ -1,11 +1,15 @@
 #include "qt/qt_printer_service.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPaintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <functional>
 
 #include "qt/pdf_printer.h"
+#include "qt/print_queue.h"
 #include "qt/printer_fonts.h"
 #include "qt/qt_painter_canvas.h"
 #include "text/rounding.h"
@@ -22,35 +26,85 @@ constexpr int blendsPixelAlpha = 0x02;
 
 QString partialFile(const QString& target) { return target + QStringLiteral(".part"); }
 
+// The paper every page is laid out for, whatever paper the printer would take by default.
+void takeLayoutPaper(QPrinter& printer) { printer.setPageSize(QPageSize(QPageSize::A4)); }
+
+// What becomes of a drawn document: handed on once complete (why that failed, or nothing), or dropped.
+struct Delivery {
+  std::function<std::optional<std::string>()> deliver;
+  std::function<void()> drop;
+};
+
 class QtPrintJob : public PrintJob {
  public:
-  QtPrintJob(QPrinter& printer, QString pdfFile)
-      : printer_(printer), pdfFile_(std::move(pdfFile)), canvas_(printer) {}
+  QtPrintJob(QPrinter& printer, Delivery delivery)
+      : printer_(printer), delivery_(std::move(delivery)), canvas_(printer) {}
+  // A job drawn on a printer of its own.
+  QtPrintJob(std::unique_ptr<QPrinter> printer, Delivery delivery)
+      : ownPrinter_(std::move(printer)),
+        printer_(*ownPrinter_),
+        delivery_(std::move(delivery)),
+        canvas_(printer_) {}
 
   bool started() { return canvas_.painter().isActive(); }
   Canvas& canvas() override { return canvas_; }
   PrinterMeasurements measurements() override { return measurePrinter(printer_); }
   bool newPage() override { return printer_.newPage(); }
 
-  bool finish() override {
-    if (!canvas_.painter().end() || printer_.printerState() == QPrinter::Error) return false;
-    if (pdfFile_.isEmpty()) return true;
-    // The PDF takes its name only once complete, so that an existing file is never left half written.
-    QFile::remove(pdfFile_);
-    return QFile::rename(partialFile(pdfFile_), pdfFile_);
+  std::optional<std::string> finish() override {
+    if (!canvas_.painter().end() || printer_.printerState() == QPrinter::Error) {
+      delivery_.drop();
+      return "the document could not be written";
+    }
+    return delivery_.deliver();
   }
 
   void abort() override {
     printer_.abort();
     canvas_.painter().end();
-    if (!pdfFile_.isEmpty()) QFile::remove(partialFile(pdfFile_));
+    delivery_.drop();
   }
 
  private:
+  std::unique_ptr<QPrinter> ownPrinter_;
   QPrinter& printer_;
-  QString pdfFile_;
+  Delivery delivery_;
   QPainterCanvas canvas_;
 };
+
+// A document for the PDF printer writing `target`: it takes its name only once complete, so that an
+// existing file is never left half written.
+Delivery pdfFileDelivery(const QString& target) {
+  return {[target]() -> std::optional<std::string> {
+            QFile::remove(target);
+            if (QFile::rename(partialFile(target), target)) return std::nullopt;
+            return "cannot write " + target.toStdString();
+          },
+          [target] { QFile::remove(partialFile(target)); }};
+}
+
+// A document for a system printer is drawn into a PDF file of its own, on the printer's page at its
+// resolution, and handed to the printer's queue only once complete: a dropped document never reaches
+// the queue, and the scheduler's answer about the job can be asked for.
+std::unique_ptr<QtPrintJob> queuedJob(const QPrinter& printer) {
+  auto spool = std::make_shared<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/orvane-XXXXXX.pdf"));
+  if (!spool->open()) return nullptr;
+  spool->close();
+  auto drawn = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  drawn->setOutputFormat(QPrinter::PdfFormat);
+  drawn->setOutputFileName(spool->fileName());
+  drawn->setResolution(printer.resolution());
+  drawn->setPageLayout(printer.pageLayout());
+  drawn->setFullPage(printer.fullPage());
+  drawn->setColorMode(printer.colorMode());
+  drawn->setDocName(printer.docName());
+  Delivery delivery{
+      [spool, name = printer.printerName(), title = printer.docName(), options = queueOptions(printer)] {
+        return queueDocument(name, spool->fileName(), title, options);
+      },
+      [spool] { spool->remove(); }};
+  return std::make_unique<QtPrintJob>(std::move(drawn), std::move(delivery));
+}
 
 }  // namespace
 
@@ -64,7 +118,7 @@ QPrinter* QtPrinterService::currentPrinter() {
     QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull() && !QPrinterInfo::availablePrinterNames().isEmpty())
       info = QPrinterInfo::printerInfo(QPrinterInfo::availablePrinterNames().constFirst());
-    if (!info.isNull()) printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!info.isNull()) printer_ = systemPrinter(info);
   }
   return printer_.get();
 }
@@ -80,8 +134,14 @@ bool QtPrinterService::selectPrinter(const std::string& name) {
   const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(name));
   if (info.isNull()) return false;
   pdfFile_.clear();
-  printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  printer_ = systemPrinter(info);
   return true;
+}
+
+std::unique_ptr<QPrinter> QtPrinterService::systemPrinter(const QPrinterInfo& info) {
+  auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  takeLayoutPaper(*printer);
+  return printer;
 }
 
 std::vector<std::string> QtPrinterService::systemPrinterNames() {
@@ -109,16 +169,26 @@ std::optional<PrinterMeasurements> QtPrinterService::currentMeasurements() {
   return measurePrinter(*printer);
 }
 
-std::unique_ptr<PrintJob> QtPrinterService::startJob(PageOrientation orientation, const std::string& title) {
+std::unique_ptr<PrintJob> QtPrinterService::startJob(const JobSettings& settings) {
   QPrinter* printer = currentPrinter();
   if (!printer) return nullptr;
-  printer->setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                        : QPageLayout::Portrait);
-  printer->setDocName(QString::fromStdString(title));
+  // The print dialog may have chosen another paper or mode: the job says what its pages are.
+  takeLayoutPaper(*printer);
+  printer->setPageOrientation(settings.orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                                 : QPageLayout::Portrait);
+  printer->setColorMode(settings.colour ? QPrinter::Color : QPrinter::GrayScale);
+  printer->setDocName(QString::fromStdString(settings.title));
   // Each copy is drawn as a page of its own: the printer must not repeat the document.
   printer->setCopyCount(1);
-  auto job = std::make_unique<QtPrintJob>(*printer, pdfFile_);
-  if (!job->started()) return nullptr;
+  std::unique_ptr<QtPrintJob> job;
+  if (printer->outputFormat() == QPrinter::NativeFormat)
+    job = queuedJob(*printer);
+  else if (!pdfFile_.isEmpty())
+    job = std::make_unique<QtPrintJob>(*printer, pdfFileDelivery(pdfFile_));
+  else  // a file chosen in the print dialog, written in place
+    job =
+        std::make_unique<QtPrintJob>(*printer, Delivery{[] { return std::optional<std::string>(); }, [] {}});
+  if (!job || !job->started()) return nullptr;
   return job;
 }
 

@@ -7,6 +7,7 @@
 #include "services/printer_service.h"
 
 class QPrinter;
+class QPrinterInfo;
 
 namespace orvane {
 
@@ -22,7 +23,9 @@ class QtPrinterService : public PrinterService {
   std::optional<PrinterResolution> currentResolution() override;
   int installedPrinterCount() override;
   std::optional<PrinterMeasurements> currentMeasurements() override;
-  std::unique_ptr<PrintJob> startJob(PageOrientation orientation, const std::string& title) override;
+  /// A system printer's document goes to its queue only once finished, with the job's paper (A4),
+  /// orientation and colour mode; its queue is then asked how it took it.
+  std::unique_ptr<PrintJob> startJob(const JobSettings& settings) override;
   PrinterFont printerFont(const std::string& name) override;
 
   /// Makes the system printer `name`, or the PDF printer writing the file after "pdf:" (none when
@@ -34,6 +37,9 @@ class QtPrinterService : public PrinterService {
   static std::vector<std::string> systemPrinterNames();
 
  private:
+  /// The system printer `info` set up for the paper of the program's pages.
+  static std::unique_ptr<QPrinter> systemPrinter(const QPrinterInfo& info);
+
   std::unique_ptr<QPrinter> printer_;
   bool defaultTaken_ = false;  // the system's default printer was looked for
   QString pdfFile_;            // the file the PDF printer writes, when it is current

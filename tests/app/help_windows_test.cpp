@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -56,6 +57,14 @@ QString pdfInfo(const QString& path) {
   tool.start(QStringLiteral("pdfinfo"), {path});
   tool.waitForFinished();
   return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// How many times each word occurs in `text`.
+QMap<QString, int> wordCounts(const QString& text) {
+  QMap<QString, int> counts;
+  for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+    ++counts[word];
+  return counts;
 }
 
 bool landscape(const QString& info) {
@@ -149,6 +158,28 @@ class HelpWindowsTest : public QObject {
     QVERIFY(!landscape(info));
     QVERIFY2(info.contains(QStringLiteral("Title:           Orvane : assistance technique :")),
              qPrintable(info));
+  }
+
+  // The box shows the guide's rows unbroken; on paper they are wrapped to the page, so that no word is
+  // cut at the right margin, in either orientation.
+  void everyWordOfTheGuidePrintsInBothOrientations() {
+    if (pdfToolsMissing()) QSKIP("pdftotext and pdfinfo (package poppler-utils) read the printed pages back");
+    const QMap<QString, int> guide = wordCounts(guideText());
+    for (const char* orientation : {"rb1", "rb2"}) {
+      const QString path = folder.filePath(QLatin1String(orientation) + QStringLiteral(".pdf"));
+      TForm3* window = helpWindow(path);
+      window->findChild<QRadioButton*>(QLatin1String(orientation))->click();
+      window->Button2Click();
+      // The page's ligatures ("ﬁ") read back as their letters.
+      const QMap<QString, int> printed = wordCounts(pdfText(path).normalized(QString::NormalizationForm_KC));
+      for (auto word = guide.cbegin(); word != guide.cend(); ++word)
+        QVERIFY2(printed.value(word.key()) >= word.value(),
+                 qPrintable(QStringLiteral("%1: \"%2\" printed %3 times of %4")
+                                .arg(QLatin1String(orientation), word.key())
+                                .arg(printed.value(word.key()))
+                                .arg(word.value())));
+      window->close();
+    }
   }
 
   void cancellingThePrintDialogPrintsNothing() {

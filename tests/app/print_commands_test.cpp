@@ -1,5 +1,6 @@
 // The print commands driven through their menu items: the printer setup enables printing, each copy
-// is a page of the card's sheet, and the audit reports on the card the window shows.
+// is a page of the card's sheet, the test print says when there is no printer, and the audit reports
+// on the card the window shows.
 #include <QAction>
 
 #include "app_test_main.h"
@@ -52,6 +53,19 @@ class PrintCommandsTest : public QObject {
     }
     QCOMPARE(cards, 2 * 12);
     QVERIFY(session.shownTexts().isEmpty());
+  }
+
+  void theTestPrintWithoutAPrinterSaysSo() {
+    start(0);
+    const QString noPrinter = QStringLiteral(
+        "Aucune imprimante définie, vous ne pourrez pas lancer d'impression - Avertissement 10");
+    QCOMPARE(session.shownTexts(), QStringList{noPrinter});  // told at start
+    menus().control.testPrint->trigger();
+    QCOMPARE(session.shownTexts(),
+             (QStringList{noPrinter, QStringLiteral("Voulez-vous faire un test d'impression en couleur ?"),
+                          noPrinter}));
+    QCOMPARE(dialogs.printDialogs, 0);
+    QVERIFY(session.printers->jobs.empty());
   }
 
   void theAuditReportsOnTheCardShown() {

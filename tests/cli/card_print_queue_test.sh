@@ -50,10 +50,15 @@ PageLog $cups/log/page_log
 FileDevice Yes
 CONF
 
-# The queue takes the PDF the program sends and hands it on unchanged.
-printf '#!/bin/sh\nexec cat "${6:-/dev/stdin}"\n' >"$cups/bin/pass"
+# The queue takes the PDF the program sends and hands it on unchanged; it notes the options the
+# scheduler gives each job in the folder "options", which the filter's user may write to.
+mkdir -m 777 "$cups/options"
+printf '#!/bin/sh\nprintf "%%s\\n" "$5" >"%s/options/$1"\nexec cat "${6:-/dev/stdin}"\n' "$cups" >"$cups/bin/pass"
 chmod 755 "$cups/bin/pass"
-cat >"$cups/conf/file-pdf.ppd" <<PPD
+# ppd DEFAULT: a PDF-taking printer in grey by default, offering colour, A4 and Letter, DEFAULT the
+# paper it takes by default.
+ppd() {
+  cat <<PPD
 *PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
 *FileVersion: "1.0"
@@ -68,28 +73,41 @@ cat >"$cups/conf/file-pdf.ppd" <<PPD
 *PSVersion: "(3010.000) 0"
 *LanguageLevel: "3"
 *ColorDevice: True
-*DefaultColorSpace: RGB
+*DefaultColorSpace: Gray
 *FileSystem: False
 *Throughput: "1"
 *LandscapeOrientation: Plus90
 *TTRasterizer: Type42
 *cupsVersion: 2.4
 *cupsFilter: "application/pdf 0 $cups/bin/pass"
+*OpenUI *ColorModel/Color Mode: PickOne
+*OrderDependency: 10 AnySetup *ColorModel
+*DefaultColorModel: Gray
+*ColorModel Gray/Grayscale: "<</cupsColorSpace 0>>setpagedevice"
+*ColorModel RGB/Color: "<</cupsColorSpace 1>>setpagedevice"
+*CloseUI: *ColorModel
 *OpenUI *PageSize/Page Size: PickOne
 *OrderDependency: 10 AnySetup *PageSize
-*DefaultPageSize: A4
+*DefaultPageSize: $1
 *PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*PageSize Letter/Letter: "<</PageSize[612 792]>>setpagedevice"
 *CloseUI: *PageSize
 *OpenUI *PageRegion: PickOne
 *OrderDependency: 10 AnySetup *PageRegion
-*DefaultPageRegion: A4
+*DefaultPageRegion: $1
 *PageRegion A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*PageRegion Letter/Letter: "<</PageSize[612 792]>>setpagedevice"
 *CloseUI: *PageRegion
-*DefaultImageableArea: A4
+*DefaultImageableArea: $1
 *ImageableArea A4: "0 0 595 842"
-*DefaultPaperDimension: A4
+*ImageableArea Letter: "0 0 612 792"
+*DefaultPaperDimension: $1
 *PaperDimension A4: "595 842"
+*PaperDimension Letter: "612 792"
 PPD
+}
+ppd A4 >"$cups/conf/file-pdf.ppd"
+ppd Letter >"$cups/conf/letter-pdf.ppd"
 
 "$cupsd" -f -c "$cups/conf/cupsd.conf" -s "$cups/conf/cups-files.conf" >"$cups/log/cupsd.out" 2>&1 &
 scheduler=$!
@@ -113,6 +131,45 @@ out="$cups/out/sheet.pdf"
 lpadmin -p orvane-test -E -v "file://$out" -P "$cups/conf/file-pdf.ppd" 2>"$work/lpadmin.err" ||
   fail "the queue was not made: $(cat "$work/lpadmin.err")"
 lpadmin -d orvane-test
+letter="$cups/out/letter.pdf"
+lpadmin -p orvane-letter -E -v "file://$letter" -P "$cups/conf/letter-pdf.ppd" 2>"$work/lpadmin.err" ||
+  fail "the Letter queue was not made: $(cat "$work/lpadmin.err")"
+
+# last_job QUEUE: the number of the last job QUEUE was given, 0 when none.
+last_job() {
+  { echo 0; lpstat -W all -o "$1" | sed -n "s/^$1-\([0-9]*\) .*/\1/p"; } | sort -n | tail -n 1
+}
+# job_attributes JOB: the job's attributes as the scheduler keeps them, one "name (type) = value" a line.
+socket_uri="ipp://$(python3 -c 'import sys, urllib.parse; print(urllib.parse.quote(sys.argv[1], safe=""))' "$CUPS_SERVER")"
+cat >"$work/job.test" <<'TEST'
+{
+  NAME "the job's attributes"
+  OPERATION get-job-attributes
+  GROUP operation
+  ATTR charset attributes-charset utf-8
+  ATTR language attributes-natural-language en
+  ATTR uri printer-uri $uri
+  ATTR integer job-id $job
+  ATTR name requesting-user-name $user
+  ATTR keyword requested-attributes all
+  STATUS successful-ok
+  DISPLAY print-color-mode
+  DISPLAY media
+  DISPLAY orientation-requested
+}
+TEST
+job_attributes() {
+  ipptool -t -d "job=$1" "$socket_uri/printers/orvane-test" "$work/job.test" ||
+    fail "the scheduler does not describe job $1"
+}
+# wait_done QUEUE FILE: waits for the queue's jobs to be done and FILE to be written.
+wait_done() {
+  for _ in $(seq 300); do
+    [ -z "$(lpstat -W not-completed -o "$1" 2>/dev/null)" ] && [ -s "$2" ] && break
+    sleep 0.2
+  done
+  [ -s "$2" ] || fail "the queue $1 wrote no file: $(tail -n 5 "$cups/log/error_log")"
+}
 
 # The queue is measured as the print system describes it: A4 paper at its own resolution.
 "$cli" printers >"$work/printers.json"
@@ -134,11 +191,7 @@ grep -q '"advice": \[' "$work/audit.json" || fail "card-audit printed no advice 
   fail "card-print did not print 3 pages"
 
 # The job goes through the queue on its own time: wait for it to be done.
-for _ in $(seq 300); do
-  [ -z "$(lpstat -W not-completed -o orvane-test 2>/dev/null)" ] && [ -s "$out" ] && break
-  sleep 0.2
-done
-[ -s "$out" ] || fail "the queue wrote no file: $(tail -n 5 "$cups/log/error_log")"
+wait_done orvane-test "$out"
 pdfinfo "$out" | grep -q '^Pages: *3$' || fail "the printed document is not 3 pages: $(pdfinfo "$out")"
 pdfinfo "$out" | grep -q '^Title: *impression$' || fail "the job is not called impression"
 for page in 1 2 3; do
@@ -147,6 +200,56 @@ for page in 1 2 3; do
     [ "$count" -eq 12 ] || fail "page $page holds '$line' $count times, not 12"
   done
 done
+
+# The job says what it is: colour, A4, the card's portrait page; and the queue, grey by default, is
+# told its colour model for colour. Then monochrome and the grey model for --bw.
+colour_job="$(last_job orvane-test)"
+job_attributes "$colour_job" >"$work/job"
+for attribute in "print-color-mode (keyword) = color" "media (keyword) = iso_a4_210x297mm" \
+  "orientation-requested (enum) = portrait"; do
+  grep -qF "$attribute" "$work/job" || fail "the job lacks '$attribute': $(cat "$work/job")"
+done
+grep -qw "ColorModel=RGB" "$cups/options/$colour_job" ||
+  fail "the colour job is printed in the queue's grey: $(cat "$cups/options/$colour_job")"
+rm -f "$out"
+[ "$("$cli" card-print carte.ov1 --printer orvane-test --bw)" = '{"pages": 1}' ] ||
+  fail "card-print --bw did not print 1 page"
+grey_job="$(last_job orvane-test)"
+job_attributes "$grey_job" >"$work/job"
+grep -qF "print-color-mode (keyword) = monochrome" "$work/job" ||
+  fail "the black and white job is not monochrome: $(cat "$work/job")"
+wait_done orvane-test "$out"
+grep -qw "ColorModel=Gray" "$cups/options/$grey_job" ||
+  fail "the black and white job is not printed in grey: $(cat "$cups/options/$grey_job")"
+
+# A horizontal card asks for a landscape page.
+"$cli" card-edit carte.ov1 "$work/paysage.ov1" card.orientation=horizontal >/dev/null
+"$cli" card-print "$work/paysage.ov1" --printer orvane-test >/dev/null
+job_attributes "$(last_job orvane-test)" >"$work/job"
+grep -qF "orientation-requested (enum) = landscape" "$work/job" ||
+  fail "the horizontal card's job is not landscape: $(cat "$work/job")"
+wait_done orvane-test "$out"
+
+# A queue whose own paper is Letter still prints the sheet on A4.
+"$cli" card-print carte.ov1 --printer orvane-letter >/dev/null
+wait_done orvane-letter "$letter"
+pdfinfo "$letter" >"$work/letter.info"
+grep -q '^Page size: .* (A4)$' "$work/letter.info" ||
+  fail "the Letter queue did not print on A4: $(cat "$work/letter.info")"
+
+# The mini-CV test print measures on the queue's printer and drops its document: no job reaches it.
+cp -r "$2/minicv" "$work/minicv"
+before="$(last_job orvane-test)"
+"$cli" cv-test-print "$work/minicv/handwritten.ov4" --printer orvane-test >"$work/test.json" ||
+  fail "cv-test-print failed on the queue"
+grep -q '"outOfBounds": 0' "$work/test.json" || fail "the test print measured wrong: $(cat "$work/test.json")"
+[ "$(last_job orvane-test)" = "$before" ] || fail "the mini-CV test print sent a job"
+
+# A queue that does not accept jobs is not printed on: the command fails with the scheduler's reason.
+cupsreject orvane-test
+LC_ALL=C expect_error "not accepting jobs" card-print carte.ov1 --printer orvane-test
+grep -qF "impression interrompue" "$work/err" || fail "the refusal does not say the print stopped"
+cupsaccept orvane-test
 
 expect_error "no printer called absente" card-print carte.ov1 --printer absente
 echo ok

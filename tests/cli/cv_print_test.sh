@@ -91,6 +91,7 @@ assert any(m.startswith("Texte trop large détecté dans : ") and m.endswith("W"
 PY
 
 expect_error "usage: orvane-cli cv-sheet" cv-sheet handwritten.ov4
+expect_error "impression interrompue" cv-sheet handwritten.ov4 missing/folder/out.pdf
 expect_error "--orientation takes vertical or horizontal" cv-sheet handwritten.ov4 x.pdf --orientation diagonal
 expect_error "--per-page takes 1 or 2 on a vertical page" cv-test-print handwritten.ov4 --orientation vertical --per-page 3
 expect_error "unknown option: --bw" cv-test-print handwritten.ov4 --bw

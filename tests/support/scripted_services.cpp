@@ -43,9 +43,9 @@ class ScriptedJob : public PrintJob {
     ++record_.pages;
     return true;
   }
-  bool finish() override {
+  std::optional<std::string> finish() override {
     record_.finished = true;
-    return true;
+    return service_.abandonJobs;
   }
   void abort() override { record_.aborted = true; }
 
@@ -56,10 +56,9 @@ class ScriptedJob : public PrintJob {
 
 }  // namespace
 
-std::unique_ptr<PrintJob> ScriptedPrinterService::startJob(PageOrientation orientation,
-                                                           const std::string& title) {
+std::unique_ptr<PrintJob> ScriptedPrinterService::startJob(const JobSettings& settings) {
   if (refuseJobs || !measurements) return nullptr;
-  jobs.push_back({orientation, title});
+  jobs.push_back({settings.orientation, settings.title, settings.colour});
   return std::make_unique<ScriptedJob>(*this, jobs.back());
 }
 

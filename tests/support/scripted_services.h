@@ -29,11 +29,12 @@ class ScriptedPrompter : public NonInteractivePrompter {
               const std::string& title) override;
 };
 
-/// What a scripted print job was given: its orientation and title, a page break between pages, and
-/// whether it was finished.
+/// What a scripted print job was given: its settings, a page break between pages, and whether it was
+/// finished (handed to the printer) or aborted.
 struct ScriptedJobRecord {
   PageOrientation orientation = PageOrientation::Portrait;
   std::string title;
+  bool colour = true;
   int pages = 1;
   bool finished = false;
   bool aborted = false;
@@ -48,6 +49,8 @@ class ScriptedPrinterService : public PrinterService {
   std::deque<ScriptedJobRecord> jobs;
   std::shared_ptr<RecordingCanvas> pageCanvas = std::make_shared<RecordingCanvas>();
   bool refuseJobs = false;
+  /// When set, the printer takes each document and then abandons it for this reason.
+  std::optional<std::string> abandonJobs;
   /// The faces the printer does not render as themselves; with `fontsUnknown`, none can be asked.
   std::set<std::string> substitutedFonts;
   bool fontsUnknown = false;
@@ -60,7 +63,7 @@ class ScriptedPrinterService : public PrinterService {
   std::optional<PrinterResolution> currentResolution() override { return resolution; }
   int installedPrinterCount() override { return printerCount; }
   std::optional<PrinterMeasurements> currentMeasurements() override { return measurements; }
-  std::unique_ptr<PrintJob> startJob(PageOrientation orientation, const std::string& title) override;
+  std::unique_ptr<PrintJob> startJob(const JobSettings& settings) override;
   PrinterFont printerFont(const std::string& name) override;
 };
 

@@ -39,6 +39,14 @@ struct PrinterMeasurements {
 
 enum class PageOrientation { Portrait, Landscape };
 
+/// What a document asks of the printer besides its pages. The paper is always A4, the paper every
+/// page is laid out for.
+struct JobSettings {
+  PageOrientation orientation = PageOrientation::Portrait;
+  std::string title;   // the document's name in the printer's queue
+  bool colour = true;  // false prints in shades of grey
+};
+
 /// Whether a face name prints in the font it names (or one of the same widths).
 enum class PrinterFont { Outline, Substituted, CannotEnumerate };
 
@@ -51,8 +59,9 @@ class PrintJob {
   virtual PrinterMeasurements measurements() = 0;
   /// Ends the page drawn and starts the next one; false when the printer refused it.
   virtual bool newPage() = 0;
-  /// Ends the document and hands it to the printer; false when that failed.
-  virtual bool finish() = 0;
+  /// Ends the document and hands it to the printer, then asks how the printer took it: why it refused
+  /// or abandoned the document, or nothing when it holds it.
+  virtual std::optional<std::string> finish() = 0;
   /// Drops the document: nothing reaches the printer.
   virtual void abort() = 0;
 };
@@ -66,8 +75,8 @@ class PrinterService {
   virtual int installedPrinterCount() = 0;
   /// The device values of the current printer, or nothing when no printer can be asked.
   virtual std::optional<PrinterMeasurements> currentMeasurements() = 0;
-  /// Starts a document of one copy called `title` on the current printer, or nothing when it cannot.
-  virtual std::unique_ptr<PrintJob> startJob(PageOrientation orientation, const std::string& title) = 0;
+  /// Starts a document of one copy on the current printer, or nothing when it cannot.
+  virtual std::unique_ptr<PrintJob> startJob(const JobSettings& settings) = 0;
   /// How the current printer's pages render the face `name`.
   virtual PrinterFont printerFont(const std::string& name) = 0;
 };

@@ -34,10 +34,14 @@ void CardEditorShell::detectPrinters(int screenResolution) {
   state_.installedPrinters = printers_.installedPrinterCount();
   state_.printerExists = resolution.has_value();
   if (!resolution) {
-    prompter_.show(MessageKind::Warning, message(messageNoPrinter), Buttons::Ok, helpContextNumbered);
+    warnNoPrinter();
     return;
   }
   state_.printerRatios = printRatios(*resolution, screenResolution);
+}
+
+void CardEditorShell::warnNoPrinter() {
+  prompter_.show(MessageKind::Warning, message(messageNoPrinter), Buttons::Ok, helpContextNumbered);
 }
 
 CommandStates CardEditorShell::commandStates() const {

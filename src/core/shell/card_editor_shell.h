@@ -120,6 +120,9 @@ class CardEditorShell {
   /// Whether closing the main window frees it (not while card access was switched on from it).
   bool mainWindowCloseFrees() const { return state_.accessCount == 0; }
 
+  /// There is no printer to print on: message 1131, a numbered warning.
+  void warnNoPrinter();
+
   /// An error escaped a handler: message 142, then the error's own text.
   void reportUnhandledError(const std::string& what);
 

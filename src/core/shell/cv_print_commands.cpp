@@ -253,7 +253,7 @@ PrintOutcome CvPrintCommands::print(PrintMode mode) {
         audited_ = true;
         drawCvPrintPage(sources_, canvas, printer, mode, prompter_);
       },
-      orientation);
+      orientation, mode);
 }
 
 PrintOutcome CvPrintCommands::Imprimer1Click(InputQuery& query) {
@@ -270,7 +270,7 @@ CvTestPrintReport CvPrintCommands::impression1Click(int printerIndex) {
   const CvOrientation orientation = cvOrientation(sheet);
   const int n = measuredNumberPerPage(sheet);
   const auto job = printers_.startJob(
-      portraitFor(orientation) ? PageOrientation::Portrait : PageOrientation::Landscape, testPrintTitle);
+      {portraitFor(orientation) ? PageOrientation::Portrait : PageOrientation::Landscape, testPrintTitle});
   if (!job) return report;
   report.ran = true;
   const PrinterMeasurements printer = job->measurements();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <string_view>
 
 #include "catalogue/catalogue.h"
 
@@ -20,7 +21,7 @@ constexpr const char* jobTitle = "impression";
 // The test print asks in French in every interface language: no catalogue entry holds the question.
 constexpr const char* testPrintQuestion = "Voulez-vous faire un test d'impression en couleur ?";
 constexpr const char* testPrintTitle = "Orvane : demande de confirmation";
-constexpr const char* printRefused = "impression interrompue : l'imprimante a refusé le document";
+constexpr std::string_view printRefused = "impression interrompue : l'imprimante a refusé le document";
 
 // Millimetres in fixed notation with two decimals, the same in every locale.
 std::string millimetres(double value) {
@@ -28,6 +29,13 @@ std::string millimetres(double value) {
   const auto written =
       std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 2);
   return {digits.data(), written.ptr};
+}
+
+// The error of a document the printer did not take, with the printer's reason when it gave one.
+std::string refusal(const std::string& reason) {
+  std::string text(printRefused);
+  if (!reason.empty()) text += " : " + reason;
+  return text;
 }
 
 PageOrientation pageOrientation(const CardModel& card) {
@@ -84,28 +92,40 @@ PrintOutcome PrintCommands::testimpr(const PageDrawing& draw) {
 }
 
 PrintOutcome PrintCommands::printSheet(const PageDrawing& draw) {
-  return printSheet(draw, pageOrientation(shell_.card()));
+  return printSheet(draw, pageOrientation(shell_.card()), shell_.state().lastPrintMode);
 }
 
-PrintOutcome PrintCommands::printSheet(const PageDrawing& draw, PageOrientation orientation) {
+PrintOutcome PrintCommands::printSheet(const PageDrawing& draw, PageOrientation orientation, PrintMode mode) {
   PrintOutcome outcome;
+  // Without a printer the print dialog has nothing to offer: the user is told why nothing happens.
+  if (!printers_.currentMeasurements()) {
+    shell_.warnNoPrinter();
+    outcome.failed = true;
+    return outcome;
+  }
   const std::optional<int> copies = dialogs_.printDialog();
   if (!copies) {
     outcome.cancelled = true;
     return outcome;
   }
-  const auto job = printers_.startJob(orientation, jobTitle);
-  bool printed = job != nullptr;
+  const auto job = printers_.startJob({orientation, jobTitle, mode == PrintMode::InColour});
+  std::optional<std::string> failure;
+  if (!job) failure = "";
   // One copy is one page: the sheet is drawn again for each, never left to the printer to repeat.
-  for (int copy = 1; printed && copy <= *copies; ++copy) {
+  for (int copy = 1; !failure && copy <= *copies; ++copy) {
     draw(job->canvas(), job->measurements());
     ++outcome.pages;
-    if (copy < *copies) printed = job->newPage();
+    if (copy < *copies && !job->newPage()) failure = "";
   }
-  if (job && !job->finish()) printed = false;
-  if (!printed) {
+  if (job) {
+    if (failure)
+      job->abort();
+    else
+      failure = job->finish();
+  }
+  if (failure) {
     outcome.failed = true;
-    shell_.reportUnhandledError(printRefused);
+    shell_.reportUnhandledError(refusal(*failure));
   }
   return outcome;
 }

@@ -33,7 +33,8 @@ std::string printerReport(const PrinterMeasurements& printer, Language language)
 /// Draws one copy of the sheet on the current page of a job whose pages `printer` describes.
 using PageDrawing = std::function<void(Canvas& canvas, const PrinterMeasurements& printer)>;
 
-/// How a print command ended: cancelled in its dialog, printed (with its page count) or failed.
+/// How a print command ended: cancelled in its dialog, printed (with its page count) or failed (the
+/// user was told why).
 struct PrintOutcome {
   bool cancelled = false;
   bool failed = false;
@@ -50,10 +51,13 @@ class PrintCommands {
   PrintOutcome mimpcouleurs_click(const PageDrawing& draw);
   /// "test impression": one card, in colour or in black and white as the user answers.
   PrintOutcome testimpr(const PageDrawing& draw);
-  /// The print dialog, then one page per copy chosen, on a page turned as the card is.
+  /// The print dialog, then one page per copy chosen, on a page turned as the card is, in the mode of
+  /// the last print command. The printer is told the mode, the paper (A4) and the orientation; a
+  /// document it refuses or abandons is reported (message 142 and the printer's reason). Without a
+  /// printer, message 1131 says so.
   PrintOutcome printSheet(const PageDrawing& draw);
-  /// The same on pages turned as `orientation`, for a sheet that is not the card's.
-  PrintOutcome printSheet(const PageDrawing& draw, PageOrientation orientation);
+  /// The same on pages turned as `orientation` in `mode`, for a sheet that is not the card's.
+  PrintOutcome printSheet(const PageDrawing& draw, PageOrientation orientation, PrintMode mode);
 
   /// "&Imprimante": the printer setup dialog, then the report of the printer chosen. True when a
   /// printer was chosen, so that the command states are brought up to date.

@@ -140,8 +140,10 @@ TEST_F(CvPrintTest, CopiesOnThePageFollowOrientationAndNumber) {
   dialogs.copies = 2;
   commands.impressionnoiretblanc1Click();
   EXPECT_EQ(printers.jobs.back().orientation, PageOrientation::Portrait);
-  EXPECT_EQ(printers.jobs.back().pages, 2);  // one page per copy of the dialog
-  EXPECT_EQ(upwardTexts().size(), 4U);       // two copies on each page
+  EXPECT_TRUE(printers.jobs[0].colour);
+  EXPECT_FALSE(printers.jobs.back().colour);  // the printer is told black and white
+  EXPECT_EQ(printers.jobs.back().pages, 2);   // one page per copy of the dialog
+  EXPECT_EQ(upwardTexts().size(), 4U);        // two copies on each page
 }
 
 TEST_F(CvPrintTest, HiddenSignatureAndElementsThatAreOffDoNotPrint) {

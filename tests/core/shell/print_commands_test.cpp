@@ -40,6 +40,9 @@ TEST_F(PrintCommandsTest, EachCopyIsOnePageOfOneJobCalledImpression) {
   dialogs.copies = 1;
   commands.mimpneb_click(draw);
   EXPECT_EQ(printers.jobs[1].pages, 1);  // no page break after a single copy
+  // The printer is told the mode: a colour sheet on a printer that defaults to grey, and the reverse.
+  EXPECT_TRUE(printers.jobs[0].colour);
+  EXPECT_FALSE(printers.jobs[1].colour);
   EXPECT_EQ(drawn.back().mode, PrintMode::BlackAndWhite);
   EXPECT_EQ(shell.state().lastPrintMode, PrintMode::BlackAndWhite);
   EXPECT_TRUE(prompter.shown.empty());
@@ -75,6 +78,20 @@ TEST_F(PrintCommandsTest, ACancelledDialogPrintsNothingAndARefusedJobIsReported)
   ASSERT_EQ(prompter.shown.size(), 2U);
   EXPECT_EQ(prompter.shown[0].text, "Orvane : une erreur non gérée s'est produite");
   EXPECT_EQ(prompter.shown[1].kind, MessageKind::Error);
+  EXPECT_EQ(prompter.shown[1].text, "impression interrompue : l'imprimante a refusé le document");
+
+  // A document the printer takes and then abandons is no more printed than a refused one.
+  prompter.shown.clear();
+  printers.refuseJobs = false;
+  printers.abandonJobs = "Destination \"laser\" is not accepting jobs.";
+  const PrintOutcome abandoned = commands.mimpneb_click(draw);
+  EXPECT_TRUE(abandoned.failed);
+  EXPECT_TRUE(printers.jobs.back().finished);
+  ASSERT_EQ(prompter.shown.size(), 2U);
+  EXPECT_EQ(prompter.shown[0].text, "Orvane : une erreur non gérée s'est produite");
+  EXPECT_EQ(prompter.shown[1].text,
+            "impression interrompue : l'imprimante a refusé le document : Destination \"laser\" is not "
+            "accepting jobs.");
 }
 
 TEST_F(PrintCommandsTest, TheTestPrintAsksInFrenchAndPrintsOneCardInTheModeAnswered) {
@@ -96,6 +113,20 @@ TEST_F(PrintCommandsTest, TheTestPrintAsksInFrenchAndPrintsOneCardInTheModeAnswe
   // A cancelled print dialog still ends the test print mode.
   dialogs.copies.reset();
   commands.testimpr(draw);
+  EXPECT_FALSE(shell.state().testPrintMode);
+}
+
+TEST_F(PrintCommandsTest, TheTestPrintWithoutAPrinterSaysSo) {
+  printers = ScriptedPrinterService::withPrinters(0);
+  prompter.answers = {Answer::Yes};
+  const PrintOutcome outcome = commands.testimpr(draw);
+  EXPECT_TRUE(outcome.failed);
+  EXPECT_EQ(dialogs.printDialogs, 0);
+  EXPECT_TRUE(printers.jobs.empty());
+  ASSERT_EQ(prompter.shown.size(), 2U);  // the question, then why nothing prints
+  EXPECT_EQ(prompter.shown[1].kind, MessageKind::Warning);
+  EXPECT_EQ(prompter.shown[1].text,
+            "Aucune imprimante définie, vous ne pourrez pas lancer d'impression - Avertissement 10");
   EXPECT_FALSE(shell.state().testPrintMode);
 }
 
