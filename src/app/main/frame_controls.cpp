@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "app/main/offset_combo_box.h"
 #include "app/tform1.h"
@@ -27,6 +28,10 @@ constexpr int listLeft = 6;
 constexpr int listWidth = 130;
 constexpr int listHeight = 22;
 constexpr std::array listTops{18, 42, 66, 90};
+
+// The warning line stands under the buttons; a text longer than it holds grows it upwards, into the
+// room the buttons leave, and its bottom edge stays.
+constexpr QRect warningPlace{142, 100, 122, 46};
 
 }  // namespace
 
@@ -57,8 +62,8 @@ FrameControls::FrameControls(CardEditorShell& shell, TForm1& cardWindow, QGroupB
 
   frame1AlignmentCaption_ = addLabel("Label3", {6, 114, 130, 16}, frame1Group);
   frame2AlignmentCaption_ = addLabel("Label2", {6, 114, 130, 16}, frame2Group);
-  warningLines_[0] = addLabel("Label4", {142, 100, 122, 46}, frame1Group);
-  warningLines_[1] = addLabel("Label7", {142, 100, 122, 46}, frame2Group);
+  warningLines_[0] = addLabel("Label4", warningPlace, frame1Group);
+  warningLines_[1] = addLabel("Label7", warningPlace, frame2Group);
   for (QLabel* warningLine : warningLines_) {
     warningLine->setWordWrap(true);
     warningLine->hide();
@@ -104,6 +109,9 @@ void FrameControls::showFrameWarning(int number, const std::string& text) {
   warningLine->setPalette(palette);
   warningLine->setAutoFillBackground(true);
   warningLine->setText(toQString(text));
+  const int height = std::max(warningPlace.height(), warningLine->heightForWidth(warningPlace.width()));
+  warningLine->setGeometry(warningPlace.x(), warningPlace.bottom() + 1 - height, warningPlace.width(),
+                           height);
   warningLine->show();
 }
 
