@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <QStyleOptionButton>
+#include <QStyleOption>
 #include <algorithm>
 
 namespace orvane {
@@ -21,47 +21,55 @@ QString drawnText(QString caption) {
   return caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
+// The width the text's lines are laid out in, fractions of a pixel rounded up as drawing does.
 int textWidth(const QWidget& widget, const QString& text) {
-  int widest = 0;
-  for (const QString& line : drawnText(text).split(QLatin1Char('\n')))
-    widest = std::max(widest, widget.fontMetrics().horizontalAdvance(line));
-  return widest;
+  return widget.fontMetrics().boundingRect(QRect(), Qt::AlignLeft, drawnText(text)).width();
 }
 
-// The width the control needs for its caption, or 0 when it has no caption to fit.
-int neededWidth(QWidget& widget) {
+}  // namespace
+
+int widthForCaption(QWidget& widget) {
+  const int own = widget.width();
   if (auto* label = qobject_cast<QLabel*>(&widget)) {
-    if (label->wordWrap() || label->text().isEmpty()) return 0;
-    return label->sizeHint().width();
+    if (label->wordWrap() || label->text().isEmpty()) return own;
+    return std::max(own, label->sizeHint().width());
   }
   if (auto* button = qobject_cast<QPushButton*>(&widget)) {
-    if (button->text().isEmpty()) return 0;
+    if (button->text().isEmpty()) return own;
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
     const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     // A pixel of air on each side, so that the text does not touch the button's bevel.
-    return button->width() - room.width() + textWidth(*button, button->text()) + 2;
+    return std::max(own, own - room.width() + textWidth(*button, button->text()) + 2);
   }
   if (auto* box = qobject_cast<QAbstractButton*>(&widget))
-    return box->text().isEmpty() ? 0 : box->sizeHint().width();
+    return box->text().isEmpty() ? own : std::max(own, box->sizeHint().width());
   if (auto* list = qobject_cast<QComboBox*>(&widget)) {
     QLineEdit* edit = list->lineEdit();
-    if (!edit || edit->text().isEmpty()) return 0;
-    // The edit keeps 2 pixels of margin on each side of its text.
-    const int room = edit->contentsRect().marginsRemoved(edit->textMargins()).width() - 4;
-    return list->width() + textWidth(*edit, edit->text()) - room;
+    if (!edit) return own;
+    // Any item chosen shows in the edit, which keeps 2 pixels of margin on each side of its text.
+    int widest = textWidth(*edit, edit->text());
+    for (int item = 0; item < list->count(); ++item)
+      widest = std::max(widest, textWidth(*edit, list->itemText(item)));
+    // The edit stands in the list's edit field, whatever its own size before the list is first shown.
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = true;
+    option.frame = list->hasFrame();
+    const QRect field =
+        list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    const int room = field.width() - edit->textMargins().left() - edit->textMargins().right() - 4;
+    return std::max(own, own + widest - room);
   }
-  return 0;
+  return own;
 }
-
-}  // namespace
 
 void makeRoomForCaptions(QWidget& root) {
   for (QWidget* widget : root.findChildren<QWidget*>()) {
     QWidget* parent = widget->parentWidget();
     if (widget->isWindow() || !parent || parent->layout()) continue;
-    const int needed = neededWidth(*widget);
+    const int needed = widthForCaption(*widget);
     if (needed > widget->width()) widget->resize(needed, widget->height());
   }
 }

@@ -6,6 +6,10 @@ class QWidget;
 
 namespace orvane {
 
+/// The width `control` needs for its caption to show whole (for an editable list, its text and every
+/// item it offers), or its own width when it needs no more.
+int widthForCaption(QWidget& control);
+
 /// Widens every captioned control under `root` that is placed by hand, never by a layout, until its
 /// caption shows whole: a label to its text's width, a button, check box, radio button or editable
 /// list by what its text lacks. Nothing shrinks, and nothing moves.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 
 #include "app/main/colour_font_controls.h"
 #include "app/main/offset_combo_box.h"
+#include "app/minicv/tform7.h"
 #include "app/tform10.h"
 #include "app/tform11.h"
 #include "app/tform3.h"
@@ -59,6 +61,22 @@ QStringList frameWarnings(Language language) {
   return warnings;
 }
 
+// The captions cut while each item of each list of `window` is the one shown.
+QStringList cutListItems(QWidget& window) {
+  QStringList cut;
+  for (QComboBox* list : window.findChildren<QComboBox*>()) {
+    if (!list->lineEdit()) continue;
+    const QSignalBlocker quiet(list);
+    const QString shown = list->currentText();
+    for (int item = 0; item < list->count(); ++item) {
+      list->lineEdit()->setText(list->itemText(item));
+      cut << cutCaptions(*list);
+    }
+    list->lineEdit()->setText(shown);
+  }
+  return cut;
+}
+
 QString report(Language language, const QStringList& cut) {
   return nameOf(language) + QStringLiteral(":\n") + cut.join(QLatin1Char('\n'));
 }
@@ -100,7 +118,7 @@ class CaptionsTest : public QObject {
     QStringList problems;
     for (Language language : languages) {
       switchTo(main, language);
-      QStringList cut = cutCaptions(main);
+      QStringList cut = cutCaptions(main) + cutListItems(main);
       // A warning is a notice laid over the group for a moment: its own text shows whole.
       for (const QString& warning : frameWarnings(language)) {
         for (int frame : {1, 2}) {
@@ -232,7 +250,19 @@ class CaptionsTest : public QObject {
                  germanYes = qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->text();
                });
     QCOMPARE(germanYes, QStringLiteral("&Ja"));
-    switchTo(main, Language::French);
+
+    // The mini-CV editor switches the same interface language.
+    main.menus().miniCv.edit->trigger();
+    TForm7* cvEditor = session.editor->miniCvCommands().editor();
+    QVERIFY(cvEditor);
+    cvEditor->changeLanguage(Language::English);
+    QString englishYes;
+    whileModal([&boxes] { boxes.show(MessageKind::Confirmation, "Orvane", Buttons::YesNo, 0, {}); },
+               [&englishYes](QWidget& box) {
+                 englishYes = qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Yes)->text();
+               });
+    QCOMPARE(englishYes, QStringLiteral("&Yes"));
+    cvEditor->changeLanguage(Language::French);
   }
 };
 

@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "app/caption_room.h"
 #include "app/main/offset_combo_box.h"
 #include "app/tform1.h"
 #include "catalogue/catalogue.h"
@@ -33,6 +34,11 @@ constexpr std::array listTops{18, 42, 66, 90};
 // room the buttons leave, and its bottom edge stays.
 constexpr QRect warningPlace{142, 100, 122, 46};
 
+// Frame 2's text alignment and frame placement lists share one row, this far apart.
+constexpr QRect frame2AlignmentPlace{6, 132, 62, 22};
+constexpr QRect frame2PlacementPlace{72, 132, 64, 22};
+constexpr int rowGap = frame2PlacementPlace.x() - (frame2AlignmentPlace.x() + frame2AlignmentPlace.width());
+
 }  // namespace
 
 FrameControls::FrameControls(CardEditorShell& shell, TForm1& cardWindow, QGroupBox& frame1Group,
@@ -57,8 +63,8 @@ FrameControls::FrameControls(CardEditorShell& shell, TForm1& cardWindow, QGroupB
     addList(geometryLists[row].frame2, geometry, frame2Group, geometryLists[row].frame2Handler);
   }
   addList(frame1AlignmentList, {6, 132, 130, 22}, frame1Group, &FrameControls::combobox5keyup);
-  addList(frame2AlignmentList, {6, 132, 62, 22}, frame2Group, &FrameControls::combobox6keyup);
-  addList(frame2PlacementList, {72, 132, 64, 22}, frame2Group, &FrameControls::combobox13keyup);
+  addList(frame2AlignmentList, frame2AlignmentPlace, frame2Group, &FrameControls::combobox6keyup);
+  addList(frame2PlacementList, frame2PlacementPlace, frame2Group, &FrameControls::combobox13keyup);
 
   frame1AlignmentCaption_ = addLabel("Label3", {6, 114, 130, 16}, frame1Group);
   frame2AlignmentCaption_ = addLabel("Label2", {6, 114, 130, 16}, frame2Group);
@@ -96,6 +102,19 @@ void FrameControls::fill(Language language) {
   lists_[frame2PlacementList]->setToolTip(text(hintFrame2Placement));
   frame1AlignmentCaption_->setText(text(captionFrame1Alignment));
   frame2AlignmentCaption_->setText(text(captionFrame2Alignments));
+  placeFrame2AlignmentRow();
+}
+
+void FrameControls::placeFrame2AlignmentRow() {
+  // Each list is as wide as its items need in this language, at least as designed; the second
+  // follows the first.
+  OffsetComboBox* alignment = lists_[frame2AlignmentList];
+  OffsetComboBox* placement = lists_[frame2PlacementList];
+  alignment->setGeometry(frame2AlignmentPlace);
+  alignment->resize(widthForCaption(*alignment), frame2AlignmentPlace.height());
+  placement->setGeometry(frame2PlacementPlace);
+  placement->setGeometry(alignment->x() + alignment->width() + rowGap, frame2PlacementPlace.y(),
+                         widthForCaption(*placement), frame2PlacementPlace.height());
 }
 
 std::string FrameControls::shownText(ControlList list) const {
