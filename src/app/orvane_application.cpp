@@ -9,11 +9,12 @@ namespace orvane {
 
 QFont interfaceFont() {
   // The windows' places and sizes were drawn in pixels for the 8-point system dialog font (13 pixels
-  // high, 6 wide on average): Liberation Sans at 11 pixels has those metrics and comes with the
-  // program's packages, so every machine shows the same captions in the same room.
+  // high, 6 wide on average): Liberation Sans at 8 points has those metrics and comes with the
+  // program's packages, so every machine shows the same captions in the same room. A size in points,
+  // not pixels, keeps a text printed in the windows' font readable on paper.
   QFont font(QStringLiteral("Liberation Sans"));
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
+  font.setPointSize(8);
   return font;
 }
 
