@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 
+#include "app/orvane_application.h"
 #include "app/start_icon.h"
 #include "minicv/cv_file_load.h"
 #include "qt/qt_settings_store.h"
@@ -34,7 +35,7 @@ void MiniCvAlone::open(const std::string& path) {
   printMenu_->loadCopiesThrough(session_, {companions_, prompter_, metrics_});
   // The printer report speaks the editor's language.
   QObject::connect(editor_.get(), &TForm7::languageChanged, editor_.get(),
-                   [this](Language language) { shell_.state().interfaceLanguage = language; });
+                   [this](Language language) { setInterfaceLanguage(shell_.state(), language); });
   sheet_.open(false);
   const Language before = sheet_.state.language;
   minicv::loadCvFile(sheet_, session_, path, minicv::CvReportMode::Ask, {companions_, prompter_, metrics_});

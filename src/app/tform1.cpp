@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QTextEdit>
+#include <QWindow>
 
 #include "app/start_icon.h"
 #include "qt/qt_image.h"
@@ -74,8 +75,17 @@ void TForm1::placeFrame(int number) {
   fillDocument(*edit->document(), frame.text);
 }
 
+void TForm1::showCardSize() { placeWindow({pos(), QSize(card_.cardWidth, card_.cardHeight)}); }
+
+void TForm1::placeWindow(const QRect& place) {
+  setGeometry(place);
+  // A hidden window's native window keeps the place it was last shown at, and hands it back to the
+  // widget with its next event: the card would lose its new size. Both take the card's place at once.
+  if (QWindow* native = windowHandle()) native->setGeometry(place);
+}
+
 void TForm1::showModel() {
-  setGeometry(card_.cardLeft, card_.cardTop, card_.cardWidth, card_.cardHeight);
+  placeWindow({card_.cardLeft, card_.cardTop, card_.cardWidth, card_.cardHeight});
   QPalette cardPalette = palette();
   cardPalette.setColor(QPalette::Window, toQColor(card_.cardColor));
   setPalette(cardPalette);

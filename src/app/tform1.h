@@ -31,6 +31,8 @@ class TForm1 : public QWidget {
 
   /// Shows the model as it is now: geometry, colours, icon, frames and their texts.
   void showModel();
+  /// The window takes the card's size where it stands, shown or hidden.
+  void showCardSize();
   /// The icon control takes the model's icon geometry; once the icon `moved`, the background under it
   /// is taken again from the card, here and in the main window's icon previews.
   void showIconChange(bool moved);
@@ -83,6 +85,7 @@ class TForm1 : public QWidget {
  private:
   void createFrame(QTextEdit*& edit, const char* name, const QString& hint, int number);
   void placeFrame(int number);
+  void placeWindow(const QRect& place);
   void showIcon();
 
   CardModel& card_;

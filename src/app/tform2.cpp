@@ -18,6 +18,7 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "app/caption_room.h"
 #include "app/main/colour_font_controls.h"
 #include "app/main/language_switch.h"
 #include "app/outer_size.h"
@@ -109,6 +110,7 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   connect(menus_.file.quit, &QAction::triggered, this, &TForm2::mquitter_click);
   connect(&cardWindow_, &TForm1::cardAccessEnded, this, &TForm2::showAccessCaption);
   connect(&cardWindow_, &TForm1::decorationsRepainted, this, &TForm2::showIconPreviews);
+  makeRoomForCaptions(*this);
   formload();
 }
 

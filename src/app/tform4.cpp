@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/outer_size.h"
 #include "qt/qt_text.h"
@@ -18,6 +19,12 @@ constexpr Colour fallbackLineColour = 33345500 & 0xFFFFFF;
 constexpr Colour clearedColour = 0x808080;
 
 QRect toQRect(const Rect& rect) { return {rect.left, rect.top, rect.width(), rect.height()}; }
+
+// "fermer" at its place in a window of the outer size, and its gaps to the right and bottom edges there.
+constexpr QRect closePlace{690, 262, 57, 25};
+constexpr QSize outerSize{762, 299};
+constexpr int closeRightGap = outerSize.width() - (closePlace.x() + closePlace.width());
+constexpr int closeBottomGap = outerSize.height() - (closePlace.y() + closePlace.height());
 
 }  // namespace
 
@@ -41,11 +48,11 @@ TForm4::TForm4(const QString& picture, QWidget* parent) : QWidget(parent, Qt::Wi
   setAttribute(Qt::WA_DeleteOnClose);
   // The surface is this window's only painting: Qt must not clear it first.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  new OuterSize(*this, {762, 299});
-  auto* close = new QPushButton(QStringLiteral("fermer"), this);
-  close->setObjectName(QStringLiteral("Button1"));
-  close->setGeometry(690, 262, 57, 25);
-  connect(close, &QPushButton::clicked, this, &TForm4::Button1Click);
+  closeButton_ = new QPushButton(QStringLiteral("fermer"), this);
+  closeButton_->setObjectName(QStringLiteral("Button1"));
+  closeButton_->setGeometry(closePlace);
+  connect(closeButton_, &QPushButton::clicked, this, &TForm4::Button1Click);
+  new OuterSize(*this, outerSize);
   // An unreadable picture is no reason to complain: the box has colours of its own for that case.
   QImage loaded(picture);
   if (!loaded.isNull()) picture_ = std::move(loaded);
@@ -65,6 +72,14 @@ TForm4* TForm4::formload() {
 void TForm4::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   fitSurface();
+  placeCloseButton();
+}
+
+void TForm4::placeCloseButton() {
+  // A window manager's frame takes its room from the window's inside: the button keeps its place
+  // while that leaves it whole, and otherwise keeps the design's gaps to the edges.
+  closeButton_->move(std::min(closePlace.x(), width() - closeRightGap - closePlace.width()),
+                     std::min(closePlace.y(), height() - closeBottomGap - closePlace.height()));
 }
 
 void TForm4::fitSurface() {

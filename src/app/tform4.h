@@ -10,6 +10,7 @@
 
 #include "secondary/about_animation.h"
 
+class QPushButton;
 class QTimer;
 
 namespace orvane {
@@ -42,11 +43,13 @@ class TForm4 : public QWidget {
 
  private:
   void fitSurface();
+  void placeCloseButton();
 
   AboutAnimation animation_;
   std::optional<QImage> picture_;
   QImage surface_;
   QTimer* timer1 = nullptr;
+  QPushButton* closeButton_ = nullptr;  // Button1
 };
 
 }  // namespace orvane

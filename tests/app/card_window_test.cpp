@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextFrame>
+#include <QWindow>
 #include <memory>
 
 #include "app_test_main.h"
@@ -150,6 +151,23 @@ class CardWindowTest : public QObject {
                                                    editor->card().iconWidth, editor->card().iconHeight));
     QVERIFY(!editor->mainWindow()->findChild<QLabel*>(QStringLiteral("iconPreview1"))->pixmap().isNull());
     QVERIFY(editor->mainWindow()->menus().control.audit->isEnabled());
+  }
+
+  // The card file's card is 185 x 293, the start card 182 x 273: the window, its native window and the
+  // decorations take the file's size, while hidden and once "voir carte" shows it.
+  void theCardWindowIsTheCardsSizeFromTheCommandLine() {
+    startWithDecoratedCard();
+    const QSize cardSize(185, 293);
+    QCOMPARE(QSize(editor->card().cardWidth, editor->card().cardHeight), cardSize);
+    QCOMPARE(card().size(), cardSize);
+    QVERIFY(card().windowHandle());
+    QCOMPARE(card().windowHandle()->geometry().size(), cardSize);
+    QCOMPARE(card().decorations().size(), cardSize);
+    editor->mainWindow()->form1see();
+    QVERIFY(card().isVisible());
+    QCOMPARE(card().size(), cardSize);
+    QCOMPARE(card().windowHandle()->geometry().size(), cardSize);
+    QCOMPARE(card().grab().size(), cardSize);
   }
 
   void theFrameTextsWorkingCopiesGoWithTheMainWindow() {

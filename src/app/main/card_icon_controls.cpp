@@ -79,7 +79,7 @@ void CardIconControls::cardSizeKeyUp(ControlList list, const QString& text) {
   showCardSize();
 }
 
-void CardIconControls::showCardSize() { cardWindow_.resize(card_.cardWidth, card_.cardHeight); }
+void CardIconControls::showCardSize() { cardWindow_.showCardSize(); }
 
 void CardIconControls::combobox18keyup(const QString& text) { cardSizeKeyUp(cardWidthList, text); }
 void CardIconControls::combobox19keyup(const QString& text) { cardSizeKeyUp(cardLengthList, text); }

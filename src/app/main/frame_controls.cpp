@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <algorithm>
 
+#include "app/caption_room.h"
 #include "app/main/offset_combo_box.h"
 #include "app/tform1.h"
 #include "catalogue/catalogue.h"
@@ -27,6 +29,15 @@ constexpr int listLeft = 6;
 constexpr int listWidth = 130;
 constexpr int listHeight = 22;
 constexpr std::array listTops{18, 42, 66, 90};
+
+// The warning line stands under the buttons; a text longer than it holds grows it upwards, into the
+// room the buttons leave, and its bottom edge stays.
+constexpr QRect warningPlace{142, 100, 122, 46};
+
+// Frame 2's text alignment and frame placement lists share one row, this far apart.
+constexpr QRect frame2AlignmentPlace{6, 132, 62, 22};
+constexpr QRect frame2PlacementPlace{72, 132, 64, 22};
+constexpr int rowGap = frame2PlacementPlace.x() - (frame2AlignmentPlace.x() + frame2AlignmentPlace.width());
 
 }  // namespace
 
@@ -52,13 +63,13 @@ FrameControls::FrameControls(CardEditorShell& shell, TForm1& cardWindow, QGroupB
     addList(geometryLists[row].frame2, geometry, frame2Group, geometryLists[row].frame2Handler);
   }
   addList(frame1AlignmentList, {6, 132, 130, 22}, frame1Group, &FrameControls::combobox5keyup);
-  addList(frame2AlignmentList, {6, 132, 62, 22}, frame2Group, &FrameControls::combobox6keyup);
-  addList(frame2PlacementList, {72, 132, 64, 22}, frame2Group, &FrameControls::combobox13keyup);
+  addList(frame2AlignmentList, frame2AlignmentPlace, frame2Group, &FrameControls::combobox6keyup);
+  addList(frame2PlacementList, frame2PlacementPlace, frame2Group, &FrameControls::combobox13keyup);
 
   frame1AlignmentCaption_ = addLabel("Label3", {6, 114, 130, 16}, frame1Group);
   frame2AlignmentCaption_ = addLabel("Label2", {6, 114, 130, 16}, frame2Group);
-  warningLines_[0] = addLabel("Label4", {142, 100, 122, 46}, frame1Group);
-  warningLines_[1] = addLabel("Label7", {142, 100, 122, 46}, frame2Group);
+  warningLines_[0] = addLabel("Label4", warningPlace, frame1Group);
+  warningLines_[1] = addLabel("Label7", warningPlace, frame2Group);
   for (QLabel* warningLine : warningLines_) {
     warningLine->setWordWrap(true);
     warningLine->hide();
@@ -91,6 +102,19 @@ void FrameControls::fill(Language language) {
   lists_[frame2PlacementList]->setToolTip(text(hintFrame2Placement));
   frame1AlignmentCaption_->setText(text(captionFrame1Alignment));
   frame2AlignmentCaption_->setText(text(captionFrame2Alignments));
+  placeFrame2AlignmentRow();
+}
+
+void FrameControls::placeFrame2AlignmentRow() {
+  // Each list is as wide as its items need in this language, at least as designed; the second
+  // follows the first.
+  OffsetComboBox* alignment = lists_[frame2AlignmentList];
+  OffsetComboBox* placement = lists_[frame2PlacementList];
+  alignment->setGeometry(frame2AlignmentPlace);
+  alignment->resize(widthForCaption(*alignment), frame2AlignmentPlace.height());
+  placement->setGeometry(frame2PlacementPlace);
+  placement->setGeometry(alignment->x() + alignment->width() + rowGap, frame2PlacementPlace.y(),
+                         widthForCaption(*placement), frame2PlacementPlace.height());
 }
 
 std::string FrameControls::shownText(ControlList list) const {
@@ -104,6 +128,9 @@ void FrameControls::showFrameWarning(int number, const std::string& text) {
   warningLine->setPalette(palette);
   warningLine->setAutoFillBackground(true);
   warningLine->setText(toQString(text));
+  const int height = std::max(warningPlace.height(), warningLine->heightForWidth(warningPlace.width()));
+  warningLine->setGeometry(warningPlace.x(), warningPlace.bottom() + 1 - height, warningPlace.width(),
+                           height);
   warningLine->show();
 }
 

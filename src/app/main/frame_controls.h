@@ -50,6 +50,7 @@ class FrameControls : public QObject {
   QLabel* addLabel(const char* name, QRect geometry, QGroupBox& group);
   void geometryKeyUp(ControlList list);
   void alignmentKeyUp(ControlList list);
+  void placeFrame2AlignmentRow();
   /// The common follow-up of `list`, then the card window shows the model again.
   void afterChange(ControlList list);
   std::string shownText(ControlList list) const;

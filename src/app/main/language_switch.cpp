@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QMenu>
 
+#include "app/caption_room.h"
 #include "app/main/popup_menus.h"
+#include "app/orvane_application.h"
 #include "shell/card_editor_shell.h"
 #include "shell/main_window_captions.h"
 
@@ -60,7 +62,7 @@ void addMenuItems(CaptionTargets& targets, const PopupMenus& menus) {
 
 LanguageSwitch::LanguageSwitch(CardEditorShell& shell, QWidget& window, const PopupMenus& menus,
                                std::vector<ListGroup> listGroups)
-    : QObject(&window), shell_(shell), targets_(window), listGroups_(std::move(listGroups)) {
+    : QObject(&window), shell_(shell), window_(window), targets_(window), listGroups_(std::move(listGroups)) {
   addMenuItems(targets_, menus);
   connect(menus.control.french, &QAction::triggered, this, &LanguageSwitch::francais1Click);
   connect(menus.control.english, &QAction::triggered, this, &LanguageSwitch::anglais1Click);
@@ -68,7 +70,7 @@ LanguageSwitch::LanguageSwitch(CardEditorShell& shell, QWidget& window, const Po
 }
 
 void LanguageSwitch::switchTo(Language language) {
-  shell_.state().interfaceLanguage = language;
+  setInterfaceLanguage(shell_.state(), language);
   applyLanguage(language);
   emit languageChanged(language);
 }
@@ -76,6 +78,7 @@ void LanguageSwitch::switchTo(Language language) {
 void LanguageSwitch::applyLanguage(Language language) {
   targets_.apply(resolveCaptions(mainWindowCaptions(), language));
   buildControlLists(language);
+  makeRoomForCaptions(window_);
 }
 
 void LanguageSwitch::buildControlLists(Language language) {

@@ -44,6 +44,7 @@ class LanguageSwitch : public QObject {
   void buildControlLists(Language language);
 
   CardEditorShell& shell_;
+  QWidget& window_;
   CaptionTargets targets_;
   std::vector<ListGroup> listGroups_;
 };

@@ -4,6 +4,7 @@
 
 #include "app/main/main_window_view.h"
 #include "app/main/print_commands.h"
+#include "app/orvane_application.h"
 #include "app/tform1.h"
 
 namespace orvane {
@@ -65,7 +66,7 @@ void MiniCvCommands::makeEditor() {
   qtFiles_.setParent(editor_.get());
   QObject::connect(editor_.get(), &TForm7::editorLeft, editor_.get(), [this] { editorLeft(); });
   QObject::connect(editor_.get(), &TForm7::languageChanged, editor_.get(),
-                   [this](Language language) { shell_.state().interfaceLanguage = language; });
+                   [this](Language language) { setInterfaceLanguage(shell_.state(), language); });
   QObject::connect(editor_.get(), &TForm7::quitRequested, editor_.get(), [this] {
     editor_->hide();
     if (mainWindowAlive_) mainWindow_->menus().file.quit->trigger();
