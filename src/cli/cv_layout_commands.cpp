@@ -168,6 +168,7 @@ int runOnSheet(const Arguments& args, const std::function<void(CvSession&, JsonW
   // Text widths come from the fonts of a GUI application.
   return withGuiApplication([&] {
     CvSession session{CvSheet(options.language), {}, {}};
+    session.sheet.screen = &session.metrics;
     session.sheet.open(false);
     for (const CvStep& step : options.steps) step(session);
     JsonWriter json;

@@ -19,9 +19,11 @@ TEST_F(FormFont, FieldsClearTheWidestLabelAndTheAgeRowIsRespaced) {
   for (const char* name : {"Edit1", "Edit2", "Edit4"}) EXPECT_EQ(sheet[name].left, 150) << name;
   EXPECT_EQ(sheet.state.labelColumnRight, 143);
   EXPECT_EQ(sheet["Edit3"].left, 150);
-  // a = 1.025 (30 + 143) = 177; label at 1.025 a; b = 1.025 (181 + 52) = 239; field at 1.005 b.
+  // a = 1.025 (30 + 143) = 177; label at 1.025 a, as wide as "nationalité"; b = 1.025 (181 + 77) = 264;
+  // field at 1.005 b.
   EXPECT_EQ(sheet["Label17"].left, 181);
-  EXPECT_EQ(sheet["Edit17"].left, 240);
+  EXPECT_EQ(sheet["Label17"].width, 77);
+  EXPECT_EQ(sheet["Edit17"].left, 265);
   // The contact labels are narrower than the column already recorded: the fields stay there.
   for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9"})
     EXPECT_EQ(sheet[name].left, 110) << name;
