@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string_view>
 #include <vector>
 
@@ -282,8 +283,7 @@ class CvPagePainter {
     }
     const PrintedTextBox box =
         printedTextBox({rect.left, rect.top}, k_, k_, settings_.screenResolution, rect, !inColour());
-    const std::vector<DisplayLine> lines =
-        minicv::zoneDisplayLines(zone, screen_, settings_.screenResolution);
+    const std::vector<DisplayLine>& lines = zoneLines(zone);
     for (std::size_t index = 0; index < lines.size(); ++index) {
       if (!lineShows(lines[index], box)) continue;
       const bool drawn = drawDisplayLine(canvas_, lines[index], box);
@@ -291,6 +291,17 @@ class CvPagePainter {
       ok = drawn && ok;
     }
     return ok;
+  }
+
+  // A zone's lines, laid out once for all the copies that show the same text at the same width.
+  const std::vector<DisplayLine>& zoneLines(const Control& zone) {
+    ZoneLines& cached = zoneLines_[zone.name];
+    if (!cached.laidOut || cached.text != zone.richText || cached.memo != zone.lines ||
+        cached.width != zone.width) {
+      cached = {true, zone.richText, zone.lines, zone.width,
+                minicv::zoneDisplayLines(zone, screen_, settings_.screenResolution)};
+    }
+    return cached.lines;
   }
 
   bool drawChoice(const Control& choice) {
@@ -340,7 +351,16 @@ class CvPagePainter {
   const CvPageSettings& settings_;
   double k_;
   int slotShift_ = 0;
+  struct ZoneLines {
+    bool laidOut = false;
+    RichText text;
+    std::vector<std::string> memo;
+    int width = 0;
+    std::vector<DisplayLine> lines;
+  };
+
   int contentRight_ = 0;  // the personal details' printed right edge, in sheet pixels
+  std::map<std::string, ZoneLines> zoneLines_;
   bool zoneFirstLineFailed_ = false;
 };
 
