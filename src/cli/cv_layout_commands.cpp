@@ -171,6 +171,8 @@ int runOnSheet(const Arguments& args, const std::function<void(CvSession&, JsonW
     session.sheet.screen = &session.metrics;
     session.sheet.open(false);
     for (const CvStep& step : options.steps) step(session);
+    // The labels as the editor shows them: as wide as their captions.
+    minicv::fitLabelsToCaptions(session.sheet.tree, session.metrics);
     JsonWriter json;
     json.beginObject();
     report(session, json);
