@@ -33,6 +33,16 @@ TEST_F(FormFont, FieldsClearTheWidestLabelAndTheAgeRowIsRespaced) {
   EXPECT_TRUE(sheet.state.menu.defaultFonts);
 }
 
+TEST_F(FormFont, LabelsAreAsWideAsTheirCaptionsInTheirOwnFonts) {
+  sheet["Label9"].text = "number of copies max/pp";
+  sheet["Label10"].text.clear();
+  const int webSiteWidth = sheet["Label10"].width;
+  fitLabelsToCaptions(sheet.tree, metrics);
+  EXPECT_EQ(sheet["Label1"].width, 6 * 7);  // "Prénom": characters, not bytes
+  EXPECT_EQ(sheet["Label9"].width, 23 * 7);
+  EXPECT_EQ(sheet["Label10"].width, webSiteWidth);  // no caption: nothing to follow
+}
+
 TEST_F(FormFont, WideLabelsPushTheContactFieldsToo) {
   metrics.characterWidth = 12;
   applyFormFont(sheet, FontSpec{"Times New Roman", 14, {true, false, true, false}, 0}, metrics);
