@@ -24,8 +24,8 @@ MiniCvAlone::~MiniCvAlone() { companions_.deleteWorkingCopies(); }
 
 void MiniCvAlone::open(const std::string& path) {
   directories_.load();
-  editor_ = std::make_unique<TForm7>(
-      sheet_, CvEditorServices{prompter_, files_, colours_, query_, pictures_, directories_, association_});
+  editor_ = std::make_unique<TForm7>(sheet_, CvEditorServices{prompter_, files_, colours_, query_, pictures_,
+                                                              directories_, association_, metrics_});
   files_.setParent(editor_.get());
   qtPrintDialogs_.setParent(editor_.get());
   fileMenu_ = std::make_unique<CvFileMenu>(

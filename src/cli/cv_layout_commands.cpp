@@ -168,8 +168,11 @@ int runOnSheet(const Arguments& args, const std::function<void(CvSession&, JsonW
   // Text widths come from the fonts of a GUI application.
   return withGuiApplication([&] {
     CvSession session{CvSheet(options.language), {}, {}};
+    session.sheet.screen = &session.metrics;
     session.sheet.open(false);
     for (const CvStep& step : options.steps) step(session);
+    // The labels as the editor shows them: as wide as their captions.
+    minicv::fitLabelsToCaptions(session.sheet.tree, session.metrics);
     JsonWriter json;
     json.beginObject();
     report(session, json);

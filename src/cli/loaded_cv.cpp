@@ -5,6 +5,7 @@
 namespace orvane::cli {
 
 LoadedCv::LoadedCv() {
+  sheet.screen = &metrics;
   sheet.open(false);
   companions.workingCopyFolder = utf8Path(workingCopies_.path());
 }

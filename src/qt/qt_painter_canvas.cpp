@@ -150,7 +150,8 @@ bool QPainterCanvas::drawUpwardText(Point start, const std::string& text, const 
   painter_.setPen(toQColor(font.colour));
   painter_.translate(start.x, start.y);
   painter_.rotate(-90);
-  painter_.drawText(0, 0, toQString(text));
+  // Turned, the cell's top side runs along x: the baseline lies one ascent right of it.
+  painter_.drawText(0, QFontMetrics(painter_.font(), &device_).ascent(), toQString(text));
   painter_.restore();
   return true;
 }

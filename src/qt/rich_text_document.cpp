@@ -12,6 +12,7 @@
 #include "qt/qt_text.h"
 #include "text/line_layout.h"
 #include "text/rounding.h"
+#include "text/utf8.h"
 
 namespace orvane {
 
@@ -72,6 +73,7 @@ void fillDocument(QTextDocument& document, const RichText& text) {
   document.rootFrame()->setFrameFormat(margins);
   QTextCursor cursor(&document);
   bool first = true;
+  int position = 0;
   for (const Paragraph& paragraph : text.paragraphs()) {
     QTextBlockFormat blockFormat;
     blockFormat.setAlignment(toQtAlignment(paragraph.alignment));
@@ -81,8 +83,13 @@ void fillDocument(QTextDocument& document, const RichText& text) {
     } else {
       cursor.insertBlock(blockFormat);
     }
-    for (const TextRun& run : paragraph.runs)
+    // An empty line is as high as the format the text reports there, whatever the widget's own font.
+    if (paragraph.runs.empty()) cursor.setBlockCharFormat(toCharFormat(text.formatAt(position)));
+    for (const TextRun& run : paragraph.runs) {
       cursor.insertText(toQString(run.text), toCharFormat(run.format));
+      position += utf8Length(run.text);
+    }
+    ++position;
   }
   // An empty document still carries the format that typing will use.
   if (text.isEmpty()) cursor.setBlockCharFormat(toCharFormat(text.formatAt(0)));

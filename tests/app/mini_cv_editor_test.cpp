@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -21,6 +22,7 @@
 #include "help/user_guide.h"
 #include "minicv/element_table.h"
 #include "qt/help_viewer.h"
+#include "qt/rich_text_document.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_input_query.h"
@@ -128,10 +130,16 @@ class MiniCvEditorTest : public QObject {
     QVERIFY(!widget("Edit10")->isHidden());  // the web site takes the telephone's row
     checkWidgetsMirrorTheSheet();
 
-    // A zone's text grows the zone, its frames and the window, line by line.
+    // A zone's text grows the zone, its frames and the window, line by line: 15 a line at least, and
+    // down to the last line's bottom.
     const int heightBefore = cv().height();
-    widget<QTextEdit>("REdit3")->setPlainText(QStringLiteral("a\nb\nc\nd\ne\nf\ng\nh\ni\nj"));
-    QCOMPARE(sheet().tree["REdit3"].height, 150);
+    QTextCursor typing(widget<QTextEdit>("REdit3")->document());
+    typing.select(QTextCursor::Document);
+    typing.insertText(QStringLiteral("a\nb\nc\nd\ne\nf\ng\nh\ni\nj"));
+    const std::vector<DisplayLine> lines = displayLinesOf(*widget<QTextEdit>("REdit3")->document());
+    QCOMPARE(lines.size(), std::size_t{10});
+    QVERIFY(sheet().tree["REdit3"].height >= 150);
+    QVERIFY(lines.back().top + lines.back().height <= sheet().tree["REdit3"].height);
     QVERIFY(cv().height() > heightBefore);
     checkWidgetsMirrorTheSheet();
   }

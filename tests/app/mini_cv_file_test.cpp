@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 
 #include "app/mini_cv_alone.h"
 #include "app_test_main.h"
 #include "editor_under_test.h"
 #include "minicv/cv_file_save.h"
+#include "minicv/zone_layout.h"
+#include "qt/rich_text_document.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_input_query.h"
@@ -79,6 +82,7 @@ class MiniCvFileTest : public QObject {
       minicv::CvSheet english(Language::English);
       english["Edit1"].text = "Anne";
       english["Label11"].text = "Idiomas";
+      minicv::setZoneText(english, 2, RichText::fromPlainText("TITLE\tDATES\ncourse\t2019\nmaster\t2021"));
       CompanionFiles companions(*session.prompter, Language::English);
       QVERIFY(minicv::writeCvFile(english, file("anglais.ov4"), "anglais", companions, *session.prompter));
     }
@@ -91,6 +95,11 @@ class MiniCvFileTest : public QObject {
     QCOMPARE(sheet()["Label11"].text, std::string("Idiomas"));
     QCOMPARE(cv().menus().action("modeverbeux1")->text(), QStringLiteral("verbose mode"));
     QCOMPARE(session.editor->shell().state().interfaceLanguage, Language::English);
+    // Loaded before the editor was ever opened, the zones still grow to show all their lines.
+    auto* zone = qobject_cast<QTextEdit*>(cv().widgets().widget("REdit2"));
+    const std::vector<DisplayLine> lines = displayLinesOf(*zone->document());
+    QCOMPARE(lines.size(), std::size_t{3});
+    QVERIFY(lines.back().top + lines.back().height <= zone->height());
   }
 
   void aFileNamedAtStartOpensTheEditorAlone() {

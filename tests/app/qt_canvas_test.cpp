@@ -102,6 +102,24 @@ class QtCanvasTest : public QObject {
     QVERIFY(inked);
   }
 
+  // Turned to read upwards, the text lies right of where it starts and above it, within a line's height.
+  void anUpwardTextLiesRightOfItsStart() {
+    Image surface(60, 200, white);
+    QtPictureService pictures;
+    const FontSpec font{"Times New Roman", 12, {}, 0};
+    const auto canvas = pictures.canvasOn(surface);
+    const int lineHeight = canvas->measureText("Orvane", font).height;
+    QVERIFY(canvas->drawUpwardText({20, 180}, "Orvane", font));
+    bool inked = false;
+    for (int y = 0; y < 200; ++y)
+      for (int x = 0; x < 60; ++x) {
+        if (surface.pixel(x, y) == white) continue;
+        QVERIFY2(x >= 20 && x < 20 + lineHeight && y < 180, "ink outside the text's cell");
+        inked = true;
+      }
+    QVERIFY(inked);
+  }
+
   void bitmapsAndIconsAreReadAtTheirOwnSize() {
     QTemporaryDir folder;
     QImage pattern(16, 8, QImage::Format_RGB32);

@@ -87,7 +87,9 @@ bool RecordingCanvas::drawEllipse(const Rect& rect, const Pen& pen, std::optiona
 }
 
 bool RecordingCanvas::drawUpwardText(Point start, const std::string& text, const FontSpec& font) {
+  const TextSize size = measureText(text, font);
   return record({.kind = CanvasCallKind::UpwardText,
+                 .rect = {start.x, start.y - size.width, start.x + size.height, start.y},
                  .start = start,
                  .colour = font.colour,
                  .text = text,

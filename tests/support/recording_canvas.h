@@ -24,8 +24,8 @@ enum class CanvasCallKind {
 
 struct CanvasCall {
   CanvasCallKind kind;
-  Rect rect{};        // every kind but FloodFill; TextAt: the clip
-  Point start{};      // FloodFill, UpwardText, TextAt: the start of the baseline
+  Rect rect{};        // every kind but FloodFill; TextAt: the clip; UpwardText: the text's cell
+  Point start{};      // FloodFill, TextAt: the start of the baseline; UpwardText: where the text starts
   Colour colour = 0;  // Outline and TextLine: the pen or font colour; Fill and FloodFill: the colour
   PenStyle penStyle = PenStyle::Solid;
   std::string text{};            // TextLine, TextAt, UpwardText: the line; RichText: the plain text

@@ -56,7 +56,7 @@ void MiniCvCommands::makeEditor() {
   sheet_ = std::make_unique<minicv::CvSheet>(shell_.state().interfaceLanguage);
   editor_ = std::make_unique<TForm7>(
       *sheet_, CvEditorServices{prompter_, *dialogs_.files, *dialogs_.colours, *dialogs_.query, pictures_,
-                                directories_, association_});
+                                directories_, association_, metrics_});
   fileMenu_ = std::make_unique<CvFileMenu>(
       *editor_, minicv::CvFileServices{*dialogs_.files, directories_, companions_, prompter_, metrics_},
       cvFiles_);

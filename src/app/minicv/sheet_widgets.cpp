@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
+#include "minicv/zone_layout.h"
 #include "qt/qt_font.h"
 #include "qt/qt_text.h"
 #include "qt/rich_text_document.h"
@@ -114,6 +115,12 @@ QWidget* SheetWidgets::create(ControlId id, QWidget* parent) {
     case ControlKind::RichEdit: {
       auto* zone = new QTextEdit(parent);
       zone->setAcceptRichText(false);
+      // The zone lays its lines out in the box the printed page lays them out in, and grows with them:
+      // no frame or margin of the widget's own, no scroll bar.
+      zone->setFrameStyle(QFrame::NoFrame);
+      zone->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      zone->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      setTextBoxLayout(*zone->document(), minicv::zoneTextBox(0, zone->logicalDpiX()));
       widget = zone;
       break;
     }

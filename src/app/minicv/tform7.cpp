@@ -15,6 +15,7 @@
 #include "minicv/editor_commands.h"
 #include "minicv/element_switching.h"
 #include "minicv/element_table.h"
+#include "minicv/font_layout.h"
 #include "minicv/photo.h"
 #include "minicv/zone_check.h"
 #include "minicv/zone_layout.h"
@@ -37,6 +38,8 @@ TForm7::TForm7(minicv::CvSheet& sheet, const CvEditorServices& services)
   // The window is centred on the screen it opens on, and re-centred there as the zones grow.
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   sheet_.centreOnScreen(screen.width(), screen.height());
+  sheet_.screen = &services_.metrics;
+  sheet_.state.screenResolution = logicalDpiX();
   // F1 opens the help at the mini-CV's own context.
   installHelpKey(*this, minicv::miniCvHelpContext);
 
@@ -85,6 +88,8 @@ void TForm7::connectMenus() {
 }
 
 void TForm7::syncFromModel() {
+  // Whatever rule ran, each label shows its whole caption.
+  minicv::fitLabelsToCaptions(sheet_.tree, services_.metrics);
   widgets_->syncFromModel();
   const minicv::Control& form = sheet_.window();
   setFixedSize(form.width, form.height);

@@ -14,6 +14,7 @@
 #include "services/file_dialogs.h"
 #include "services/input_query.h"
 #include "services/prompter.h"
+#include "services/text_metrics.h"
 #include "settings/working_directories.h"
 
 namespace orvane {
@@ -26,6 +27,7 @@ struct CvEditorServices {
   PictureService& pictures;
   WorkingDirectories& directories;
   FileAssociationService& association;
+  TextMetrics& metrics;  // of the screen: the zones' lines and the labels' captions
 };
 
 class TForm7 : public QWidget {

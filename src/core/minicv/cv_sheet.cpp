@@ -118,6 +118,9 @@ void CvSheet::open(bool fromLoadedFile) {
   state.standard.labelHeight = tree["Label3"].height;
   fitZoneFrames(*this);
   state.opened = true;
+  // A CV loaded before the first opening (the main window's "Charger") set its zones' texts while the
+  // height rule did not run yet: they get their heights now.
+  if (state.cvLoaded) fitZonesToTexts(*this);
 }
 
 void CvSheet::recentreVertically() {

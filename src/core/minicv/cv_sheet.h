@@ -16,6 +16,10 @@
 #include "catalogue/language.h"
 #include "minicv/control_tree.h"
 
+namespace orvane {
+class TextMetrics;
+}
+
 namespace orvane::minicv {
 
 inline constexpr int elementCount = 16;
@@ -89,6 +93,7 @@ struct CvEditorState {
   int openingHeight = 0;
   int screenWidth = 1024;
   int screenHeight = 768;
+  int screenResolution = 96;  // pixels per inch of the screen the sheet is shown on
   bool built = false;
   bool opened = false;  // from the first opening on, every zone change runs the zone-height rule
   bool cvLoaded = false;
@@ -109,6 +114,10 @@ class CvSheet {
   CvEditorState state;
   /// Called with the element's index after every element switch: change tracking hooks in here.
   std::function<void(int element)> afterElementSwitch;
+  /// The measures of the screen the sheet is shown on: the zones lay their lines out with them, and
+  /// the zone-height rule sizes each zone from those lines. None where no screen shows the sheet: a
+  /// zone line is then one paragraph, 15 pixels high.
+  TextMetrics* screen = nullptr;
 
   Control& operator[](std::string_view name) { return tree[name]; }
   const Control& operator[](std::string_view name) const { return tree[name]; }

@@ -117,9 +117,18 @@ void applyFormFont(CvSheet& sheet, const FontSpec& font, TextMetrics& metrics) {
 void relayoutForFormFont(CvSheet& sheet, TextMetrics& metrics) {
   relayoutFrame(sheet, "GroupBox2", metrics);
   relayoutFrame(sheet, "GroupBox1", metrics);
+  fitLabelsToCaptions(sheet.tree, metrics);
   respaceAgeRow(sheet);
   const FontSpec& form = sheet.state.fonts.form;
   sheet["Label20"].text = "FONT : " + form.name + "; " + std::to_string(form.size);
+}
+
+void fitLabelsToCaptions(ControlTree& tree, TextMetrics& metrics) {
+  for (ControlId id = 0; id < static_cast<ControlId>(tree.size()); ++id) {
+    Control& control = tree.at(id);
+    if (isLabel(control) && !control.text.empty())
+      control.width = metrics.measure(control.text, control.font).width;
+  }
 }
 
 void restoreDefaultFonts(CvSheet& sheet) {

@@ -13,6 +13,9 @@ namespace orvane::minicv {
 void applyFormFont(CvSheet& sheet, const FontSpec& font, TextMetrics& metrics);
 /// Lays the two frames out again for the current form font, the contact frame first.
 void relayoutForFormFont(CvSheet& sheet, TextMetrics& metrics);
+/// Every label with a caption becomes as wide as its caption in its own font: a label sizes itself to
+/// its text, and the rules that place fields after labels go by those widths.
+void fitLabelsToCaptions(ControlTree& tree, TextMetrics& metrics);
 /// "défaut": the labels of every frame take the default font and the fields go back to the columns
 /// recorded before the first re-layout. Disables "défaut".
 void restoreDefaultFonts(CvSheet& sheet);

@@ -1,6 +1,7 @@
 #include "minicv/zone_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "catalogue/catalogue.h"
 #include "text/rounding.h"
@@ -14,7 +15,11 @@ constexpr int titleIds[zoneCount] = {17, 16, 15, 14};
 constexpr int headingIds[zoneCount] = {38, 39, 40, 0};
 constexpr int zoneFrameWidth = 425;
 
-int lineCount(const Control& zone) { return static_cast<int>(zone.richText.paragraphs().size()); }
+// The height zone `zone` needs on the sheet's screen; without a screen each paragraph is one line.
+int neededHeight(const CvSheet& sheet, const Control& zone) {
+  if (!sheet.screen) return zoneLineHeight * static_cast<int>(zone.richText.paragraphs().size());
+  return zoneHeightFor(zoneDisplayLines(zone, *sheet.screen, sheet.state.screenResolution));
+}
 
 // The first line of the zone becomes `line`, the others stay.
 void replaceFirstLine(Control& zone, const std::string& line) {
@@ -32,6 +37,22 @@ void replaceFirstLine(Control& zone, const std::string& line) {
 ZoneNames zoneNames(int zone) {
   return {zone == 1 ? std::string() : "GroupBox" + std::to_string(4 + zone),
           "Label" + std::to_string(10 + zone), "REdit" + std::to_string(zone)};
+}
+
+TextBox zoneTextBox(int width, int dotsPerInch) { return frameTextBox(width, dotsPerInch); }
+
+std::vector<DisplayLine> zoneDisplayLines(const Control& zone, TextMetrics& screen, int dotsPerInch) {
+  const RichText text =
+      zone.kind == ControlKind::Memo ? RichText::fromLines(zone.lines, zone.font) : zone.richText;
+  return screen.displayLines(text, zoneTextBox(zone.width, dotsPerInch));
+}
+
+// 15 pixels a line leave no room for the top inset and cut a line taller than 15 (a 9-point line is
+// 14 to 16 high): the zone then reaches down to its last line's bottom instead.
+int zoneHeightFor(const std::vector<DisplayLine>& lines) {
+  double bottom = 0;
+  for (const DisplayLine& line : lines) bottom = std::max(bottom, line.top + line.height);
+  return std::max(zoneLineHeight * static_cast<int>(lines.size()), static_cast<int>(std::ceil(bottom)));
 }
 
 void switchZone(CvSheet& sheet, int zone, bool on) {
@@ -89,7 +110,7 @@ void zoneTextChanged(CvSheet& sheet, int zone) {
   if (!sheet.state.opened) return;
   const ZoneNames names = zoneNames(zone);
   Control& text = sheet[names.text];
-  text.height = zoneLineHeight * lineCount(text);
+  text.height = neededHeight(sheet, text);
   if (zone != 1) sheet[names.frame].height = text.height + 35;
 
   const Control& firstZone = sheet["REdit1"];
@@ -133,6 +154,11 @@ void fitZoneFrames(CvSheet& sheet) {
   mobility.height = sheet.window().height - mobility.top - 25;
   zones.height = mobility.height - zones.top - 5;
   lastZone.height = zones.height - lastZone.top - 5;
+}
+
+void fitZonesToTexts(CvSheet& sheet) {
+  for (int zone = 1; zone <= zoneCount; ++zone)
+    if (sheet[zoneNames(zone).text].visible) zoneTextChanged(sheet, zone);
 }
 
 }  // namespace orvane::minicv

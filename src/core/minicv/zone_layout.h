@@ -3,8 +3,10 @@
 // `GroupBox5`, and the height rule that grows the frames and the window with their texts.
 
 #include <string_view>
+#include <vector>
 
 #include "minicv/cv_sheet.h"
+#include "services/text_metrics.h"
 
 namespace orvane::minicv {
 
@@ -21,16 +23,27 @@ struct ZoneNames {
 };
 ZoneNames zoneNames(int zone);
 
+/// The box of a zone `width` pixels wide on a screen of `dotsPerInch`: its text keeps from the edges
+/// and tabs as in a card frame. The zone's widget and the printed page both lay its lines out in it.
+TextBox zoneTextBox(int width, int dotsPerInch);
+/// The lines zone control `zone` displays on a screen of `dotsPerInch` measured by `screen`.
+std::vector<DisplayLine> zoneDisplayLines(const Control& zone, TextMetrics& screen, int dotsPerInch);
+/// The height that shows every one of `lines` whole: `zoneLineHeight` a line, or down to the last
+/// line's bottom where the lines are taller than that.
+int zoneHeightFor(const std::vector<DisplayLine>& lines);
+
 /// Shows zone `zone` (1 to 4) with its title and column headings, or hides it, then restacks.
 void switchZone(CvSheet& sheet, int zone, bool on);
 /// Gives zone `zone` its text and runs the height rule.
 void setZoneText(CvSheet& sheet, int zone, const RichText& text);
 /// The height rule after a change of zone `zone`'s text: once the editor is opened, the zone, its
-/// frame, the zone frames, the window and the sheet follow its number of lines.
+/// frame, the zone frames, the window and the sheet follow the lines it displays.
 void zoneTextChanged(CvSheet& sheet, int zone);
 /// Puts each zone 5 pixels below the one before it (hidden zones count 0 high) and places the frames.
 void restackZones(CvSheet& sheet);
 /// Fits the zone frames to the window, as every opening does.
 void fitZoneFrames(CvSheet& sheet);
+/// Runs the height rule for every zone shown, as after a load.
+void fitZonesToTexts(CvSheet& sheet);
 
 }  // namespace orvane::minicv

@@ -59,8 +59,9 @@ class Canvas {
   virtual bool drawRichText(const Rect& rect, const RichText& text) = 0;
   /// Outlines the ellipse inscribed in `rect` with `pen`, filling it with `fill` when one is given.
   virtual bool drawEllipse(const Rect& rect, const Pen& pen, std::optional<Colour> fill) = 0;
-  /// Draws `text` on one line turned a quarter turn, reading upwards from `start`, the left end of its
-  /// baseline, on a transparent background.
+  /// Draws `text` on one line turned a quarter turn, reading upwards from `start`, on a transparent
+  /// background. `start` is the corner where the text's cell begins on its top side: the text runs up
+  /// from it and its cell lies right of it, as wide as a line of the font is high.
   virtual bool drawUpwardText(Point start, const std::string& text, const FontSpec& font) = 0;
   /// The size `text` takes in `font` on this surface.
   virtual TextSize measureText(const std::string& text, const FontSpec& font) = 0;

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string_view>
 #include <vector>
 
+#include "minicv/zone_layout.h"
+#include "render/printed_lines.h"
 #include "text/rounding.h"
 
 namespace orvane {
@@ -53,7 +56,6 @@ namespace {
 constexpr Colour white = rgb(255, 255, 255);
 constexpr Colour black = 0;
 constexpr Colour silver = rgb(0xC0, 0xC0, 0xC0);
-constexpr int tabStop = 8;     // characters between the standard tab stops
 constexpr int columnGap = 10;  // sheet pixels between a printed label and the field column after it
 constexpr int photoGap = 2;    // sheet pixels between the personal details and the photo
 
@@ -63,40 +65,6 @@ constexpr std::array<std::string_view, 5> topLevelParts = {"GroupBox1", "GroupBo
 
 bool outlinedWhenNested(const Control& frame) {
   return frame.name == "radiogroup2" || frame.name == "GroupBox10";
-}
-
-std::string expandTabs(std::string_view text) {
-  std::string result;
-  int column = 0;
-  for (char c : text) {
-    if (c == '\t') {
-      do {
-        result += ' ';
-        ++column;
-      } while (column % tabStop != 0);
-      continue;
-    }
-    result += c;
-    // Continuation bytes of a UTF-8 character take no column of their own.
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++column;
-  }
-  return result;
-}
-
-std::string withoutTrailingBlanks(std::string text) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
-}
-
-TextAlignment textAlignment(ParagraphAlignment alignment) {
-  switch (alignment) {
-    case ParagraphAlignment::Centre:
-      return TextAlignment::Centre;
-    case ParagraphAlignment::Right:
-      return TextAlignment::Right;
-    default:
-      return TextAlignment::Left;
-  }
 }
 
 ParagraphAlignment paragraphAlignment(minicv::CaptionAlignment alignment) {
@@ -239,10 +207,18 @@ class CvPagePainter {
   int dotsY(double sheetY) const { return roundToInt(k_ * sheetY) + settings_.extraTop; }
   int dots(double length) const { return roundToInt(k_ * length); }
 
+  // A copy stays in its slot: what the printed columns push past the slot's right edge is cut there
+  // rather than drawn over the next copy.
+  Rect insideSlot(Rect rect) const {
+    rect.right = std::min(rect.right, dotsX(cvSlotWidth));
+    return rect;
+  }
+
   Rect placed(ControlId id) const {
     const Point origin = sheetOrigin(id);
     const Control& control = sheet_.at(id);
-    return Rect::fromSize(dotsX(origin.x), dotsY(origin.y), dots(control.width), dots(control.height));
+    return insideSlot(
+        Rect::fromSize(dotsX(origin.x), dotsY(origin.y), dots(control.width), dots(control.height)));
   }
 
   ControlId idOf(const Control& control) const { return sheet_.find(control.name); }
@@ -293,6 +269,8 @@ class CvPagePainter {
     return canvas_.drawTextLine(textRect, field.text, field.font, TextAlignment::Left) && ok;
   }
 
+  // The zone prints the lines it displays on the screen, each at its scaled place, cut at the zone's
+  // printed rectangle as the screen cuts them at the zone's edge.
   bool drawZone(const Control& zone) {
     const Rect rect = placed(idOf(zone));
     bool ok = true;
@@ -303,25 +281,27 @@ class CvPagePainter {
     } else {
       ok = canvas_.outlineRectangle(rect, {white, PenStyle::Solid});
     }
-    const RichText text =
-        zone.kind == ControlKind::Memo ? RichText::fromLines(zone.lines, zone.font) : zone.richText;
-    int top = rect.top + dots(2);
-    bool first = true;
-    for (const Paragraph& paragraph : text.paragraphs()) {
-      const std::string line = withoutTrailingBlanks(expandTabs(cvParagraphText(paragraph)));
-      FontSpec font = cvLineFont(paragraph, zone.font);
-      if (!inColour()) font.colour = black;
-      const FontMeasures screenMeasures = screen_.measure(line.empty() ? " " : line, font);
-      const int lineHeight = dots(screenMeasures.height + screenMeasures.externalLeading);
-      if (top + lineHeight > rect.bottom) break;
-      const Rect lineRect{rect.left + dots(2), top, rect.right - dots(3), top + lineHeight};
-      const bool drawn = canvas_.drawTextLine(lineRect, line, font, textAlignment(paragraph.alignment));
-      if (!drawn && first) zoneFirstLineFailed_ = true;
+    const PrintedTextBox box =
+        printedTextBox({rect.left, rect.top}, k_, k_, settings_.screenResolution, rect, !inColour());
+    const std::vector<DisplayLine>& lines = zoneLines(zone);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+      if (!lineShows(lines[index], box)) continue;
+      const bool drawn = drawDisplayLine(canvas_, lines[index], box);
+      if (!drawn && index == 0) zoneFirstLineFailed_ = true;
       ok = drawn && ok;
-      first = false;
-      top += lineHeight;
     }
     return ok;
+  }
+
+  // A zone's lines, laid out once for all the copies that show the same text at the same width.
+  const std::vector<DisplayLine>& zoneLines(const Control& zone) {
+    ZoneLines& cached = zoneLines_[zone.name];
+    if (!cached.laidOut || cached.text != zone.richText || cached.memo != zone.lines ||
+        cached.width != zone.width) {
+      cached = {true, zone.richText, zone.lines, zone.width,
+                minicv::zoneDisplayLines(zone, screen_, settings_.screenResolution)};
+    }
+    return cached.lines;
   }
 
   bool drawChoice(const Control& choice) {
@@ -347,14 +327,14 @@ class CvPagePainter {
     if (image.picturePath.empty()) return true;
     const std::optional<Image> picture = pictures_.readBitmap(image.picturePath);
     if (!picture) return false;
-    Rect rect = placed(idOf(image));
-    // The photo stands right of the personal details when their printed columns reach past it.
-    const int left = sheetOrigin(idOf(image)).x;
-    if (image.name == "zImage1" && contentRight_ + photoGap > left) {
-      const int shift = dotsX(contentRight_ + photoGap) - rect.left;
-      rect.left += shift;
-      rect.right += shift;
-    }
+    const Point origin = sheetOrigin(idOf(image));
+    // The photo stands right of the personal details when their printed columns reach past it, as far
+    // as its slot leaves room for it.
+    int left = origin.x;
+    if (image.name == "zImage1" && contentRight_ + photoGap > left)
+      left = std::max(left, std::min(contentRight_ + photoGap, cvSlotWidth - image.width));
+    Rect rect =
+        insideSlot(Rect::fromSize(dotsX(left), dotsY(origin.y), dots(image.width), dots(image.height)));
     if (image.centre && !image.stretch) {
       const int width = std::min(rect.width(), dots(picture->width()));
       const int height = std::min(rect.height(), dots(picture->height()));
@@ -371,7 +351,16 @@ class CvPagePainter {
   const CvPageSettings& settings_;
   double k_;
   int slotShift_ = 0;
+  struct ZoneLines {
+    bool laidOut = false;
+    RichText text;
+    std::vector<std::string> memo;
+    int width = 0;
+    std::vector<DisplayLine> lines;
+  };
+
   int contentRight_ = 0;  // the personal details' printed right edge, in sheet pixels
+  std::map<std::string, ZoneLines> zoneLines_;
   bool zoneFirstLineFailed_ = false;
 };
 

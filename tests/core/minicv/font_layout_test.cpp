@@ -19,9 +19,11 @@ TEST_F(FormFont, FieldsClearTheWidestLabelAndTheAgeRowIsRespaced) {
   for (const char* name : {"Edit1", "Edit2", "Edit4"}) EXPECT_EQ(sheet[name].left, 150) << name;
   EXPECT_EQ(sheet.state.labelColumnRight, 143);
   EXPECT_EQ(sheet["Edit3"].left, 150);
-  // a = 1.025 (30 + 143) = 177; label at 1.025 a; b = 1.025 (181 + 52) = 239; field at 1.005 b.
+  // a = 1.025 (30 + 143) = 177; label at 1.025 a, as wide as "nationalité"; b = 1.025 (181 + 77) = 264;
+  // field at 1.005 b.
   EXPECT_EQ(sheet["Label17"].left, 181);
-  EXPECT_EQ(sheet["Edit17"].left, 240);
+  EXPECT_EQ(sheet["Label17"].width, 77);
+  EXPECT_EQ(sheet["Edit17"].left, 265);
   // The contact labels are narrower than the column already recorded: the fields stay there.
   for (const char* name : {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9"})
     EXPECT_EQ(sheet[name].left, 110) << name;
@@ -29,6 +31,16 @@ TEST_F(FormFont, FieldsClearTheWidestLabelAndTheAgeRowIsRespaced) {
   EXPECT_EQ(sheet["Label1"].font.name, "Arial");
   EXPECT_EQ(sheet["Edit1"].font, sheet.state.fonts.zone);
   EXPECT_TRUE(sheet.state.menu.defaultFonts);
+}
+
+TEST_F(FormFont, LabelsAreAsWideAsTheirCaptionsInTheirOwnFonts) {
+  sheet["Label9"].text = "number of copies max/pp";
+  sheet["Label10"].text.clear();
+  const int webSiteWidth = sheet["Label10"].width;
+  fitLabelsToCaptions(sheet.tree, metrics);
+  EXPECT_EQ(sheet["Label1"].width, 6 * 7);  // "Prénom": characters, not bytes
+  EXPECT_EQ(sheet["Label9"].width, 23 * 7);
+  EXPECT_EQ(sheet["Label10"].width, webSiteWidth);  // no caption: nothing to follow
 }
 
 TEST_F(FormFont, WideLabelsPushTheContactFieldsToo) {

@@ -5,6 +5,7 @@
 #include "minicv/contact_rows.h"
 #include "minicv/element_switching.h"
 #include "minicv/element_table.h"
+#include "support/scripted_services.h"
 
 namespace orvane::minicv {
 namespace {
@@ -90,11 +91,49 @@ TEST_F(Zones, TheWindowNeverGetsShorterThanThePrintSettings) {
   EXPECT_EQ(sheet.window().height, 448 + 145 + 10);
 }
 
+// On a screen the zone is as high as the lines it displays: 15 a line while they fit in 15, else
+// down to the last line's bottom, so that the top inset and a taller line never cut a line shown.
+struct ZonesOnAScreen : Zones {
+  ZonesOnAScreen() {
+    screen.height = 13;
+    sheet.screen = &screen;
+  }
+  FixedTextMetrics screen;
+};
+
+TEST_F(ZonesOnAScreen, AZoneIsAsHighAsTheLinesItDisplays) {
+  setZoneText(sheet, 2, lines(10));
+  EXPECT_EQ(sheet["REdit2"].height, 150);  // 2 + 10 x 13 fit in 15 a line
+  screen.height = 16;
+  setZoneText(sheet, 2, lines(1));
+  EXPECT_EQ(sheet["REdit2"].height, 18);  // 2 + 16: 15 would cut the line's bottom
+  EXPECT_EQ(sheet["GroupBox6"].height, 18 + 35);
+  setZoneText(sheet, 2, lines(10));
+  EXPECT_EQ(sheet["REdit2"].height, 162);
+}
+
+TEST_F(ZonesOnAScreen, AParagraphWrappedOnTheScreenCountsEachOfItsLines) {
+  // 361 pixels less the insets hold ten words "word " of 7 pixels a character: 25 make three lines.
+  std::string words = "word";
+  for (int i = 1; i < 25; ++i) words += " word";
+  setZoneText(sheet, 3, RichText::fromPlainText(words));
+  EXPECT_EQ(sheet["REdit3"].height, 45);
+}
+
 TEST(ZonesBeforeOpening, TextChangesLeaveTheLayoutAlone) {
   CvSheet sheet;
   setZoneText(sheet, 3, lines(10));
   EXPECT_EQ(sheet["REdit3"].height, 17);
   EXPECT_EQ(sheet.window().height, 598);
+}
+
+TEST(ZonesBeforeOpening, ACvLoadedBeforeTheFirstOpeningGetsItsZoneHeightsAtTheOpening) {
+  CvSheet sheet;
+  setZoneText(sheet, 3, lines(10));
+  sheet.state.cvLoaded = true;
+  sheet.open(true);
+  EXPECT_EQ(sheet["REdit3"].height, 150);
+  EXPECT_EQ(sheet["GroupBox7"].height, 185);
 }
 
 }  // namespace

@@ -159,7 +159,9 @@ TEST_F(CvPageDrawing, SignatureReadsUpwardsInTimesNewRomanBeforeEachCopyIsLoaded
   EXPECT_EQ(lines[2].text, "Paul");
 }
 
-TEST_F(CvPageDrawing, ZoneLinesDropTrailingBlanksExpandTabsAndStopAtTheBottom) {
+// The zone prints the lines it displays: 16 high from 2 below its top, pieces 2 right of its left and
+// tabs at the screen's half-inch stops, all scaled by k; the line the zone cuts prints cut alike.
+TEST_F(CvPageDrawing, ZonesPrintTheirDisplayedLinesAtTheirScaledPlacesClippedToTheZone) {
   const auto frame = sheet.find("GroupBox1");
   Control zone{.kind = ControlKind::RichEdit,
                .name = "REdit1",
@@ -173,14 +175,66 @@ TEST_F(CvPageDrawing, ZoneLinesDropTrailingBlanksExpandTabsAndStopAtTheBottom) {
   sheet.add(zone);
   settings.printMode = PrintMode::BlackAndWhite;
   drawCvPage(sheet, canvas, pictures, screen, settings, everything, {});
-  std::vector<CanvasCall> zoneLines;
-  for (const CanvasCall& call : textLines())
-    if (call.font.name == "Arial" && call.text != "Marie" && call.text != "41") zoneLines.push_back(call);
-  // 40 sheet pixels hold two lines of 16: the third would pass the bottom. Each copy draws its own.
-  ASSERT_EQ(zoneLines.size(), 4u);
-  EXPECT_EQ(zoneLines[0].text, "a       b");
-  EXPECT_EQ(zoneLines[0].colour, 0u);  // black on a black-and-white print
-  EXPECT_EQ(zoneLines[1].text, "second");
+  const auto pieces = canvas.callsOf(CanvasCallKind::TextAt);
+  // "third" starts inside the zone and shows in part, "fourth" not at all; each copy draws its own.
+  ASSERT_EQ(pieces.size(), 8u);
+  std::vector<std::string> texts;
+  for (std::size_t i = 0; i < 4; ++i) texts.push_back(pieces[i].text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"a", "b", "second", "third"}));
+  // The zone lands at sheet (15, 45): dots (16, 48), 213 x 43.
+  EXPECT_EQ(pieces[0].start, (Point{16 + 2, 48 + 16}));   // round(k * 2), round(k * (2 + 13))
+  EXPECT_EQ(pieces[1].start, (Point{16 + 53, 48 + 16}));  // the tab stop: round(k * (2 + 48))
+  EXPECT_EQ(pieces[2].start.y, 48 + 33);                  // round(k * (18 + 13))
+  EXPECT_EQ(pieces[3].rect, (Rect{16, 48, 16 + 213, 48 + 43}));
+  EXPECT_DOUBLE_EQ(pieces[0].pixelSize, 9 * 96 / 72.0 * 960 / 900);
+  EXPECT_EQ(pieces[0].colour, 0u);  // black on a black-and-white print
+  EXPECT_EQ(pieces[4].start.x, 16 + 480 + 2);
+}
+
+TEST_F(CvPageDrawing, TheSignatureCellLiesRightOfItsStartAndOnThePage) {
+  drawCvPage(sheet, canvas, pictures, screen, settings, everything, {});
+  const auto signatures = canvas.callsOf(CanvasCallKind::UpwardText);
+  ASSERT_EQ(signatures.size(), 2u);
+  for (const CanvasCall& signature : signatures) {
+    EXPECT_EQ(signature.rect.left, signature.start.x);
+    EXPECT_EQ(signature.rect.bottom, signature.start.y);
+    EXPECT_GT(signature.rect.top, 0);
+  }
+  EXPECT_GT(signatures[0].rect.left, 0);
+  EXPECT_LE(signatures[1].rect.right, settings.printer.pageWidth);
+}
+
+// A personal-details label printed wide pushes the fields, and the photo after them, to the right; the
+// photo stops at its slot's edge and nothing of the copy spills into the next slot.
+TEST_F(CvPageDrawing, EachCopysPartsStayInsideItsSlot) {
+  const auto frame = sheet.find("GroupBox1");
+  sheet.add({.kind = ControlKind::Label,
+             .name = "Label1",
+             .parent = frame,
+             .left = 10,
+             .top = 10,
+             .width = 40,
+             .height = 13,
+             .text = "Situation familiale au 1er janvier",
+             .transparent = true});
+  sheet.add({.kind = ControlKind::Image,
+             .name = "zImage1",
+             .parent = sheet.find("Panel1"),
+             .left = 330,
+             .top = 14,
+             .width = 110,
+             .height = 130,
+             .picturePath = "photo.bmp"});
+  pictures.files["photo.bmp"] = Image(11, 13);
+  drawCvPage(sheet, canvas, pictures, screen, settings, everything, {});
+  const auto photos = canvas.callsOf(CanvasCallKind::Image);
+  ASSERT_EQ(photos.size(), 2u);
+  EXPECT_EQ(photos[0].rect, (Rect{363, 15, 480, 154}));  // sheet 340 to 450: round(k * 340) = 363
+  EXPECT_EQ(photos[1].rect.left, 363 + 480);
+  for (const CanvasCall& line : textLines()) {
+    const int slotRight = line.rect.left < 480 ? 480 : 960;
+    EXPECT_LE(line.rect.right, slotRight) << line.text;
+  }
 }
 
 }  // namespace

@@ -23,10 +23,12 @@ struct CvPrintTest : ShellFixture {
     return printers.pageCanvas->callsOf(CanvasCallKind::UpwardText);
   }
   // The texts the page drew on one line, fields and zone lines.
+  /// The texts of the fields' lines and of the zones' pieces.
   std::vector<std::string> lineTexts() const {
     std::vector<std::string> texts;
-    for (const CanvasCall& call : printers.pageCanvas->callsOf(CanvasCallKind::TextLine))
-      texts.push_back(call.text);
+    for (const CanvasCall& call : printers.pageCanvas->calls)
+      if (call.kind == CanvasCallKind::TextLine || call.kind == CanvasCallKind::TextAt)
+        texts.push_back(call.text);
     return texts;
   }
 
