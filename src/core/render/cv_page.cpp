@@ -281,8 +281,7 @@ class CvPagePainter {
     } else {
       ok = canvas_.outlineRectangle(rect, {white, PenStyle::Solid});
     }
-    const PrintedTextBox box =
-        printedTextBox({rect.left, rect.top}, k_, k_, settings_.screenResolution, rect, !inColour());
+    const PrintedTextBox box{{rect.left, rect.top}, k_, k_, rect, !inColour()};
     const std::vector<DisplayLine>& lines = zoneLines(zone);
     for (std::size_t index = 0; index < lines.size(); ++index) {
       if (!lineShows(lines[index], box)) continue;
