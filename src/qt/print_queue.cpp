@@ -18,12 +18,13 @@ namespace {
 // The paper of every page the program lays out, by its name in the print system.
 constexpr const char* a4Media = "iso_a4_210x297mm";
 constexpr const char* portraitRequested = "3";
-constexpr int schedulerTimeoutMs = 30000;
 constexpr const char* landscapeRequested = "4";
+constexpr int schedulerTimeoutMs = 30000;
 // Where the print dialog keeps the queue options it offers (pages per sheet, banners, the driver's
 // own settings), as name and value one after the other.
 constexpr auto dialogQueueOptions = static_cast<QPrintEngine::PrintEnginePropertyKey>(0xfe00);
 
+// The sides the print dialog chose, by their names in the print system.
 const char* sides(const QPrinter& printer) {
   switch (printer.duplex()) {
     case QPrinter::DuplexNone:

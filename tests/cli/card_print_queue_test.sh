@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # orvane-cli card-print on a real print queue: a private scheduler, started in this test's folder on a
-# socket of its own, with a queue that writes each job into a PDF file there. Nothing outside the
+# socket of its own, with queues that write each job into a PDF file there. The jobs are read back
+# from the scheduler: what they asked for, and what the queue's filter was told. Nothing outside the
 # folder is touched, and the scheduler is stopped at the end.
 set -euo pipefail
 cli="$1"
@@ -10,8 +11,8 @@ source "$(dirname "$0")/cli_test_helpers.sh"
 # The scheduler and its administration tool live in the system folders of programs.
 export PATH="$PATH:/usr/sbin:/sbin"
 cupsd="$(command -v cupsd || true)"
-if [ -z "$cupsd" ] || ! command -v lpadmin >/dev/null; then
-  echo "SKIP: no print scheduler (cupsd, lpadmin) on this machine"
+if [ -z "$cupsd" ] || ! command -v lpadmin >/dev/null || ! command -v ipptool >/dev/null; then
+  echo "SKIP: no print scheduler (cupsd, lpadmin) or no ipptool (cups-ipp-utils) on this machine"
   exit 77
 fi
 
