@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -24,6 +25,7 @@
 #include "caption_fit.h"
 #include "catalogue/catalogue.h"
 #include "editor_under_test.h"
+#include "qt/help_viewer.h"
 #include "qt/qt_file_dialogs.h"
 #include "qt/qt_prompter.h"
 
@@ -168,6 +170,11 @@ class CaptionsTest : public QObject {
       cut << cutCaptions(*about);
       about->close();
 
+      QWidget owner;
+      HelpViewer* helpDocument = openHelp(100, {}, &owner);
+      cut << cutCaptions(*helpDocument);
+      helpDocument->close();
+
       TForm9 chooser(nullptr, folder.path());
       chooser.show();
       cut << cutCaptions(chooser);
@@ -242,6 +249,14 @@ class CaptionsTest : public QObject {
     whileModal([] { QColorDialog::getColor(); },
                [&colourTitle](QWidget& dialog) { colourTitle = dialog.windowTitle(); });
     QCOMPARE(colourTitle, QStringLiteral("Sélectionner une couleur"));
+    QString fontTitle;
+    whileModal(
+        [] {
+          bool chosen = false;
+          QFontDialog::getFont(&chosen);
+        },
+        [&fontTitle](QWidget& dialog) { fontTitle = dialog.windowTitle(); });
+    QCOMPARE(fontTitle, QStringLiteral("Choisir une police"));
 
     switchTo(main, Language::German);
     QString germanYes;

@@ -106,8 +106,8 @@ void FrameControls::fill(Language language) {
 }
 
 void FrameControls::placeFrame2AlignmentRow() {
-  // Each list is as wide as its items need in this language, at least as designed; the second
-  // follows the first.
+  // Each list is as wide as its items need in this language, at least as designed (each is measured
+  // at its designed width, so that a shorter language gives the room back); the second follows the first.
   OffsetComboBox* alignment = lists_[frame2AlignmentList];
   OffsetComboBox* placement = lists_[frame2PlacementList];
   alignment->setGeometry(frame2AlignmentPlace);
