@@ -1,6 +1,7 @@
 // What the mini-CV editor shows is what its page prints, and what it shows is whole: the lines each
 // zone widget displays come back from the printed PDF, word by word, at their scaled places, at two
 // resolutions and in both orientations; every zone shows all its lines and every label its caption.
+#include <QCheckBox>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -202,6 +203,10 @@ class CvPrintedZonesTest : public QObject {
         QVERIFY2(needed <= label->contentsRect().width(),
                  qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
       }
+      // The element boxes too: each has the room its caption asks for.
+      for (QCheckBox* box : cv().widgets().widget("GroupBox31")->findChildren<QCheckBox*>())
+        QVERIFY2(box->sizeHint().width() <= box->width(),
+                 qPrintable(box->objectName() + QStringLiteral(": ") + box->text()));
     }
   }
 };
