@@ -32,9 +32,12 @@ using namespace orvane;
 
 namespace {
 
-// Tabs line the columns up, zone 3 carries descenders ("projet"), zone 4 is one line.
+// Tabs line the columns up, zone 1 wraps a long line, zone 3 carries descenders ("projet"), zone 4 is
+// one line.
 const char* const zoneTexts[minicv::zoneCount] = {
-    "Langue :\tniveau :\nanglais\tcourant, lu et écrit\nallemand\tnotions scolaires\nespagnol\tparlé",
+    "Langue :\tniveau :\nanglais\tcourant, lu et écrit\nallemand\tnotions scolaires\nespagnol\tparlé "
+    "couramment, lu et écrit, pratiqué lors de séjours professionnels à Madrid et à "
+    "Séville",
     "INTITULE\tDATES\tQUALIFICATION\nGestion de projet\t2019\tcertificat\nComptabilité\t2021\tdiplôme",
     "SOCIETE\tDATES\tPOSTE\nLumen\t2020\tchef de projet\nAtelier Brevanel\t2017\tcomptable junior",
     "randonnée, piano, typographie",
@@ -187,6 +190,7 @@ class CvPrintedZonesTest : public QObject {
   void theZonesPrintTheLinesTheyShowAtTheirScaledPlaces() {
     openEditor();
     fillTheZones();
+    QVERIFY(displayLinesOf(*zone(1)->document()).size() > 4);  // the long line wraps on the screen
     for (int dpi : {300, 600})
       for (bool portrait : {true, false}) checkPrintedZones(dpi, portrait);
   }
