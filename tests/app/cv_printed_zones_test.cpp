@@ -1,6 +1,7 @@
 // What the mini-CV editor shows is what its page prints, and what it shows is whole: the lines each
 // zone widget displays come back from the printed PDF, word by word, at their scaled places, at two
 // resolutions and in both orientations; every zone shows all its lines and every label its caption.
+#include <QCheckBox>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -31,9 +32,12 @@ using namespace orvane;
 
 namespace {
 
-// Tabs line the columns up, zone 3 carries descenders ("projet"), zone 4 is one line.
+// Tabs line the columns up, zone 1 wraps a long line, zone 3 carries descenders ("projet"), zone 4 is
+// one line.
 const char* const zoneTexts[minicv::zoneCount] = {
-    "Langue :\tniveau :\nanglais\tcourant, lu et écrit\nallemand\tnotions scolaires\nespagnol\tparlé",
+    "Langue :\tniveau :\nanglais\tcourant, lu et écrit\nallemand\tnotions scolaires\nespagnol\tparlé "
+    "couramment, lu et écrit, pratiqué lors de séjours professionnels à Madrid et à "
+    "Séville",
     "INTITULE\tDATES\tQUALIFICATION\nGestion de projet\t2019\tcertificat\nComptabilité\t2021\tdiplôme",
     "SOCIETE\tDATES\tPOSTE\nLumen\t2020\tchef de projet\nAtelier Brevanel\t2017\tcomptable junior",
     "randonnée, piano, typographie",
@@ -186,6 +190,7 @@ class CvPrintedZonesTest : public QObject {
   void theZonesPrintTheLinesTheyShowAtTheirScaledPlaces() {
     openEditor();
     fillTheZones();
+    QVERIFY(displayLinesOf(*zone(1)->document()).size() > 4);  // the long line wraps on the screen
     for (int dpi : {300, 600})
       for (bool portrait : {true, false}) checkPrintedZones(dpi, portrait);
   }
@@ -202,6 +207,10 @@ class CvPrintedZonesTest : public QObject {
         QVERIFY2(needed <= label->contentsRect().width(),
                  qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
       }
+      // The element boxes too: each has the room its caption asks for.
+      for (QCheckBox* box : cv().widgets().widget("GroupBox31")->findChildren<QCheckBox*>())
+        QVERIFY2(box->sizeHint().width() <= box->width(),
+                 qPrintable(box->objectName() + QStringLiteral(": ") + box->text()));
     }
   }
 };

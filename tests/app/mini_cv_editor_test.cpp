@@ -88,7 +88,10 @@ class MiniCvEditorTest : public QObject {
     QVERIFY(cv().isVisible());
     QVERIFY(!main().isVisible());
     QVERIFY(!session.editor->cardWindow().isVisible());
-    QCOMPARE(cv().size(), QSize(647, 598));
+    // As built, widened where the element column needs room for its captions.
+    QCOMPARE(cv().height(), 598);
+    QVERIFY(cv().width() >= 647);
+    QCOMPARE(cv().width(), sheet().window().width);
     QCOMPARE(cv().toolTip(), QStringLiteral("zone clicable"));
     QCOMPARE(widget<QCheckBox>("CheckBox1")->text(), QStringLiteral("photo"));
     QCOMPARE(widget<QCheckBox>("CheckBox16")->text(), QStringLiteral("nationalité"));

@@ -90,6 +90,7 @@ void TForm7::connectMenus() {
 void TForm7::syncFromModel() {
   // Whatever rule ran, each label shows its whole caption.
   minicv::fitLabelsToCaptions(sheet_.tree, services_.metrics);
+  minicv::fitSideColumn(sheet_, services_.metrics);
   widgets_->syncFromModel();
   const minicv::Control& form = sheet_.window();
   setFixedSize(form.width, form.height);

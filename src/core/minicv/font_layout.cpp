@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "minicv/element_table.h"
 #include "text/rounding.h"
 
 namespace orvane::minicv {
@@ -128,6 +129,41 @@ void fitLabelsToCaptions(ControlTree& tree, TextMetrics& metrics) {
     Control& control = tree.at(id);
     if (isLabel(control) && !control.text.empty())
       control.width = metrics.measure(control.text, control.font).width;
+  }
+}
+
+void fitSideColumn(CvSheet& sheet, TextMetrics& metrics) {
+  constexpr int boxWidth = 145;
+  constexpr int boxesWidth = 161;
+  constexpr int columnWidth = 169;
+  Control& boxes = sheet["GroupBox31"];
+  int right = 0;
+  for (const ElementInfo& element : elementTable()) {
+    Control& box = sheet[element.checkBox];
+    box.width = std::max(boxWidth, checkBoxCaptionStart + metrics.measure(box.text, box.font).width);
+    right = std::max(right, box.left + box.width);
+  }
+  // The margins the built column keeps right of its boxes, right of the boxes' frame and right of the
+  // column, in the window.
+  boxes.width = std::max(boxesWidth, right + 11);
+  Control& column = sheet["GroupBox3"];
+  column.width = std::max(columnWidth, boxes.left + boxes.width + 4);
+  // The lists of the print settings come 4 pixels after their labels at the least.
+  constexpr int listLeft = 112;
+  for (const auto& [labelName, listName] :
+       {std::pair{"Label9", "ComboBox2"}, std::pair{"Label15", "ComboBox3"},
+        std::pair{"Label16", "ComboBox4"}}) {
+    const Control& label = sheet[labelName];
+    Control& list = sheet[listName];
+    list.left = std::max(listLeft, label.left + label.width + 4);
+    column.width = std::max(column.width, list.left + list.width + 8);
+  }
+  sheet["GroupBox9"].width = column.width;
+  Control& window = sheet.window();
+  const int needed = column.left + column.width + 14;
+  if (window.width < needed) {
+    window.width = needed;
+    sheet.centreOnScreen(sheet.state.screenWidth, sheet.state.screenHeight);
   }
 }
 

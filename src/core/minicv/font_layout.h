@@ -16,6 +16,12 @@ void relayoutForFormFont(CvSheet& sheet, TextMetrics& metrics);
 /// Every label with a caption becomes as wide as its caption in its own font: a label sizes itself to
 /// its text, and the rules that place fields after labels go by those widths.
 void fitLabelsToCaptions(ControlTree& tree, TextMetrics& metrics);
+/// Room a check box takes before its caption: its box and the gap after it.
+inline constexpr int checkBoxCaptionStart = 30;
+/// The side column shows every caption whole in every language: the element check boxes widen to their
+/// captions, the print settings' lists stand clear of their labels, and the column and the window widen
+/// with them; nothing gets narrower than built.
+void fitSideColumn(CvSheet& sheet, TextMetrics& metrics);
 /// "défaut": the labels of every frame take the default font and the fields go back to the columns
 /// recorded before the first re-layout. Disables "défaut".
 void restoreDefaultFonts(CvSheet& sheet);

@@ -11,7 +11,7 @@
 namespace orvane::minicv {
 
 inline constexpr int zoneCount = 4;
-/// Height of one line of a zone.
+/// The height a zone gives each of its lines at the least.
 inline constexpr int zoneLineHeight = 15;
 
 /// The names of zone `zone` (1 to 4): its frame (empty for zone 1, which sits in `GroupBox5` itself),

@@ -67,8 +67,8 @@ struct CvPageResult {
 };
 
 /// Draws one page of the sheet `sheet` (its root panel is "Panel1"). Labels are widened to their
-/// printed captions and keep that width in the sheet, as the editor shows it afterwards. Screen
-/// measures give the height of a zone's lines.
+/// printed captions and keep that width in the sheet, as the editor shows it afterwards. A zone prints
+/// the lines `screen` lays out for it, as its widget displays them.
 CvPageResult drawCvPage(minicv::ControlTree& sheet, Canvas& canvas, PictureService& pictures,
                         TextMetrics& screen, const CvPageSettings& settings, const CvElementFilter& printable,
                         const CvCopyHook& beforeCopy);

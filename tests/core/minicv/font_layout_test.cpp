@@ -43,6 +43,24 @@ TEST_F(FormFont, LabelsAreAsWideAsTheirCaptionsInTheirOwnFonts) {
   EXPECT_EQ(sheet["Label10"].width, webSiteWidth);  // no caption: nothing to follow
 }
 
+TEST_F(FormFont, TheSideColumnAndTheWindowWidenForTheLongestCaption) {
+  fitLabelsToCaptions(sheet.tree, metrics);
+  fitSideColumn(sheet, metrics);
+  // "nombre d'ex. max/pp" ends at 8 + 19 x 7: its list follows it; "largeur" leaves its list in place.
+  EXPECT_EQ(sheet["ComboBox2"].left, 145);
+  EXPECT_EQ(sheet["ComboBox3"].left, 112);
+  // "hobbies ou connaissances spécifiques": 30 + 36 x 7 = 282, the boxes' frame 5 + 282 + 11, the
+  // column 4 + 298 + 4, the window 464 + 306 + 14.
+  EXPECT_EQ(sheet["CheckBox15"].width, 282);
+  EXPECT_EQ(sheet["CheckBox13"].width, 275);  // "Stages de formation professionnelle"
+  EXPECT_EQ(sheet["CheckBox1"].width, 145);   // "photo" keeps the built width
+  EXPECT_EQ(sheet["GroupBox31"].width, 298);
+  EXPECT_EQ(sheet["GroupBox3"].width, 306);
+  EXPECT_EQ(sheet["GroupBox9"].width, 306);
+  EXPECT_EQ(sheet.window().width, 784);
+  EXPECT_EQ(sheet.window().left, 120);
+}
+
 TEST_F(FormFont, WideLabelsPushTheContactFieldsToo) {
   metrics.characterWidth = 12;
   applyFormFont(sheet, FontSpec{"Times New Roman", 14, {true, false, true, false}, 0}, metrics);
