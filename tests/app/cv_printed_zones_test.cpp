@@ -4,8 +4,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -16,6 +14,7 @@
 #include "app_test_main.h"
 #include "editor_under_test.h"
 #include "minicv/zone_layout.h"
+#include "pdf_words.h"
 #include "qt/pdf_printer.h"
 #include "qt/qt_painter_canvas.h"
 #include "qt/qt_picture_service.h"
@@ -42,32 +41,6 @@ const char* const zoneTexts[minicv::zoneCount] = {
     "SOCIETE\tDATES\tPOSTE\nLumen\t2020\tchef de projet\nAtelier Brevanel\t2017\tcomptable junior",
     "randonnée, piano, typographie",
 };
-
-struct PdfWord {
-  QString text;
-  double left, top, right, bottom;  // in points from the page's top-left corner
-};
-
-// The words of the first page of `pdf`, as pdftotext places them.
-QList<PdfWord> wordsOf(const QString& pdf) {
-  QProcess extract;
-  extract.start(QStringLiteral("pdftotext"),
-                {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                 QStringLiteral("1"), pdf, QStringLiteral("-")});
-  extract.waitForFinished(60000);
-  const QString html = QString::fromUtf8(extract.readAllStandardOutput());
-  static const QRegularExpression word(QStringLiteral(
-      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-  QList<PdfWord> words;
-  for (auto match = word.globalMatch(html); match.hasNext();) {
-    const auto found = match.next();
-    QString text = found.captured(5);
-    text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-    words.append({text, found.captured(1).toDouble(), found.captured(2).toDouble(),
-                  found.captured(3).toDouble(), found.captured(4).toDouble()});
-  }
-  return words;
-}
 
 }  // namespace
 
@@ -121,7 +94,8 @@ class CvPrintedZonesTest : public QObject {
           sheet(), pictures, metrics, screenResolution, [] { return std::string("07/12/2026"); }, {}};
       drawCvPrintPage(sources, canvas, printer, PrintMode::InColour, *session.prompter);
     }
-    const QList<PdfWord> words = wordsOf(path);
+    QList<PdfWord> words = pdfWords(path);
+    words.removeIf([](const PdfWord& word) { return word.page != 1; });
     QVERIFY2(!words.isEmpty(), "pdftotext found no words");
 
     const PageMargins margins =
@@ -140,7 +114,7 @@ class CvPrintedZonesTest : public QObject {
         const double lineTop = top + k * line.top * pointsPerDot;
         const double lineBottom = top + k * (line.top + line.height) * pointsPerDot;
         auto onTheLine = [&](const PdfWord& word) {
-          return word.top > lineTop - tolerance && word.bottom < lineBottom + tolerance;
+          return word.yMin > lineTop - tolerance && word.yMax < lineBottom + tolerance;
         };
         for (const TextPiece& piece : line.pieces) {
           const QStringList pieceWords =
@@ -152,10 +126,10 @@ class CvPrintedZonesTest : public QObject {
             // The nearest such word after the one before: the other copies print the same words.
             const PdfWord* found = nullptr;
             for (const PdfWord& word : words) {
-              const bool placed = index == 0 ? std::abs(word.left - start) <= tolerance
-                                             : word.left > previous && word.left < right;
+              const bool placed = index == 0 ? std::abs(word.xMin - start) <= tolerance
+                                             : word.xMin > previous && word.xMin < right;
               if (word.text == pieceWords[index] && onTheLine(word) && placed &&
-                  (!found || word.left < found->left))
+                  (!found || word.xMin < found->xMin))
                 found = &word;
             }
             const QString where = QStringLiteral("%1 dpi %2: zone %3 word \"%4\"")
@@ -164,7 +138,7 @@ class CvPrintedZonesTest : public QObject {
                                       .arg(number)
                                       .arg(pieceWords[index]);
             QVERIFY2(found, qPrintable(where));
-            previous = found->left;
+            previous = found->xMin;
           }
         }
       }
