@@ -56,8 +56,9 @@ namespace {
 constexpr Colour white = rgb(255, 255, 255);
 constexpr Colour black = 0;
 constexpr Colour silver = rgb(0xC0, 0xC0, 0xC0);
-constexpr int columnGap = 10;  // sheet pixels between a printed label and the field column after it
-constexpr int photoGap = 2;    // sheet pixels between the personal details and the photo
+constexpr int columnGap = 10;           // sheet pixels between a printed label and the field column after it
+constexpr int photoGap = 2;             // sheet pixels between the personal details and the photo
+constexpr int fieldTextRoom = 1 << 20;  // a field never breaks its line
 
 // Drawn in this order; the element filter decides whether each prints.
 constexpr std::array<std::string_view, 5> topLevelParts = {"GroupBox1", "GroupBox2", "GroupBox4",
@@ -263,10 +264,15 @@ class CvPagePainter {
       if (field.colour != white) ok = canvas_.fillRectangle(rect, inColour() ? field.colour : white);
       ok = canvas_.outlineRectangle(rect, {field.singleBorder ? black : field.colour, PenStyle::Solid}) && ok;
     }
-    Rect textRect = rect;
-    textRect.left += dots(2);
-    textRect.top += dots(2);
-    return canvas_.drawTextLine(textRect, field.text, field.font, TextAlignment::Left) && ok;
+    // The field shows its text on one line, 2 pixels in and centred in its height as the screen's line
+    // edit does; on paper its glyphs scale with the field, so that what shows in it prints whole.
+    const TextBox oneLine{fieldTextRoom, 2, 0, 0, fieldTextRoom, settings_.screenResolution};
+    const std::vector<DisplayLine> lines =
+        screen_.displayLines(RichText::fromPlainText(field.text, field.font), oneLine);
+    if (lines.empty()) return ok;
+    const DisplayLine& line = lines.front();
+    const Point origin{rect.left, rect.top + roundToInt(k_ * (field.height - line.height) / 2)};
+    return drawDisplayLine(canvas_, line, {origin, k_, k_, rect, false}) && ok;
   }
 
   // The zone prints the lines it displays on the screen, each at its scaled place, cut at the zone's

@@ -89,7 +89,7 @@ class CvPageDrawing : public ::testing::Test {
                .text = "Eléments optionnels"});
   }
 
-  std::vector<CanvasCall> textLines() const { return canvas.callsOf(CanvasCallKind::TextLine); }
+  std::vector<CanvasCall> texts() const { return canvas.callsOf(CanvasCallKind::TextAt); }
 
   ControlTree sheet;
   RecordingCanvas canvas;
@@ -103,13 +103,16 @@ class CvPageDrawing : public ::testing::Test {
 TEST_F(CvPageDrawing, EachCopyLandsInItsOwnSlotAtTheScaledPosition) {
   const CvPageResult result = drawCvPage(sheet, canvas, pictures, screen, settings, everything, {});
   EXPECT_TRUE(result.drawn);
-  const auto lines = textLines();
+  const auto lines = texts();
   ASSERT_EQ(lines.size(), 4u);  // two fields in each of two copies; the side column never prints
-  // Edit1 sits at sheet (125, 55): the text starts 2 sheet pixels inside it.
+  // Edit1 sits at sheet (125, 55), 19 high: the text starts 2 sheet pixels inside it, its 16-pixel line
+  // centred in the field's height, glyphs scaled with the field.
   EXPECT_EQ(lines[0].text, "Marie");
-  EXPECT_EQ(lines[0].rect.left, 133 + 2);  // round(k * 125) = 133
-  EXPECT_EQ(lines[0].rect.top, 59 + 2);
-  EXPECT_EQ(lines[2].rect.left, 613 + 2);  // round(k * (125 + 450))
+  EXPECT_EQ(lines[0].start.x, 133 + 2);      // round(k * 125) = 133
+  EXPECT_EQ(lines[0].start.y, 59 + 2 + 14);  // round(k * 1.5), then the ascent: round(k * 13)
+  EXPECT_EQ(lines[0].rect, (Rect{133, 59, 133 + 165, 59 + 20}));
+  EXPECT_DOUBLE_EQ(lines[0].pixelSize, 9 * 96 / 72.0 * 960 / 900);
+  EXPECT_EQ(lines[2].start.x, 613 + 2);  // round(k * (125 + 450))
   EXPECT_EQ(lines[2].text, "Marie");
 }
 
@@ -117,7 +120,7 @@ TEST_F(CvPageDrawing, ElementsThatAreOffAndHiddenControlsDoNotPrint) {
   sheet["Edit1"].visible = false;
   const CvElementFilter noAge = [](const Control& control) { return control.name != "Edit3"; };
   drawCvPage(sheet, canvas, pictures, screen, settings, noAge, {});
-  EXPECT_TRUE(textLines().empty());
+  EXPECT_TRUE(texts().empty());
 }
 
 TEST_F(CvPageDrawing, TopLevelFramesAreOutlinedUnlessFramesAreHidden) {
@@ -154,7 +157,8 @@ TEST_F(CvPageDrawing, SignatureReadsUpwardsInTimesNewRomanBeforeEachCopyIsLoaded
   // min(page width, k x sheet bottom) less k x 300 x 96 / 600
   EXPECT_EQ(signatures[0].start.y, 624 - 51);
   EXPECT_EQ(order, (std::vector<std::string>{"load 1", "load 2"}));
-  const auto lines = log.callsOf(CanvasCallKind::TextLine);
+  const auto lines = log.callsOf(CanvasCallKind::TextAt);
+  ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0].text, "Marie");
   EXPECT_EQ(lines[2].text, "Paul");
 }
@@ -175,7 +179,8 @@ TEST_F(CvPageDrawing, ZonesPrintTheirDisplayedLinesAtTheirScaledPlacesClippedToT
   sheet.add(zone);
   settings.printMode = PrintMode::BlackAndWhite;
   drawCvPage(sheet, canvas, pictures, screen, settings, everything, {});
-  const auto pieces = canvas.callsOf(CanvasCallKind::TextAt);
+  auto pieces = texts();
+  std::erase_if(pieces, [](const CanvasCall& call) { return call.text == "Marie" || call.text == "41"; });
   // "third" starts inside the zone and shows in part, "fourth" not at all; each copy draws its own.
   ASSERT_EQ(pieces.size(), 8u);
   std::vector<std::string> texts;
@@ -231,7 +236,7 @@ TEST_F(CvPageDrawing, EachCopysPartsStayInsideItsSlot) {
   ASSERT_EQ(photos.size(), 2u);
   EXPECT_EQ(photos[0].rect, (Rect{363, 15, 480, 154}));  // sheet 340 to 450: round(k * 340) = 363
   EXPECT_EQ(photos[1].rect.left, 363 + 480);
-  for (const CanvasCall& line : textLines()) {
+  for (const CanvasCall& line : texts()) {
     const int slotRight = line.rect.left < 480 ? 480 : 960;
     EXPECT_LE(line.rect.right, slotRight) << line.text;
   }
