@@ -191,6 +191,7 @@ std::vector<DisplayLine> displayLinesOf(const QTextDocument& document) {
 
 std::vector<DisplayLine> layOutTextBox(const RichText& text, const TextBox& box) {
   QTextDocument document;
+  document.setUndoRedoEnabled(false);  // nobody edits it
   setTextBoxLayout(document, box);
   fillDocument(document, text);
   document.setTextWidth(box.width);
