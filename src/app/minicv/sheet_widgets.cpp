@@ -16,6 +16,7 @@
 #include "qt/qt_font.h"
 #include "qt/qt_text.h"
 #include "qt/rich_text_document.h"
+#include "render/cv_page.h"
 
 namespace orvane {
 
@@ -120,7 +121,7 @@ QWidget* SheetWidgets::create(ControlId id, QWidget* parent) {
       zone->setFrameStyle(QFrame::NoFrame);
       zone->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       zone->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      setTextBoxLayout(*zone->document(), minicv::zoneTextBox(0, zone->logicalDpiX()));
+      setTextBoxLayout(*zone->document(), cvZoneTextBox(0, zone->logicalDpiX()));
       widget = zone;
       break;
     }

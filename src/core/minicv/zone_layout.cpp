@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "catalogue/catalogue.h"
+#include "render/cv_page.h"
 #include "text/rounding.h"
 
 namespace orvane::minicv {
@@ -18,7 +19,7 @@ constexpr int zoneFrameWidth = 425;
 // The height zone `zone` needs on the sheet's screen; without a screen each paragraph is one line.
 int neededHeight(const CvSheet& sheet, const Control& zone) {
   if (!sheet.screen) return zoneLineHeight * static_cast<int>(zone.richText.paragraphs().size());
-  return zoneHeightFor(zoneDisplayLines(zone, *sheet.screen, sheet.state.screenResolution));
+  return zoneHeightFor(cvZoneLines(zone, *sheet.screen, sheet.state.screenResolution));
 }
 
 // The first line of the zone becomes `line`, the others stay.
@@ -37,14 +38,6 @@ void replaceFirstLine(Control& zone, const std::string& line) {
 ZoneNames zoneNames(int zone) {
   return {zone == 1 ? std::string() : "GroupBox" + std::to_string(4 + zone),
           "Label" + std::to_string(10 + zone), "REdit" + std::to_string(zone)};
-}
-
-TextBox zoneTextBox(int width, int dotsPerInch) { return frameTextBox(width, dotsPerInch); }
-
-std::vector<DisplayLine> zoneDisplayLines(const Control& zone, TextMetrics& screen, int dotsPerInch) {
-  const RichText text =
-      zone.kind == ControlKind::Memo ? RichText::fromLines(zone.lines, zone.font) : zone.richText;
-  return screen.displayLines(text, zoneTextBox(zone.width, dotsPerInch));
 }
 
 // 15 pixels a line leave no room for the top inset and cut a line taller than 15 (a 9-point line is

@@ -23,11 +23,6 @@ struct ZoneNames {
 };
 ZoneNames zoneNames(int zone);
 
-/// The box of a zone `width` pixels wide on a screen of `dotsPerInch`: its text keeps from the edges
-/// and tabs as in a card frame. The zone's widget and the printed page both lay its lines out in it.
-TextBox zoneTextBox(int width, int dotsPerInch);
-/// The lines zone control `zone` displays on a screen of `dotsPerInch` measured by `screen`.
-std::vector<DisplayLine> zoneDisplayLines(const Control& zone, TextMetrics& screen, int dotsPerInch);
 /// The height that shows every one of `lines` whole: `zoneLineHeight` a line, or down to the last
 /// line's bottom where the lines are taller than that.
 int zoneHeightFor(const std::vector<DisplayLine>& lines);

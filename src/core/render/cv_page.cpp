@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <string_view>
 #include <vector>
 
-#include "minicv/zone_layout.h"
 #include "render/printed_lines.h"
 #include "text/rounding.h"
 
@@ -82,6 +80,14 @@ ParagraphAlignment paragraphAlignment(minicv::CaptionAlignment alignment) {
 
 }  // namespace
 
+TextBox cvZoneTextBox(int width, int dotsPerInch) { return frameTextBox(width, dotsPerInch); }
+
+std::vector<DisplayLine> cvZoneLines(const Control& zone, TextMetrics& screen, int dotsPerInch) {
+  const RichText text =
+      zone.kind == ControlKind::Memo ? RichText::fromLines(zone.lines, zone.font) : zone.richText;
+  return screen.displayLines(text, cvZoneTextBox(zone.width, dotsPerInch));
+}
+
 FontSpec cvLineFont(const Paragraph& paragraph, const FontSpec& fallback) {
   for (const TextRun& run : paragraph.runs)
     if (run.text.find_first_not_of(" \t") != std::string::npos) return run.format;
@@ -104,6 +110,32 @@ Point cvSheetOrigin(const ControlTree& sheet, ControlId id) {
 }
 
 namespace {
+
+// The screen's measures, each text's lines laid out once for all the copies of a page that show it.
+class RememberedLayouts : public TextMetrics {
+ public:
+  explicit RememberedLayouts(TextMetrics& screen) : screen_(screen) {}
+
+  FontMeasures measure(const std::string& text, const FontSpec& font) override {
+    return screen_.measure(text, font);
+  }
+
+  std::vector<DisplayLine> displayLines(const RichText& text, const TextBox& box) override {
+    for (const LaidOutText& known : laidOut_)
+      if (known.box == box && known.text == text) return known.lines;
+    laidOut_.push_back({text, box, screen_.displayLines(text, box)});
+    return laidOut_.back().lines;
+  }
+
+ private:
+  struct LaidOutText {
+    RichText text;
+    TextBox box;
+    std::vector<DisplayLine> lines;
+  };
+  TextMetrics& screen_;
+  std::vector<LaidOutText> laidOut_;
+};
 
 class CvPagePainter {
  public:
@@ -288,7 +320,7 @@ class CvPagePainter {
       ok = canvas_.outlineRectangle(rect, {white, PenStyle::Solid});
     }
     const PrintedTextBox box{{rect.left, rect.top}, k_, k_, rect, !inColour()};
-    const std::vector<DisplayLine>& lines = zoneLines(zone);
+    const std::vector<DisplayLine> lines = cvZoneLines(zone, screen_, settings_.screenResolution);
     for (std::size_t index = 0; index < lines.size(); ++index) {
       if (!lineShows(lines[index], box)) continue;
       const bool drawn = drawDisplayLine(canvas_, lines[index], box);
@@ -296,17 +328,6 @@ class CvPagePainter {
       ok = drawn && ok;
     }
     return ok;
-  }
-
-  // A zone's lines, laid out once for all the copies that show the same text at the same width.
-  const std::vector<DisplayLine>& zoneLines(const Control& zone) {
-    ZoneLines& cached = zoneLines_[zone.name];
-    if (!cached.laidOut || cached.text != zone.richText || cached.memo != zone.lines ||
-        cached.width != zone.width) {
-      cached = {true, zone.richText, zone.lines, zone.width,
-                minicv::zoneDisplayLines(zone, screen_, settings_.screenResolution)};
-    }
-    return cached.lines;
   }
 
   bool drawChoice(const Control& choice) {
@@ -352,20 +373,11 @@ class CvPagePainter {
   ControlTree& sheet_;
   Canvas& canvas_;
   PictureService& pictures_;
-  TextMetrics& screen_;
+  RememberedLayouts screen_;
   const CvPageSettings& settings_;
   double k_;
   int slotShift_ = 0;
-  struct ZoneLines {
-    bool laidOut = false;
-    RichText text;
-    std::vector<std::string> memo;
-    int width = 0;
-    std::vector<DisplayLine> lines;
-  };
-
   int contentRight_ = 0;  // the personal details' printed right edge, in sheet pixels
-  std::map<std::string, ZoneLines> zoneLines_;
   bool zoneFirstLineFailed_ = false;
 };
 

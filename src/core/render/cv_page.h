@@ -36,6 +36,12 @@ Colour frameOutlineColour(Colour frame);
 /// The printed width of a label, in sheet pixels, whose caption is `captionWidth` sheet pixels wide.
 int widenedLabelWidth(double captionWidth);
 
+/// The box of a zone `width` pixels wide on a screen of `dotsPerInch`: its text keeps from the edges
+/// and tabs as in a card frame. The zone's widget and the printed page both lay its lines out in it.
+TextBox cvZoneTextBox(int width, int dotsPerInch);
+/// The lines zone control `zone` displays on a screen of `dotsPerInch` measured by `screen`.
+std::vector<DisplayLine> cvZoneLines(const minicv::Control& zone, TextMetrics& screen, int dotsPerInch);
+
 /// The font a zone line prints in: that of its first non-blank character.
 FontSpec cvLineFont(const Paragraph& paragraph, const FontSpec& fallback);
 /// The text of a zone line, its runs joined.
