@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QWindow>
 
@@ -138,6 +140,16 @@ void TForm1::drawDecorations() {
     if (card_.frame(number).frameTransparent) frameEdit(number)->hide();
   update();
   emit decorationsRepainted();
+}
+
+void TForm1::showFrameTops() {
+  for (int number : {1, 2}) {
+    QTextEdit* edit = frameEdit(number);
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(0);
+    edit->setTextCursor(cursor);
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->minimum());
+  }
 }
 
 void TForm1::paintOverCard(const QImage& picture, const QRect& area) {

@@ -39,6 +39,9 @@ class TForm1 : public QWidget {
   /// Shows the frames' colours and read-only state, leaving their texts alone.
   void showFrameStates();
 
+  /// Both frames lose their selections, their cursors go to the start and they show their top line.
+  void showFrameTops();
+
   QTextEdit* frameEdit(int number) const { return number == 1 ? frame1Text : frame2Text; }
   QLabel* iconLabel() const { return iconImage; }
   QMenu* popupMenu() const { return okMenu; }

@@ -95,13 +95,15 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
       shell_, cardWindow_,
       {frame1Group, frame2Group, cardGroup, frame1Transparency, frame2Transparency, menus_.control.fonts},
       this);
-  // The font buttons' width check reports on the frame's warning line.
-  colourFontControls->showFrameWarning = [this](int frame, const QString& text) {
+  // The font buttons' width check and the card and icon size lists report on a frame's warning line.
+  const auto frameWarning = [this](int frame, const QString& text) {
     if (text.isEmpty())
       frameControls->clearFrameWarning(frame);
     else
       frameControls->showFrameWarning(frame, toStdString(text));
   };
+  colourFontControls->showFrameWarning = frameWarning;
+  cardIconControls->showFrameWarning = frameWarning;
   languageSwitch_ = new LanguageSwitch(shell_, *this, menus_,
                                        {[this](Language language) { frameControls->fill(language); },
                                         [this](Language language) { cardIconControls->fill(language); },

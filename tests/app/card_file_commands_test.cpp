@@ -86,6 +86,24 @@ class CardFileCommandsTest : public QObject {
     QVERIFY(main().menus().control.audit->isEnabled());
   }
 
+  void aLoadedCardTakesItsTransparencyFromItsOwnFile() {
+    start();
+    const std::string path = file(QStringLiteral("opaque.ov1"));
+    dialogs.choose(path);
+    main().menus().file.save->trigger();
+
+    auto* t1 = main().findChild<QCheckBox*>(QStringLiteral("CheckBox2"));
+    t1->setChecked(true);
+    QVERIFY(card().frame(1).frameTransparent);
+    QVERIFY(session.editor->cardWindow().renderer().transparencyComposite);
+    dialogs.choose(path);
+    main().menus().file.load->trigger();
+    QVERIFY(!t1->isChecked());
+    QVERIFY(!card().frame(1).frameTransparent);
+    QVERIFY(!session.editor->cardWindow().renderer().transparencyComposite);
+    QVERIFY(session.editor->cardWindow().frameEdit(1)->isVisible());
+  }
+
   void aCardFileOpenedAtStartIsTheOneTheSaveProposes() {
     const std::string path = ORVANE_TEST_DATA "/cardfile/carte.ov1";
     start(1, path);

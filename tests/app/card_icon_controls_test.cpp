@@ -86,6 +86,20 @@ class CardIconControlsTest : public QObject {
     QCOMPARE(card().cardWidth, before.width() + 10);
   }
 
+  void aSizeTheLoaderWouldRefuseIsReportedAndLeftAsItWas() {
+    const QSize before = cardWindow().size();
+    confirm("ComboBox19", "longueur+65530");
+    confirm("ComboBox18", "-500");
+    QCOMPARE(cardWindow().size(), before);
+    QCOMPARE(card().cardWidth, before.width());
+    auto* warning = control<QLabel>("Label4");
+    QVERIFY(warning->isVisible());
+    QCOMPARE(warning->text(), QStringLiteral("Problème dimension\r\nInformation 110"));
+    confirm("ComboBox9", "-100");
+    QCOMPARE(card().iconWidth, 32);
+    QVERIFY(session.shownTexts().isEmpty());
+  }
+
   void resetBoxesRestoreTheDesignSizeAndUncheckThemselves() {
     confirm("ComboBox18", "+20");
     confirm("ComboBox19", "+30");

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -89,17 +90,23 @@ class ColourFontControlsTest : public QObject {
 
   void fontButtonsChangeTheFrameAndReportAWideLine() {
     start(0);
-    card().frame(1).text = RichText::fromPlainText("Jean Dupont, ingénieur en chef\ndeux");
+    card().frame(1).text =
+        RichText::fromPlainText("Jean Dupont, ingénieur en chef\ndeux\ntrois\nquatre\ncinq\nsix");
     cardWindow().showModel();
     FontSpec header;
     header.name = "Arial";
     header.size = 14;
     header.style.bold = true;
     dialogs.fonts = {header, std::nullopt};
+    cardWindow().frameEdit(1)->selectAll();
     click("Button9");
     QCOMPARE(card().frame(1).headerFont, header);
     QVERIFY(headerFontMatches(card(), 1));
     QVERIFY(!cardWindow().frameEdit(1)->textCursor().hasSelection());
+    // The frame shows its header line, not the end of the text.
+    QCOMPARE(cardWindow().frameEdit(1)->textCursor().position(), 0);
+    QVERIFY(cardWindow().frameEdit(1)->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(cardWindow().frameEdit(1)->verticalScrollBar()->value(), 0);
     const QTextDocument& shown = *cardWindow().frameEdit(1)->document();
     QVERIFY(shown.firstBlock().begin().fragment().charFormat().font().bold());
     QVERIFY(!shown.lastBlock().begin().fragment().charFormat().font().bold());
@@ -163,6 +170,21 @@ class ColourFontControlsTest : public QObject {
     QVERIFY(card().frame(1).frameTransparent && card().frame(2).frameTransparent);
     controls().enableTransparency(false);
     QVERIFY(!t1->isEnabled());
+  }
+
+  void t1ActsAtOnceWhileTheCardsRepaintIsSuspended() {
+    QDir::setCurrent(QStringLiteral(ORVANE_TEST_DATA "/render"));
+    start(1, ORVANE_TEST_DATA "/render/carte.ov1");
+    controls().enableTransparency(true);
+    cardWindow().form1_mmove();  // the mouse crossed the card: its own repaints wait for "appliquer"
+    QVERIFY(!session.editor->shell().cardWindow().repaintAllowed(session.editor->shell().state()));
+    const QImage before = cardWindow().decorations();
+    QTest::mouseClick(control<QCheckBox>("CheckBox2"), Qt::LeftButton);
+    QVERIFY(cardWindow().frameEdit(1)->isHidden());
+    QVERIFY(cardWindow().decorations() != before);
+    QTest::mouseClick(control<QCheckBox>("CheckBox2"), Qt::LeftButton);
+    QVERIFY(!cardWindow().frameEdit(1)->isHidden());
+    QVERIFY(cardWindow().decorations() == before);
   }
 };
 

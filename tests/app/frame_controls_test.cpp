@@ -88,6 +88,18 @@ class FrameControlsTest : public QObject {
     QVERIFY(session.prompter->shown.empty());
   }
 
+  void anEnterPressedElsewhereAppliesNoOffsetAgain() {
+    type(1, QStringLiteral("largeur -10"));
+    const int width = card().frameEdit(1)->width();
+    // A dialog closed with Enter takes the press; its release reaches the list once the dialog is gone.
+    for (int i = 0; i < 3; ++i) {
+      QTest::keyPress(&main(), Qt::Key_Return);
+      QTest::keyRelease(list(1)->lineEdit(), Qt::Key_Return);
+      QTest::keyRelease(list(1), Qt::Key_Return);
+    }
+    QCOMPARE(card().frameEdit(1)->width(), width);
+  }
+
   void topLeftAndLengthListsMoveTheFrameOnTheCard() {
     type(7, QStringLiteral("hauteur + 10"));
     type(14, QStringLiteral("bord gauche -3"));

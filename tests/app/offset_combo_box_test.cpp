@@ -44,6 +44,37 @@ class OffsetComboBoxTest : public QObject {
     list.showPopup();
     QVERIFY(!QApplication::activePopupWidget());
   }
+
+  void aReleaseWhosePressWentElsewhereIsIgnored() {
+    QWidget window;
+    OffsetComboBox list(frame1WidthList, {8, 8, 130, 22}, &window);
+    QLineEdit other(&window);
+    other.setGeometry(8, 40, 130, 22);
+    list.fill(Language::French);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy confirmed(&list, &OffsetComboBox::confirmed);
+
+    // Enter pressed in another widget (a message box closing on the press), released on the list.
+    other.setFocus();
+    QTest::keyPress(&other, Qt::Key_Return);
+    list.setFocus();
+    QTest::keyRelease(&list, Qt::Key_Return);
+    QTest::keyRelease(list.lineEdit(), Qt::Key_Enter);
+    QCOMPARE(confirmed.count(), 0);
+
+    // Pressed here, then the focus left before the release: nothing to confirm on a later release.
+    QTest::keyPress(&list, Qt::Key_Return);
+    other.setFocus();
+    list.setFocus();
+    QTest::keyRelease(&list, Qt::Key_Return);
+    QCOMPARE(confirmed.count(), 0);
+
+    // Each confirmation needs its own press: a second release confirms nothing.
+    QTest::keyClick(list.lineEdit(), Qt::Key_Return);
+    QTest::keyRelease(list.lineEdit(), Qt::Key_Return);
+    QCOMPARE(confirmed.count(), 1);
+  }
 };
 
 ORVANE_APP_TEST_MAIN(OffsetComboBoxTest)

@@ -48,8 +48,11 @@ void CardFileCommands::mcharger_click() {
   cardWindow_->showModel();
   cardWindow_->rpaint();
   mainWindow_->enableFrameTransparency(view.transparencyEnabled);
-  if (view.showTransparency)
+  if (view.showTransparency) {
+    // The boxes and the composite follow the file loaded, not the card shown before it.
     mainWindow_->showFrameTransparency(card_.frame(1).frameTransparent, card_.frame(2).frameTransparent);
+    mainWindow_->redrawTransparentFrames();
+  }
   if (view.caption) mainWindowAlive_->setWindowTitle(toQString(*view.caption));
   mainWindow_->placeMainWindowBesideCard();
   mainWindow_->updateCommandStates();

@@ -75,8 +75,15 @@ void CardIconControls::cardSizeKeyUp(ControlList list, const QString& text) {
       places_.orientationShown
           ? places_.orientationShown()
           : toQString(catalogue::text(shell_.state().interfaceLanguage, titleOrientation));
-  changeCardSize(card_, shell_, list, toStdString(text), toStdString(orientation));
+  const CardSizeChange change =
+      changeCardSize(card_, shell_, list, toStdString(text), toStdString(orientation));
+  showSizeWarning(change.warning);
   showCardSize();
+}
+
+void CardIconControls::showSizeWarning(const SizeWarning& warning) {
+  // The card and icon groups have no warning line of their own: the first frame's line tells.
+  if (warning) showFrameWarning(1, toQString(*warning));
 }
 
 void CardIconControls::showCardSize() { cardWindow_.showCardSize(); }
@@ -90,6 +97,7 @@ void CardIconControls::combobox12keyup(const QString& text) {
 
 void CardIconControls::iconKeyUp(ControlList list, const QString& text) {
   const IconChange change = changeIcon(card_, shell_, list, toStdString(text));
+  showSizeWarning(change.warning);
   cardWindow_.showIconChange(change.iconMoved);
 }
 

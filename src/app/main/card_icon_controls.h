@@ -36,6 +36,9 @@ class CardIconControls : public QObject {
   CardIconControls(CardModel& card, CardEditorShell& shell, TForm1& cardWindow, Places places,
                    QObject* parent);
 
+  /// Shows `text` on the warning line of frame `frame` (the main window connects it).
+  std::function<void(int frame, const QString& text)> showFrameWarning = [](int, const QString&) {};
+
   /// Fills the lists and sets the hints in `language` (at start and after a language change).
   void fill(Language language);
 
@@ -59,6 +62,7 @@ class CardIconControls : public QObject {
   void resetClick(QCheckBox* box, ResetBox which);
   QCheckBox* resetBox(ResetBox which, QGroupBox* group, QPoint at);
   void showCardSize();
+  void showSizeWarning(const SizeWarning& warning);
 
   CardModel& card_;
   CardEditorShell& shell_;

@@ -181,13 +181,10 @@ FontButtonServices ColourFontControls::fontServices() {
 
 void ColourFontControls::chooseFont(int number, FontPart part) {
   const FontButtonOutcome outcome = chooseFrameFont(cardWindow_.card(), number, part, state_, fontServices());
-  // Showing the text afresh also collapses both frames' selections.
+  // Showing the text afresh also collapses both frames' selections, to their start: left at the end,
+  // the cursor would scroll the header line out of sight.
   if (outcome.applied) cardWindow_.showModel();
-  for (int frame : {1, 2}) {
-    QTextCursor cursor = cardWindow_.frameEdit(frame)->textCursor();
-    cursor.clearSelection();
-    cardWindow_.frameEdit(frame)->setTextCursor(cursor);
-  }
+  cardWindow_.showFrameTops();
   if (outcome.warning) showFrameWarning(number, toQString(*outcome.warning));
   redrawTransparentFrames();
 }
@@ -217,7 +214,8 @@ void ColourFontControls::transparencyClick(int number, bool transparent) {
   QTextEdit* other = cardWindow_.frameEdit(3 - number);
   const bool otherShown = !transparent && other->isVisible();
   if (otherShown) other->hide();
-  cardWindow_.rpaint();
+  // Drawn at once even while the card's repaint is suspended: the box's change is the user's own.
+  cardWindow_.drawDecorations();
   if (otherShown) other->show();
   if (!transparent) cardWindow_.frameEdit(number)->show();
 }

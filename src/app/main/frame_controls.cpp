@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -153,12 +152,7 @@ void FrameControls::alignmentKeyUp(ControlList list) {
   alignFrameText(shell_.card(), frameOfControl(list), shownText(list), language());
   afterChange(list);
   // The whole text was selected to align it; both frames are left with no selection.
-  for (int number : {1, 2}) {
-    QTextEdit* frame = cardWindow_.frameEdit(number);
-    QTextCursor cursor = frame->textCursor();
-    cursor.setPosition(0);
-    frame->setTextCursor(cursor);
-  }
+  cardWindow_.showFrameTops();
 }
 
 void FrameControls::combobox13keyup() {

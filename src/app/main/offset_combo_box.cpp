@@ -30,21 +30,53 @@ void OffsetComboBox::fill(Language language) {
   setCurrentIndex(items.shown);
 }
 
+bool OffsetComboBox::notePress(const QKeyEvent& event) {
+  if (!isEnter(event)) return false;
+  if (!event.isAutoRepeat()) enterPressedHere_ = true;
+  return true;
+}
+
+bool OffsetComboBox::confirmOnRelease(const QKeyEvent& event) {
+  if (!isEnter(event) || event.isAutoRepeat()) return false;
+  const bool pressedHere = enterPressedHere_;
+  enterPressedHere_ = false;
+  // Cleared before the signal: the confirmation may open a message box whose own Enter follows.
+  if (pressedHere) emit confirmed(currentText());
+  return true;
+}
+
 bool OffsetComboBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lineEdit() && event->type() == QEvent::KeyRelease &&
-      isEnter(*static_cast<QKeyEvent*>(event)) && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-    emit confirmed(currentText());
-    return true;
+  if (watched == lineEdit()) {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+        notePress(*static_cast<QKeyEvent*>(event));
+        break;
+      case QEvent::KeyRelease:
+        if (confirmOnRelease(*static_cast<QKeyEvent*>(event))) return true;
+        break;
+      case QEvent::FocusOut:
+        enterPressedHere_ = false;
+        break;
+      default:
+        break;
+    }
   }
   return QComboBox::eventFilter(watched, event);
 }
 
+void OffsetComboBox::keyPressEvent(QKeyEvent* event) {
+  notePress(*event);
+  QComboBox::keyPressEvent(event);
+}
+
 void OffsetComboBox::keyReleaseEvent(QKeyEvent* event) {
-  if (isEnter(*event) && !event->isAutoRepeat()) {
-    emit confirmed(currentText());
-    return;
-  }
+  if (confirmOnRelease(*event)) return;
   QComboBox::keyReleaseEvent(event);
+}
+
+void OffsetComboBox::focusOutEvent(QFocusEvent* event) {
+  enterPressedHere_ = false;
+  QComboBox::focusOutEvent(event);
 }
 
 }  // namespace orvane

@@ -129,7 +129,7 @@ LoadedCardFileView loadCardFileCommand(CardModel& card, CardFileSession& session
   view.transparencyEnabled = !card.patternFile.empty();
   if (!opened.loaded) return view;
   view.loaded = true;
-  view.showTransparency = view.transparencyEnabled;
+  view.showTransparency = true;
   view.caption = pathWithoutExtension(chosen->path);
   session.cardFilePath = chosen->path;
   session.cardFileLoaded = true;

@@ -59,7 +59,7 @@ struct LoadedCardFileView {
   bool loaded = false;                 // the file was read and applied
   bool clearIconPreviews = false;      // a card file was loaded before: its icon previews go
   bool transparencyEnabled = false;    // T1 and T2 are usable, as a pattern is shown
-  bool showTransparency = false;       // T1 and T2 take the frames' transparency
+  bool showTransparency = false;       // T1 and T2 take the frames' transparency from the file loaded
   std::optional<std::string> caption;  // the main window's new caption: the path without its extension
 };
 

@@ -1,5 +1,6 @@
 #include "shell/card_icon_controls.h"
 
+#include "cardfile/card_file_loader.h"
 #include "catalogue/catalogue.h"
 #include "text/field_text.h"
 #include "text/rounding.h"
@@ -9,21 +10,35 @@ namespace orvane {
 namespace {
 constexpr int titleOrientation = 1031;
 constexpr int wordVertical = 76;
+constexpr int messageDimensionProblem = 1149;
 
 // The orientation list shows its title or "vertical": the lists act on the card as it stands upright.
 bool orientationListShowsUpright(std::string_view shown, Language language) {
   return shown == catalogue::text(language, titleOrientation) ||
          shown == catalogue::text(language, wordVertical);
 }
+// Sets `length` to `value` when the editor can draw it and its loader read it back; otherwise leaves
+// it and says why. A card or icon of no size, or a negative one, would make the window vanish.
+SizeWarning setDrawableLength(int& length, long long value, Language language) {
+  if (value >= 1 && value <= maxDrawableLength) {
+    length = static_cast<int>(value);
+    return std::nullopt;
+  }
+  return catalogue::text(language, messageDimensionProblem) + "\r\nInformation 110";
+}
 }  // namespace
 
-ControlFollowUp changeCardSize(CardModel& card, CardEditorShell& shell, ControlList list,
-                               std::string_view text, std::string_view orientationShown) {
+CardSizeChange changeCardSize(CardModel& card, CardEditorShell& shell, ControlList list,
+                              std::string_view text, std::string_view orientationShown) {
   const int offset = parseOffset(text);
-  const bool upright = orientationListShowsUpright(orientationShown, shell.state().interfaceLanguage);
+  const Language language = shell.state().interfaceLanguage;
+  const bool upright = orientationListShowsUpright(orientationShown, language);
   const bool widthList = list == cardWidthList;
-  (widthList == upright ? card.cardWidth : card.cardHeight) += offset;
-  return shell.afterControlChange(list);
+  int& length = widthList == upright ? card.cardWidth : card.cardHeight;
+  CardSizeChange change;
+  change.warning = setDrawableLength(length, static_cast<long long>(length) + offset, language);
+  change.followUp = shell.afterControlChange(list);
+  return change;
 }
 
 ControlFollowUp changeSpacing(CardModel& card, CardEditorShell& shell, std::string_view text) {
@@ -33,13 +48,16 @@ ControlFollowUp changeSpacing(CardModel& card, CardEditorShell& shell, std::stri
 
 IconChange changeIcon(CardModel& card, CardEditorShell& shell, ControlList list, std::string_view text) {
   const int offset = parseOffset(text);
+  const Language language = shell.state().interfaceLanguage;
   IconChange change;
   switch (list) {
     case iconWidthList:
-      card.iconWidth += offset;
+      change.warning =
+          setDrawableLength(card.iconWidth, static_cast<long long>(card.iconWidth) + offset, language);
       break;
     case iconLengthList:
-      card.iconHeight += offset;
+      change.warning =
+          setDrawableLength(card.iconHeight, static_cast<long long>(card.iconHeight) + offset, language);
       break;
     case iconMarginList:
       card.iconLeft += offset;

@@ -3,6 +3,8 @@
 // boxes that put the card size and the icon position back to their design values. Each control has
 // one function here, for the window and for scripts alike.
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "card/card_model.h"
@@ -11,12 +13,23 @@
 
 namespace orvane {
 
+/// The warning a size the editor cannot draw (nor read back from a card file) gets: "Problème
+/// dimension" and "Information 110" on two lines.
+using SizeWarning = std::optional<std::string>;
+
+/// What a card size list did.
+struct CardSizeChange {
+  ControlFollowUp followUp;
+  SizeWarning warning;  // the size asked for was refused and left as it was
+};
+
 /// `combobox18keyup` (`list` cardWidthList) and `combobox19keyup` (cardLengthList): adds the offset
 /// `text` gives to the card's width or height. Which one follows `orientationShown`, the text the
 /// orientation list shows now (not the card's orientation): any text but the plain "orientation" and
-/// "vertical" of the interface language swaps them. No bound.
-ControlFollowUp changeCardSize(CardModel& card, CardEditorShell& shell, ControlList list,
-                               std::string_view text, std::string_view orientationShown);
+/// "vertical" of the interface language swaps them. A size below 1 or above the largest the card
+/// file loader takes is refused with a warning, the size left as it was.
+CardSizeChange changeCardSize(CardModel& card, CardEditorShell& shell, ControlList list,
+                              std::string_view text, std::string_view orientationShown);
 
 /// `combobox12keyup`: the whole of `text` as an integer becomes the spacing; anything else (the title
 /// "écart" included) leaves it, without a word.
@@ -26,11 +39,12 @@ ControlFollowUp changeSpacing(CardModel& card, CardEditorShell& shell, std::stri
 struct IconChange {
   ControlFollowUp followUp;
   bool iconMoved = false;  // the icon's background is to be taken again from the card
+  SizeWarning warning;     // the icon size asked for was refused and left as it was
 };
 
 /// `combobox9keyup`, `combobox10keyup`, `combobox17keyup`, `combobox11keyup` (`list` iconWidthList,
 /// iconLengthList, iconMarginList or iconTopList): adds the offset `text` gives to the icon's width,
-/// height, left or top.
+/// height, left or top; an icon size is held between 1 and the loader's bound as the card's is.
 IconChange changeIcon(CardModel& card, CardEditorShell& shell, ControlList list, std::string_view text);
 
 /// The reset boxes, by their number.

@@ -48,10 +48,13 @@ OpenedCardFile openCardFile(CardModel& card, const std::string& path, const Card
   opened.decorationsNamed = !card.patternFile.empty() || !card.iconFile.empty();
   opened.transparency = reading.number(lineTransparency).value_or(0);
   // Transparent frames show the pattern through them, so the stored transparency is taken only when
-  // a pattern is named, as the T1 and T2 boxes are usable only then; this holds for every caller, so
-  // that a save right after any load writes back what the file held.
+  // a pattern is named, as the T1 and T2 boxes are usable only then; without one both frames are
+  // opaque, whatever the card shown before had. This holds for every caller, so that a save right
+  // after any load writes back what the file held.
   opened.patternNamed = !card.patternFile.empty();
-  if (opened.patternNamed && reading.number(lineTransparency))
+  if (!opened.patternNamed)
+    applyStoredTransparency(card, 0);
+  else if (reading.number(lineTransparency))
     applyStoredTransparency(card, opened.transparency);
   if (opening.request == CardFileRequest::LoadCommand) {
     card.formatIndex = -1;

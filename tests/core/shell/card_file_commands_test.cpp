@@ -219,13 +219,15 @@ TEST(CardFileCommands, TheTransparencyBoxesFollowAPatternAndTheFile) {
   EXPECT_FALSE(fresh.card.frame(1).frameTransparent);
   EXPECT_TRUE(fresh.card.frame(2).frameTransparent);
 
-  // Without a pattern the boxes are not usable and the file's transparency is not taken.
+  // Without a pattern the boxes are not usable, and a transparent frame of the card shown before is
+  // not kept: the boxes are cleared and the next save writes opaque frames.
   CommandsUnderTest plain;
   plain.card.frame(1).frameTransparent = true;
   ASSERT_TRUE(plain.save(plain.folder.file("uni.ov1")).saved);
   const LoadedCardFileView none = plain.load(plain.folder.file("uni.ov1"));
   EXPECT_FALSE(none.transparencyEnabled);
-  EXPECT_FALSE(none.showTransparency);
+  EXPECT_TRUE(none.showTransparency);
+  EXPECT_FALSE(plain.card.frame(1).frameTransparent || plain.card.frame(2).frameTransparent);
 }
 
 TEST(FileDialogText, FiltersExtensionsAndCaptions) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cardfile/card_file_loader.h"
 #include "shell_fixture.h"
 
 namespace orvane {
@@ -36,13 +37,25 @@ TEST_F(CardIconFixture, CardSizeFollowsWhatTheOrientationListShowsNotTheCard) {
   EXPECT_EQ(card.cardWidth, 195);
 }
 
-TEST_F(CardIconFixture, CardSizeTakesAnyOffsetWithoutBoundAndNothingForAWord) {
+TEST_F(CardIconFixture, CardSizeStaysOneTheLoaderReadsBackAndNothingChangesForAWord) {
   changeCardSize(card, shell, cardWidthList, "largeur", "orientation");
-  changeCardSize(card, shell, cardWidthList, "abc", "orientation");
+  EXPECT_FALSE(changeCardSize(card, shell, cardWidthList, "abc", "orientation").warning);
   EXPECT_EQ(card.cardWidth, 182);
-  for (int step = 0; step < 20; ++step)
-    changeCardSize(card, shell, cardWidthList, "largeur -10", "orientation");
-  EXPECT_EQ(card.cardWidth, -18);
+  for (int step = 0; step < 18; ++step)
+    EXPECT_FALSE(changeCardSize(card, shell, cardWidthList, "largeur -10", "orientation").warning);
+  EXPECT_EQ(card.cardWidth, 2);
+  const std::string refused = "Problème dimension\r\nInformation 110";
+  EXPECT_EQ(changeCardSize(card, shell, cardWidthList, "largeur -10", "orientation").warning, refused);
+  EXPECT_EQ(card.cardWidth, 2);
+  EXPECT_EQ(changeCardSize(card, shell, cardLengthList, "longueur+65530", "orientation").warning, refused);
+  EXPECT_EQ(card.cardHeight, 273);
+  changeCardSize(card, shell, cardLengthList, std::to_string(maxDrawableLength - 273), "orientation");
+  EXPECT_EQ(card.cardHeight, maxDrawableLength);
+
+  EXPECT_EQ(changeIcon(card, shell, iconWidthList, "largeur -32").warning, refused);
+  EXPECT_EQ(changeIcon(card, shell, iconLengthList, "+65530").warning, refused);
+  EXPECT_EQ(card.iconWidth, 32);
+  EXPECT_EQ(card.iconHeight, 32);
   EXPECT_TRUE(prompter.shown.empty());
 }
 
