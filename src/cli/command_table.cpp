@@ -130,7 +130,7 @@ constexpr std::array bmpCheckHelp{
         "not a bitmap or too damaged), valid, reason, fileSize and imageSize as read, "
         "expectedFileSize and expectedImageSize (null where the dimensions imply none; the image sizes "
         "null for an OS/2 bitmap, which has no such field), backup. A write-protected file is not "
-        "repaired (code 9)."},
+        "repaired (code 9). Exits 1 when a repair failed, after every file is checked."},
 };
 
 constexpr std::array formHtmlHelp{

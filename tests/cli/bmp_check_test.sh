@@ -94,9 +94,12 @@ bitmap "$p/locked.bmp" 3 2 24 0
 chmod 444 "$p/locked.bmp"
 cp "$p/locked.bmp" "$work/locked.before"
 set +e
-"$cli" bmp-check --repair "$p/locked.bmp" >"$work/out"
+"$cli" bmp-check --repair "$p/locked.bmp" "$p/g.bmp" >"$work/out"
+status=$?
 set -e
+[ "$status" -eq 1 ] || fail "a failed repair exited $status, expected 1"
 grep -q '"code": 9, ' "$work/out" || fail "a write-protected file gave: $(cat "$work/out")"
+[ "$(wc -l <"$work/out")" -eq 2 ] || fail "the files after a failed repair were not checked: $(cat "$work/out")"
 cmp "$p/locked.bmp" "$work/locked.before" || fail "the write-protected file was changed"
 [ "$(stat -c %a "$p/locked.bmp")" = 444 ] || fail "the write-protected file lost its mode"
 
