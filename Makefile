@@ -17,12 +17,12 @@ deps:
 	@scripts/bootstrap
 
 build: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_WERROR=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # The core and its tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
 build-asan: deps
-	@cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DORVANE_CORE_ONLY=ON >/dev/null
+	@cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DORVANE_CORE_ONLY=ON -DORVANE_WERROR=ON >/dev/null
 	@cmake --build $(BUILD_ASAN) -j $(JOBS)
 
 clean:

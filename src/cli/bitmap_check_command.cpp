@@ -151,15 +151,19 @@ int bmpCheckCommand(const Arguments& args) {
   const bool showProgress = files.size() >= progressShownFrom && isatty(STDERR_FILENO);
   std::string out;
   out.reserve(outputBlock + 1024);
+  bool repairFailed = false;
   for (std::size_t index = 0; index < files.size(); ++index) {
-    appendLine(out, files[index], checkFile(files[index], options));
+    const FileResult result = checkFile(files[index], options);
+    repairFailed = repairFailed || result.code == BitmapCheckCode::RepairFailed;
+    appendLine(out, files[index], result);
     if (out.size() >= outputBlock) flush(out);
     if (showProgress && (index + 1) % progressEvery == 0)
       std::fprintf(stderr, "\rbmp-check: %zu of %zu files", index + 1, files.size());
   }
   flush(out);
   if (showProgress) std::fprintf(stderr, "\rbmp-check: %zu of %zu files\n", files.size(), files.size());
-  return 0;
+  // A script must learn that a file it asked to repair is still broken, not only read it in the lines.
+  return repairFailed ? 1 : 0;
 }
 
 }  // namespace orvane::cli

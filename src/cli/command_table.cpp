@@ -128,7 +128,9 @@ constexpr std::array bmpCheckHelp{
         "output",
         "One JSON object per file and line: path, code (0 unchanged, 1 repaired, 9 repair failed, 199 "
         "not a bitmap or too damaged), valid, reason, fileSize and imageSize as read, "
-        "expectedFileSize and expectedImageSize (null where the dimensions imply none), backup."},
+        "expectedFileSize and expectedImageSize (null where the dimensions imply none; the image sizes "
+        "null for an OS/2 bitmap, which has no such field), backup. A write-protected file is not "
+        "repaired (code 9). Exits 1 when a repair failed, after every file is checked."},
 };
 
 constexpr std::array formHtmlHelp{

@@ -1,4 +1,6 @@
 // form-html: a form described in JSON, converted to an HTML page as the editor's converter writes it.
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <iostream>
 #include <stdexcept>
@@ -83,7 +85,15 @@ class Members {
   void colour(std::string_view key, Colour& out) const {
     const JsonValue* v = find(key);
     if (!v) return;
-    if (const std::string* s = v->string(); s && s->size() == 7 && (*s)[0] == '#') {
+    if (const std::string* s = v->string()) {
+      // Exactly six hexadecimal digits: a sign or a blank that a number parser would let through is no
+      // colour.
+      const bool hex = s->size() == 7 && (*s)[0] == '#' && std::all_of(s->begin() + 1, s->end(), [](char c) {
+                         return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+                       });
+      if (!hex)
+        throw BadForm(where_ + "." + std::string(key) + ": a colour \"#RRGGBB\" is expected, not \"" + *s +
+                      "\"");
       const unsigned long value = std::stoul(s->substr(1), nullptr, 16);
       out = rgb(static_cast<int>(value >> 16), static_cast<int>(value >> 8), static_cast<int>(value));
       return;

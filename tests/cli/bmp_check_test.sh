@@ -48,6 +48,27 @@ bitmap "$work/picture.dat" 3 2 24
 [ "$(wc -l <"$work/out")" -eq 2 ] || fail "two paths gave: $(cat "$work/out")"
 grep -q "^{\"path\": \"$work/picture.dat\", \"code\": 0, \"valid\": true" "$work/out" || fail "file: $(cat "$work/out")"
 
+# A bit-field bitmap with a V5 header and an OS/2 bitmap, both right, are valid; the OS/2 one has no
+# image size field to report.
+python3 - "$work/v5.bmp" "$work/os2.bmp" <<'PY'
+import struct, sys
+image = 12 * 2  # 3 x 2 pixels of 32 bits
+v5 = struct.pack("<IiiHHIIiiII", 124, 3, 2, 1, 32, 3, image, 2835, 2835, 0, 0)
+v5 += struct.pack("<IIII", 0xFF0000, 0xFF00, 0xFF, 0xFF000000)
+v5 += bytes(124 - len(v5))
+head = b"BM" + struct.pack("<IHHI", 14 + 124 + image, 0, 0, 14 + 124)
+open(sys.argv[1], "wb").write(head + v5 + b"\1" * image)
+palette = b"\x40" * (3 * 256)
+image = 4 * 2  # 3 x 2 pixels of 8 bits
+offset = 14 + 12 + len(palette)
+head = b"BM" + struct.pack("<IHHI", offset + image, 0, 0, offset)
+open(sys.argv[2], "wb").write(head + struct.pack("<IHHHH", 12, 3, 2, 1, 8) + palette + b"\2" * image)
+PY
+"$cli" bmp-check "$work/v5.bmp" "$work/os2.bmp" >"$work/out"
+expected="{\"path\": \"$work/v5.bmp\", \"code\": 0, \"valid\": true, \"reason\": null, \"fileSize\": 162, \"imageSize\": 24, \"expectedFileSize\": 162, \"expectedImageSize\": 24, \"backup\": null}
+{\"path\": \"$work/os2.bmp\", \"code\": 0, \"valid\": true, \"reason\": null, \"fileSize\": 802, \"imageSize\": null, \"expectedFileSize\": 802, \"expectedImageSize\": null, \"backup\": null}"
+[ "$(cat "$work/out")" == "$expected" ] || fail "bit-field and OS/2 bitmaps gave: $(cat "$work/out")"
+
 # --repair: the repairable file gets its sizes and a backup, keeping its permissions; nothing else is
 # written.
 chmod 640 "$p/B.BMP"
@@ -67,6 +88,20 @@ done
 bitmap "$p/g.bmp" 2 2 1 0
 "$cli" bmp-check --repair --no-backup "$p/g.bmp" | grep -q '"code": 1, .*"backup": null}$' || fail "--no-backup"
 [ ! -e "$p/old_g.bmp" ] || fail "--no-backup made a backup"
+
+# A write-protected file is not repaired, though its folder is writable.
+bitmap "$p/locked.bmp" 3 2 24 0
+chmod 444 "$p/locked.bmp"
+cp "$p/locked.bmp" "$work/locked.before"
+set +e
+"$cli" bmp-check --repair "$p/locked.bmp" "$p/g.bmp" >"$work/out"
+status=$?
+set -e
+[ "$status" -eq 1 ] || fail "a failed repair exited $status, expected 1"
+grep -q '"code": 9, ' "$work/out" || fail "a write-protected file gave: $(cat "$work/out")"
+[ "$(wc -l <"$work/out")" -eq 2 ] || fail "the files after a failed repair were not checked: $(cat "$work/out")"
+cmp "$p/locked.bmp" "$work/locked.before" || fail "the write-protected file was changed"
+[ "$(stat -c %a "$p/locked.bmp")" = 444 ] || fail "the write-protected file lost its mode"
 
 # Bad use.
 expect_error "usage: orvane-cli bmp-check" bmp-check

@@ -58,5 +58,9 @@ echo '{"controls": [' >"$work/broken.json"
 expect_error 'line 2, column 1' form-html "$work/broken.json" "$work/x.html"
 echo '{"controls": [{"kind": "panel", "name": "P", "attributes": {"Border": "thick"}}]}' >"$work/border.json"
 expect_error "'thick' is not a valid integer value" form-html "$work/border.json" "$work/x.html"
+for colour in '#-12345' '#zzzzzz' '# 12345'; do
+  echo "{\"form\": {\"color\": \"$colour\"}}" >"$work/colour.json"
+  expect_error "form.color: a colour \"#RRGGBB\" is expected, not \"$colour\"" form-html "$work/colour.json" "$work/x.html"
+done
 expect_error 'usage: orvane-cli form-html' form-html "$work/form.json"
 [ ! -e "$work/x.html" ] || fail "a failed conversion wrote a page"

@@ -51,6 +51,19 @@ BitmapAssessment assessOpenFile(std::FILE* file) {
   return assessBitmapHeaders(std::span<const unsigned char>(start, read));
 }
 
+// A file marked read-only, or that this user may not write, is refused: the repair renames a new file
+// over it, which the folder's permissions allow whatever the file's own say. The bits are looked at
+// too, as a privileged user may open any file for writing.
+bool isWriteProtected(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::filesystem::perms perms = std::filesystem::status(path, error).permissions();
+  constexpr std::filesystem::perms anyWrite = std::filesystem::perms::owner_write |
+                                              std::filesystem::perms::group_write |
+                                              std::filesystem::perms::others_write;
+  if (error || (perms & anyWrite) == std::filesystem::perms::none) return true;
+  return !openFile(path, "r+b");
+}
+
 void writeUint32(std::string& bytes, std::size_t at, std::uint64_t value) {
   for (std::size_t index = 0; index < 4; ++index)
     bytes[at + index] = static_cast<char>((value >> (8 * index)) & 0xFF);
@@ -78,7 +91,7 @@ BitmapRepair repairBitmapFile(const std::string& path, bool backup) {
   std::error_code error;
   // Through a link, the file it names is repaired and the link stays a link.
   if (std::filesystem::is_symlink(target, error)) target = std::filesystem::canonical(target, error);
-  if (error) return {};
+  if (error || isWriteProtected(target)) return {};
   std::optional<std::string> bytes = readFileBytes(target);
   if (!bytes) return {};
   // Read again in full, the file must still be what the check saw.

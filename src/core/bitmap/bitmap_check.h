@@ -45,7 +45,7 @@ struct BitmapRepair {
 /// Sets both size fields of the file at `path` from its dimensions, after a backup copy when
 /// `backup` says so. The new content is written complete beside the file and renamed over it, keeping
 /// its permissions, so that a failure leaves the file as it was. A file that turns out not to be
-/// repairable when read again is not written.
+/// repairable when read again, or that is write-protected, is not written.
 BitmapRepair repairBitmapFile(const std::string& path, bool backup);
 
 /// Checks the file at `path` as the "test bitmap" commands do: messages and question unless in silent

@@ -15,11 +15,19 @@ constexpr std::size_t heightOffset = 22;
 constexpr std::size_t bitsPerPixelOffset = 28;
 constexpr std::size_t compressionOffset = 30;
 constexpr std::uint32_t smallestInfoHeader = 40;
+// The OS/2 core header: 16-bit width and height, no compression and no image size field.
+constexpr std::uint32_t coreInfoHeader = 12;
+constexpr std::size_t coreWidthOffset = 18;
+constexpr std::size_t coreHeightOffset = 20;
+constexpr std::size_t coreBitsPerPixelOffset = 24;
 constexpr std::uint32_t largestInfoHeader = bitmapHeadersReadSize - 14;
 // Beyond this a picture is no pattern or icon anyone draws, and most readers refuse it.
 constexpr std::int64_t largestDimension = 32768;
 constexpr std::array<std::int64_t, 6> bitDepths{1, 4, 8, 16, 24, 32};
 constexpr std::uint32_t uncompressed = 0;
+// Uncompressed rows whose colours are read through masks: their sizes follow the same rule.
+constexpr std::uint32_t bitFields = 3;
+constexpr std::array<std::int64_t, 2> bitFieldDepths{16, 32};
 
 std::uint32_t readUint32(std::span<const unsigned char> bytes, std::size_t at) {
   return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
@@ -38,6 +46,26 @@ BitmapAssessment judged(BitmapAssessment assessment, BitmapVerdict verdict, std:
   assessment.verdict = verdict;
   assessment.reason = reason;
   return assessment;
+}
+
+// A core header has a file size field only: that one is checked, and as a repair would write the image
+// size field it lacks, a file that disagrees is left as it is.
+BitmapAssessment assessCoreHeader(BitmapAssessment assessment, std::span<const unsigned char> start) {
+  assessment.imageSizeField.reset();
+  const std::int64_t width = readUint16(start, coreWidthOffset);
+  const std::int64_t height = readUint16(start, coreHeightOffset);
+  const std::int64_t bitsPerPixel = readUint16(start, coreBitsPerPixelOffset);
+  if (width == 0 || width > largestDimension)
+    return judged(assessment, BitmapVerdict::Corrupt, "width out of range");
+  if (height == 0 || height > largestDimension)
+    return judged(assessment, BitmapVerdict::Corrupt, "height out of range");
+  if (std::ranges::find(bitDepths, bitsPerPixel) == bitDepths.end())
+    return judged(assessment, BitmapVerdict::Corrupt, "unsupported bit depth");
+  assessment.expectedFileSize =
+      readUint32(start, pixelOffsetOffset) + expectedBitmapImageSize(width, height, bitsPerPixel);
+  if (*assessment.fileSizeField == *assessment.expectedFileSize)
+    return judged(assessment, BitmapVerdict::Valid, {});
+  return judged(assessment, BitmapVerdict::NotRepairable, "file size field disagrees, no image size field");
 }
 
 }  // namespace
@@ -67,6 +95,11 @@ BitmapAssessment assessBitmapHeaders(std::span<const unsigned char> start) {
     return judged(assessment, BitmapVerdict::Corrupt, "truncated headers");
 
   const std::uint32_t infoHeaderSize = readUint32(start, infoHeaderSizeOffset);
+  if (infoHeaderSize == coreInfoHeader) {
+    if (start.size() < infoHeaderSizeOffset + coreInfoHeader)
+      return judged(assessment, BitmapVerdict::Corrupt, "truncated headers");
+    return assessCoreHeader(assessment, start);
+  }
   // Older, smaller info headers put other fields where the width and height are read.
   if (infoHeaderSize < smallestInfoHeader)
     return judged(assessment, BitmapVerdict::Corrupt, "info header below 40 bytes");
@@ -84,7 +117,10 @@ BitmapAssessment assessBitmapHeaders(std::span<const unsigned char> start) {
     return judged(assessment, BitmapVerdict::Corrupt, "height out of range");
   // Compressed pixel data has no size the dimensions imply: its image size is what the encoder made.
   // Checked before the depth, which embedded JPEG and PNG pictures leave at 0.
-  if (readUint32(start, compressionOffset) != uncompressed)
+  const std::uint32_t compression = readUint32(start, compressionOffset);
+  const bool maskedRows =
+      compression == bitFields && std::ranges::find(bitFieldDepths, bitsPerPixel) != bitFieldDepths.end();
+  if (compression != uncompressed && !maskedRows)
     return judged(assessment, BitmapVerdict::NotRepairable, "compressed pixel data");
   if (std::ranges::find(bitDepths, bitsPerPixel) == bitDepths.end())
     return judged(assessment, BitmapVerdict::Corrupt, "unsupported bit depth");

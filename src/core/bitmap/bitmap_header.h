@@ -1,7 +1,8 @@
 #pragma once
 // The two size fields of a BMP header and the sizes the image's dimensions imply. Only headers whose
-// rows are stored bottom-up or top-down without compression, in a 40-byte or larger info header, are
-// described by that rule; any other file is reported and never written.
+// rows are stored bottom-up or top-down without compression (or as bit fields), in a 40-byte or larger
+// info header, are described by that rule and repaired; the OS/2 core header, which has no image size
+// field, has its file size checked; any other file is reported and never written.
 
 #include <cstddef>
 #include <cstdint>
@@ -31,9 +32,9 @@ struct BitmapAssessment {
   BitmapVerdict verdict = BitmapVerdict::NotBitmap;
   std::string_view reason;  // short English words; empty for a valid file
   std::optional<std::uint32_t> fileSizeField;
-  std::optional<std::uint32_t> imageSizeField;
+  std::optional<std::uint32_t> imageSizeField;  // none in an OS/2 core header
   std::optional<std::uint64_t> expectedFileSize;
-  std::optional<std::uint64_t> expectedImageSize;
+  std::optional<std::uint64_t> expectedImageSize;  // none where there is no field to hold it
 };
 
 /// The first read of a file: its file header and the smallest info header.

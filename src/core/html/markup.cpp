@@ -164,8 +164,10 @@ std::string radioTable(const THControl& element) {
   const int rows = ceilDiv(count, columns);
   std::string table = "<TABLE" + BGColorAttr(element.owner()) + " Cellspacing=\"0\" Cellpadding=\"0\">\n";
   if (rows > 0) {
-    const std::string height = std::to_string((control.height - (captionHeight(element) + 2)) / rows);
-    const std::string width = std::to_string((control.width - 4) / columns);
+    // A group smaller than its caption and border gives its cells no room, never a negative size.
+    const std::string height =
+        std::to_string(std::max(control.height - (captionHeight(element) + 2), 0) / rows);
+    const std::string width = std::to_string(std::max(control.width - 4, 0) / columns);
     int written = 0;
     for (int j = 0; written < count; ++j) {
       table += "<TR><TD Height=\"" + height + "\" Width=\"" + width + "\">" + radioItem(element, j) + "</TD>";

@@ -153,6 +153,13 @@ TEST(BitmapCheck, AFailedWriteLeavesTheFileAsItWas) {
   EXPECT_EQ(readBytes(path), broken);
   EXPECT_EQ(bitmapResultMessage(BitmapCheckCode::RepairFailed), 1108);
 
+  // A write-protected file in a writable folder is refused, also for a user who may write anything.
+  const std::string locked = test.put("locked.bmp", broken);
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(repairBitmapFile(locked, true).code, BitmapCheckCode::RepairFailed);
+  EXPECT_EQ(readBytes(locked), broken);
+  EXPECT_FALSE(fs::exists(test.folder.path() / "old_locked.bmp"));
+
   // A file that cannot be opened is an error for the handler, not a result.
   EXPECT_THROW(test.check(test.folder.file("missing.bmp")), BitmapFileError);
   EXPECT_FALSE(inspectBitmapFile(test.folder.file("missing.bmp")));
@@ -173,9 +180,12 @@ TEST(BitmapCheck, ACorpusOfBitmapsIsWrittenOnlyWhereRepairable) {
   std::vector<Sample> samples;
   auto add = [&samples](const std::string& name, const BitmapShape& shape) {
     const std::string good = makeBitmap(shape);
-    // The rule describes uncompressed rows under an info header of 40 bytes or more.
+    // The rule describes uncompressed rows under an info header of 40 bytes or more, and the file size
+    // of an OS/2 core header, whose 16-bit height cannot be negative.
+    const bool uncompressed =
+        shape.compression == testing::bitmapRgb || shape.compression == testing::bitmapBitFields;
     samples.push_back(
-        {name + "-good", good, shape.compression == testing::bitmapRgb && shape.infoHeaderSize >= 40});
+        {name + "-good", good, uncompressed && (shape.infoHeaderSize >= 40 || shape.height > 0)});
     samples.push_back({name + "-nofilesize", withImageSize(good, 0)});
     std::string wrongFile = good;
     setField32(wrongFile, 2, 12);
@@ -219,8 +229,9 @@ TEST(BitmapCheck, ACorpusOfBitmapsIsWrittenOnlyWhereRepairable) {
       EXPECT_TRUE((at >= 2 && at <= 5) || (at >= 34 && at <= 37)) << at;
     EXPECT_EQ(inspectBitmapFile(path)->verdict, BitmapVerdict::Valid);
   }
-  // Bottom-up, uncompressed, 40 bytes of header or more, with one size field wrong: 6 x 3 x 2.
-  EXPECT_EQ(repaired, 36);
+  // Bottom-up, uncompressed, 40 bytes of header or more, with one size field wrong: 6 x 3 x 2, and
+  // the two bit-field bitmaps twice.
+  EXPECT_EQ(repaired, 40);
   EXPECT_EQ(std::distance(fs::directory_iterator(test.folder.path()), fs::directory_iterator()),
             static_cast<std::ptrdiff_t>(samples.size()));
 }

@@ -45,8 +45,8 @@ TEST(BitmapHeader, SizesFollowPaddedRowsTimesHeight) {
 }
 
 TEST(BitmapHeader, FilesTheRuleDoesNotDescribeAreNeverRepairable) {
-  for (const std::uint32_t compression : {testing::bitmapRle8, testing::bitmapRle4, testing::bitmapBitFields,
-                                          testing::bitmapJpeg, testing::bitmapPng}) {
+  for (const std::uint32_t compression :
+       {testing::bitmapRle8, testing::bitmapRle4, testing::bitmapJpeg, testing::bitmapPng}) {
     const std::uint16_t depth = compression == testing::bitmapRle4   ? 4
                                 : compression == testing::bitmapRle8 ? 8
                                                                      : 16;
@@ -90,7 +90,9 @@ TEST(BitmapHeader, DamagedAndForeignHeadersAreToldApart) {
     }
   }
 
-  EXPECT_EQ(assess(makeBitmap({3, 2, 24, testing::bitmapRgb, 12})).reason, "info header below 40 bytes");
+  std::string core = makeBitmap({3, 2, 24, testing::bitmapRgb, 12});
+  setField16(core, 18, 0);
+  EXPECT_EQ(assess(core).reason, "width out of range");
   struct Broken {
     std::size_t offset;
     std::uint32_t value;
@@ -113,6 +115,38 @@ TEST(BitmapHeader, DamagedAndForeignHeadersAreToldApart) {
     setField16(bytes, 28, depth);
     EXPECT_EQ(assess(bytes).reason, "unsupported bit depth") << depth;
   }
+}
+
+// Bit-field rows are uncompressed: their sizes are checked, and repaired, as any others.
+TEST(BitmapHeader, BitFieldBitmapsFollowTheSizeRule) {
+  for (const std::uint32_t header : {40u, 108u, 124u}) {
+    for (const std::uint16_t depth : std::initializer_list<std::uint16_t>{16, 32}) {
+      std::string bytes = makeBitmap({3, 2, depth, testing::bitmapBitFields, header});
+      EXPECT_EQ(assess(bytes).verdict, BitmapVerdict::Valid) << header << " " << depth;
+      setField32(bytes, bitmapImageSizeOffset, 0);
+      EXPECT_EQ(assess(bytes).verdict, BitmapVerdict::Repairable) << header << " " << depth;
+      EXPECT_EQ(assess(bytes).expectedImageSize, depth == 16 ? 16u : 24u);
+    }
+  }
+  // Masks at a depth they cannot describe are no rule's.
+  EXPECT_EQ(assess(makeBitmap({3, 2, 24, testing::bitmapBitFields})).verdict, BitmapVerdict::NotRepairable);
+}
+
+// The OS/2 core header has no image size field: its file size is checked, nothing read in its place.
+TEST(BitmapHeader, ACoreHeaderHasItsFileSizeChecked) {
+  std::string bytes = makeBitmap({3, 2, 8, testing::bitmapRgb, 12});
+  BitmapAssessment assessment = assess(bytes);
+  EXPECT_EQ(assessment.verdict, BitmapVerdict::Valid);
+  EXPECT_EQ(assessment.fileSizeField, 14u + 12u + 3u * 256u + 8u);
+  EXPECT_EQ(assessment.expectedFileSize, assessment.fileSizeField);
+  EXPECT_FALSE(assessment.imageSizeField);
+  EXPECT_FALSE(assessment.expectedImageSize);
+
+  setField32(bytes, bitmapFileSizeOffset, 12);
+  assessment = assess(bytes);
+  EXPECT_EQ(assessment.verdict, BitmapVerdict::NotRepairable);
+  EXPECT_EQ(assessment.expectedFileSize, 14u + 12u + 3u * 256u + 8u);
+  EXPECT_EQ(assess(bytes.substr(0, 25)).reason, "truncated headers");
 }
 
 }  // namespace orvane

@@ -81,6 +81,14 @@ TEST_F(Markup, FieldsOfEveryKind) {
           " Value=\"F\">" +
           font + "F</TD></TR>\n</TABLE>\n</TD></TR></TABLE>");
 
+  // A group smaller than its caption gives its cells no room, not a negative size.
+  const auto small = add(ControlKind::RadioGroup, "RadioGroup2", owner, 400, 0, 3, 10, "Sexe");
+  tree.at(small).items = {"M", "F", "X", "Y"};
+  tree.at(small).columns = 2;
+  const std::string smallGroup = Render(element("RadioGroup2"));
+  EXPECT_NE(smallGroup.find("<TD Height=\"0\" Width=\"0\">"), std::string::npos) << smallGroup;
+  EXPECT_EQ(smallGroup.find("\"-"), std::string::npos) << smallGroup;
+
   const auto image = add(ControlKind::Image, "Image1", owner, 0, 160, 30, 40);
   tree.at(image).hint = "photo";
   converter().PhotoSrc = "photo.jpg";
