@@ -66,4 +66,10 @@ bool drawIcon(RenderContext& context) {
   return drawn;
 }
 
+bool refreshIcon(CardModel& card, RenderContext& context) {
+  context.state.iconImage.reset();
+  takeIconFile(card, context.state, context.pictures);
+  return drawIcon(context);
+}
+
 }  // namespace orvane

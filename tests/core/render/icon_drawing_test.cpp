@@ -50,6 +50,17 @@ TEST_F(IconDrawing, AnIconFileGivesTheIconItsOwnSizeOverTheCardColour) {
   EXPECT_EQ(card.iconWidth, 16);
 }
 
+TEST_F(IconDrawing, ARefreshReadsTheIconFileAgainAndTakesItsSize) {
+  card.iconFile = iconPath;
+  state.iconImage = Image(32, 32);  // read before the file changed, or sized by the card file
+  state.iconPathRead = iconPath;
+  card.iconKind = IconKind::Icon;
+  ASSERT_TRUE(refreshIcon(card, context));
+  EXPECT_EQ(card.iconWidth, 48);
+  EXPECT_EQ(card.iconHeight, 40);
+  EXPECT_EQ(state.iconPicture->width(), 48);
+}
+
 TEST_F(IconDrawing, ABitmapIsStretchedToTheIconSize) {
   card.iconFile = bitmapPath;
   ASSERT_TRUE(showIcon());
