@@ -15,7 +15,7 @@ Image backgroundUnderIcon(RenderContext& context) {
   const Rect iconRect = Rect::fromSize(card.iconLeft, card.iconTop, card.iconWidth, card.iconHeight);
   if (!card.patternFile.empty()) {
     if (!context.loadPatternBitmap()) {
-      context.reportUnreadableImage(card.patternFile);
+      context.reportUnreadablePattern();
     } else if (refreshBackgroundCopy(context)) {
       return context.state.backgroundCopy->cropped(iconRect, cardPixel);
     }
