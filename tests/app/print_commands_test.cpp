@@ -2,6 +2,8 @@
 // is a page of the card's sheet, the test print says when there is no printer, and the audit reports
 // on the card the window shows.
 #include <QAction>
+#include <QDir>
+#include <QLabel>
 
 #include "app_test_main.h"
 #include "editor_under_test.h"
@@ -82,6 +84,18 @@ class PrintCommandsTest : public QObject {
                                        "le texte du cadre1 contient :2 espaces dont : 1 espaces avant et : 0 "
                                        "espaces arrière. Ceci peut entrainer un mauvais alignement à "
                                        "l'impression.")});
+  }
+
+  void theAuditMeasuresTheIconAtItsFilesOwnSize() {
+    QDir::setCurrent(QStringLiteral(ORVANE_TEST_DATA "/render"));
+    session.start(1, ORVANE_TEST_DATA "/render/carte.ov1");
+    // The card file says 4 pixels; the .ico is 24 wide and reaches over frame 1, which starts at 30.
+    card().iconLeft = 20;
+    card().iconWidth = 4;
+    menus().control.audit->trigger();
+    QVERIFY(session.shownTexts().filter(QStringLiteral("Avertissement 310")).size() == 1);
+    QCOMPARE(card().iconWidth, 24);
+    QCOMPARE(session.editor->cardWindow().iconLabel()->width(), 24);
   }
 };
 

@@ -46,9 +46,9 @@ expect_error "usage: orvane-cli card-png" card-png carte.ov1
 # A pattern that cannot be read is reported as the editor reports it, and no file is left.
 LC_ALL=C sed 's/motif\.bmp/absent.bmp/' carte.ov1 >"$work/carte.ov1"
 cp -r element "$work/"
-expect_error "ne peut ouvrir le fichier image : .\\absent.bmp" card-sheet "$work/carte.ov1" "$work/broken.pdf"
+expect_error "fichier :.\\absent.bmp non accessible" card-sheet "$work/carte.ov1" "$work/broken.pdf"
 [ ! -e "$work/broken.pdf" ] && [ ! -e "$work/broken.pdf.part" ] || fail "a failed sheet left a file"
-expect_error "ne peut ouvrir le fichier image : .\\absent.bmp" card-png "$work/carte.ov1" "$work/broken.png"
+expect_error "fichier :.\\absent.bmp non accessible" card-png "$work/carte.ov1" "$work/broken.png"
 [ ! -e "$work/broken.png" ] || fail "a failed picture left a file"
 
 # A card larger than the editor draws is refused when it is loaded, with one line, not an abort.

@@ -81,14 +81,16 @@ void PrintMenuCommands::testimpr() {
 
 void PrintMenuCommands::detectimpr() {
   if (!cardWindow_) return;
-  const CardModel& card = shell_.card();
+  CardModel& card = shell_.card();
   RenderContext context = cardWindow_->renderContext();
   AuditInput input(card);
   input.printerAvailable = shell_.state().printerExists;
   input.printRatioX = shell_.state().printerRatios.x;
   input.lineFonts = frameLineFonts(card, context.screenMetrics, screenResolution());
-  input.refreshIcon = [&context] { drawIcon(context); };
+  input.refreshIcon = [&card, &context] { refreshIcon(card, context); };
   auditCard(input, printers_, prompter_, shell_.state().interfaceLanguage);
+  // The icon may have taken its file's own size: the card window shows it as measured.
+  cardWindow_->showIconChange(false);
 }
 
 }  // namespace orvane

@@ -128,8 +128,7 @@ void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& 
   const CardModel& card = context.card;
   const PrinterMeasurements& printer = settings.printer;
   const PrintRatios ratios = printRatios(printer.resolution, settings.screenResolution);
-  if (!card.patternFile.empty() && !context.loadPatternBitmap())
-    context.reportUnreadableImage(card.patternFile);
+  if (!card.patternFile.empty() && !context.loadPatternBitmap()) context.reportUnreadablePattern();
   drawIcon(context);
   const SheetGrid grid = sheetGrid(card.orientation, ratios, card.effectiveSpacing(), settings.testPrint);
   const PageMargins margins = computePageMargins(printer, ratios, settings.screenResolution);

@@ -15,7 +15,7 @@ Image backgroundUnderIcon(RenderContext& context) {
   const Rect iconRect = Rect::fromSize(card.iconLeft, card.iconTop, card.iconWidth, card.iconHeight);
   if (!card.patternFile.empty()) {
     if (!context.loadPatternBitmap()) {
-      context.reportUnreadableImage(card.patternFile);
+      context.reportUnreadablePattern();
     } else if (refreshBackgroundCopy(context)) {
       return context.state.backgroundCopy->cropped(iconRect, cardPixel);
     }
@@ -64,6 +64,12 @@ bool drawIcon(RenderContext& context) {
                          ->drawImage(Rect::fromSize(0, 0, card.iconWidth, card.iconHeight), *state.iconImage);
   if (!drawn) context.reportDrawingFailure();
   return drawn;
+}
+
+bool refreshIcon(CardModel& card, RenderContext& context) {
+  context.state.iconImage.reset();
+  takeIconFile(card, context.state, context.pictures);
+  return drawIcon(context);
 }
 
 }  // namespace orvane

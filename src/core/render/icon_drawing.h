@@ -20,4 +20,8 @@ void takeIconFile(CardModel& card, RendererState& state, PictureService& picture
 /// False when there is no icon file or a drawing failed.
 bool drawIcon(RenderContext& context);
 
+/// The icon as it is before its place is measured: the icon file read afresh, so that an icon file
+/// gives `card`'s icon the size it has now whatever the card file said, then drawn as drawIcon() does.
+bool refreshIcon(CardModel& card, RenderContext& context);
+
 }  // namespace orvane

@@ -1,6 +1,5 @@
 #include "render/pattern_drawing.h"
 
-#include "catalogue/catalogue.h"
 #include "text/rounding.h"
 
 namespace orvane {
@@ -63,8 +62,7 @@ PatternResult drawPattern(RenderContext& context, Canvas& canvas, const CardPlac
   const std::string& path = context.card.patternFile;
   if (path.empty()) return PatternResult::NoPatternFile;
   if (!context.loadPatternBitmap()) {
-    context.showOnce(state.patternUnreadableShown, catalogue::fileNotAccessible(context.language, path));
-    state.patternShown = false;
+    context.reportUnreadablePattern();
     return PatternResult::Unreadable;
   }
   // The copy first: a flood on a page takes its picture from it.

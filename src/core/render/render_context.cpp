@@ -31,4 +31,9 @@ void RenderContext::reportUnreadableImage(const std::string& path) const {
   showOnce(state.imageUnreadableShown, message(messageImageUnreadable) + path);
 }
 
+void RenderContext::reportUnreadablePattern() const {
+  showOnce(state.patternUnreadableShown, catalogue::fileNotAccessible(language, card.patternFile));
+  state.patternShown = false;
+}
+
 }  // namespace orvane

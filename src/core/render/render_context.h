@@ -30,6 +30,9 @@ struct RenderContext {
   bool loadPatternBitmap() const;
   /// Shows message 131 with `path`, once per run.
   void reportUnreadableImage(const std::string& path) const;
+  /// The pattern file cannot be read: messages 140, its path and 141, once per run, whichever drawing
+  /// meets it first; the pattern is not shown.
+  void reportUnreadablePattern() const;
 };
 
 }  // namespace orvane

@@ -15,7 +15,7 @@ bool createComposite(RenderContext& context) {
   composite = Image(card.cardWidth, card.cardHeight, opaquePixel(card.cardColor));
   if (card.patternFile.empty()) return true;
   if (!context.loadPatternBitmap()) {
-    context.reportUnreadableImage(card.patternFile);
+    context.reportUnreadablePattern();
     return true;
   }
   return context.pictures.canvasOn(*composite)

@@ -24,8 +24,10 @@ bool looksLikeText(std::string_view bytes) {
 }  // namespace
 
 RichText plainTextIn(const RichText& current, std::string_view bytes) {
-  const bool utf8 = bytes.starts_with(utf8ByteOrderMark) && isValidUtf8(bytes);
-  if (utf8) bytes.remove_prefix(utf8ByteOrderMark.size());
+  // UTF-8 is this system's own encoding for text: a file that is valid UTF-8 is read so, with or
+  // without a byte-order mark; one that is not comes from the other platform, in Windows-1252.
+  const bool utf8 = isValidUtf8(bytes);
+  if (utf8 && bytes.starts_with(utf8ByteOrderMark)) bytes.remove_prefix(utf8ByteOrderMark.size());
   std::vector<std::string> lines = splitLines(bytes);
   if (!utf8)
     for (std::string& line : lines) line = cp1252ToUtf8(line);

@@ -10,7 +10,8 @@
 namespace orvane {
 
 /// The lines of `bytes` as plain text put into a control holding `current`: in its insertion format
-/// and its first paragraph's alignment. UTF-8 when a byte-order mark says so, Windows-1252 otherwise.
+/// and its first paragraph's alignment. UTF-8 when the bytes are valid UTF-8 (a byte-order mark is
+/// dropped), Windows-1252 otherwise.
 RichText plainTextIn(const RichText& current, std::string_view bytes);
 
 /// `bytes` as a rich-text control reads them: a damaged RTF document as far as it can be read, bytes

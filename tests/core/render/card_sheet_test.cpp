@@ -251,8 +251,8 @@ TEST_F(CardSheet, AnUnreadablePatternIsReportedOnceAndTheSheetGoesOn) {
   card.patternFile = "c:\\motifs\\absent.bmp";
   drawCardSheet(context, canvas, settings);
   drawCardSheet(context, canvas, settings);
-  EXPECT_EQ(prompter.texts(),
-            std::vector<std::string>{"ne peut ouvrir le fichier image : c:\\motifs\\absent.bmp"});
+  EXPECT_EQ(prompter.texts(), std::vector<std::string>{"fichier :c:\\motifs\\absent.bmp non accessible"});
+  EXPECT_FALSE(state.patternShown);
   EXPECT_EQ(linesReading("rue des Lilas").size(), 24u);
 }
 

@@ -50,6 +50,17 @@ TEST_F(IconDrawing, AnIconFileGivesTheIconItsOwnSizeOverTheCardColour) {
   EXPECT_EQ(card.iconWidth, 16);
 }
 
+TEST_F(IconDrawing, ARefreshReadsTheIconFileAgainAndTakesItsSize) {
+  card.iconFile = iconPath;
+  state.iconImage = Image(32, 32);  // read before the file changed, or sized by the card file
+  state.iconPathRead = iconPath;
+  card.iconKind = IconKind::Icon;
+  ASSERT_TRUE(refreshIcon(card, context));
+  EXPECT_EQ(card.iconWidth, 48);
+  EXPECT_EQ(card.iconHeight, 40);
+  EXPECT_EQ(state.iconPicture->width(), 48);
+}
+
 TEST_F(IconDrawing, ABitmapIsStretchedToTheIconSize) {
   card.iconFile = bitmapPath;
   ASSERT_TRUE(showIcon());
@@ -72,10 +83,14 @@ TEST_F(IconDrawing, WithAPatternTheIconStartsFromThePatternAsTheCardShowsIt) {
 TEST_F(IconDrawing, UnreadableFilesAreReportedOnceAndLeaveTheCardColour) {
   card.iconFile = "c:\\images\\absent.ico";
   card.patternFile = "c:\\motifs\\absent.bmp";
+  state.patternShown = true;
   EXPECT_TRUE(showIcon());
   showIcon();
+  // The pattern is reported as the pattern drawing reports it, and is no longer shown.
   EXPECT_EQ(prompter.texts(),
-            std::vector<std::string>{"ne peut ouvrir le fichier image : c:\\images\\absent.ico"});
+            (std::vector<std::string>{"ne peut ouvrir le fichier image : c:\\images\\absent.ico",
+                                      "fichier :c:\\motifs\\absent.bmp non accessible"}));
+  EXPECT_FALSE(state.patternShown);
   EXPECT_EQ(card.iconWidth, 32);
   ASSERT_TRUE(state.iconPicture);
   EXPECT_EQ(state.iconPicture->pixel(31, 31), opaquePixel(card.cardColor));

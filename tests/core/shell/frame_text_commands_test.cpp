@@ -71,6 +71,16 @@ TEST_F(FrameTexts, TheContentNotTheNameDecidesHowAFileIsRead) {
   EXPECT_FALSE(card.frame(2).modified);
   EXPECT_TRUE(state.anythingLoaded);
   EXPECT_TRUE(store.values.empty());  // a load leaves the texts directory alone
+
+  // Text in UTF-8, with or without a byte-order mark, is read as such; other bytes as Windows-1252.
+  ASSERT_TRUE(load(1, {file("utf8.txt", "Anne Lef\xC3\xA8vre\r\nL\xC3\xA9on")}));
+  EXPECT_EQ(card.frame(1).text.plainText(), "Anne Lefèvre\nLéon");
+  ASSERT_TRUE(load(1, {file("bom.txt",
+                            "\xEF\xBB\xBF"
+                            "Anne Lef\xC3\xA8vre")}));
+  EXPECT_EQ(card.frame(1).text.plainText(), "Anne Lefèvre");
+  ASSERT_TRUE(load(1, {file("ansi.txt", "Anne Lef\xE8vre \xC3")}));
+  EXPECT_EQ(card.frame(1).text.plainText(), "Anne Lefèvre Ã");
 }
 
 TEST_F(FrameTexts, AFileThatCannotBeShownLeavesTheFrameAsItWas) {
