@@ -31,6 +31,8 @@ int cvSheetCommand(const Arguments& args);
 int cvTestPrintCommand(const Arguments& args);
 int cvHtmlCommand(const Arguments& args);
 
+/// Writes `message` as one line on stderr, its control bytes escaped.
+void printNote(const std::string& message);
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);
 

@@ -4,11 +4,18 @@
 #include <iostream>
 
 #include "cli/command_table.h"
+#include "cli/json_writer.h"
 
 namespace orvane::cli {
 
+void printNote(const std::string& message) {
+  // File names come from the user's files and folders: a line break or an escape sequence in one
+  // is shown, not obeyed.
+  std::cerr << "orvane-cli: " << escapeControlBytes(message) << '\n';
+}
+
 int usageError(const std::string& message) {
-  std::cerr << "orvane-cli: " << message << '\n';
+  printNote(message);
   return 2;
 }
 

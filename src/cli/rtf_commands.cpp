@@ -16,7 +16,7 @@ namespace {
 class StderrPrompter : public Prompter {
  public:
   Answer show(MessageKind, const std::string& text, Buttons, int, const std::string&) override {
-    std::cerr << "orvane-cli: " << text << '\n';
+    printNote(text);
     return Answer::Ok;
   }
 };
