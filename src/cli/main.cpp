@@ -1,10 +1,13 @@
 // orvane-cli: the editor's core without a window, for scripts, batch work and tests.
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "cli/command_table.h"
 #include "cli/json_writer.h"
+#include "text/file_path.h"
 
 namespace orvane::cli {
 
@@ -12,6 +15,13 @@ void printNote(const std::string& message) {
   // File names come from the user's files and folders: a line break or an escape sequence in one
   // is shown, not obeyed.
   std::cerr << "orvane-cli: " << escapeControlBytes(message) << '\n';
+}
+
+std::optional<std::string> outputOverInput(const std::string& input, const std::string& output) {
+  std::error_code error;
+  if (!std::filesystem::equivalent(nativePath(input), nativePath(output), error) || error)
+    return std::nullopt;
+  return output + ": is the input file, not written over";
 }
 
 int usageError(const std::string& message) {
