@@ -35,7 +35,7 @@ int cardSaveCommand(const Arguments& args) {
   std::error_code error;
   if (std::filesystem::is_directory(nativePath(target).parent_path() / elementFolder, error))
     saveFrameTexts(loaded.card, target, base, loaded.companions, loaded.language, loaded.prompter);
-  for (const std::string& message : loaded.prompter.texts()) std::cerr << "orvane-cli: " << message << '\n';
+  for (const std::string& message : loaded.prompter.texts()) printNote(message);
   return 0;
 }
 

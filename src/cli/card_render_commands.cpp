@@ -83,6 +83,7 @@ int drawPicture(LoadedCard& loaded, const std::string& output) {
 int cardSheetCommand(const Arguments& args) {
   SheetOptions options;
   if (const auto problem = parseSheetOptions(args, options)) return usageError(*problem);
+  if (const auto problem = outputOverInput(options.cardFile, options.output)) return usageError(*problem);
   LoadedCard loaded;
   if (const auto failure = loaded.load(options.cardFile)) return usageError(*failure);
   return withGuiApplication([&] { return drawSheet(loaded, options); });
@@ -90,6 +91,7 @@ int cardSheetCommand(const Arguments& args) {
 
 int cardPngCommand(const Arguments& args) {
   if (args.size() != 2) return usageError(usageLine("card-png"));
+  if (const auto problem = outputOverInput(args[0], args[1])) return usageError(*problem);
   LoadedCard loaded;
   if (const auto failure = loaded.load(args[0])) return usageError(*failure);
   return withGuiApplication([&] { return drawPicture(loaded, args[1]); });

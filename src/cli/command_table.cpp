@@ -26,18 +26,18 @@ constexpr std::array rtfDumpHelp{
 };
 constexpr std::array rtfWriteHelp{
     ArgumentHelp{"IN.rtf", "The RTF file to read."},
-    ArgumentHelp{"OUT.rtf", "The companion file to write, its header patched to UTF-8."},
+    ArgumentHelp{"OUT.rtf", "The companion file to write, its header patched to UTF-8; never IN.rtf itself."},
 };
 constexpr std::array cardSheetHelp{
     ArgumentHelp{"FILE.ov1", "The card file to print."},
-    ArgumentHelp{"OUT.pdf", "The PDF file to write."},
+    ArgumentHelp{"OUT.pdf", "The PDF file to write; never FILE.ov1 itself."},
     ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
     ArgumentHelp{"--dpi N", "The printer resolution, from 72 to 2400 dots per inch (600 when not given)."},
     ArgumentHelp{"--test-print", "Prints the test sheet instead of the cards."},
 };
 constexpr std::array cardPngHelp{
     ArgumentHelp{"FILE.ov1", "The card file to draw."},
-    ArgumentHelp{"OUT.png", "The PNG file to write."},
+    ArgumentHelp{"OUT.png", "The PNG file to write; never FILE.ov1 itself."},
 };
 
 constexpr std::array cardEditHelp{
@@ -137,7 +137,9 @@ constexpr std::array formHtmlHelp{
     ArgumentHelp{"FORM.json",
                  "The form: {\"converter\": {...}, \"form\": {...}, \"controls\": [...]}; absent keys take "
                  "the defaults."},
-    ArgumentHelp{"OUT.html", "The page to write, in Windows-1252; the messages shown are printed as JSON."},
+    ArgumentHelp{"OUT.html",
+                 "The page to write, in Windows-1252, never FORM.json itself; the messages shown are printed "
+                 "as JSON."},
     ArgumentHelp{"converter",
                  "AlternateFonts, BGColor (\"[None]\", \"[Same]\" or a colour), BrowserFamily (bfDefault, "
                  "bfIE3 ... bfChrome, bfSafari, bfOtherUnknownBrowser), ChunkOnly, SetFonts, "
@@ -184,8 +186,8 @@ constexpr std::array cvTestPrintHelp{
 constexpr std::array cvHtmlHelp{
     ArgumentHelp{"FILE.ov4", "The mini-CV file to load, as cv-dump loads it."},
     ArgumentHelp{"OUT.html",
-                 "The page to write, in Windows-1252, as the editor's \"exporter\" writes it; the "
-                 "factor used and the messages shown are printed as JSON."},
+                 "The page to write, in Windows-1252, as the editor's \"exporter\" writes it, never "
+                 "FILE.ov4 itself; the factor used and the messages shown are printed as JSON."},
     ArgumentHelp{"--factor X",
                  "The enlargement factor, as the editor's question takes it: 1.5 when not given or outside "
                  "1.1 to 2.0, 1.1 when X is not a decimal number (with a point)."},

@@ -2,6 +2,7 @@
 // The subcommands of orvane-cli. Each returns the process exit code: 0 on success, 1 when a lookup
 // finds nothing, 2 with one line on stderr on bad input.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ int cvSheetCommand(const Arguments& args);
 int cvTestPrintCommand(const Arguments& args);
 int cvHtmlCommand(const Arguments& args);
 
+/// Writes `message` as one line on stderr, its control bytes escaped.
+void printNote(const std::string& message);
+/// The error line when `output` names the file `input` (through a link or another spelling too): a
+/// command never writes over its own input.
+std::optional<std::string> outputOverInput(const std::string& input, const std::string& output);
 /// Writes `message` as one line on stderr and returns 2.
 int usageError(const std::string& message);
 

@@ -75,7 +75,7 @@ int cvSaveCommand(const Arguments& args) {
                              loaded.prompter))
       return usageError(loaded.prompter.shown.empty() ? target + ": not written"
                                                       : loaded.prompter.shown.back().text);
-    for (const std::string& message : loaded.prompter.texts()) std::cerr << "orvane-cli: " << message << '\n';
+    for (const std::string& message : loaded.prompter.texts()) printNote(message);
     return 0;
   });
 }

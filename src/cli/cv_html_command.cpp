@@ -20,6 +20,7 @@ int cvHtmlCommand(const Arguments& args) {
       files.push_back(args[i]);
   }
   if (files.size() != 2) return usageError(usageLine("cv-html"));
+  if (const auto problem = outputOverInput(files[0], files[1])) return usageError(*problem);
   return withGuiApplication([&] {
     LoadedCv loaded;
     // Set up before the load, as the editor is: the attributes then follow what the file fills in.

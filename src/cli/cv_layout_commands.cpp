@@ -127,7 +127,7 @@ std::variant<CvStep, std::string> parseStep(const std::string& argument) {
   if (const auto frame = alignmentFrame(name))
     return CvStep([=](CvSession& s) { minicv::shiftAlignment(s.sheet, *frame, value); });
   if (name == "width" || name == "height") {
-    const auto percent = numberIn(value, 95, 105);
+    const auto percent = numberIn(value, minicv::smallestPercentage, minicv::largestPercentage);
     if (!percent) return wrong + " (the percentages are 95 to 105)";
     if (name == "width")
       return CvStep([=](CvSession& s) { chooseWidthPercentage(s.sheet, *percent, s.prompter); });

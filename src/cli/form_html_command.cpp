@@ -270,6 +270,7 @@ int convert(const JsonValue& document, const std::string& out) {
 
 int formHtmlCommand(const Arguments& args) {
   if (args.size() != 2) return usageError(usageLine("form-html"));
+  if (const auto problem = outputOverInput(args[0], args[1])) return usageError(*problem);
   const auto bytes = readFileBytes(args[0]);
   if (!bytes) return usageError(args[0] + ": cannot be read");
   const JsonParse parsed = parseJson(*bytes);

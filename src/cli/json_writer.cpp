@@ -50,34 +50,48 @@ void JsonWriter::key(std::string_view name) {
   afterKey_ = true;
 }
 
+namespace {
+
+void appendControlEscaped(std::string& out, char c) {
+  switch (c) {
+    case '\n':
+      out += "\\n";
+      break;
+    case '\r':
+      out += "\\r";
+      break;
+    case '\t':
+      out += "\\t";
+      break;
+    default:
+      if (static_cast<unsigned char>(c) < 0x20) {
+        char escaped[7];
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+        out += escaped;
+      } else {
+        out += c;
+      }
+  }
+}
+
+}  // namespace
+
+std::string escapeControlBytes(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) appendControlEscaped(escaped, c);
+  return escaped;
+}
+
 void appendJsonString(std::string& out, std::string_view text) {
   out += '"';
   for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[7];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
+    if (c == '"')
+      out += "\\\"";
+    else if (c == '\\')
+      out += "\\\\";
+    else
+      appendControlEscaped(out, c);
   }
   out += '"';
 }

@@ -13,6 +13,9 @@ namespace orvane::cli {
 
 /// Appends `text` to `out` as a quoted JSON string.
 void appendJsonString(std::string& out, std::string_view text);
+/// `text` with its control bytes written as a JSON string writes them ("\n", "\u001b"), so that a
+/// name printed on a terminal can neither break the line nor drive the terminal.
+std::string escapeControlBytes(std::string_view text);
 
 class JsonWriter {
  public:

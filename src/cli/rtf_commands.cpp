@@ -16,7 +16,7 @@ namespace {
 class StderrPrompter : public Prompter {
  public:
   Answer show(MessageKind, const std::string& text, Buttons, int, const std::string&) override {
-    std::cerr << "orvane-cli: " << text << '\n';
+    printNote(text);
     return Answer::Ok;
   }
 };
@@ -74,6 +74,7 @@ int rtfDumpCommand(const Arguments& args) {
 
 int rtfWriteCommand(const Arguments& args) {
   if (args.size() != 2) return usageError(usageLine("rtf-write"));
+  if (const auto problem = outputOverInput(args[0], args[1])) return usageError(*problem);
   RichText text;
   if (const std::string error = readRtfFile(args[0], text); !error.empty())
     return usageError("rtf-write: " + error);

@@ -1,7 +1,6 @@
 #include "cli/script_drawing.h"
 
-#include <iostream>
-
+#include "cli/commands.h"
 #include "render/icon_drawing.h"
 #include "render/transparency_composite.h"
 
@@ -9,7 +8,7 @@ namespace orvane::cli {
 
 ScriptDrawing::ScriptDrawing(LoadedCard& loaded) : loaded_(loaded) {
   // The loader's own messages are warnings: the card was loaded all the same.
-  for (const std::string& message : loaded.prompter.texts()) std::cerr << "orvane-cli: " << message << '\n';
+  for (const std::string& message : loaded.prompter.texts()) printNote(message);
   for (int number : {1, 2})
     if (loaded.card.frame(number).frameTransparent) makeFrameTransparent(context, number);
   // The icon file is taken as the card window takes it before drawing.

@@ -103,6 +103,11 @@ grep -q '"code": 9, ' "$work/out" || fail "a write-protected file gave: $(cat "$
 cmp "$p/locked.bmp" "$work/locked.before" || fail "the write-protected file was changed"
 [ "$(stat -c %a "$p/locked.bmp")" = 444 ] || fail "the write-protected file lost its mode"
 
+# A pipe is not opened, which would wait for a writer.
+mkfifo "$work/pipe.bmp"
+"$cli" bmp-check "$work/pipe.bmp" | grep -qF '"code": 199, "valid": false, "reason": "cannot be read"' ||
+  fail "a pipe was not refused"
+
 # Bad use.
 expect_error "usage: orvane-cli bmp-check" bmp-check
 expect_error "usage: orvane-cli bmp-check" bmp-check --repair

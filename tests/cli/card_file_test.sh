@@ -63,6 +63,13 @@ PYTHON
 expect_error "usage" card-dump
 expect_error "Fichier non trouvé : $work/missing.ov1" card-dump "$work/missing.ov1"
 expect_error "Fichier de nom incorrect" card-dump a.ov
+# A name's control bytes are shown escaped, on the one line of the error, never sent to the terminal.
+expect_error "Fichier non trouvé : $work/a\u001b[31mb\nc.ov1" card-dump "$work/a"$'\e'"[31mb"$'\n'"c.ov1"
+# A pipe would wait for a writer and a device never ends: neither is read.
+mkfifo "$work/pipe.ov1"
+ln -s /dev/zero "$work/zero.ov1"
+expect_error "Fichier non trouvé : $work/pipe.ov1" card-dump "$work/pipe.ov1"
+expect_error "Fichier non trouvé : $work/zero.ov1" card-dump "$work/zero.ov1"
 expect_error "usage" card-save "$data/carte.ov1"
 expect_error "could not be written" card-save "$data/carte.ov1" "$work/nowhere/carte.ov1"
 TMPDIR="$work/nowhere" expect_error "no temporary folder" card-dump "$data/carte.ov1"

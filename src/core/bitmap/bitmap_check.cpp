@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -76,6 +77,8 @@ std::optional<BitmapAssessment> inspectBitmapFile(const std::string& path) {
 }
 
 std::optional<BitmapAssessment> inspectBitmapFile(const std::filesystem::path& path) {
+  // Only the headers are read, so no size limits the file; a pipe or a device is no bitmap file.
+  if (!isReadableRegularFile(path, std::numeric_limits<std::uintmax_t>::max())) return std::nullopt;
   const File file = openFile(path, "rb");
   if (!file) return std::nullopt;
   return assessOpenFile(file.get());

@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "minicv/element_table.h"
+#include "minicv/sheet_adjustments.h"
 #include "minicv/sheet_controls.h"
 #include "minicv/zone_layout.h"
 #include "text/rounding.h"
@@ -56,7 +57,8 @@ CvSheet::CvSheet(Language language) {
   for (const char* name : {"CheckBox8", "CheckBox9"}) tree[name].enabled = false;
   for (const char* name : {"ComboBox3", "ComboBox4"}) {
     Control& list = tree[name];
-    for (int percent = 95; percent <= 105; ++percent) list.items.push_back(std::to_string(percent));
+    for (int percent = smallestPercentage; percent <= largestPercentage; ++percent)
+      list.items.push_back(std::to_string(percent));
     list.itemIndex = 5;
     list.text = "100";
   }

@@ -61,6 +61,10 @@ struct Scaler {
   }
 };
 
+// A value typed into a list instead of chosen: recorded, it would scale the sheet out of all measure,
+// and the next load of the file saved with it again.
+bool isListedPercentage(int percent) { return percent >= smallestPercentage && percent <= largestPercentage; }
+
 }  // namespace
 
 int shiftCaptionId(AlignmentFrame frame) {
@@ -84,6 +88,7 @@ bool shiftAlignment(CvSheet& sheet, AlignmentFrame frame, std::string_view answe
 }
 
 void chooseWidthPercentage(CvSheet& sheet, int percent, Prompter& prompter) {
+  if (!isListedPercentage(percent)) return;
   CvEditorState& state = sheet.state;
   state.widthPercentage = std::to_string(percent);
   sheet["ComboBox3"].text = state.widthPercentage;
@@ -94,6 +99,7 @@ void chooseWidthPercentage(CvSheet& sheet, int percent, Prompter& prompter) {
 }
 
 void chooseHeightPercentage(CvSheet& sheet, int percent, Prompter& prompter) {
+  if (!isListedPercentage(percent)) return;
   CvEditorState& state = sheet.state;
   state.heightPercentage = std::to_string(percent);
   sheet["ComboBox4"].text = state.heightPercentage;

@@ -44,18 +44,27 @@ std::vector<std::string> splitLines(std::string_view bytes) {
   return lines;
 }
 
-std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+bool isReadableRegularFile(const std::filesystem::path& path, std::uintmax_t largest) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return std::nullopt;  // opens, but reads as nothing
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  return !error && size <= largest;
+}
+
+std::optional<std::string> readFileBytes(const std::filesystem::path& path, std::uintmax_t largest) {
+  if (!isReadableRegularFile(path, largest)) return std::nullopt;
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
   // Sized to the file first: grown as it is read, a large file would sit in a buffer up to twice its
   // size, and briefly in two of them.
   std::string bytes;
+  std::error_code error;
   if (const auto size = std::filesystem::file_size(path, error); !error) bytes.reserve(size);
   std::array<char, 65536> buffer;
-  while (file.read(buffer.data(), buffer.size()) || file.gcount() > 0)
+  while (file.read(buffer.data(), buffer.size()) || file.gcount() > 0) {
     bytes.append(buffer.data(), static_cast<std::size_t>(file.gcount()));
+    if (bytes.size() > largest) return std::nullopt;  // grown since it was measured
+  }
   if (file.bad()) return std::nullopt;
   return bytes;
 }

@@ -2,6 +2,7 @@
 // Our parameter files are lines of Windows-1252 text ended by CR LF. These read and write such files;
 // inside the program the lines are UTF-8.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,8 +20,18 @@ struct FileStatus {
 /// The longest line our files hold; a longer one is cut when written.
 inline constexpr std::size_t maxLineBytes = 255;
 
-/// The bytes of the file at `path`; nothing when it cannot be read.
-std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+/// The largest file read whole unless the format says otherwise: far beyond any text, form or picture
+/// of ours, well short of what would exhaust the memory.
+inline constexpr std::uintmax_t largestFileRead = std::uintmax_t{256} << 20;
+
+/// Whether `path` is a regular file (through links) of at most `largest` bytes: a folder, a pipe that
+/// would wait for a writer or a device that never ends is not read.
+bool isReadableRegularFile(const std::filesystem::path& path, std::uintmax_t largest);
+
+/// The bytes of the regular file at `path`; nothing when it cannot be read, is no regular file or holds
+/// more than `largest` bytes.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path,
+                                         std::uintmax_t largest = largestFileRead);
 
 /// Writes `bytes` to `path` complete under a temporary name in the same folder, then renames that
 /// over `path`, so that a failed write leaves any earlier file of that name as it was; the new file

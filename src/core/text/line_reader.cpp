@@ -1,6 +1,6 @@
 #include "text/line_reader.h"
 
-#include <system_error>
+#include <limits>
 
 #include "text/cp1252.h"
 #include "text/line_file.h"
@@ -8,9 +8,7 @@
 namespace orvane {
 
 LineReader::LineReader(const std::filesystem::path& path) {
-  std::error_code error;
-  // A folder opens on some systems, but holds no lines.
-  if (std::filesystem::is_directory(path, error)) return;
+  if (!isReadableRegularFile(path, std::numeric_limits<std::uintmax_t>::max())) return;
   open_ = file_.open(path, std::ios::in | std::ios::binary) != nullptr;
 }
 

@@ -11,7 +11,9 @@ namespace orvane {
 
 class LineReader {
  public:
-  /// Opens the file at `path`; a folder or a file that cannot be opened reads as not open.
+  /// Opens the file at `path`; anything but a regular file (a folder, a pipe that would wait for a
+  /// writer, a device that never ends) or a file that cannot be opened reads as not open. Its size is
+  /// no matter: no more than a line is held at a time.
   explicit LineReader(const std::filesystem::path& path);
 
   bool isOpen() const { return open_; }

@@ -1,7 +1,9 @@
 #include "text/scratch_folder.h"
 
+#include <mutex>
 #include <random>
 #include <system_error>
+#include <vector>
 
 #include "text/file_path.h"
 
@@ -10,6 +12,13 @@ namespace orvane {
 namespace {
 // Names are drawn at random; a few draws are enough to pass by the folders of other runs.
 constexpr int namesTried = 8;
+
+// The folders alive, for removeAll, which another thread may call.
+std::mutex liveFoldersLock;
+std::vector<std::filesystem::path>& liveFolders() {
+  static std::vector<std::filesystem::path> folders;
+  return folders;
+}
 }  // namespace
 
 ScratchFolder::ScratchFolder(std::string_view prefix) {
@@ -20,7 +29,11 @@ ScratchFolder::ScratchFolder(std::string_view prefix) {
   for (int attempt = 0; attempt < namesTried; ++attempt) {
     std::filesystem::path candidate = temporary / nativePath(std::string(prefix) + std::to_string(random()));
     if (std::filesystem::create_directory(candidate, error)) {
+      // The working copies of the user's texts are no one else's to read.
+      std::filesystem::permissions(candidate, std::filesystem::perms::owner_all, error);
       path_ = std::move(candidate);
+      const std::scoped_lock lock(liveFoldersLock);
+      liveFolders().push_back(path_);
       return;
     }
     if (error) return;  // the temporary folder refuses new folders
@@ -28,8 +41,17 @@ ScratchFolder::ScratchFolder(std::string_view prefix) {
 }
 
 ScratchFolder::~ScratchFolder() {
+  if (path_.empty()) return;
   std::error_code ignored;
-  if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  std::filesystem::remove_all(path_, ignored);
+  const std::scoped_lock lock(liveFoldersLock);
+  std::erase(liveFolders(), path_);
+}
+
+void ScratchFolder::removeAll() {
+  const std::scoped_lock lock(liveFoldersLock);
+  std::error_code ignored;
+  for (const std::filesystem::path& folder : liveFolders()) std::filesystem::remove_all(folder, ignored);
 }
 
 std::string ScratchFolder::file(std::string_view name) const { return utf8Path(path_ / nativePath(name)); }

@@ -10,13 +10,18 @@ namespace orvane {
 
 class ScratchFolder {
  public:
-  /// Makes a new, empty folder whose name starts with `prefix`; `path()` is empty when none could be
-  /// made. A folder that exists already is never taken, as it belongs to someone else.
+  /// Makes a new, empty folder whose name starts with `prefix`, readable by its owner only; `path()` is
+  /// empty when none could be made. A folder that exists already is never taken, as it belongs to
+  /// someone else.
   explicit ScratchFolder(std::string_view prefix);
   /// Removes the folder with everything in it.
   ~ScratchFolder();
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  /// Removes every folder of this process still there: for an end that runs no destructor, such as a
+  /// termination signal taken by a thread of its own.
+  static void removeAll();
 
   const std::filesystem::path& path() const { return path_; }
   /// The UTF-8 path of `name` in the folder.

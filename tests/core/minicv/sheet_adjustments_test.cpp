@@ -77,6 +77,22 @@ TEST_F(WidthPercentage, OutsideSeventyFiveToOneHundredAndFiftyTheControlsStay) {
   EXPECT_EQ(prompter.texts().size(), 6u);
 }
 
+// A value typed in instead of chosen from the list changes nothing, however large.
+TEST_F(WidthPercentage, AndHeightPercentagesOutsideTheListAreRefused) {
+  const Control window = sheet.window();
+  for (const int percent : {94, 106, 0, -100, 2147483647}) {
+    chooseWidthPercentage(sheet, percent, prompter);
+    chooseHeightPercentage(sheet, percent, prompter);
+  }
+  EXPECT_EQ(sheet.window().width, window.width);
+  EXPECT_EQ(sheet.window().height, window.height);
+  EXPECT_EQ(sheet.state.cumulativeWidthPercentage, 100);
+  EXPECT_EQ(sheet.state.widthPercentage, "100");
+  EXPECT_EQ(sheet.state.heightPercentage, "100");
+  EXPECT_EQ(sheet["ComboBox3"].text, "100");
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
 using HeightPercentage = Adjusted;
 
 TEST_F(HeightPercentage, TheWindowGrowsUpToThirtyPercentAboveItsOpeningHeight) {

@@ -1,8 +1,10 @@
 #include "text/line_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "temporary_folder.h"
+#include "text/line_reader.h"
 
 namespace orvane {
 
@@ -46,6 +48,24 @@ TEST(LineFile, AFailedWriteKeepsTheEarlierFile) {
 
   const FileStatus noFolder = writeLines(folder.path() / "nowhere" / "x.txt", {"new"});
   EXPECT_NE(noFolder.error.find("x.txt"), std::string::npos);
+}
+
+// A pipe would wait for a writer and a device never ends: neither is read, nor a whole file beyond the
+// limit.
+TEST(LineFile, ReadsRegularFilesUpToTheirLimitOnly) {
+  const TemporaryFolder folder;
+  const std::filesystem::path pipe = folder.path() / "pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(readFileBytes(pipe));
+  EXPECT_FALSE(LineReader(pipe).isOpen());
+  EXPECT_FALSE(readFileBytes("/dev/zero"));
+  EXPECT_FALSE(LineReader("/dev/zero").isOpen());
+  EXPECT_FALSE(readFileBytes(folder.path()));
+
+  const std::filesystem::path file = folder.path() / "ten";
+  ASSERT_TRUE(writeFileReplacing(file, "0123456789").ok());
+  EXPECT_EQ(readFileBytes(file, 10), "0123456789");
+  EXPECT_FALSE(readFileBytes(file, 9));
 }
 
 }  // namespace orvane
