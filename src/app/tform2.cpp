@@ -95,7 +95,8 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
       shell_, cardWindow_,
       {frame1Group, frame2Group, cardGroup, frame1Transparency, frame2Transparency, menus_.control.fonts},
       this);
-  // The font buttons' width check and the card and icon size lists report on a frame's warning line.
+  // The font buttons' width check and the card, icon and orientation lists report on a frame's
+  // warning line.
   const auto frameWarning = [this](int frame, const QString& text) {
     if (text.isEmpty())
       frameControls->clearFrameWarning(frame);
@@ -104,6 +105,7 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   };
   colourFontControls->showFrameWarning = frameWarning;
   cardIconControls->showFrameWarning = frameWarning;
+  formatControls->showFrameWarning = frameWarning;
   languageSwitch_ = new LanguageSwitch(shell_, *this, menus_,
                                        {[this](Language language) { frameControls->fill(language); },
                                         [this](Language language) { cardIconControls->fill(language); },

@@ -80,16 +80,23 @@ Step frameTransparency(int frame) {
   };
 }
 
+// The card and icon groups have no warning line of their own: a size they refuse shows on frame 1's,
+// as in the main window.
+void showSizeWarning(EditSession& session, const SizeWarning& warning) {
+  if (warning) session.warnings[0] = warning;
+}
+
 Step cardSize(ControlList list) {
   return [list](EditSession& session, const std::string& text) -> std::optional<std::string> {
-    changeCardSize(session.card, session.shell, list, text, session.orientationShown);
+    showSizeWarning(
+        session, changeCardSize(session.card, session.shell, list, text, session.orientationShown).warning);
     return std::nullopt;
   };
 }
 
 Step icon(ControlList list) {
   return [list](EditSession& session, const std::string& text) -> std::optional<std::string> {
-    changeIcon(session.card, session.shell, list, text);
+    showSizeWarning(session, changeIcon(session.card, session.shell, list, text).warning);
     return std::nullopt;
   };
 }
@@ -133,7 +140,8 @@ const std::map<std::string, Step>& steps() {
       {"card.orientation",
        [](EditSession& session, const std::string& text) -> std::optional<std::string> {
          session.orientationShown = text;
-         confirmOrientation(session.shell, session.card, session.shape, text);
+         showSizeWarning(session,
+                         confirmOrientation(session.shell, session.card, session.shape, text).warning);
          return std::nullopt;
        }},
       {"card.spacing",

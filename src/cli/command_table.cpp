@@ -52,7 +52,8 @@ constexpr std::array cardEditHelp{
                  "Text alignment and frame 2 placement (\"gauche\", \"centré\")."},
     ArgumentHelp{"frameN.transparent", "T1 or T2: 1 or 0; usable over a pattern only."},
     ArgumentHelp{"card.width|length|spacing",
-                 "Card size lists and the spacing list (\"largeur+10\", \"15\")."},
+                 "Card size lists and the spacing list (\"largeur+10\", \"15\"); a card or icon side "
+                 "below 1 or above 4000 is refused and left as it was, with frame 1's warning line."},
     ArgumentHelp{"card.format|orientation", "Standard format (\"grand\") and orientation (\"horizontal\")."},
     ArgumentHelp{"card.reset-width|reset-length", "The reset boxes: 1 or 0."},
     ArgumentHelp{"card.fit-a4", "\"ajustement A4\": 1 presses it."},

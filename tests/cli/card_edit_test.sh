@@ -48,6 +48,22 @@ expect("turned card", (english["card"]["cardWidth"], english["card"]["cardHeight
 expect("english message", english["messages"], ["The changes will be applied after making both frames opaque"])
 PYTHON
 
+# A side the loader could not read back is refused with frame 1's warning line, and the file written
+# loads again.
+"$cli" card-edit "$data/carte.ov1" "$work/edited/refused.ov1" card.width=-5000 "icon.length=+65530" \
+  >"$work/refused.json"
+"$cli" card-dump "$work/edited/refused.ov1" >"$work/refused_reloaded.json"
+python3 - "$work/refused.json" "$work/refused_reloaded.json" "$("$cli" card-dump "$data/carte.ov1")" <<'PYTHON'
+import json, sys
+refused, reloaded = (json.load(open(path)) for path in sys.argv[1:3])
+before = json.loads(sys.argv[3])
+if refused["warnings"]["frame1"] != "Problème dimension\r\nInformation 110":
+    sys.exit(f"warning: {refused['warnings']!r}")
+for key in ("cardWidth", "iconHeight"):
+    if (refused["card"][key], reloaded[key]) != (before[key], before[key]):
+        sys.exit(f"{key}: {refused['card'][key]!r} reloaded as {reloaded[key]!r}, expected {before[key]!r}")
+PYTHON
+
 expect_error "unknown control: frame3.width" card-edit "$data/carte.ov1" "$work/x.ov1" frame3.width=+1
 expect_error "a step is CONTROL=TEXT" card-edit "$data/carte.ov1" "$work/x.ov1" frame1.width
 expect_error "card.fill-style: takes 1 or 0" card-edit "$data/carte.ov1" "$work/x.ov1" card.fill-style=oui

@@ -65,7 +65,11 @@ void FormatControls::ComboBox16Change(const QString& text) {
 }
 
 void FormatControls::combobox20keyup(const QString& text) {
-  showCard(confirmOrientation(shell_, cardWindow_.card(), state_, toStdString(text)));
+  const OrientationConfirmed confirmed =
+      confirmOrientation(shell_, cardWindow_.card(), state_, toStdString(text));
+  // The card group has no warning line of its own: the first frame's line tells.
+  if (confirmed.warning) showFrameWarning(1, toQString(*confirmed.warning));
+  showCard(confirmed.followUp);
 }
 
 void FormatControls::Button3Click() {

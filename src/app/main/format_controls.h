@@ -4,6 +4,8 @@
 // show the card again.
 
 #include <QObject>
+#include <QString>
+#include <functional>
 
 #include "shell/card_shape_controls.h"
 
@@ -24,6 +26,9 @@ class FormatControls : public QObject {
   /// Builds the controls in `cardGroup`, labelled in the shell's interface language.
   FormatControls(CardEditorShell& shell, TForm1& cardWindow, MainWindowView& mainWindow,
                  QGroupBox* cardGroup);
+
+  /// Shows `text` on the warning line of frame `frame` (the main window connects it).
+  std::function<void(int frame, const QString& text)> showFrameWarning = [](int, const QString&) {};
 
   /// Labels the controls and refills both lists in `language`, showing their title items; the card
   /// is left as it is.

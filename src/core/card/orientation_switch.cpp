@@ -1,5 +1,6 @@
 #include "card/orientation_switch.h"
 
+#include "card/drawable_length.h"
 #include "card/standard_formats.h"
 #include "text/rounding.h"
 
@@ -55,7 +56,8 @@ double scaleOf(int formatIndex) {
 
 int scaled(double scale, int value) { return roundToInt(scale * value * 0.01); }
 
-void applyTurnedLayout(CardModel& card, const TurnedLayout& layout, double scale) {
+// Lays the card out again; false when the icon kept its size, the layout's being one it cannot have.
+bool applyTurnedLayout(CardModel& card, const TurnedLayout& layout, double scale) {
   FrameModel& frame1 = card.frame(1);
   FrameModel& frame2 = card.frame(2);
   frame1.frameTop = scaled(scale, layout.frame1Top);
@@ -68,31 +70,30 @@ void applyTurnedLayout(CardModel& card, const TurnedLayout& layout, double scale
   frame2.frameTop = card.cardHeight - frame2.frameHeight - frame2BottomMargin;
   card.iconTop = scaled(scale, layout.iconTop);
   card.iconLeft = scaled(scale, layout.iconLeft);
-  card.iconWidth = scaled(scale, layout.iconWidth);
-  card.iconHeight = scaled(scale, layout.iconHeight);
+  const bool widthTaken = setDrawableLength(card.iconWidth, scaled(scale, layout.iconWidth));
+  const bool heightTaken = setDrawableLength(card.iconHeight, scaled(scale, layout.iconHeight));
+  return widthTaken && heightTaken;
 }
 
 }  // namespace
 
-OrientationChange switchOrientation(CardModel& card, Orientation target,
+OrientationSwitch switchOrientation(CardModel& card, Orientation target,
                                     std::optional<LayoutRatios>& landscapeRatios) {
   const bool towardsHorizontal = target == Orientation::Horizontal;
   // Confirming the orientation the card has would turn it while it still claims the old one.
-  if (card.formatIndex == squareFormat || towardsHorizontal == isHorizontal(card))
-    return OrientationChange::None;
+  if (card.formatIndex == squareFormat || towardsHorizontal == isHorizontal(card)) return {};
   const bool onlyExchange = nearlySquare(card.cardWidth, card.cardHeight);
   card.orientation = target;
   std::swap(card.cardWidth, card.cardHeight);
-  if (onlyExchange) return OrientationChange::SizeExchanged;
+  if (onlyExchange) return {.change = OrientationChange::SizeExchanged};
 
   const int format = card.formatIndex;
   const LayoutSnapshot& kept = card.snapshot(format);
-  if (kept.filled)
-    applyTurnedLayout(card, turnedLayout(kept, target), 100);
-  else
-    applyTurnedLayout(card, turnedLayout(card.snapshot(0), target), scaleOf(format));
+  const bool iconSizeTaken =
+      kept.filled ? applyTurnedLayout(card, turnedLayout(kept, target), 100)
+                  : applyTurnedLayout(card, turnedLayout(card.snapshot(0), target), scaleOf(format));
   if (towardsHorizontal && format <= 0) landscapeRatios = measureLayoutRatios(card);
-  return OrientationChange::Relaid;
+  return {.change = OrientationChange::Relaid, .iconSizeKept = !iconSizeTaken};
 }
 
 }  // namespace orvane

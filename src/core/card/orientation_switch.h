@@ -15,9 +15,14 @@ enum class OrientationChange {
   Relaid,         // size exchanged and frames and icon laid out again
 };
 
+struct OrientationSwitch {
+  OrientationChange change = OrientationChange::None;
+  bool iconSizeKept = false;  // the layout's icon size could not be drawn: the icon kept its own
+};
+
 /// Turns the card to `target`. `landscapeRatios` are measured again when a card of format 0 or of a
 /// loaded file is turned horizontal, for later format changes of horizontal cards.
-OrientationChange switchOrientation(CardModel& card, Orientation target,
+OrientationSwitch switchOrientation(CardModel& card, Orientation target,
                                     std::optional<LayoutRatios>& landscapeRatios);
 
 }  // namespace orvane

@@ -60,10 +60,14 @@ void readValues(LineReader& file, CardFileReading& reading) {
   }
 }
 
-// Whether the card or its icon would need a picture larger than the editor draws.
-bool tooLargeToDraw(const CardFileReading& reading) {
+// Whether the card or its icon would have a side the editor cannot draw; a line without a value
+// leaves its side as it was.
+bool notDrawable(const CardFileReading& reading) {
   return std::ranges::any_of(std::array{lineCardWidth, lineCardHeight, lineIconWidth, lineIconHeight},
-                             [&](int line) { return reading.length(line).value_or(0) > maxDrawableLength; });
+                             [&](int line) {
+                               const std::optional<int> length = reading.length(line);
+                               return length && !isDrawableLength(*length);
+                             });
 }
 
 FontStyle decodeStyle(int code, const FontStyle& unchanged) {
@@ -163,7 +167,7 @@ CardFileReading readCardFile(const std::string& path, const CardFileLoadOptions&
   }
   reading.folder = file.parent_path();
   readValues(lines, reading);
-  if (tooLargeToDraw(reading)) reading.findings.push_back(stop(messageDimension, path + " : "));
+  if (notDrawable(reading)) reading.findings.push_back(stop(messageDimension, path + " : "));
   return reading;
 }
 

@@ -11,16 +11,12 @@
 #include <vector>
 
 #include "card/card_model.h"
+#include "card/drawable_length.h"
 #include "cardfile/card_file_lines.h"
 #include "catalogue/language.h"
 #include "services/prompter.h"
 
 namespace orvane {
-
-/// The longest card side or icon side a card file may ask for, in screen pixels: the card window and
-/// its pictures are drawn whole in memory, and no business card comes near this even on a very dense
-/// screen.
-inline constexpr int maxDrawableLength = 4000;
 
 struct CardFileLoadOptions {
   int screenResolution = 96;
@@ -62,7 +58,8 @@ struct CardFileReading {
 };
 
 /// Reads the card file at `path`. A path too short to name a card file, a file that cannot be read,
-/// or lengths larger than the editor can draw end the findings with one the user cannot go on from.
+/// or a card or icon side the editor cannot draw (below 1 or above maxDrawableLength) end the findings
+/// with one the user cannot go on from.
 CardFileReading readCardFile(const std::string& path, const CardFileLoadOptions& options);
 
 /// Applies the values read to `card`, frame text paths included (the texts are read by the caller);

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "card/drawable_length.h"
 #include "render/pattern_drawing.h"
 
 namespace orvane {
@@ -45,7 +46,11 @@ void takeIconFile(CardModel& card, RendererState& state, PictureService& picture
     state.iconImage = card.iconKind == IconKind::Icon ? pictures.readIcon(card.iconFile)
                                                       : pictures.readBitmap(card.iconFile);
     state.iconPathRead = card.iconFile;
-    if (state.iconImage && card.iconKind == IconKind::Icon) {
+    // An icon takes its file's own size, unless the editor could not draw it nor a card file keep it:
+    // the icon is then drawn at the size it has.
+    const bool ownSizeDrawable = state.iconImage && isDrawableLength(state.iconImage->width()) &&
+                                 isDrawableLength(state.iconImage->height());
+    if (ownSizeDrawable && card.iconKind == IconKind::Icon) {
       card.iconWidth = state.iconImage->width();
       card.iconHeight = state.iconImage->height();
     }

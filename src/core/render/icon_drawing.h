@@ -12,7 +12,8 @@ IconKind iconKindOf(const std::string& path);
 
 /// Takes the card's icon file before the card is drawn, since drawing only reads the card: an unknown
 /// icon kind is set from the path, the file is read into `state` only when it changed, and an icon
-/// file gives the icon its own size (a bitmap is stretched to the icon's size).
+/// file gives the icon its own size when the editor can draw it (a bitmap, or an icon of a size beyond
+/// that bound, is stretched to the icon's size).
 void takeIconFile(CardModel& card, RendererState& state, PictureService& pictures);
 
 /// Brings `iconPicture` and `iconBackground` up to date with the icon taken by takeIconFile(). An

@@ -1,6 +1,5 @@
 #include "shell/card_icon_controls.h"
 
-#include "cardfile/card_file_loader.h"
 #include "catalogue/catalogue.h"
 #include "text/field_text.h"
 #include "text/rounding.h"
@@ -10,21 +9,11 @@ namespace orvane {
 namespace {
 constexpr int titleOrientation = 1031;
 constexpr int wordVertical = 76;
-constexpr int messageDimensionProblem = 1149;
 
 // The orientation list shows its title or "vertical": the lists act on the card as it stands upright.
 bool orientationListShowsUpright(std::string_view shown, Language language) {
   return shown == catalogue::text(language, titleOrientation) ||
          shown == catalogue::text(language, wordVertical);
-}
-// Sets `length` to `value` when the editor can draw it and its loader read it back; otherwise leaves
-// it and says why. A card or icon of no size, or a negative one, would make the window vanish.
-SizeWarning setDrawableLength(int& length, long long value, Language language) {
-  if (value >= 1 && value <= maxDrawableLength) {
-    length = static_cast<int>(value);
-    return std::nullopt;
-  }
-  return catalogue::text(language, messageDimensionProblem) + "\r\nInformation 110";
 }
 }  // namespace
 
@@ -36,7 +25,7 @@ CardSizeChange changeCardSize(CardModel& card, CardEditorShell& shell, ControlLi
   const bool widthList = list == cardWidthList;
   int& length = widthList == upright ? card.cardWidth : card.cardHeight;
   CardSizeChange change;
-  change.warning = setDrawableLength(length, static_cast<long long>(length) + offset, language);
+  change.warning = setSideOrWarn(length, static_cast<long long>(length) + offset, language);
   change.followUp = shell.afterControlChange(list);
   return change;
 }
@@ -53,11 +42,11 @@ IconChange changeIcon(CardModel& card, CardEditorShell& shell, ControlList list,
   switch (list) {
     case iconWidthList:
       change.warning =
-          setDrawableLength(card.iconWidth, static_cast<long long>(card.iconWidth) + offset, language);
+          setSideOrWarn(card.iconWidth, static_cast<long long>(card.iconWidth) + offset, language);
       break;
     case iconLengthList:
       change.warning =
-          setDrawableLength(card.iconHeight, static_cast<long long>(card.iconHeight) + offset, language);
+          setSideOrWarn(card.iconHeight, static_cast<long long>(card.iconHeight) + offset, language);
       break;
     case iconMarginList:
       card.iconLeft += offset;

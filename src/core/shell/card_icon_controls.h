@@ -3,19 +3,14 @@
 // boxes that put the card size and the icon position back to their design values. Each control has
 // one function here, for the window and for scripts alike.
 
-#include <optional>
-#include <string>
 #include <string_view>
 
 #include "card/card_model.h"
 #include "card/control_lists.h"
 #include "shell/card_editor_shell.h"
+#include "shell/size_warning.h"
 
 namespace orvane {
-
-/// The warning a size the editor cannot draw (nor read back from a card file) gets: "Problème
-/// dimension" and "Information 110" on two lines.
-using SizeWarning = std::optional<std::string>;
 
 /// What a card size list did.
 struct CardSizeChange {

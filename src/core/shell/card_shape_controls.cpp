@@ -27,12 +27,17 @@ ControlFollowUp chooseStandardFormat(CardEditorShell& shell, CardModel& card, Ca
   return followUp;
 }
 
-ControlFollowUp confirmOrientation(CardEditorShell& shell, CardModel& card, CardShapeState& state,
-                                   std::string_view shownText) {
-  const bool horizontal = shownText == catalogue::text(shell.state().interfaceLanguage, wordHorizontal);
+OrientationConfirmed confirmOrientation(CardEditorShell& shell, CardModel& card, CardShapeState& state,
+                                        std::string_view shownText) {
+  const Language language = shell.state().interfaceLanguage;
+  const bool horizontal = shownText == catalogue::text(language, wordHorizontal);
   const Orientation target = horizontal ? Orientation::Horizontal : Orientation::Vertical;
-  if (switchOrientation(card, target, state.landscapeRatios) != OrientationChange::Relaid) return {};
-  return shell.afterControlChange(orientationList);
+  const OrientationSwitch turned = switchOrientation(card, target, state.landscapeRatios);
+  if (turned.change != OrientationChange::Relaid) return {};
+  OrientationConfirmed confirmed;
+  confirmed.followUp = shell.afterControlChange(orientationList);
+  if (turned.iconSizeKept) confirmed.warning = refusedSizeWarning(language);
+  return confirmed;
 }
 
 bool fitCardToA4(CardModel& card, const CardShapeState& state) {

@@ -7,6 +7,7 @@
 
 #include "card/card_model.h"
 #include "shell/card_editor_shell.h"
+#include "shell/size_warning.h"
 
 namespace orvane {
 
@@ -24,10 +25,16 @@ struct CardShapeState {
 ControlFollowUp chooseStandardFormat(CardEditorShell& shell, CardModel& card, CardShapeState& state,
                                      std::string_view shownText);
 
+/// What the orientation list did.
+struct OrientationConfirmed {
+  ControlFollowUp followUp;  // none when the card was not laid out again
+  SizeWarning warning;       // the layout's icon size was refused: the icon kept its own
+};
+
 /// Enter was released in the orientation list showing `shownText` ("horizontal" turns the card across,
-/// any other text upright). Returns the follow-up to act on; none when the card was not laid out again.
-ControlFollowUp confirmOrientation(CardEditorShell& shell, CardModel& card, CardShapeState& state,
-                                   std::string_view shownText);
+/// any other text upright).
+OrientationConfirmed confirmOrientation(CardEditorShell& shell, CardModel& card, CardShapeState& state,
+                                        std::string_view shownText);
 
 /// "ajustement A4"; does nothing while the button is disabled. True when the card was resized.
 bool fitCardToA4(CardModel& card, const CardShapeState& state);

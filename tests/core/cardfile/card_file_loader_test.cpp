@@ -185,9 +185,10 @@ TEST(CardFileLoader, AbsurdValuesAreRefusedOrKeptWithinWhatAWindowHolds) {
   const std::string path = test.folder.file("absurd.ov1");
   const CardModel before = test.card;
 
-  // A card or icon larger than the editor draws is refused, and the card stays as it was.
+  // A card or icon side the editor cannot draw is refused, and the card stays as it was.
   for (const auto& [index, line] :
        {std::pair{17, "15 - largeur carte :2147483647"}, std::pair{18, "16 - hauteur carte :4001"},
+        std::pair{18, "16 - hauteur carte :-2147483648"}, std::pair{34, "32 - largeur image :0"},
         std::pair{35, "33 - hauteur image :4001"}}) {
     std::vector<std::string> lines = good;
     lines.at(index) = line;
@@ -209,12 +210,12 @@ TEST(CardFileLoader, AbsurdValuesAreRefusedOrKeptWithinWhatAWindowHolds) {
 
   // Other lengths and font sizes are kept within 16 bits.
   lines = good;
-  lines.at(18) = "16 - hauteur carte :-2147483648";
+  lines.at(21) = "19 - largeur texte 1 :-2147483648";
   lines.at(23) = "21 - top origine texte 1 :2147483647";
   lines.at(39) = "37 - taille police en-tête cadre 1 :99999";
   ASSERT_TRUE(writeLines(path, lines).ok());
   ASSERT_TRUE(test.load(path).loaded);
-  EXPECT_EQ(Values({test.card.cardHeight, test.card.frame(1).frameTop}), Values({-32768, 32767}));
+  EXPECT_EQ(Values({test.card.frame(1).frameWidth, test.card.frame(1).frameTop}), Values({-32768, 32767}));
   EXPECT_EQ(test.card.frame(1).headerFont.size, 32767);
 
   // A resolution below 1 cannot scale anything: lengths are taken as they are.

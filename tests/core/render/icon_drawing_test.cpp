@@ -48,6 +48,12 @@ TEST_F(IconDrawing, AnIconFileGivesTheIconItsOwnSizeOverTheCardColour) {
   showIcon();
   EXPECT_EQ(pictures.reads.size(), 2u);
   EXPECT_EQ(card.iconWidth, 16);
+  // A size no card file could keep is not taken: the icon is drawn at the size it had.
+  pictures.files["c:\\images\\large.ico"] = Image(4001, 8);
+  card.iconFile = "c:\\images\\large.ico";
+  showIcon();
+  EXPECT_EQ(card.iconWidth, 16);
+  EXPECT_EQ(state.iconPicture->width(), 16);
 }
 
 TEST_F(IconDrawing, ARefreshReadsTheIconFileAgainAndTakesItsSize) {

@@ -6,7 +6,10 @@
 
 #include <array>
 
+#include "cardfile/card_file_loader.h"
+#include "cardfile/card_file_writer.h"
 #include "shell_fixture.h"
+#include "text/scratch_folder.h"
 
 namespace orvane {
 namespace {
@@ -21,7 +24,7 @@ Box iconBox(const CardModel& card) { return {card.iconLeft, card.iconTop, card.i
 class CardShapeControlsTest : public ShellFixture {
  protected:
   ControlFollowUp format(const char* name) { return chooseStandardFormat(shell, card, state, name); }
-  ControlFollowUp turn(const char* shown) { return confirmOrientation(shell, card, state, shown); }
+  ControlFollowUp turn(const char* shown) { return confirmOrientation(shell, card, state, shown).followUp; }
   void expectSize(int width, int height) {
     EXPECT_EQ(card.cardWidth, width);
     EXPECT_EQ(card.cardHeight, height);
@@ -177,6 +180,26 @@ TEST_F(CardShapeControlsTest, ConfirmingTheOrientationTheCardHasLeavesItAlone) {
   turn("horizontal");
   expectSize(293, 185);
   EXPECT_EQ(card.orientation, Orientation::Horizontal);
+}
+
+TEST_F(CardShapeControlsTest, TurningKeepsAnIconSizeTheLoaderCouldNotReadBack) {
+  // On so dense a screen the start icon is 2567 pixels wide, and "grand" without a kept layout scales
+  // it by 160 %: 4107, more than the card file loader reads back.
+  constexpr int denseScreen = 7700;
+  setupStartCard(card, denseScreen);
+  card.orientation = Orientation::Horizontal;
+  format("grand");
+  const Box icon = iconBox(card);
+  const OrientationConfirmed turned = confirmOrientation(shell, card, state, "vertical");
+  EXPECT_EQ(turned.warning, "Problème dimension\r\nInformation 110");
+  EXPECT_EQ(card.orientation, Orientation::Vertical);
+  EXPECT_EQ(card.iconWidth, icon[2]);
+  EXPECT_EQ(card.iconHeight, icon[3]);
+
+  const ScratchFolder folder("orvane-test-");
+  const std::string path = folder.file("turned.ov1");
+  ASSERT_TRUE(writeLines(path, cardFileLines(card, "turned", denseScreen)).ok());
+  EXPECT_TRUE(readCardFile(path, {denseScreen, std::nullopt}).findings.empty());
 }
 
 TEST_F(CardShapeControlsTest, TheFollowUpPlacesTheMainWindowBesideAShownCard) {
