@@ -183,6 +183,10 @@ void TForm1::showIconChange(bool moved) {
   takeIconFile(card_, renderer_, services_.pictures);
   RenderContext context = renderContext();
   drawIcon(context);
+  showRedrawnIcon();
+}
+
+void TForm1::showRedrawnIcon() {
   showIcon();
   emit decorationsRepainted();
 }

@@ -36,6 +36,9 @@ class TForm1 : public QWidget {
   /// The icon control takes the model's icon geometry; once the icon `moved`, the background under it
   /// is taken again from the card, here and in the main window's icon previews.
   void showIconChange(bool moved);
+  /// The icon control and the main window's icon previews take the icon as drawn last, at the
+  /// model's icon geometry.
+  void showRedrawnIcon();
   /// Shows the frames' colours and read-only state, leaving their texts alone.
   void showFrameStates();
 

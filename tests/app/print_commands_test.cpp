@@ -3,7 +3,10 @@
 // on the card the window shows.
 #include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QTemporaryDir>
 
 #include "app_test_main.h"
 #include "editor_under_test.h"
@@ -96,6 +99,25 @@ class PrintCommandsTest : public QObject {
     QVERIFY(session.shownTexts().filter(QStringLiteral("Avertissement 310")).size() == 1);
     QCOMPARE(card().iconWidth, 24);
     QCOMPARE(session.editor->cardWindow().iconLabel()->width(), 24);
+  }
+
+  void theCardWindowShowsTheIconTheAuditReadAfresh() {
+    QTemporaryDir folder;
+    for (const char* name : {"carte.ov1", "logo.ico", "motif.bmp"})
+      QVERIFY(QFile::copy(QStringLiteral(ORVANE_TEST_DATA "/render/") + name, folder.filePath(name)));
+    const QString previousFolder = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    session.start(1, folder.filePath(QStringLiteral("carte.ov1")).toStdString());
+    // The icon file gives way to a larger one while the card shows the former.
+    QImage larger(48, 48, QImage::Format_ARGB32);
+    larger.fill(Qt::darkGreen);
+    QVERIFY(larger.save(folder.filePath(QStringLiteral("logo.ico")), "ICO"));
+    menus().control.audit->trigger();
+    QDir::setCurrent(previousFolder);
+    QCOMPARE(card().iconWidth, 48);
+    const QLabel* icon = session.editor->cardWindow().iconLabel();
+    QCOMPARE(icon->width(), 48);
+    QCOMPARE(icon->pixmap().size(), QSize(48, 48));
   }
 };
 

@@ -87,10 +87,15 @@ void PrintMenuCommands::detectimpr() {
   input.printerAvailable = shell_.state().printerExists;
   input.printRatioX = shell_.state().printerRatios.x;
   input.lineFonts = frameLineFonts(card, context.screenMetrics, screenResolution());
-  input.refreshIcon = [&card, &context] { refreshIcon(card, context); };
+  bool iconRefreshed = false;
+  input.refreshIcon = [&card, &context, &iconRefreshed] {
+    refreshIcon(card, context);
+    iconRefreshed = true;
+  };
   auditCard(input, printers_, prompter_, shell_.state().interfaceLanguage);
-  // The icon may have taken its file's own size: the card window shows it as measured.
-  cardWindow_->showIconChange(false);
+  // The icon read afresh may differ from the one shown, in picture and in size: the card window
+  // shows it as measured.
+  if (iconRefreshed) cardWindow_->showRedrawnIcon();
 }
 
 }  // namespace orvane
