@@ -104,6 +104,31 @@ class CardFileCommandsTest : public QObject {
     QVERIFY(session.editor->cardWindow().frameEdit(1)->isVisible());
   }
 
+  void aPatternThatCannotBeReadDisablesT1AndT2() {
+    const QString previousFolder = QDir::currentPath();
+    QDir::setCurrent(QStringLiteral(ORVANE_TEST_DATA "/render"));
+    start();
+    dialogs.choose(ORVANE_TEST_DATA "/render/carte.ov1");
+    main().menus().file.load->trigger();
+    auto* t1 = main().findChild<QCheckBox*>(QStringLiteral("CheckBox2"));
+    auto* t2 = main().findChild<QCheckBox*>(QStringLiteral("CheckBox3"));
+    QVERIFY(t1->isEnabled() && t2->isEnabled());
+
+    // The same card where its pattern file is not to be found.
+    QVERIFY(QFile::copy(QStringLiteral(ORVANE_TEST_DATA "/render/carte.ov1"),
+                        folder.filePath(QStringLiteral("sans motif.ov1"))));
+    QVERIFY(QFile::copy(QStringLiteral(ORVANE_TEST_DATA "/render/logo.ico"),
+                        folder.filePath(QStringLiteral("logo.ico"))));
+    QDir::setCurrent(folder.path());
+    dialogs.choose(file(QStringLiteral("sans motif.ov1")));
+    main().menus().file.load->trigger();
+    QDir::setCurrent(previousFolder);
+    QCOMPARE(session.shownTexts(), QStringList{QStringLiteral("fichier :.\\motif.bmp non accessible")});
+    QVERIFY(!session.editor->cardWindow().renderer().patternShown);
+    QVERIFY(!t1->isEnabled());
+    QVERIFY(!t2->isEnabled());
+  }
+
   void aCardFileOpenedAtStartIsTheOneTheSaveProposes() {
     const std::string path = ORVANE_TEST_DATA "/cardfile/carte.ov1";
     start(1, path);

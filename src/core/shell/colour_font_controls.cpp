@@ -128,9 +128,6 @@ bool setFrameTransparency(CardModel& card, int number, bool transparent, RenderC
   return true;
 }
 
-bool transparencyBoxesEnabled(bool enable, bool patternShown, bool enabledNow) {
-  if (!enable) return false;
-  return patternShown || enabledNow;
-}
+bool transparencyBoxesEnabled(bool enable, bool patternShown) { return enable && patternShown; }
 
 }  // namespace orvane

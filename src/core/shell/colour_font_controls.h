@@ -79,8 +79,9 @@ std::string setFillStyle(CardModel& card, bool checked);
 /// it). `context` draws this same card. False when the drawing failed (reported already).
 bool setFrameTransparency(CardModel& card, int number, bool transparent, RenderContext& context);
 
-/// Whether T1 and T2 are enabled after an "enable" or "disable" call: "enable" enables them once a
-/// pattern has been drawn and otherwise leaves them as they are.
-bool transparencyBoxesEnabled(bool enable, bool patternShown, bool enabledNow);
+/// Whether T1 and T2 are enabled after an "enable" or "disable" call: "enable" enables them while a
+/// pattern is shown; a pattern that could not be read or drawn clears that mark and so disables them,
+/// as no pattern does, for a frame made transparent over it would show nothing through it.
+bool transparencyBoxesEnabled(bool enable, bool patternShown);
 
 }  // namespace orvane

@@ -189,11 +189,11 @@ TEST_F(ColourFontControls, TheCompositeLastsWhileAFrameIsTransparent) {
   EXPECT_FALSE(state.patternBitmap);
 }
 
-TEST_F(ColourFontControls, TheBoxesAreEnabledOverAShownPattern) {
-  EXPECT_FALSE(transparencyBoxesEnabled(true, false, false));
-  EXPECT_TRUE(transparencyBoxesEnabled(true, false, true));
-  EXPECT_TRUE(transparencyBoxesEnabled(true, true, false));
-  EXPECT_FALSE(transparencyBoxesEnabled(false, true, true));
+TEST_F(ColourFontControls, TheBoxesAreEnabledOnlyOverAShownPattern) {
+  EXPECT_TRUE(transparencyBoxesEnabled(true, true));
+  // The mark cleared by a pattern that could not be read disables boxes enabled before.
+  EXPECT_FALSE(transparencyBoxesEnabled(true, false));
+  EXPECT_FALSE(transparencyBoxesEnabled(false, true));
 }
 
 }  // namespace orvane
