@@ -20,6 +20,15 @@ class EvenMetrics : public orvane::TextMetrics {
   }
 };
 
+// No picture can be read: the photo is the one file the loader reads that is not the fuzzer's.
+class NoPictures : public orvane::PictureService {
+ public:
+  std::optional<orvane::Image> readBitmap(const std::string&) override { return std::nullopt; }
+  std::optional<orvane::Image> readIcon(const std::string&) override { return std::nullopt; }
+  // Nothing is read, so nothing is ever drawn on.
+  std::unique_ptr<orvane::Canvas> canvasOn(orvane::Image&) override { return nullptr; }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -34,8 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   orvane::CompanionFiles companions(prompter, orvane::Language::French);
   companions.workingCopyFolder = folder.file("");
   EvenMetrics metrics;
+  NoPictures pictures;
   if (orvane::minicv::loadCvFile(sheet, session, file, orvane::minicv::CvReportMode::Ask,
-                                 {companions, prompter, metrics}))
+                                 {companions, prompter, metrics, pictures}))
     orvane::minicv::cvFileValues(sheet, "fuzz");
   return 0;
 }

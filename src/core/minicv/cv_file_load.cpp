@@ -5,11 +5,14 @@
 #include <system_error>
 
 #include "catalogue/catalogue.h"
+#include "minicv/change_tracking.h"
 #include "minicv/cv_file_lines.h"
+#include "minicv/cv_file_ranges.h"
 #include "minicv/editor_commands.h"
 #include "minicv/element_switching.h"
 #include "minicv/element_table.h"
 #include "minicv/font_layout.h"
+#include "minicv/photo.h"
 #include "minicv/zone_layout.h"
 #include "text/field_text.h"
 #include "text/file_path.h"
@@ -259,7 +262,12 @@ bool applyPhoto(LoadContext& c) {
     return true;
   }
   c.sheet.state.photoFile = utf8Path(*found);
-  c.sheet["zImage1"].picturePath = c.sheet.state.photoFile;
+  // Read as "charger photo" reads it: a bitmap that cannot be read is told, and its frame is not shown
+  // empty.
+  if (putPhoto(c.sheet["zImage1"], c.sheet.state.photoFile, c.sheet.window().colour, c.services.pictures))
+    return true;
+  if (!c.reporter.problem(catalogue::text(c.sheet.state.language, photoUnreadableMessage))) return false;
+  switchElement(c.sheet, photoElement, 0);
   return true;
 }
 
@@ -284,7 +292,8 @@ bool loadCvFile(CvSheet& sheet, CvFileSession& session, const std::string& path,
   services.companions.currentFolder = utf8Path(file.parent_path());
   services.companions.language = sheet.state.language;
 
-  const CvFileLines lines = parseCvFileLines(*fileLines);
+  CvFileLines lines = parseCvFileLines(*fileLines);
+  const std::vector<HeldValue> held = holdToRanges(lines);
   LoadReporter reporter(mode, services.prompter);
   for (std::size_t i = 0; i < lines.linesWithoutColon.size(); ++i)
     if (!reporter.problem(catalogue::text(sheet.state.language, messageNoColon))) return false;
@@ -307,6 +316,12 @@ bool loadCvFile(CvSheet& sheet, CvFileSession& session, const std::string& path,
   if (sheet.window().height < loadedWindowHeight) sheet.window().height = loadedWindowHeight;
   sheet.state.cvLoaded = true;
   if (session.rememberedFile.empty()) session.rememberedFile = path;
+  // The file still holds the values read where the sheet keeps others: a change to save.
+  sheet.state.savedContent = fileContentOf(sheet);
+  for (const HeldValue& value : held)
+    sheet.state.savedContent->values[static_cast<std::size_t>(value.line)] = value.read;
+  if (!held.empty() && mode != CvReportMode::Silent)
+    services.prompter.show(MessageKind::Information, heldValuesMessage(held, sheet.state.language));
   return true;
 }
 
