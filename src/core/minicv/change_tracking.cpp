@@ -9,6 +9,13 @@
 
 namespace orvane::minicv {
 
+namespace {
+
+// The zone files' names follow the name saved under, which is no change of the CV.
+constexpr std::string_view anyCompanionBase = "";
+
+}  // namespace
+
 ElementChanges compareWithFile(std::span<const int> elemstat, std::string_view fileState) {
   ElementChanges changes;
   for (std::size_t element = 0; element < elemstat.size(); ++element) {
@@ -34,8 +41,7 @@ std::optional<std::string> trackingMessage(const ElementChanges& changes, Tracki
 }
 
 CvFileContent fileContentOf(const CvSheet& sheet) {
-  // The zone files' names follow the name saved under, which is no change of the CV.
-  CvFileContent content{cvFileValues(sheet, ""), {}};
+  CvFileContent content{cvFileValues(sheet, anyCompanionBase), {}};
   for (int zone = 1; zone <= zoneCount; ++zone)
     content.zones[static_cast<std::size_t>(zone - 1)] = sheet[zoneNames(zone).text].richText;
   return content;
@@ -49,8 +55,13 @@ void markSaved(CvSheet& sheet) {
 bool hasUnsavedChanges(const CvSheet& sheet) {
   const CvEditorState& state = sheet.state;
   if (!state.savedContent) return false;
-  return compareWithFile(state.elemstat, state.fileElemstat).count > 0 ||
-         fileContentOf(sheet) != *state.savedContent;
+  if (compareWithFile(state.elemstat, state.fileElemstat).count > 0) return true;
+  if (cvFileValues(sheet, anyCompanionBase) != state.savedContent->values) return true;
+  // The zones are compared where they are: this runs at every key typed, and a zone may be long.
+  for (int zone = 1; zone <= zoneCount; ++zone)
+    if (sheet[zoneNames(zone).text].richText != state.savedContent->zones[static_cast<std::size_t>(zone - 1)])
+      return true;
+  return false;
 }
 
 void trackEdits(CvSheet& sheet) {
