@@ -143,10 +143,9 @@ void applyTexts(LoadContext& c) {
       c.sheet[zoneNames(zone).title].text = *title;
 }
 
-// A percentage that is not a positive number keeps the window as it is: a size of nothing is no size.
+// The percentage was held to its list's range when the lines were read.
 void scale(int& length, const std::string& percentage) {
-  const std::optional<int> percent = tryParseInteger(percentage);
-  if (percent && *percent > 0) length = roundToInt(length * (*percent / 100.0));
+  length = roundToInt(length * (parseInteger(percentage) / 100.0));
 }
 
 void applyPercentages(LoadContext& c) {
