@@ -17,6 +17,7 @@ struct CvFiles {
   ScratchFolder folder{"orvane-bench-"};
   NonInteractivePrompter prompter;
   QtTextMetrics metrics;
+  QtPictureService pictures;
   CompanionFiles companions{prompter, Language::French};
   std::string path = folder.file("cv.ov4");
 
@@ -38,7 +39,7 @@ void loadCvWithFourFullZones(benchmark::State& run) {
     CvFileSession session;
     run.ResumeTiming();
     const bool loaded = loadCvFile(sheet, session, files.path, CvReportMode::Silent,
-                                   {files.companions, files.prompter, files.metrics});
+                                   {files.companions, files.prompter, files.metrics, files.pictures});
     if (!loaded) run.SkipWithError("the CV did not load");
     benchmark::DoNotOptimize(sheet.window().height);
   }
@@ -50,7 +51,7 @@ void saveCvWithFourFullZones(benchmark::State& run) {
   sheet.open(false);
   CvFileSession session;
   loadCvFile(sheet, session, files.path, CvReportMode::Silent,
-             {files.companions, files.prompter, files.metrics});
+             {files.companions, files.prompter, files.metrics, files.pictures});
   for (auto _ : run) {
     if (!writeCvFile(sheet, files.path, "cv", files.companions, files.prompter))
       run.SkipWithError("the CV was not written");

@@ -77,11 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   orvane::CompanionFiles companions(prompter, orvane::Language::French);
   companions.workingCopyFolder = folder.file("");
   EvenMetrics metrics;
-  if (!orvane::minicv::loadCvFile(sheet, session, file, orvane::minicv::CvReportMode::Ask,
-                                  {companions, prompter, metrics}))
-    return 0;
-  orvane::minicv::cvFileValues(sheet, "fuzz");
   orvane::QtPictureService pictures;
-  orvane::minicv::composePhoto(pictures, sheet["zImage1"].picturePath, sheet.window().colour);
+  if (orvane::minicv::loadCvFile(sheet, session, file, orvane::minicv::CvReportMode::Ask,
+                                 {companions, prompter, metrics, pictures}))
+    orvane::minicv::cvFileValues(sheet, "fuzz");
   return 0;
 }

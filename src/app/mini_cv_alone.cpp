@@ -29,16 +29,18 @@ void MiniCvAlone::open(const std::string& path) {
   files_.setParent(editor_.get());
   qtPrintDialogs_.setParent(editor_.get());
   fileMenu_ = std::make_unique<CvFileMenu>(
-      *editor_, minicv::CvFileServices{files_, directories_, companions_, prompter_, metrics_}, session_);
+      *editor_, minicv::CvFileServices{files_, directories_, companions_, prompter_, metrics_, pictures_},
+      session_);
   printMenu_ = std::make_unique<CvPrintMenu>(
       *editor_, CvPrintMenuServices{shell_, printers_, *printDialogs_, prompter_, colours_, pictures_});
-  printMenu_->loadCopiesThrough(session_, {companions_, prompter_, metrics_});
+  printMenu_->loadCopiesThrough(session_, {companions_, prompter_, metrics_, pictures_});
   // The printer report speaks the editor's language.
   QObject::connect(editor_.get(), &TForm7::languageChanged, editor_.get(),
                    [this](Language language) { setInterfaceLanguage(shell_.state(), language); });
   sheet_.open(false);
   const Language before = sheet_.state.language;
-  minicv::loadCvFile(sheet_, session_, path, minicv::CvReportMode::Ask, {companions_, prompter_, metrics_});
+  minicv::loadCvFile(sheet_, session_, path, minicv::CvReportMode::Ask,
+                     {companions_, prompter_, metrics_, pictures_});
   if (sheet_.state.language != before) editor_->followSheetLanguage();
   editor_->syncFromModel();
   printMenu_->updatePrintItems();

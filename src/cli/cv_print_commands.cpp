@@ -95,19 +95,17 @@ struct CvPrinting {
   explicit CvPrinting(LoadedCv& loaded) : cv(loaded) {
     sources.dateTime = [] { return sheetDateTime(QDateTime::currentDateTime()); };
     sources.loadCopy = [this](minicv::CvSheet& sheet, const std::string& file) {
-      minicv::loadCvFile(sheet, cv.session, file, minicv::CvReportMode::Silent,
-                         {cv.companions, cv.prompter, cv.metrics});
+      minicv::loadCvFile(sheet, cv.session, file, minicv::CvReportMode::Silent, cv.reading());
     };
   }
 
   LoadedCv& cv;
   QtPrinterService printers;
-  QtPictureService pictures;
   CardModel card;  // the print routine is the main window's, which always holds a card
   CardEditorShell shell{card, cv.prompter, printers};
   OneCopyPrintDialogs dialogs;
   PrintCommands printing{shell, printers, dialogs, cv.prompter};
-  CvPrintSources sources{cv.sheet, pictures, cv.metrics, screenResolution, {}, {}};
+  CvPrintSources sources{cv.sheet, cv.pictures, cv.metrics, screenResolution, {}, {}};
   CvPrintCommands commands{sources, printing, printers, cv.prompter};
 };
 

@@ -12,8 +12,7 @@ LoadedCv::LoadedCv() {
 
 std::optional<std::string> LoadedCv::load(const std::string& path) {
   if (workingCopies_.path().empty()) return "no temporary folder for the working copies of the zone texts";
-  if (minicv::loadCvFile(sheet, session, path, minicv::CvReportMode::Ask, {companions, prompter, metrics}))
-    return std::nullopt;
+  if (minicv::loadCvFile(sheet, session, path, minicv::CvReportMode::Ask, reading())) return std::nullopt;
   return prompter.shown.empty() ? path + ": not loaded" : prompter.shown.back().text;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "minicv/cv_file_load.h"
+#include "qt/qt_picture_service.h"
 #include "qt/qt_text_metrics.h"
 #include "richtext/companion_files.h"
 #include "services/non_interactive_prompter.h"
@@ -25,7 +26,10 @@ class LoadedCv {
   minicv::CvFileSession session;
   NonInteractivePrompter prompter;
   QtTextMetrics metrics;
+  QtPictureService pictures;
   CompanionFiles companions{prompter, Language::French};
+  /// What loading a file into `sheet` reads through.
+  minicv::CvReadServices reading() { return {companions, prompter, metrics, pictures}; }
 
  private:
   ScratchFolder workingCopies_{"orvane-cli-"};

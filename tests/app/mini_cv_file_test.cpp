@@ -2,7 +2,12 @@
 // window's mini-CV "Sauvegarder" and "Charger", and the editor alone on a file named at start.
 #include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -32,6 +37,21 @@ class MiniCvFileTest : public QObject {
   TForm7& cv() { return *commands().editor(); }
   minicv::CvSheet& sheet() { return cv().sheet(); }
   std::string file(const char* name) { return folder.filePath(QString::fromUtf8(name)).toStdString(); }
+
+  // Writes `cv` under `name` in the test's folder, zone files beside it.
+  void writeCv(const minicv::CvSheet& cv, const char* name, const char* base) {
+    CompanionFiles companions(*session.prompter, Language::French);
+    QVERIFY(minicv::writeCvFile(cv, file(name), base, companions, *session.prompter));
+  }
+
+  // "simple" on `name`, from the editor opened as the main window's "Editer" opens it.
+  void openAndLoad(const char* name) {
+    main().menus().miniCv.edit->trigger();
+    files.choose(file(name), "ov4");
+    cv().menus().action("mono1")->trigger();
+  }
+
+  bool savingAllowed() { return cv().menus().action("sauvegarder1")->isEnabled(); }
 
   void startEditor() {
     session.start(1);
@@ -100,6 +120,73 @@ class MiniCvFileTest : public QObject {
     const std::vector<DisplayLine> lines = displayLinesOf(*zone->document());
     QCOMPARE(lines.size(), std::size_t{3});
     QVERIFY(lines.back().top + lines.back().height <= zone->height());
+  }
+
+  void typedFieldsAndZonesAreChangesUntilSaved() {
+    startEditor();
+    writeCv(minicv::CvSheet(), "suivi.ov4", "suivi");
+    openAndLoad("suivi.ov4");
+    QVERIFY(!savingAllowed());
+    const qsizetype shownAfterLoad = session.shownTexts().size();
+
+    auto* surname = qobject_cast<QLineEdit*>(cv().widgets().widget("Edit2"));
+    QTest::keyClicks(surname, QStringLiteral("Durand"));
+    QVERIFY(savingAllowed());
+    session.prompter->answers = {Answer::Cancel};
+    QTest::mouseClick(qobject_cast<QPushButton*>(cv().widgets().widget("Button2")), Qt::LeftButton);
+    QCOMPARE(session.shownTexts().mid(shownAfterLoad),
+             QStringList{QStringLiteral("Vous avez des changements non transférés dans la sauvegarde")});
+    QVERIFY(cv().isVisible());
+
+    // Typed away again, the field is as the file holds it; a zone typed into is a change too.
+    surname->selectAll();
+    QTest::keyClick(surname, Qt::Key_Delete);
+    QVERIFY(!savingAllowed());
+    QTextCursor(qobject_cast<QTextEdit*>(cv().widgets().widget("REdit3"))->document()).insertText("Lumen");
+    QVERIFY(savingAllowed());
+
+    // Saved, there is nothing left to lose: "fin" leaves without a word.
+    session.prompter->answers = {Answer::Yes};
+    files.choose(file("suivi.ov4"), "ov4");
+    cv().menus().action("sauvegarder1")->trigger();
+    QVERIFY(!savingAllowed());
+    const qsizetype shownAfterSave = session.shownTexts().size();
+    QTest::mouseClick(qobject_cast<QPushButton*>(cv().widgets().widget("Button2")), Qt::LeftButton);
+    QCOMPARE(session.shownTexts().size(), shownAfterSave);
+    QVERIFY(main().isVisible());
+  }
+
+  void aLongCvScrollsInAWindowHeldOnTheScreen() {
+    startEditor();
+    {
+      minicv::CvSheet written;
+      QString lines;
+      for (int line = 1; line <= 120; ++line) lines += QStringLiteral("poste %1\n").arg(line);
+      minicv::setZoneText(written, 3, RichText::fromPlainText(lines.toStdString()));
+      // A colour slipped into the width percentage.
+      written.state.widthPercentage = "8323072";
+      writeCv(written, "long.ov4", "long");
+    }
+    openAndLoad("long.ov4");
+    QVERIFY(session.shownTexts().contains(QStringLiteral(
+        "Orvane : valeurs hors limites ramenées dans leurs limites. Vérifier les lignes suivantes "
+        "du fichier :\n19 - % de largeur : 8323072 -> 105")));
+
+    const QRect screen = cv().screen()->availableGeometry();
+    QVERIFY(sheet().window().height > screen.height());
+    QVERIFY(screen.contains(cv().frameGeometry()));
+    // The whole sheet is there, scrolled: every line of the zone, and "fin" within reach.
+    QWidget* root = cv().widgets().widget(minicv::ControlId{0});
+    QCOMPARE(root->height(), sheet().window().height);
+    QCOMPARE(cv().widgets().widget("REdit3")->height(), sheet()["REdit3"].height);
+    // Once the window has laid itself out, only the bar down its side shows.
+    QCoreApplication::processEvents();
+    auto* scroller = cv().findChild<QScrollArea*>();
+    QVERIFY(scroller->verticalScrollBar()->isVisible());
+    QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+    scroller->ensureWidgetVisible(cv().widgets().widget("Button2"));
+    QTest::mouseClick(qobject_cast<QPushButton*>(cv().widgets().widget("Button2")), Qt::LeftButton);
+    QVERIFY(!cv().isVisible());
   }
 
   void aFileNamedAtStartOpensTheEditorAlone() {

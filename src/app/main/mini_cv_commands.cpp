@@ -58,7 +58,8 @@ void MiniCvCommands::makeEditor() {
       *sheet_, CvEditorServices{prompter_, *dialogs_.files, *dialogs_.colours, *dialogs_.query, pictures_,
                                 directories_, association_, metrics_});
   fileMenu_ = std::make_unique<CvFileMenu>(
-      *editor_, minicv::CvFileServices{*dialogs_.files, directories_, companions_, prompter_, metrics_},
+      *editor_,
+      minicv::CvFileServices{*dialogs_.files, directories_, companions_, prompter_, metrics_, pictures_},
       cvFiles_);
   htmlMenu_ = std::make_unique<CvHtmlMenu>(
       *editor_, CvHtmlMenuServices{prompter_, *dialogs_.files, *dialogs_.query,
@@ -75,7 +76,7 @@ void MiniCvCommands::makeEditor() {
     printMenu_ = std::make_unique<CvPrintMenu>(
         *editor_, CvPrintMenuServices{shell_, *printers_, printCommands_->printDialogs(), prompter_,
                                       *dialogs_.colours, pictures_});
-  if (printMenu_) printMenu_->loadCopiesThrough(cvFiles_, {companions_, prompter_, metrics_});
+  if (printMenu_) printMenu_->loadCopiesThrough(cvFiles_, {companions_, prompter_, metrics_, pictures_});
   shell_.state().miniCvExists = true;
   if (mainWindowAlive_) mainWindow_->updateCommandStates();
 }

@@ -4,6 +4,7 @@
 
 #include "app/main/working_directory_commands.h"
 #include "app/minicv/tform7.h"
+#include "minicv/change_tracking.h"
 #include "minicv/cv_file_save.h"
 #include "minicv/cv_load_commands.h"
 
@@ -27,7 +28,11 @@ void CvFileMenu::rpertoiredetravail1Click() {
       chooseDirectoryWithTForm9(&editor_, directories.directory(SettingKind::ParametersDirectory)));
 }
 
-void CvFileMenu::sauvegarder1Click() { minicv::sauvegarder1Click(editor_.sheet(), session_, services_); }
+void CvFileMenu::sauvegarder1Click() {
+  if (!minicv::sauvegarder1Click(editor_.sheet(), session_, services_).saved) return;
+  minicv::markSaved(editor_.sheet());
+  editor_.syncFromModel();
+}
 
 int CvFileMenu::loadClick(int count) {
   minicv::CvSheet& sheet = editor_.sheet();

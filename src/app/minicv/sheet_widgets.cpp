@@ -66,14 +66,14 @@ void setTextIfChanged(Widget* widget, const QString& text) {
 
 }  // namespace
 
-SheetWidgets::SheetWidgets(minicv::ControlTree& tree, QWidget& window)
-    : QObject(&window), tree_(tree), window_(window) {
+SheetWidgets::SheetWidgets(minicv::ControlTree& tree, QWidget& root)
+    : QObject(&root), tree_(tree), root_(root) {
   widgets_.assign(tree_.size(), nullptr);
   // A parent comes before its children in the tree, so its widget is there when they are made.
   for (ControlId id = 0; id < static_cast<ControlId>(tree_.size()); ++id) {
     const ControlId parent = tree_.at(id).parent;
     widgets_[static_cast<std::size_t>(id)] =
-        parent == minicv::noControl ? &window_ : create(id, widgets_[static_cast<std::size_t>(parent)]);
+        parent == minicv::noControl ? &root_ : create(id, widgets_[static_cast<std::size_t>(parent)]);
   }
   syncFromModel();
 }
@@ -227,11 +227,12 @@ void SheetWidgets::sync(ControlId id) {
   QWidget* widget = widgets_[static_cast<std::size_t>(id)];
   const QString text = toQString(control.text);
   setColours(widget, control);
-  if (widget == &window_) {
-    // The root's size is the window's client area; its place is the window's on the screen.
-    if (control.width > 0 && control.height > 0) window_.resize(control.width, control.height);
-    window_.setWindowTitle(text);
-    window_.setToolTip(toQString(control.hint));
+  if (widget == &root_) {
+    // The root's size is the whole sheet's, which the window shows or scrolls; its caption is the
+    // window's title.
+    if (control.width > 0 && control.height > 0) root_.resize(control.width, control.height);
+    root_.window()->setWindowTitle(text);
+    root_.setToolTip(toQString(control.hint));
     return;
   }
   widget->setGeometry(control.left, control.top, control.width, control.height);

@@ -18,15 +18,16 @@ namespace orvane {
 class SheetWidgets : public QObject {
   Q_OBJECT
  public:
-  /// Builds a widget for every control of `tree` under `window`, which stands for the root control.
-  SheetWidgets(minicv::ControlTree& tree, QWidget& window);
+  /// Builds a widget for every control of `tree` under `root`, which stands for the root control and
+  /// lies in the window that the root's caption titles.
+  SheetWidgets(minicv::ControlTree& tree, QWidget& root);
 
   /// The widget of the control called `name` (compared without regard to case), or null.
   QWidget* widget(std::string_view name) const;
   QWidget* widget(minicv::ControlId id) const;
 
   /// Every widget takes its control's geometry, visibility, enabled state, caption or text, hint,
-  /// font, colour and own state; the root control sizes the window.
+  /// font, colour and own state; the root control sizes the root widget.
   void syncFromModel();
 
   /// The user changed a field's or a zone's text (already in the tree).
@@ -47,8 +48,8 @@ class SheetWidgets : public QObject {
   void sync(minicv::ControlId id);
 
   minicv::ControlTree& tree_;
-  QWidget& window_;
-  std::vector<QWidget*> widgets_;  // by control id; the window for the root
+  QWidget& root_;
+  std::vector<QWidget*> widgets_;  // by control id; the root widget for the root
   bool syncing_ = false;           // widget signals raised by a sync are not the user's
 };
 

@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 
 #include "app/minicv/tform8.h"
 #include "catalogue/catalogue.h"
@@ -43,14 +46,24 @@ TForm7::TForm7(minicv::CvSheet& sheet, const CvEditorServices& services)
   // F1 opens the help at the mini-CV's own context.
   installHelpKey(*this, minicv::miniCvHelpContext);
 
-  widgets_ = new SheetWidgets(sheet_.tree, *this);
+  // The sheet scrolls inside the window where the screen is too small to show it whole.
+  auto* scroller = new QScrollArea(this);
+  scroller->setFrameShape(QFrame::NoFrame);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroller);
+  auto* root = new QWidget;
+  scroller->setWidget(root);
+  widgets_ = new SheetWidgets(sheet_.tree, *root);
   // "option cadre 2" has a grey state of its own.
   if (auto* option = qobject_cast<QCheckBox*>(widgets_->widget("CheckBox9"))) option->setTristate(true);
   widgets_->clicked = [this](ControlId id) { controlClicked(id); };
   widgets_->textEdited = [this](ControlId id) {
     const std::string& name = sheet_.tree.at(id).name;
     for (int zone = 1; zone <= minicv::zoneCount; ++zone)
-      if (name == minicv::zoneNames(zone).text) zoneEdited(zone);
+      if (name == minicv::zoneNames(zone).text) return zoneEdited(zone);
+    // A field typed into: saving follows.
+    syncFromModel();
   };
   widgets_->itemChosen = [this](ControlId id) { percentageChosen(id); };
   widgets_->showPicture = [this](const minicv::Control& image, QLabel& label) { showPicture(image, label); };
@@ -88,13 +101,13 @@ void TForm7::connectMenus() {
 }
 
 void TForm7::syncFromModel() {
-  // Whatever rule ran, each label shows its whole caption.
+  // Whatever rule ran, each label shows its whole caption, and saving follows what changed since the
+  // CV's file.
   minicv::fitLabelsToCaptions(sheet_.tree, services_.metrics);
   minicv::fitSideColumn(sheet_, services_.metrics);
+  minicv::trackEdits(sheet_);
   widgets_->syncFromModel();
-  const minicv::Control& form = sheet_.window();
-  setFixedSize(form.width, form.height);
-  move(form.left, form.top);
+  placeOnScreen();
   const minicv::CvMenuState& items = sheet_.state.menu;
   menus_.action("sauvegarder1")->setEnabled(items.saveCv);
   menus_.action("toutquitter1")->setEnabled(items.quitAll);
@@ -104,6 +117,17 @@ void TForm7::syncFromModel() {
   menus_.action("synchronicit1")->setEnabled(sheet_.state.cvLoaded);
 }
 
+void TForm7::placeOnScreen() {
+  // The window's frame, once it has one, stays on the screen too.
+  const QSize frame = frameGeometry().size() - size();
+  const QRect free = screen()->availableGeometry();
+  const Rect area =
+      Rect::fromSize(free.left(), free.top(), free.width() - frame.width(), free.height() - frame.height());
+  const Rect shown = sheet_.windowOnScreen(area, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  setFixedSize(shown.right - shown.left, shown.bottom - shown.top);
+  move(shown.left, shown.top);
+}
+
 void TForm7::open(bool fromLoadedFile) {
   sheet_.open(fromLoadedFile);
   syncFromModel();
@@ -111,7 +135,7 @@ void TForm7::open(bool fromLoadedFile) {
 
 void TForm7::mousePressEvent(QMouseEvent* event) {
   // A click that a control let through is not a click on the background.
-  if (!childAt(event->position().toPoint())) onformclick();
+  if (childAt(event->position().toPoint()) == widgets_->widget(ControlId{0})) onformclick();
 }
 
 void TForm7::onformclick() {
@@ -131,7 +155,11 @@ void TForm7::controlClicked(ControlId id) {
     QWidget* panel = widgets_->widget(id);
     menus_.menu(name == "Panel2" ? EditorMenu::Html : EditorMenu::Tests)
         ->popup(panel->mapToGlobal(QPoint(0, 0)));
+    return;
   }
+  // A civility, vehicle or licence choice: saving follows.
+  const minicv::ControlKind kind = sheet_.tree.at(id).kind;
+  if (kind == minicv::ControlKind::RadioButton || kind == minicv::ControlKind::CheckBox) syncFromModel();
 }
 
 void TForm7::elementClicked(int element) {
@@ -208,7 +236,7 @@ void TForm7::synchronicit1Click() {
 }
 
 void TForm7::Button2Click() {
-  if (!minicv::mayLeaveEditor(services_.prompter, minicv::changedElements(sheet_), sheet_.state.language))
+  if (!minicv::mayLeaveEditor(services_.prompter, minicv::hasUnsavedChanges(sheet_), sheet_.state.language))
     return;
   hide();
   emit editorLeft();

@@ -80,6 +80,8 @@ class TForm7 : public QWidget {
 
  private:
   void connectMenus();
+  /// The window takes the sheet's size and place, held on the screen's free area.
+  void placeOnScreen();
   void controlClicked(minicv::ControlId id);
   void showPicture(const minicv::Control& image, QLabel& label);
 

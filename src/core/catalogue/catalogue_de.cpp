@@ -189,6 +189,8 @@ constexpr Entry<std::string_view> kEntries[] = {
     {184, "Datei nicht gefunden : "},
     {185, "wollen Sie die Rahmen beim Drucken ausblenden ?"},
     {186, "kann die Symboldatei nicht oeffnen : "},
+    {187, "Orvane : Werte ausserhalb der Grenzen in ihre Grenzen zurueckgefuehrt. Pruefen Sie folgende "
+          "Zeilen der Datei :"},
 
     // Captions of the main window's controls, panels and menu entries.
     {1001, "Karte zeigen"},

@@ -185,6 +185,8 @@ constexpr Entry<std::string_view> kEntries[] = {
     {184, "File not found : "},
     {185, "do you want to hide the frames when printing ?"},
     {186, "cannot open the icon file : "},
+    {187, "Orvane : out-of-range values brought back within their limits. Check the following lines of "
+          "the file :"},
 
     // Captions of the main window's controls, panels and menu entries.
     {1001, "Show card"},

@@ -189,6 +189,8 @@ constexpr Entry<std::string_view> kEntries[] = {
     {184, "Fichier non trouvé : "},
     {185, "voulez-vous masquer les cadres à l'impression ?"},
     {186, "ne peut ouvrir le fichier icone : "},
+    {187, "Orvane : valeurs hors limites ramenées dans leurs limites. Vérifier les lignes suivantes du "
+          "fichier :"},
 
     // Captions of the main window's controls, panels and menu entries.
     {1001, "Voir carte"},

@@ -1,6 +1,7 @@
 #pragma once
-// Change tracking: which optional elements differ from the state the loaded CV file gave them, and
-// what the editor says about it. Saving is allowed only while something differs.
+// Change tracking: what differs from the CV's file since it was loaded or saved (the optional
+// elements, and everything else a save writes: fields, zones, fonts, titles), and what the editor says
+// about it. Saving is allowed only while something differs.
 
 #include <functional>
 #include <optional>
@@ -24,23 +25,29 @@ ElementChanges compareWithFile(std::span<const int> elemstat, std::string_view f
 /// Why change tracking runs: after an element switch, or on the "synchronisation" test item.
 enum class TrackingCause { ElementSwitch, SynchronisationItem };
 
-/// What change tracking shows (only in verbose mode) and whether saving is allowed afterwards.
-struct TrackingOutcome {
-  std::optional<std::string> message;  // an information box
-  bool savingAllowed = false;
-};
-
-/// The outcome for `changes`; `caption` gives an element's caption by its number.
-TrackingOutcome trackChanges(const ElementChanges& changes, TrackingCause cause, bool verbose,
-                             Language language, const std::function<std::string(int)>& caption);
+/// What change tracking tells of `changes` in an information box, only in verbose mode; `caption`
+/// gives an element's caption by its number.
+std::optional<std::string> trackingMessage(const ElementChanges& changes, TrackingCause cause, bool verbose,
+                                           Language language, const std::function<std::string(int)>& caption);
 
 class CvSheet;
+struct CvFileContent;
 
-/// The number of elements that differ from the loaded file; 0 while no CV was loaded from a file.
-int changedElements(const CvSheet& sheet);
+/// What a save of `sheet` would write now.
+CvFileContent fileContentOf(const CvSheet& sheet);
 
-/// Change tracking on the sheet, once a CV was loaded from a file: the verbose message, then saving
-/// allowed or not.
+/// The sheet was just saved: its elements and content are its file's from now on.
+void markSaved(CvSheet& sheet);
+
+/// Whether the sheet holds changes its file does not; false while it was neither loaded nor saved.
+bool hasUnsavedChanges(const CvSheet& sheet);
+
+/// After an edit (a field, a zone, a font, a title...), once the sheet has a file: saving is allowed
+/// exactly while something differs from it.
+void trackEdits(CvSheet& sheet);
+
+/// Change tracking after an element switch or on the "synchronisation" item, once the sheet has a
+/// file: the verbose message about the elements, then saving allowed or not.
 void synchronise(CvSheet& sheet, TrackingCause cause, Prompter& prompter);
 
 /// "mode verbeux": switches verbose mode and returns the item's new caption.

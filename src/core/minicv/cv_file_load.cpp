@@ -5,11 +5,14 @@
 #include <system_error>
 
 #include "catalogue/catalogue.h"
+#include "minicv/change_tracking.h"
 #include "minicv/cv_file_lines.h"
+#include "minicv/cv_file_ranges.h"
 #include "minicv/editor_commands.h"
 #include "minicv/element_switching.h"
 #include "minicv/element_table.h"
 #include "minicv/font_layout.h"
+#include "minicv/photo.h"
 #include "minicv/zone_layout.h"
 #include "text/field_text.h"
 #include "text/file_path.h"
@@ -140,10 +143,9 @@ void applyTexts(LoadContext& c) {
       c.sheet[zoneNames(zone).title].text = *title;
 }
 
-// A percentage that is not a positive number keeps the window as it is: a size of nothing is no size.
+// The percentage was held to its list's range when the lines were read.
 void scale(int& length, const std::string& percentage) {
-  const std::optional<int> percent = tryParseInteger(percentage);
-  if (percent && *percent > 0) length = roundToInt(length * (*percent / 100.0));
+  length = roundToInt(length * (parseInteger(percentage) / 100.0));
 }
 
 void applyPercentages(LoadContext& c) {
@@ -259,7 +261,12 @@ bool applyPhoto(LoadContext& c) {
     return true;
   }
   c.sheet.state.photoFile = utf8Path(*found);
-  c.sheet["zImage1"].picturePath = c.sheet.state.photoFile;
+  // Read as "charger photo" reads it: a bitmap that cannot be read is told, and its frame is not shown
+  // empty.
+  if (putPhoto(c.sheet["zImage1"], c.sheet.state.photoFile, c.sheet.window().colour, c.services.pictures))
+    return true;
+  if (!c.reporter.problem(catalogue::text(c.sheet.state.language, photoUnreadableMessage))) return false;
+  switchElement(c.sheet, photoElement, 0);
   return true;
 }
 
@@ -284,7 +291,8 @@ bool loadCvFile(CvSheet& sheet, CvFileSession& session, const std::string& path,
   services.companions.currentFolder = utf8Path(file.parent_path());
   services.companions.language = sheet.state.language;
 
-  const CvFileLines lines = parseCvFileLines(*fileLines);
+  CvFileLines lines = parseCvFileLines(*fileLines);
+  const std::vector<HeldValue> held = holdToRanges(lines);
   LoadReporter reporter(mode, services.prompter);
   for (std::size_t i = 0; i < lines.linesWithoutColon.size(); ++i)
     if (!reporter.problem(catalogue::text(sheet.state.language, messageNoColon))) return false;
@@ -307,6 +315,12 @@ bool loadCvFile(CvSheet& sheet, CvFileSession& session, const std::string& path,
   if (sheet.window().height < loadedWindowHeight) sheet.window().height = loadedWindowHeight;
   sheet.state.cvLoaded = true;
   if (session.rememberedFile.empty()) session.rememberedFile = path;
+  // The file still holds the values read where the sheet keeps others: a change to save.
+  sheet.state.savedContent = fileContentOf(sheet);
+  for (const HeldValue& value : held)
+    sheet.state.savedContent->values[static_cast<std::size_t>(value.line)] = value.read;
+  if (!held.empty() && mode != CvReportMode::Silent)
+    services.prompter.show(MessageKind::Information, heldValuesMessage(held, sheet.state.language));
   return true;
 }
 

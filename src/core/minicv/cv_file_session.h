@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "render/picture_service.h"
 #include "richtext/companion_files.h"
 #include "services/file_dialogs.h"
 #include "services/prompter.h"
@@ -23,7 +24,8 @@ struct CvFileSession {
 struct CvReadServices {
   CompanionFiles& companions;
   Prompter& prompter;
-  TextMetrics& metrics;  // the form font's re-layout measures the labels
+  TextMetrics& metrics;      // the form font's re-layout measures the labels
+  PictureService& pictures;  // the photo is read as "charger photo" reads it
 };
 
 struct CvFileServices {
@@ -32,8 +34,9 @@ struct CvFileServices {
   CompanionFiles& companions;
   Prompter& prompter;
   TextMetrics& metrics;
+  PictureService& pictures;
 
-  CvReadServices read() const { return {companions, prompter, metrics}; }
+  CvReadServices read() const { return {companions, prompter, metrics, pictures}; }
 };
 
 /// The open and save dialogs' filter, message 41.

@@ -1,5 +1,6 @@
 #include "minicv/cv_sheet.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "catalogue/catalogue.h"
@@ -134,6 +135,17 @@ void CvSheet::centreOnScreen(int screenWidth, int screenHeight) {
   state.screenHeight = screenHeight;
   window().left = roundToInt((state.screenWidth - window().width) / 2.0);
   recentreVertically();
+}
+
+Rect CvSheet::windowOnScreen(const Rect& area, int scrollBar) const {
+  const Control& form = window();
+  const int areaWidth = area.right - area.left;
+  const int areaHeight = area.bottom - area.top;
+  const int wanted = form.width + (form.height > areaHeight ? scrollBar : 0);
+  const int width = std::min(wanted, areaWidth);
+  const int height = std::min(form.height + (wanted > areaWidth ? scrollBar : 0), areaHeight);
+  return Rect::fromSize(std::clamp(form.left, area.left, area.right - width),
+                        std::clamp(form.top, area.top, area.bottom - height), width, height);
 }
 
 std::optional<ElementStates> parseElementStates(std::string_view digits) {

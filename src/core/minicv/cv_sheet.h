@@ -15,6 +15,8 @@
 
 #include "catalogue/language.h"
 #include "minicv/control_tree.h"
+#include "minicv/cv_file_lines.h"
+#include "render/geometry.h"
 
 namespace orvane {
 class TextMetrics;
@@ -57,12 +59,15 @@ struct FontColumns {
   bool taggedLabelRecorded = false;
 };
 
+/// The size of every font of the sheet as the editor builds it.
+inline constexpr std::int16_t startFontSize = 9;
+
 struct CvFonts {
-  FontSpec form{"Arial", 9, {}, 0};
-  FontSpec zone{"Arial", 9, {}, 0xFF0000};
-  FontSpec selection{"Arial", 9, {}, 0xFF0000};
-  FontSpec standard{"Arial", 9, {}, 0};  // the default font "défaut" restores
-  std::string formStyleFlags = "000";    // bold, italic, underline as '0' or '1'
+  FontSpec form{"Arial", startFontSize, {}, 0};
+  FontSpec zone{"Arial", startFontSize, {}, 0xFF0000};
+  FontSpec selection{"Arial", startFontSize, {}, 0xFF0000};
+  FontSpec standard{"Arial", startFontSize, {}, 0};  // the default font "défaut" restores
+  std::string formStyleFlags = "000";                // bold, italic, underline as '0' or '1'
   std::string zoneStyleFlags = "000";
 };
 
@@ -75,10 +80,18 @@ struct CvMenuState {
   bool margins = false;       // "marges" has no action
 };
 
+/// What a save writes for the sheet: the values of the parameter file's lines and the zones' texts.
+struct CvFileContent {
+  std::array<std::string, cvLineCount> values;
+  std::array<RichText, 4> zones;
+  bool operator==(const CvFileContent&) const = default;
+};
+
 struct CvEditorState {
   Language language = Language::French;
   ElementStates elemstat{};
-  std::string fileElemstat;  // the 16 digits of the last loaded file, empty when none was loaded
+  std::string fileElemstat;  // the 16 digits of the last file loaded or saved, empty before either
+  std::optional<CvFileContent> savedContent;  // what that file holds; changes are tracked against it
   StandardGeometry standard;
   RowTables rows;
   FontColumns columns;
@@ -140,6 +153,10 @@ class CvSheet {
   void recentreVertically();
   /// Records the screen's size and centres the window on it.
   void centreOnScreen(int screenWidth, int screenHeight);
+  /// Where the window shows in `area`, the free part of the screen: the sheet's size and place, held
+  /// inside the area; a sheet larger than the area scrolls in the window, whose scroll bars, each
+  /// `scrollBar` thick, take their room beside it.
+  Rect windowOnScreen(const Rect& area, int scrollBar) const;
 };
 
 /// The states a file's 16 digits give, or nothing when they are not 16 digits of 0 to 2.

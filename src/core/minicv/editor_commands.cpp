@@ -75,15 +75,11 @@ std::optional<Image> chargerphoto1Click(ControlTree& tree, std::string& photoFil
     break;
   }
   Control& image = tree["zImage1"];
-  image.width = photoWidth;
-  image.height = photoHeight;
-  image.picturePath.clear();
-  std::optional<Image> photo = composePhoto(services.pictures, photoFile, background);
+  std::optional<Image> photo = putPhoto(image, photoFile, background, services.pictures);
   if (!photo) {
-    services.prompter.show(MessageKind::Error, catalogue::text(language, 114));
+    services.prompter.show(MessageKind::Error, catalogue::text(language, photoUnreadableMessage));
     return std::nullopt;
   }
-  image.picturePath = photoFile;
   image.visible = true;
   return photo;
 }
@@ -124,8 +120,8 @@ bool askHideWhenPrinting(Prompter& prompter, int message, Language language) {
          Answer::Yes;
 }
 
-bool mayLeaveEditor(Prompter& prompter, int changedElements, Language language) {
-  if (changedElements == 0) return true;
+bool mayLeaveEditor(Prompter& prompter, bool unsavedChanges, Language language) {
+  if (!unsavedChanges) return true;
   return prompter.show(MessageKind::Confirmation, catalogue::text(language, 169), Buttons::OkCancel) ==
          Answer::Ok;
 }

@@ -50,8 +50,8 @@ std::string htmlColour(Colour colour);
 /// printing.
 bool askHideWhenPrinting(Prompter& prompter, int message, Language language);
 
-/// "fin": true when the editor may be left; with `changedElements` above zero, message 169 asks
-/// first and Cancel keeps the editor open.
-bool mayLeaveEditor(Prompter& prompter, int changedElements, Language language);
+/// "fin": true when the editor may be left; with `unsavedChanges`, message 169 asks first and Cancel
+/// keeps the editor open.
+bool mayLeaveEditor(Prompter& prompter, bool unsavedChanges, Language language);
 
 }  // namespace orvane::minicv

@@ -27,12 +27,12 @@ std::string styleFlags(const FontStyle& style) {
 }  // namespace
 
 void attributs1Click(CvSheet& sheet, ColourFontDialogs& dialogs, TextMetrics& metrics) {
-  const auto font = dialogs.chooseFont(trueTypeRequest(sheet.state.fonts.form, SizeRange{8, 10}));
+  const auto font = dialogs.chooseFont(trueTypeRequest(sheet.state.fonts.form, formFontSizes));
   if (font) applyFormFont(sheet, *font, metrics);
 }
 
 void style1Click(CvSheet& sheet, ColourFontDialogs& dialogs) {
-  const auto font = dialogs.chooseFont(trueTypeRequest(sheet.state.fonts.zone, SizeRange{8, 14}));
+  const auto font = dialogs.chooseFont(trueTypeRequest(sheet.state.fonts.zone, zoneFontSizes));
   if (!font) return;
   sheet.state.fonts.zone = *font;
   sheet.state.fonts.zoneStyleFlags = styleFlags(font->style);

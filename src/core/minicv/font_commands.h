@@ -10,9 +10,13 @@
 
 namespace orvane::minicv {
 
-/// "attributs": a TrueType form font of 8 to 10 points; the frames are laid out again for it.
+/// The sizes the font dialogs of "attributs" and "style" offer, in points.
+inline constexpr SizeRange formFontSizes{8, 10};
+inline constexpr SizeRange zoneFontSizes{8, 14};
+
+/// "attributs": a TrueType form font of `formFontSizes`; the frames are laid out again for it.
 void attributs1Click(CvSheet& sheet, ColourFontDialogs& dialogs, TextMetrics& metrics);
-/// "style": a TrueType zone font of 8 to 14 points, given to every field of the two frames.
+/// "style": a TrueType zone font of `zoneFontSizes`, given to every field of the two frames.
 void style1Click(CvSheet& sheet, ColourFontDialogs& dialogs);
 /// A zone's selection as its window reports it.
 struct ZoneSelection {

@@ -28,4 +28,14 @@ std::optional<Image> composePhoto(PictureService& pictures, const std::string& p
   return photo;
 }
 
+std::optional<Image> putPhoto(Control& image, const std::string& path, Colour background,
+                              PictureService& pictures) {
+  image.width = photoWidth;
+  image.height = photoHeight;
+  image.picturePath.clear();
+  std::optional<Image> photo = composePhoto(pictures, path, background);
+  if (photo) image.picturePath = path;
+  return photo;
+}
+
 }  // namespace orvane::minicv

@@ -22,15 +22,13 @@ int neededHeight(const CvSheet& sheet, const Control& zone) {
   return zoneHeightFor(cvZoneLines(zone, *sheet.screen, sheet.state.screenResolution));
 }
 
-// The first line of the zone becomes `line`, the others stay.
-void replaceFirstLine(Control& zone, const std::string& line) {
-  auto& paragraphs = zone.richText.paragraphs();
+// An empty zone starts with its column headings; a zone that holds the user's lines keeps them whole,
+// however often it is switched off and on.
+void startWithHeadings(Control& zone, const std::string& headings) {
+  if (!zone.richText.isEmpty()) return;
   Paragraph first;
-  if (!line.empty()) first.runs.push_back(TextRun{line, zone.font});
-  if (paragraphs.empty())
-    paragraphs.push_back(std::move(first));
-  else
-    paragraphs.front() = std::move(first);
+  if (!headings.empty()) first.runs.push_back(TextRun{headings, zone.font});
+  zone.richText.paragraphs() = {std::move(first)};
 }
 
 }  // namespace
@@ -89,7 +87,7 @@ void switchZone(CvSheet& sheet, int zone, bool on) {
   if (zone <= 3 || on) restackZones(sheet);
   if (on) {
     const int heading = headingIds[index];
-    replaceFirstLine(text, heading == 0 ? std::string() : catalogue::text(sheet.state.language, heading));
+    startWithHeadings(text, heading == 0 ? std::string() : catalogue::text(sheet.state.language, heading));
     zoneTextChanged(sheet, zone);
   }
 }

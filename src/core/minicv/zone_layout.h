@@ -27,7 +27,8 @@ ZoneNames zoneNames(int zone);
 /// line's bottom where the lines are taller than that.
 int zoneHeightFor(const std::vector<DisplayLine>& lines);
 
-/// Shows zone `zone` (1 to 4) with its title and column headings, or hides it, then restacks.
+/// Shows zone `zone` (1 to 4) with its title, and its column headings when it holds no text, or hides
+/// it, then restacks.
 void switchZone(CvSheet& sheet, int zone, bool on);
 /// Gives zone `zone` its text and runs the height rule.
 void setZoneText(CvSheet& sheet, int zone, const RichText& text);

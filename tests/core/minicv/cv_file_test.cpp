@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "catalogue/catalogue.h"
+#include "minicv/change_tracking.h"
 #include "minicv/cv_file_load.h"
 #include "minicv/cv_file_save.h"
 #include "minicv/cv_load_commands.h"
@@ -10,6 +11,7 @@
 #include "minicv/element_table.h"
 #include "minicv/zone_layout.h"
 #include "support/scripted_file_dialogs.h"
+#include "support/scripted_picture_service.h"
 #include "support/scripted_services.h"
 #include "temporary_folder.h"
 #include "text/file_path.h"
@@ -36,6 +38,7 @@ class CvFileTest : public ::testing::Test {
   // A copy of the hand-written CV and its files in the test's folder.
   std::string copyFixture() {
     fs::copy(fixtures, folder.path(), fs::copy_options::recursive);
+    pictures.files[folder.file("photo.bmp")] = Image(2, 2);
     return folder.file("handwritten.ov4");
   }
   bool load(const std::string& path, CvReportMode mode = CvReportMode::Ask) {
@@ -44,6 +47,12 @@ class CvFileTest : public ::testing::Test {
   SavedCvFile save(CvSheet& from, const std::string& name, std::string_view extension = "ov4") {
     dialogs.choose(folder.file(name), extension);
     return sauvegarder1Click(from, session, services);
+  }
+  void writeZoneFiles(const std::string& base) {
+    fs::create_directories(folder.path() / "element");
+    for (int zone = 1; zone <= zoneCount; ++zone)
+      writeBytes(folder.path() / "element" / ("R" + std::to_string(zone) + base + ".rtf"),
+                 "{\\rtf1\\ansi x\\par}");
   }
   void writeCv(const std::string& name, const std::array<std::string, cvLineCount>& values) {
     std::string bytes;
@@ -60,7 +69,8 @@ class CvFileTest : public ::testing::Test {
   WorkingDirectories directories{settings};
   CompanionFiles companions{prompter, Language::French};
   FixedTextMetrics metrics;
-  CvFileServices services{dialogs, directories, companions, prompter, metrics};
+  ScriptedPictureService pictures;
+  CvFileServices services{dialogs, directories, companions, prompter, metrics, pictures};
   CvFileSession session;
   CvSheet sheet;
 
@@ -131,7 +141,7 @@ TEST_F(CvFileTest, AFileInAnotherLanguageRecaptionsTheEditorButKeepsItsZoneTitle
   values[cvLineLanguage] = "en";
   values[cvLineZone1Title] = "Mes langues";
   values[cvLineBackground] = "255";
-  values[cvLineWidthPercent] = "110";
+  values[cvLineWidthPercent] = "105";
   values[cvLinePhoto] = "";
   writeCv("anglais.ov4", values);
   const int width = sheet.window().width;
@@ -142,7 +152,7 @@ TEST_F(CvFileTest, AFileInAnotherLanguageRecaptionsTheEditorButKeepsItsZoneTitle
   EXPECT_EQ(sheet["Label11"].text, "Mes langues");
   EXPECT_EQ(sheet["Label12"].text, catalogue::text(Language::French, 16));
   EXPECT_EQ(sheet.window().colour, 255u);
-  EXPECT_EQ(sheet.window().width, (width * 110 + 50) / 100);
+  EXPECT_EQ(sheet.window().width, (width * 105 + 50) / 100);
 }
 
 TEST_F(CvFileTest, ProblemsAreToldAsTheModeSays) {
@@ -169,6 +179,98 @@ TEST_F(CvFileTest, ProblemsAreToldAsTheModeSays) {
   EXPECT_EQ(prompter.texts(), (std::vector<std::string>{zoneMissing, zoneMissing}));
   EXPECT_FALSE(loadCvFile(second, session, folder.file("cv.ov4"), CvReportMode::Silent, services.read()));
   EXPECT_EQ(prompter.shown.size(), 2u);
+}
+
+TEST_F(CvFileTest, APhotoThatCannotBeReadIsToldAndItsEmptyFrameSwitchedOff) {
+  std::array<std::string, cvLineCount> values = cvFileValues(CvSheet(), "cv");
+  values[cvLineElements] = "1111111001111111";
+  values[cvLinePhoto] = "portrait.bmp";
+  writeCv("cv.ov4", values);
+  writeZoneFiles("cv");
+  writeBytes(folder.path() / "portrait.bmp", "BM pas une image");
+
+  EXPECT_FALSE(load(folder.file("cv.ov4"), CvReportMode::Report));
+  EXPECT_EQ(prompter.texts(), std::vector<std::string>{french(114)});
+
+  prompter.shown.clear();
+  ASSERT_TRUE(load(folder.file("cv.ov4"), CvReportMode::Ask));
+  EXPECT_EQ(prompter.texts(), std::vector<std::string>{french(114)});
+  EXPECT_EQ(sheet.state.elemstat[photoElement], 0);
+  EXPECT_FALSE(sheet["zImage1"].visible);
+  EXPECT_EQ(sheet["zImage1"].picturePath, "");
+  // The name stays the CV's: saved again, the file still names its photo.
+  EXPECT_EQ(fs::path(sheet.state.photoFile).filename(), "portrait.bmp");
+
+  // Readable, the same photo is shown in its frame.
+  pictures.files[folder.file("portrait.bmp")] = Image(20, 30);
+  prompter.shown.clear();
+  ASSERT_TRUE(load(folder.file("cv.ov4"), CvReportMode::Silent));
+  EXPECT_EQ(sheet.state.elemstat[photoElement], 1);
+  EXPECT_TRUE(sheet["zImage1"].visible);
+  EXPECT_EQ(sheet["zImage1"].picturePath, folder.file("portrait.bmp"));
+}
+
+TEST_F(CvFileTest, ValuesBeyondTheirControlsRangesAreHeldAndToldOnce) {
+  std::array<std::string, cvLineCount> values = cvFileValues(CvSheet(), "cv");
+  // Lines slipped: a colour lands among the percentages.
+  values[cvLineWidthPercent] = "8323072";
+  values[cvLineHeightPercent] = "une hauteur bien trop longue";
+  values[cvLineFormFontName + 1] = "30000";
+  values[cvLineZoneFontName + 1] = "2";
+  writeCv("cv.ov4", values);
+  writeZoneFiles("cv");
+  const int width = sheet.window().width;
+
+  ASSERT_TRUE(load(folder.file("cv.ov4"), CvReportMode::Report));
+  EXPECT_EQ(sheet.state.widthPercentage, "105");
+  EXPECT_EQ(sheet.state.heightPercentage, "100");
+  EXPECT_EQ(sheet.window().width, (width * 105 + 50) / 100);
+  EXPECT_EQ(sheet.state.fonts.form.size, 10);
+  EXPECT_EQ(sheet.state.fonts.zone.size, 8);
+  EXPECT_EQ(prompter.texts(),
+            std::vector<std::string>{french(187) + "\n19 - % de largeur : 8323072 -> 105"
+                                                   "\n20 - % de hauteur : une hauteur bien tro... -> 100"
+                                                   "\n22 - taille police formulaire  : 30000 -> 10"
+                                                   "\n26 - taille police zones texte  : 2 -> 8"});
+  // The file still holds what was read: the values kept are a change to save.
+  EXPECT_TRUE(hasUnsavedChanges(sheet));
+
+  prompter.shown.clear();
+  ASSERT_TRUE(load(folder.file("cv.ov4"), CvReportMode::Silent));
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(CvFileTest, FieldsZonesFontsAndTitlesAreChangesUntilSaved) {
+  writeCv("cv.ov4", cvFileValues(CvSheet(), "cv"));
+  writeZoneFiles("cv");
+  ASSERT_TRUE(load(folder.file("cv.ov4"), CvReportMode::Report));
+  EXPECT_FALSE(hasUnsavedChanges(sheet));
+  const auto unsavedAfter = [this](const std::function<void(CvSheet&)>& edit) {
+    CvSheet edited = sheet;
+    edit(edited);
+    trackEdits(edited);
+    return hasUnsavedChanges(edited) && edited.state.menu.saveCv;
+  };
+  EXPECT_TRUE(unsavedAfter([](CvSheet& s) { s["Edit2"].text = "Durand"; }));
+  EXPECT_TRUE(unsavedAfter([](CvSheet& s) { setZoneText(s, 3, RichText::fromPlainText("Lumen\t2020")); }));
+  EXPECT_TRUE(unsavedAfter([](CvSheet& s) { s.state.fonts.zone.size = 12; }));
+  EXPECT_TRUE(unsavedAfter([](CvSheet& s) { s["Label12"].text = "Formations"; }));
+  EXPECT_TRUE(unsavedAfter([](CvSheet& s) { s["RadioButton2"].checked = true; }));
+  // Typed and typed away again, the field is as its file holds it.
+  EXPECT_FALSE(unsavedAfter([](CvSheet& s) { s["Edit2"].text = s["Edit2"].text; }));
+
+  sheet["Edit2"].text = "Durand";
+  switchElement(sheet, photoElement, 1);
+  prompter.answers = {Answer::Yes};
+  ASSERT_TRUE(save(sheet, "cv.ov4").saved);
+  EXPECT_TRUE(hasUnsavedChanges(sheet));
+  markSaved(sheet);
+  trackEdits(sheet);
+  EXPECT_FALSE(hasUnsavedChanges(sheet));
+  EXPECT_FALSE(sheet.state.menu.saveCv);
+  // The elements are compared with the file saved, not with the one loaded.
+  switchElement(sheet, photoElement, 0);
+  EXPECT_TRUE(hasUnsavedChanges(sheet));
 }
 
 TEST_F(CvFileTest, DamagedLinesAreToldAndKeepTheEditorsValues) {
@@ -269,10 +371,7 @@ class CvLoadCommandTest : public CvFileTest {
  protected:
   std::string cv(const std::string& name) {
     std::array<std::string, cvLineCount> values = cvFileValues(CvSheet(), name);
-    fs::create_directories(folder.path() / "element");
-    for (int zone = 1; zone <= zoneCount; ++zone)
-      writeBytes(folder.path() / "element" / ("R" + std::to_string(zone) + name + ".rtf"),
-                 "{\\rtf1\\ansi x\\par}");
+    writeZoneFiles(name);
     values[cvLineFirstField] = name;
     writeCv(name + ".ov4", values);
     return folder.file(name + ".ov4");

@@ -92,6 +92,22 @@ TEST(CvSheetOpened, BoxesFollowTheLoadedFileAndShowItsGreyStateUnchecked) {
   EXPECT_EQ(formatElementStates(sheet.state.elemstat), "0111111001111111");
 }
 
+TEST(CvSheetOnScreen, TheWindowIsHeldInTheFreeAreaAndMakesRoomForItsScrollBar) {
+  CvSheet sheet;
+  const Rect area = Rect::fromSize(0, 30, 1280, 994);
+  sheet.centreOnScreen(1280, 1024);
+  EXPECT_EQ(sheet.windowOnScreen(area, 16), Rect::fromSize(sheet.window().left, 213, 647, 598));
+
+  // Taller than the area: as high as it, wider by the bar down its side, and inside it.
+  sheet.window().height = 32767;
+  sheet.recentreVertically();
+  EXPECT_EQ(sheet.windowOnScreen(area, 16), Rect::fromSize(sheet.window().left, 30, 663, 994));
+  // Wider too: the whole area.
+  sheet.window().width = 32767;
+  sheet.centreOnScreen(1280, 1024);
+  EXPECT_EQ(sheet.windowOnScreen(area, 16), area);
+}
+
 TEST(ElementStates, OnlySixteenDigitsOfZeroToTwoAreStates) {
   EXPECT_TRUE(parseElementStates("0111111021111111"));
   EXPECT_FALSE(parseElementStates("011111102111111"));

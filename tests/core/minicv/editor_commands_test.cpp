@@ -162,11 +162,11 @@ TEST(EditorQuestions, PrintingOptionsAndLeavingFollowTheAnswers) {
 
   // Nothing changed since the file was loaded: the editor is left without a question.
   prompter.shown.clear();
-  EXPECT_TRUE(mayLeaveEditor(prompter, 0, Language::French));
+  EXPECT_TRUE(mayLeaveEditor(prompter, false, Language::French));
   EXPECT_TRUE(prompter.shown.empty());
   prompter.answers = {Answer::Cancel, Answer::Ok};
-  EXPECT_FALSE(mayLeaveEditor(prompter, 2, Language::French));
-  EXPECT_TRUE(mayLeaveEditor(prompter, 1, Language::French));
+  EXPECT_FALSE(mayLeaveEditor(prompter, true, Language::French));
+  EXPECT_TRUE(mayLeaveEditor(prompter, true, Language::French));
   EXPECT_EQ(prompter.shown[0].text, "Vous avez des changements non transférés dans la sauvegarde");
   EXPECT_EQ(prompter.shown[0].buttons, Buttons::OkCancel);
 

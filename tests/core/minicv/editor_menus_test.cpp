@@ -46,21 +46,17 @@ TEST(ChangeTracking, CountsTheElementsThatDifferFromTheFileDigits) {
   EXPECT_EQ(compareWithFile(states, "01111110211111").count, 2);
 }
 
-TEST(ChangeTracking, SpeaksOnlyInVerboseModeAndAllowsSavingOnlyAfterAChange) {
+TEST(ChangeTracking, SpeaksOnlyInVerboseMode) {
   const auto caption = [](int element) { return element == 8 ? std::string("option cadre 2") : "?"; };
   using enum TrackingCause;
-  const TrackingOutcome quiet = trackChanges({0, -1}, SynchronisationItem, false, Language::French, caption);
-  EXPECT_EQ(quiet.message, std::nullopt);
-  EXPECT_FALSE(quiet.savingAllowed);
-  EXPECT_EQ(trackChanges({0, -1}, SynchronisationItem, true, Language::French, caption).message,
+  EXPECT_EQ(trackingMessage({0, -1}, SynchronisationItem, false, Language::French, caption), std::nullopt);
+  EXPECT_EQ(trackingMessage({0, -1}, SynchronisationItem, true, Language::French, caption),
             "Rien à signaler");
-  EXPECT_EQ(trackChanges({0, -1}, ElementSwitch, true, Language::French, caption).message, std::nullopt);
-
-  const TrackingOutcome one = trackChanges({1, 8}, ElementSwitch, true, Language::French, caption);
-  EXPECT_EQ(one.message, "Le champ suivant n'est plus dans son état initial : 8 option cadre 2");
-  EXPECT_TRUE(one.savingAllowed);
-  EXPECT_TRUE(trackChanges({1, 8}, ElementSwitch, false, Language::French, caption).savingAllowed);
-  EXPECT_EQ(trackChanges({3, 0}, SynchronisationItem, true, Language::French, caption).message,
+  EXPECT_EQ(trackingMessage({0, -1}, ElementSwitch, true, Language::French, caption), std::nullopt);
+  EXPECT_EQ(trackingMessage({1, 8}, ElementSwitch, true, Language::French, caption),
+            "Le champ suivant n'est plus dans son état initial : 8 option cadre 2");
+  EXPECT_EQ(trackingMessage({1, 8}, ElementSwitch, false, Language::French, caption), std::nullopt);
+  EXPECT_EQ(trackingMessage({3, 0}, SynchronisationItem, true, Language::French, caption),
             "Nombre d'éléments changés depuis ouverture du fichier =  3");
 }
 

@@ -59,15 +59,18 @@ TEST_F(Zones, AZoneSwitchedOnGetsItsTitleHeadingsAndPlace) {
   EXPECT_EQ(sheet.state.zoneHeight[1], 50);
 }
 
-TEST_F(Zones, SwitchingOnKeepsTheLinesBelowTheHeadings) {
-  setZoneText(sheet, 1, RichText::fromPlainText("old\nEnglish\tfluent"));
+TEST_F(Zones, SwitchingOffAndOnKeepsTheUsersLinesAndHeadsOnlyAnEmptyZone) {
+  setZoneText(sheet, 1, RichText::fromPlainText("Anglais\tcourant\nallemand\tnotions"));
+  switchElement(sheet, zone1Element, 0);
   switchElement(sheet, zone1Element, 1);
-  const auto& paragraphs = sheet["REdit1"].richText.paragraphs();
-  ASSERT_EQ(paragraphs.size(), 2u);
-  EXPECT_EQ(sheet["REdit1"].richText.firstLine(), "Langue :            niveau :");
-  EXPECT_EQ(sheet["REdit1"].richText.plainText(), "Langue :            niveau :\nEnglish\tfluent");
+  EXPECT_EQ(sheet["REdit1"].richText.plainText(), "Anglais\tcourant\nallemand\tnotions");
   EXPECT_EQ(sheet["GroupBox5"].top, 50);
   EXPECT_EQ(sheet["GroupBox5"].width, 425);
+
+  setZoneText(sheet, 3, RichText());
+  switchElement(sheet, zone3Element, 0);
+  switchElement(sheet, zone3Element, 1);
+  EXPECT_EQ(sheet["REdit3"].richText.plainText(), "SOCIETE           DATES                POSTE OCCUPE");
 }
 
 TEST_F(Zones, TenLinesMakeTheZone150HighAndItsFrame185AndTheWindowFollows) {
