@@ -4,6 +4,7 @@
 
 #include "render/card_sheet.h"
 #include "render/pattern_drawing.h"
+#include "text/rounding.h"
 
 namespace orvane {
 
@@ -11,71 +12,68 @@ namespace {
 
 constexpr Colour registrationBlack = 0x000000;
 
-// The bleed around the trim: a band on each side, each reaching the corners or not.
-struct BleedBands {
+// The pieces around `inner` out to the bleed's edges: a band on each side and the four corners.
+struct BleedPieces {
   Rect top, bottom, left, right;
   Rect topLeft, topRight, bottomLeft, bottomRight;
 };
 
-BleedBands bleedBands(const Rect& trim, const Rect& bleed) {
-  return {{trim.left, bleed.top, trim.right, trim.top},
-          {trim.left, trim.bottom, trim.right, bleed.bottom},
-          {bleed.left, trim.top, trim.left, trim.bottom},
-          {trim.right, trim.top, bleed.right, trim.bottom},
-          {bleed.left, bleed.top, trim.left, trim.top},
-          {trim.right, bleed.top, bleed.right, trim.top},
-          {bleed.left, trim.bottom, trim.left, bleed.bottom},
-          {trim.right, trim.bottom, bleed.right, bleed.bottom}};
+BleedPieces bleedPieces(const Rect& inner, const Rect& bleed) {
+  return {{inner.left, bleed.top, inner.right, inner.top},
+          {inner.left, inner.bottom, inner.right, bleed.bottom},
+          {bleed.left, inner.top, inner.left, inner.bottom},
+          {inner.right, inner.top, bleed.right, inner.bottom},
+          {bleed.left, bleed.top, inner.left, inner.top},
+          {inner.right, bleed.top, bleed.right, inner.top},
+          {bleed.left, inner.bottom, inner.left, bleed.bottom},
+          {inner.right, inner.bottom, bleed.right, bleed.bottom}};
 }
 
-// A picture stretched over the trim runs on as its outer rows and columns, stretched over the bands.
-void extendEdges(Canvas& canvas, const Image& picture, const BleedBands& bands) {
+// A pattern stretched over the card runs on as its outer rows and columns, stretched out to the bleed's
+// edges. The pieces reach one card pixel under the card, which is drawn over them, so that no seam
+// shows between the two.
+void extendEdges(Canvas& canvas, const Image& picture, const PrintShopPage& page) {
+  const CardPlacement& card = page.card;
+  const int overlapX = roundToInt(card.ratioX);
+  const int overlapY = roundToInt(card.ratioY);
+  const Rect inner{card.rect.left + overlapX, card.rect.top + overlapY, card.rect.right - overlapX,
+                   card.rect.bottom - overlapY};
+  const BleedPieces pieces = bleedPieces(inner, page.bleed);
   const int w = picture.width();
   const int h = picture.height();
-  const std::pair<Rect, Rect> pieces[] = {
-      {bands.top, {0, 0, w, 1}},
-      {bands.bottom, {0, h - 1, w, h}},
-      {bands.left, {0, 0, 1, h}},
-      {bands.right, {w - 1, 0, w, h}},
-      {bands.topLeft, {0, 0, 1, 1}},
-      {bands.topRight, {w - 1, 0, w, 1}},
-      {bands.bottomLeft, {0, h - 1, 1, h}},
-      {bands.bottomRight, {w - 1, h - 1, w, h}},
+  const std::pair<Rect, Rect> sources[] = {
+      {pieces.top, {0, 0, w, 1}},
+      {pieces.bottom, {0, h - 1, w, h}},
+      {pieces.left, {0, 0, 1, h}},
+      {pieces.right, {w - 1, 0, w, h}},
+      {pieces.topLeft, {0, 0, 1, 1}},
+      {pieces.topRight, {w - 1, 0, w, 1}},
+      {pieces.bottomLeft, {0, h - 1, 1, h}},
+      {pieces.bottomRight, {w - 1, h - 1, w, h}},
   };
-  for (const auto& [band, source] : pieces)
-    if (!band.isEmpty()) canvas.drawImage(band, picture.cropped(source, 0));
+  for (const auto& [piece, source] : sources)
+    if (!piece.isEmpty()) canvas.drawImage(piece, picture.cropped(source, 0));
 }
 
-void fillBands(const BleedBands& bands, const auto& fill) {
-  for (const Rect& band : {bands.top, bands.bottom, bands.left, bands.right, bands.topLeft, bands.topRight,
-                           bands.bottomLeft, bands.bottomRight})
-    if (!band.isEmpty()) fill(band);
-}
-
-// The background continues beyond the trim as the card lays it: its colour, its tiles, or the edges of
-// the pattern stretched over it. A frame made transparent shows the pattern stretched.
+// The background under the whole bleed, before the card is drawn over it, as the card lays it: its
+// colour, its tiles, or the edges of the pattern stretched over it (a frame made transparent shows the
+// pattern stretched).
 void drawBleed(RenderContext& context, Canvas& canvas, const PrintShopPage& page, bool colourChosen) {
+  if (page.bleed == page.card.rect) return;
   const CardModel& card = context.card;
-  const BleedBands bands = bleedBands(page.card.rect, page.bleed);
   const auto& pattern = context.state.patternBitmap;
   if (card.patternFile.empty() || !pattern) {
-    if (colourChosen) fillBands(bands, [&](const Rect& band) { canvas.fillRectangle(band, card.cardColor); });
+    if (colourChosen) canvas.fillRectangle(page.bleed, card.cardColor);
     return;
   }
   const bool composite = card.frame(1).frameTransparent || card.frame(2).frameTransparent;
   const PatternPlacement placement =
       composite ? PatternPlacement::Stretch : patternPlacement(card, pattern->width(), pattern->height());
-  switch (placement) {
-    case PatternPlacement::Stretch:
-      extendEdges(canvas, *pattern, bands);
-      break;
+  if (placement == PatternPlacement::Stretch) {
+    extendEdges(canvas, *pattern, page);
+  } else {
     // A flood covers the whole card, as nothing but its colour lies under the pattern: it tiles.
-    case PatternPlacement::Tile:
-    case PatternPlacement::Flood:
-      fillBands(bands, [&](const Rect& band) {
-        canvas.fillRectangleWithBrush(band, *pattern, patternBrush(page.card));
-      });
-      break;
+    canvas.fillRectangleWithBrush(page.bleed, *pattern, patternBrush(page.card));
   }
 }
 
@@ -89,8 +87,8 @@ void drawPrintShopPage(RenderContext& context, Canvas& canvas, const PrintShopPa
   sheet.frameColourChosen = settings.frameColourChosen;
   sheet.cardOutlines = false;
   preparePrintedPictures(context);
-  drawSheetCard(context, canvas, sheet, page.card);
   drawBleed(context, canvas, page, settings.cardColourChosen);
+  drawSheetCard(context, canvas, sheet, page.card);
   for (const Rect& mark : page.cropMarks) canvas.fillRectangle(mark, registrationBlack);
 }
 

@@ -26,21 +26,14 @@ struct PrintShopDrawing : RenderFixture {
     return page;
   }
 
-  // The calls of `kind` that lie in the bleed, outside the trim.
-  std::vector<CanvasCall> bleedCalls(CanvasCallKind kind, const PrintShopPage& page) const {
-    std::vector<CanvasCall> calls = canvas.callsOf(kind);
-    std::erase_if(calls, [&](const CanvasCall& call) {
-      return call.rect.intersected(page.bleed) != call.rect ||
-             !call.rect.intersected(page.card.rect).isEmpty();
-    });
+  // The calls of `kind` drawn before the card's first text, which goes over them.
+  std::vector<CanvasCall> underTheCard(CanvasCallKind kind) const {
+    std::vector<CanvasCall> calls;
+    for (const CanvasCall& call : canvas.calls) {
+      if (call.kind == CanvasCallKind::TextAt) break;
+      if (call.kind == kind) calls.push_back(call);
+    }
     return calls;
-  }
-
-  // Whether `calls` cover the bleed around the trim, without overlapping each other.
-  static bool coverTheBleed(const std::vector<CanvasCall>& calls, const PrintShopPage& page) {
-    long long covered = 0;
-    for (const CanvasCall& call : calls) covered += area(call.rect);
-    return covered == area(page.bleed) - area(page.card.rect);
   }
 };
 
@@ -48,9 +41,10 @@ struct PrintShopDrawing : RenderFixture {
 
 TEST_F(PrintShopDrawing, TheColourRunsIntoTheBleedWhileTheTextsStayOnTheCard) {
   const PrintShopPage page = draw();
-  const std::vector<CanvasCall> bands = bleedCalls(CanvasCallKind::Fill, page);
-  EXPECT_TRUE(coverTheBleed(bands, page));
-  for (const CanvasCall& band : bands) EXPECT_EQ(band.colour, cardColour);
+  const std::vector<CanvasCall> fills = underTheCard(CanvasCallKind::Fill);
+  ASSERT_FALSE(fills.empty());
+  EXPECT_EQ(fills.front().rect, page.bleed);
+  EXPECT_EQ(fills.front().colour, cardColour);
   EXPECT_TRUE(canvas.callsOf(CanvasCallKind::Outline).empty()) << "no cutting outline on a print-shop page";
   const std::vector<CanvasCall> texts = canvas.callsOf(CanvasCallKind::TextAt);
   ASSERT_FALSE(texts.empty());
@@ -62,27 +56,33 @@ TEST_F(PrintShopDrawing, TheColourRunsIntoTheBleedWhileTheTextsStayOnTheCard) {
   // A card whose colour was never chosen prints on white paper, bleed included.
   canvas.calls.clear();
   settings.cardColourChosen = false;
-  EXPECT_TRUE(bleedCalls(CanvasCallKind::Fill, draw()).empty());
+  const Rect bleed = draw().bleed;
+  for (const CanvasCall& fill : canvas.callsOf(CanvasCallKind::Fill)) EXPECT_NE(fill.rect, bleed);
 }
 
 TEST_F(PrintShopDrawing, ATiledPatternGoesOnTilingAndAStretchedOneRunsOnFromItsEdges) {
   givePattern(20, 20);
   card.patternMode = PatternMode::Tile;
   PrintShopPage page = draw();
-  const std::vector<CanvasCall> tiles = bleedCalls(CanvasCallKind::BrushFill, page);
-  EXPECT_TRUE(coverTheBleed(tiles, page));
-  for (const CanvasCall& band : tiles) {
-    EXPECT_EQ(band.placement.origin, (Point{page.card.rect.left, page.card.rect.top}));
-    EXPECT_DOUBLE_EQ(band.placement.scaleX, 12.5);
-  }
-  EXPECT_TRUE(bleedCalls(CanvasCallKind::Fill, page).empty());
+  const std::vector<CanvasCall> tiles = underTheCard(CanvasCallKind::BrushFill);
+  ASSERT_FALSE(tiles.empty());
+  EXPECT_EQ(tiles.front().rect, page.bleed);
+  EXPECT_EQ(tiles.front().placement.origin, (Point{page.card.rect.left, page.card.rect.top}));
+  EXPECT_DOUBLE_EQ(tiles.front().placement.scaleX, 12.5);
 
   canvas.calls.clear();
   card.patternMode = PatternMode::Stretch;
   page = draw();
-  const std::vector<CanvasCall> edges = bleedCalls(CanvasCallKind::Image, page);
-  EXPECT_TRUE(coverTheBleed(edges, page));
-  for (const CanvasCall& band : edges) EXPECT_TRUE(band.imageWidth == 1 || band.imageHeight == 1);
+  std::vector<CanvasCall> edges = underTheCard(CanvasCallKind::Image);
+  std::erase_if(edges, [&](const CanvasCall& call) { return call.rect == page.card.rect; });
+  ASSERT_EQ(edges.size(), 8u);
+  long long covered = 0;
+  for (const CanvasCall& piece : edges) {
+    EXPECT_TRUE(piece.imageWidth == 1 || piece.imageHeight == 1);
+    EXPECT_EQ(piece.rect.intersected(page.bleed), piece.rect);
+    covered += area(piece.rect) - area(piece.rect.intersected(page.card.rect));
+  }
+  EXPECT_EQ(covered, area(page.bleed) - area(page.card.rect)) << "the pieces leave a gap in the bleed";
 }
 
 }  // namespace orvane
