@@ -46,6 +46,10 @@ int cardPdfCommand(const Arguments& args) {
   LoadedCard loaded;
   if (const auto failure = loaded.load(options.cardFile)) return usageError(*failure);
   options.settings.screenResolution = screenResolution;
+  // A card file saved on another screen gives its size more exactly than the card's rescaled pixels.
+  CardFileLoadOptions reading;
+  reading.screenResolution = screenResolution;
+  options.settings.recordedSize = recordedCardSize(readCardFile(options.cardFile, reading), loaded.card);
   return withGuiApplication([&] {
     ScriptDrawing drawing(loaded);
     // A card file gives the card and both frames their colours.

@@ -1,5 +1,6 @@
 #include "qt/print_shop_pdf.h"
 
+#include <QByteArray>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -47,27 +48,33 @@ bool drawPage(RenderContext& context, const std::filesystem::path& path, const P
   return true;
 }
 
-// A rectangle of page dots as a PDF box: PDF measures upwards from the bottom, Qt's page runs down from
-// its top edge at `top` points.
-QPDFObjectHandle pdfBox(const Rect& rect, int dpi, double top) {
+// A rectangle of page dots as a PDF box, on a page `height` points high: PDF measures upwards from the
+// page's bottom edge.
+QPDFObjectHandle pdfBox(const Rect& rect, int dpi, double height) {
   const auto number = [](double value) { return QPDFObjectHandle::newReal(value, boxDecimals); };
   return QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{
-      number(pointsFromDots(rect.left, dpi)), number(top - pointsFromDots(rect.bottom, dpi)),
-      number(pointsFromDots(rect.right, dpi)), number(top - pointsFromDots(rect.top, dpi))});
+      number(pointsFromDots(rect.left, dpi)), number(height - pointsFromDots(rect.bottom, dpi)),
+      number(pointsFromDots(rect.right, dpi)), number(height - pointsFromDots(rect.top, dpi))});
 }
 
-// Sets the trim, bleed and media boxes of the PDF that Qt wrote at `path`, which is rewritten in place.
+// Sets the media, bleed and trim boxes of the PDF that Qt wrote at `path`, which is rewritten in place.
 void setPageBoxes(const std::filesystem::path& path, const PrintShopPage& page) {
   std::ifstream in(path, std::ios::binary);
   const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   QPDF pdf;
   pdf.processMemoryFile(path.string().c_str(), bytes.data(), bytes.size());
+  const double height = pointsFromDots(page.media.height(), page.dpi);
   for (QPDFPageObjectHelper& pdfPage : QPDFPageDocumentHelper(pdf).getAllPages()) {
-    QPDFObjectHandle dictionary = pdfPage.getObjectHandle();
+    // Qt's page runs down from its top edge and is a little taller: the drawing moves down onto a page
+    // that starts at (0, 0), as print shops expect.
     const double top = pdfPage.getMediaBox().getArrayItem(3).getNumericValue();
-    dictionary.replaceKey("/MediaBox", pdfBox(page.media, page.dpi, top));
-    dictionary.replaceKey("/BleedBox", pdfBox(page.bleed, page.dpi, top));
-    dictionary.replaceKey("/TrimBox", pdfBox(page.card.rect, page.dpi, top));
+    const std::string shift =
+        "1 0 0 1 0 " + QByteArray::number(height - top, 'f', boxDecimals).toStdString() + " cm\n";
+    pdfPage.addPageContents(QPDFObjectHandle::newStream(&pdf, shift), true);
+    QPDFObjectHandle dictionary = pdfPage.getObjectHandle();
+    dictionary.replaceKey("/MediaBox", pdfBox(page.media, page.dpi, height));
+    dictionary.replaceKey("/BleedBox", pdfBox(page.bleed, page.dpi, height));
+    dictionary.replaceKey("/TrimBox", pdfBox(page.card.rect, page.dpi, height));
     dictionary.removeKey("/CropBox");
   }
   QPDFWriter writer(pdf, path.string().c_str());

@@ -74,6 +74,15 @@ import sys; m = [float(v) for v in sys.stdin.read().split()]
 assert abs((m[2] - m[0]) * 25.4 / 72 - (185 * 25.4 / 96 + 2 * 2.5 + 12)) < 0.05, m" ||
   fail "the page is not the bleed and 6 mm of crop marks on each side"
 
+# A card saved on a denser screen has the size its file records, not that of its rescaled pixels.
+LC_ALL=C sed -e 's/^15 - largeur carte :.*/15 - largeur carte :231\r/' -e 's/^\(49 - [^:]*:\).*/\1120\r/' \
+  carte.ov1 >"$work/dense.ov1"
+"$cli" card-pdf "$work/dense.ov1" "$work/dense.pdf" --bleed 0
+box "$work/dense.pdf" TrimBox | python3 -c "
+import sys; t = [float(v) for v in sys.stdin.read().split()]
+assert abs((t[2] - t[0]) * 25.4 / 72 - 231 * 25.4 / 120) < 0.05, t" ||
+  fail "the card saved at 120 pixels per inch is not 231 pixels at 120 per inch wide"
+
 expect_error "usage: orvane-cli card-pdf" card-pdf carte.ov1
 expect_error "--bleed takes a number of millimetres from 0 to 5" card-pdf carte.ov1 "$work/x.pdf" --bleed 6
 expect_error "--bleed takes a number of millimetres from 0 to 5" card-pdf carte.ov1 "$work/x.pdf" --bleed

@@ -64,17 +64,33 @@ std::optional<double> parseBleed(std::string_view text) {
   return value;
 }
 
+std::optional<CardInches> recordedCardSize(const CardFileReading& reading, const CardModel& card) {
+  const int resolution = reading.number(lineResolution).value_or(0);
+  const int width = reading.number(lineCardWidth).value_or(0);
+  const int height = reading.number(lineCardHeight).value_or(0);
+  if (resolution <= 0 || width <= 0 || height <= 0) return std::nullopt;
+  if (reading.length(lineCardWidth) != card.cardWidth || reading.length(lineCardHeight) != card.cardHeight)
+    return std::nullopt;
+  return CardInches{static_cast<double>(width) / resolution, static_cast<double>(height) / resolution};
+}
+
 PrintShopPage printShopPage(const CardModel& card, const PrintShopSettings& settings) {
   const int dpi = settings.dpi;
   const int bleed = dotsFromMm(settings.bleedMm, dpi);
   const int offset = dotsFromMm(markOffsetMm, dpi);
   const int length = dotsFromMm(markLengthMm, dpi);
   const int margin = bleed + (settings.cropMarks ? offset + length : 0);
-  const double ratio = static_cast<double>(dpi) / settings.screenResolution;
+  double ratioX = static_cast<double>(dpi) / settings.screenResolution;
+  double ratioY = ratioX;
+  // The card drawn over the size its file records, the few dots its rescaled pixels miss included.
+  if (const auto& size = settings.recordedSize) {
+    ratioX = roundToInt(size->width * dpi) / static_cast<double>(card.cardWidth);
+    ratioY = roundToInt(size->height * dpi) / static_cast<double>(card.cardHeight);
+  }
 
   PrintShopPage page;
   page.dpi = dpi;
-  page.card = CardPlacement::onSheet(card, {margin, margin}, ratio, ratio);
+  page.card = CardPlacement::onSheet(card, {margin, margin}, ratioX, ratioY);
   page.bleed = grown(page.card.rect, bleed);
   page.media = grown(page.card.rect, margin);
   if (settings.cropMarks) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "card/card_model.h"
+#include "cardfile/card_file_loader.h"
 #include "render/card_placement.h"
 
 namespace orvane {
@@ -21,9 +22,22 @@ inline constexpr double defaultBleedMm = 3;
 /// the text is not such a number.
 std::optional<double> parseBleed(std::string_view text);
 
+/// A card's physical size.
+struct CardInches {
+  double width = 0;
+  double height = 0;
+};
+
+/// The size `reading`'s file records for the card, its pixels at its resolution: more exact than the
+/// card's pixels once rescaled to the screen. Nothing when the file records no usable resolution or
+/// size, or when `card` no longer has the size the file gave it.
+std::optional<CardInches> recordedCardSize(const CardFileReading& reading, const CardModel& card);
+
 struct PrintShopSettings {
   int dpi = 1200;
-  int screenResolution = 96;  // the card's pixels per inch: its pixels give its physical size
+  int screenResolution = 96;  // the card's pixels per inch, which its frames' lines are laid out for
+  /// The card's size as its file records it; without it, the card's pixels at the screen resolution.
+  std::optional<CardInches> recordedSize;
   double bleedMm = defaultBleedMm;
   bool cropMarks = false;
   /// As on the sheet: a colour never chosen leaves the paper white.

@@ -43,6 +43,21 @@ TEST_F(PrintShopPageTest, TheTrimIsTheCardAtItsPhysicalSizeAndTheBleedSurroundsI
   EXPECT_EQ(page.media.left, 0);
 }
 
+TEST_F(PrintShopPageTest, ACardFileSavedOnAnotherScreenGivesTheTrimItsRecordedSize) {
+  const CardFileReading reading = readCardFile(ORVANE_TEST_DATA "/cardfile/saved_at_120dpi.ov1", {});
+  card.cardWidth = *reading.length(lineCardWidth);  // 227 pixels at 120 per inch: 182 at 96
+  card.cardHeight = *reading.length(lineCardHeight);
+  settings.recordedSize = recordedCardSize(reading, card);
+  ASSERT_TRUE(settings.recordedSize);
+  const PrintShopPage page = printShopPage(card, settings);
+  EXPECT_NEAR(millimetres(page.card.rect.width(), page.dpi), 227 * 25.4 / 120, 0.05);
+  EXPECT_NEAR(millimetres(page.card.rect.height(), page.dpi), 341 * 25.4 / 120, 0.05);
+  EXPECT_EQ(page.card.scaled(0, 0, card.cardWidth, card.cardHeight), page.card.rect);
+
+  card.cardWidth += 1;
+  EXPECT_FALSE(recordedCardSize(reading, card)) << "a card resized since it was loaded";
+}
+
 TEST_F(PrintShopPageTest, CropMarksLieBeyondTheBleedOnTheLinesOfTheTrimEdges) {
   settings.cropMarks = true;
   for (const double bleed : {0.0, 3.0, 5.0}) {
