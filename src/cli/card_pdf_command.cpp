@@ -47,9 +47,7 @@ int cardPdfCommand(const Arguments& args) {
   if (const auto failure = loaded.load(options.cardFile)) return usageError(*failure);
   options.settings.screenResolution = screenResolution;
   // A card file saved on another screen gives its size more exactly than the card's rescaled pixels.
-  CardFileLoadOptions reading;
-  reading.screenResolution = screenResolution;
-  options.settings.recordedSize = recordedCardSize(readCardFile(options.cardFile, reading), loaded.card);
+  options.settings.recordedSize = recordedCardSize(options.cardFile, loaded.card, screenResolution);
   return withGuiApplication([&] {
     ScriptDrawing drawing(loaded);
     // A card file gives the card and both frames their colours.

@@ -15,21 +15,18 @@ box() {
 cd "$data"
 # The same card on plain colour: (255, 240, 224), its file colour $00E0F0FF.
 LC_ALL=C sed 's/^4 - motif carte :.*/4 - motif carte :\r/' carte.ov1 >"$work/plain.ov1"
-cp -r element logo.ico "$work/"
+cp -r element "$work/"
 
 "$cli" card-pdf carte.ov1 "$work/card.pdf"
 pdfinfo "$work/card.pdf" | grep -q '^Pages: *1$' || fail "the print-shop PDF is not one page"
 [ ! -e "$work/card.pdf.part" ] || fail "the partial file was left behind"
 python3 - "$(box "$work/card.pdf" TrimBox)" "$(box "$work/card.pdf" BleedBox)" "$(box "$work/card.pdf" MediaBox)" <<'PY' ||
 import sys
-mm = lambda points: points * 25.4 / 72
-trim, bleed, media = ([float(v) for v in arg.split()] for arg in sys.argv[1:])
-# 185 x 293 pixels at 96 per inch.
-assert abs(mm(trim[2] - trim[0]) - 185 * 25.4 / 96) < 0.05, trim
-assert abs(mm(trim[3] - trim[1]) - 293 * 25.4 / 96) < 0.05, trim
-for side in range(4):
-    grown = bleed[side] - trim[side] if side >= 2 else trim[side] - bleed[side]
-    assert abs(mm(grown) - 3) < 0.05, (trim, bleed)
+trim, bleed, media = ([float(v) * 25.4 / 72 for v in arg.split()] for arg in sys.argv[1:])
+# 185 x 293 pixels at 96 per inch, 3 mm more on each side, and the page ends there.
+size = [trim[2] - trim[0], trim[3] - trim[1], bleed[2] - bleed[0], bleed[3] - bleed[1]]
+expected = [185 * 25.4 / 96, 293 * 25.4 / 96, 185 * 25.4 / 96 + 6, 293 * 25.4 / 96 + 6]
+assert all(abs(a - b) < 0.05 for a, b in zip(size + trim[:2], expected + [bleed[0] + 3, bleed[1] + 3])), (trim, bleed)
 assert media == bleed, (media, bleed)
 PY
   fail "the boxes are not the card and a bleed of 3 mm"

@@ -30,8 +30,10 @@ void PrintShopCommands::mexporterimprimeur_click() {
   if (!asked) return;
   PrintShopSettings settings;
   settings.screenResolution = screenResolution();
+  // A card file saved on another screen gives the card's size more exactly than its rescaled pixels.
+  if (session_.cardFileLoaded)
+    settings.recordedSize = recordedCardSize(session_.cardFilePath, shell_.card(), settings.screenResolution);
   settings.bleedMm = asked->bleedMm;
-  settings.cropMarks = true;
   // A card file gives the card and its frames their colours; the start card has none chosen.
   settings.cardColourChosen = session_.cardFileLoaded;
   settings.frameColourChosen = {session_.cardFileLoaded, session_.cardFileLoaded};

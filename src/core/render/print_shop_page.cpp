@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "cardfile/card_file_loader.h"
 #include "text/rounding.h"
 
 namespace orvane {
@@ -64,7 +65,11 @@ std::optional<double> parseBleed(std::string_view text) {
   return value;
 }
 
-std::optional<CardInches> recordedCardSize(const CardFileReading& reading, const CardModel& card) {
+std::optional<CardInches> recordedCardSize(const std::string& path, const CardModel& card,
+                                           int screenResolution) {
+  CardFileLoadOptions options;
+  options.screenResolution = screenResolution;
+  const CardFileReading reading = readCardFile(path, options);
   const int resolution = reading.number(lineResolution).value_or(0);
   const int width = reading.number(lineCardWidth).value_or(0);
   const int height = reading.number(lineCardHeight).value_or(0);

@@ -5,11 +5,11 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "card/card_model.h"
-#include "cardfile/card_file_loader.h"
 #include "render/card_placement.h"
 
 namespace orvane {
@@ -28,10 +28,11 @@ struct CardInches {
   double height = 0;
 };
 
-/// The size `reading`'s file records for the card, its pixels at its resolution: more exact than the
-/// card's pixels once rescaled to the screen. Nothing when the file records no usable resolution or
-/// size, or when `card` no longer has the size the file gave it.
-std::optional<CardInches> recordedCardSize(const CardFileReading& reading, const CardModel& card);
+/// The size the card file at `path` records for the card, its pixels at its resolution: more exact
+/// than the card's pixels once rescaled to a screen of `screenResolution`. Nothing when the file
+/// records no usable resolution or size, or when `card` no longer has the size the file gives it.
+std::optional<CardInches> recordedCardSize(const std::string& path, const CardModel& card,
+                                           int screenResolution);
 
 struct PrintShopSettings {
   int dpi = 1200;
