@@ -26,7 +26,7 @@ struct SheetSettings {
   std::array<bool, 2> frameColourChosen{};
   /// The footer's date and time as the system writes them.
   std::string dateTime;
-  /// Each card is outlined as a guide for the scissors; a page with crop marks of its own leaves it out.
+  /// Each card is outlined as a guide for the scissors; the print-shop page, cut at its trim, leaves it out.
   bool cardOutlines = true;
 };
 
