@@ -46,6 +46,7 @@ void CardEditor::startCardEditor(const std::string& path) {
   miniCvCommands_.attach(*mainWindow_, *cardWindow_);
   attachHelpCommands(*mainWindow_, prompter_);
   printCommands_.attach(*mainWindow_, *cardWindow_);
+  printShopCommands_.attach(*mainWindow_, *cardWindow_);
   bitmapCommands_.attach(*mainWindow_);
   // Read while the main window is set up; reading shows nothing, so it may come before postload.
   directories_.load();

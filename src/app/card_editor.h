@@ -12,6 +12,7 @@
 #include "app/main/element_commands.h"
 #include "app/main/mini_cv_commands.h"
 #include "app/main/print_commands.h"
+#include "app/main/print_shop_commands.h"
 #include "app/main/working_directory_commands.h"
 #include "app/start_icon.h"
 #include "app/tform1.h"
@@ -51,6 +52,7 @@ class CardEditor {
   ElementCommands& elementCommands() { return elementCommands_; }
   MiniCvCommands& miniCvCommands() { return miniCvCommands_; }
   PrintMenuCommands& printCommands() { return printCommands_; }
+  PrintShopCommands& printShopCommands() { return printShopCommands_; }
   BitmapCommands& bitmapCommands() { return bitmapCommands_; }
   TForm1& cardWindow() { return *cardWindow_; }
   /// The main window, or null once it has been freed.
@@ -74,6 +76,7 @@ class CardEditor {
   MiniCvCommands miniCvCommands_{shell_,       prompter_,   pictures_,     directories_,
                                  association_, companions_, screenMetrics_};
   PrintMenuCommands printCommands_;
+  PrintShopCommands printShopCommands_{shell_, directories_, prompter_, cardFileCommands_.session()};
   BitmapCommands bitmapCommands_{shell_, prompter_};
   std::unique_ptr<TForm1> cardWindow_;
   QPointer<TForm2> mainWindow_;

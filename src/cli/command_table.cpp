@@ -39,6 +39,19 @@ constexpr std::array cardPngHelp{
     ArgumentHelp{"FILE.ov1", "The card file to draw."},
     ArgumentHelp{"OUT.png", "The PNG file to write; never FILE.ov1 itself."},
 };
+constexpr std::array cardPdfHelp{
+    ArgumentHelp{"FILE.ov1", "The card file to draw, at its physical size: its pixels at its resolution."},
+    ArgumentHelp{"OUT.pdf", "The PDF file to write, one page; never FILE.ov1 itself."},
+    ArgumentHelp{"--bleed MM",
+                 "The bleed around the card, from 0 to 5 millimetres (3 when not given), into which the "
+                 "card's background colour or pattern runs on; the texts and the icon keep their place."},
+    ArgumentHelp{
+        "--crop-marks",
+        "Adds crop marks 5 mm long on the lines of the card's edges, starting 1 mm outside the bleed."},
+    ArgumentHelp{"boxes",
+                 "The page's TrimBox is the card, its BleedBox the card and the bleed, its MediaBox the "
+                 "BleedBox and the room the crop marks take; the fonts are embedded."},
+};
 
 constexpr std::array cardEditHelp{
     ArgumentHelp{"IN.ov1", "The card file to edit, loaded as the load command of the editor loads it."},
@@ -208,6 +221,9 @@ constexpr std::array table{
             "Reads an RTF file and writes it again as the editor writes its companion files.", rtfWriteHelp},
     Command{"card-sheet", cardSheetCommand, "FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]",
             "Prints the sheet of cards of a card file on an A4 page, into a PDF file.", cardSheetHelp},
+    Command{"card-pdf", cardPdfCommand, "FILE.ov1 OUT.pdf [--bleed MM] [--crop-marks]",
+            "Draws a card for a print shop into a PDF file: one page at the card's size with a bleed.",
+            cardPdfHelp},
     Command{"card-edit", cardEditCommand, "IN.ov1 OUT.ov1 [--lang fr|en|de] CONTROL=TEXT...",
             "Edits a card file through the rules of the main window's controls and saves it; prints the "
             "messages, the frames' warning lines and the card as JSON.",

@@ -18,6 +18,7 @@ int rtfDumpCommand(const Arguments& args);
 int rtfWriteCommand(const Arguments& args);
 int cardSheetCommand(const Arguments& args);
 int cardPngCommand(const Arguments& args);
+int cardPdfCommand(const Arguments& args);
 int cardEditCommand(const Arguments& args);
 int cvLayoutCommand(const Arguments& args);
 int cvCheckCommand(const Arguments& args);

@@ -31,6 +31,7 @@ void addMenuItems(CaptionTargets& targets, const PopupMenus& menus) {
       {"Icone1", menus.elements.icon},
       {"Motif1", menus.elements.pattern},
       {"Editer1", menus.miniCv.edit},
+      {"Exporterimprimeur1", menus.file.exportPrintShop},
       {"fichierunique1", menus.control.checkOneFile},
       {"francais1", menus.control.french},
       {"groupedefichiers1", menus.control.checkFileGroup},

@@ -45,6 +45,8 @@ FileMenu fileMenu(QWidget* parent) {
   file.printColour = addItem(file.menu, "mimpcouleurs_click", QStringLiteral("Impression &couleurs"));
   // No catalogue entry names the export: its caption stays the same in every interface language.
   file.exportPdf = addItem(file.menu, "mexporterpdf_click", QStringLiteral("Exporter en PDF"));
+  file.exportPrintShop =
+      addItem(file.menu, "mexporterimprimeur_click", QStringLiteral("Exporter pour l'imprimeur"));
   file.quit = addItem(file.menu, "mquitter_click", QStringLiteral("&Quitter"));
   return file;
 }

@@ -26,6 +26,7 @@ struct FileMenu {
   QAction* printBlackWhite = nullptr;   // "Impression &noir et blanc"
   QAction* printColour = nullptr;       // "Impression &couleurs"
   QAction* exportPdf = nullptr;         // "Exporter en PDF"
+  QAction* exportPrintShop = nullptr;   // "Exporter pour l'imprimeur"
   QAction* quit = nullptr;              // "&Quitter"
 };
 

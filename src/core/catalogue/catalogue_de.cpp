@@ -331,6 +331,10 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1169, "Textausrichtung im Rahmen : standardmaessig zentriert"},
     {1170, "Textausrichtung im Rahmen : standardmaessig links "},
     {1171, "Ausrichtung des Rahmens 2 : standardmaessig links"},
+    {1181, "Fuer die Druckerei exportieren"},
+    {1182, "Beschnittzugabe in mm (0 bis 5) :"},
+    {1183, "die Beschnittzugabe muss zwischen 0 und 5 mm liegen"},
+    {1184, "Orvane : das PDF fuer die Druckerei wurde geschrieben in die Datei "},
 };
 // clang-format on
 

@@ -326,6 +326,10 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1169, "text alignment in the frame : centred by default"},
     {1170, "text alignment in the frame : left by default "},
     {1171, "alignment of frame 2 : left by default"},
+    {1181, "Export for the print shop"},
+    {1182, "bleed in mm (0 to 5) :"},
+    {1183, "the bleed must be from 0 to 5 mm"},
+    {1184, "Orvane : the PDF for the print shop was written to the file "},
 };
 // clang-format on
 

@@ -331,6 +331,10 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1169, "alignement du texte dans le cadre : centré par défaut"},
     {1170, "alignement du texte dans le cadre : à gauche par défaut "},
     {1171, "alignement du cadre 2 : gauche par défaut"},
+    {1181, "Exporter pour l'imprimeur"},
+    {1182, "fond perdu en mm (de 0 à 5) :"},
+    {1183, "le fond perdu doit être compris entre 0 et 5 mm"},
+    {1184, "Orvane : le PDF pour l'imprimeur a été écrit dans le fichier "},
 };
 // clang-format on
 

@@ -62,12 +62,13 @@ class SheetCard {
 
   void drawOutlineAndBackground() {
     const Rect& rect = placement_.rect;
-    canvas_.outlineRectangle(rect, {inColour() ? card().cardColor : black, PenStyle::Dotted});
+    const bool outlined = settings_.cardOutlines;
+    if (outlined) canvas_.outlineRectangle(rect, {inColour() ? card().cardColor : black, PenStyle::Dotted});
     if (!card().patternFile.empty()) return;
     // A card whose colour was never chosen prints on white paper.
     if (inColour() && settings_.cardColourChosen) {
       canvas_.fillRectangle(rect, card().cardColor);
-    } else {
+    } else if (outlined) {
       canvas_.outlineRectangle(rect, {black, PenStyle::Solid});
     }
   }
@@ -124,12 +125,23 @@ class SheetCard {
 
 }  // namespace
 
+void preparePrintedPictures(RenderContext& context) {
+  if (!context.card.patternFile.empty() && !context.loadPatternBitmap()) context.reportUnreadablePattern();
+  drawIcon(context);
+}
+
+void drawSheetCard(RenderContext& context, Canvas& canvas, const SheetSettings& settings,
+                   const CardPlacement& placement) {
+  const SheetFrameLines frameLines =
+      layOutFrames(context.card, context.screenMetrics, settings.screenResolution);
+  SheetCard(context, canvas, settings, frameLines, placement).draw();
+}
+
 void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings) {
   const CardModel& card = context.card;
   const PrinterMeasurements& printer = settings.printer;
   const PrintRatios ratios = printRatios(printer.resolution, settings.screenResolution);
-  if (!card.patternFile.empty() && !context.loadPatternBitmap()) context.reportUnreadablePattern();
-  drawIcon(context);
+  preparePrintedPictures(context);
   const SheetGrid grid = sheetGrid(card.orientation, ratios, card.effectiveSpacing(), settings.testPrint);
   const PageMargins margins = computePageMargins(printer, ratios, settings.screenResolution);
   drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "render/canvas.h"
+#include "render/card_placement.h"
 #include "render/render_context.h"
 #include "services/printer_service.h"
 
@@ -25,11 +26,22 @@ struct SheetSettings {
   std::array<bool, 2> frameColourChosen{};
   /// The footer's date and time as the system writes them.
   std::string dateTime;
+  /// Each card is outlined as a guide for the scissors; the print-shop page, cut at its trim, leaves it out.
+  bool cardOutlines = true;
 };
 
 /// Draws the sheet of cards and its footer on `canvas`, a page of `settings.printer`; an unset card
 /// spacing is laid out as 8. The icon is drawn from the one takeIconFile() took.
 void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings);
+
+/// Reads the pattern and brings the icon picture up to date, as every printed card needs them; an
+/// unreadable pattern is reported.
+void preparePrintedPictures(RenderContext& context);
+
+/// Draws one card where `placement` puts it, as each card of the sheet is drawn, once
+/// preparePrintedPictures() has run.
+void drawSheetCard(RenderContext& context, Canvas& canvas, const SheetSettings& settings,
+                   const CardPlacement& placement);
 
 /// Draws "Orvane-Brevanel : " + `dateTime` in the bottom-right corner of a page of `pageWidth` x
 /// `pageHeight` dots.

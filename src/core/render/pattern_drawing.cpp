@@ -6,24 +6,20 @@ namespace orvane {
 
 namespace {
 
-BrushPlacement brushFor(const CardPlacement& placement) {
-  return {{placement.rect.left, placement.rect.top}, placement.ratioX, placement.ratioY};
-}
-
 bool placePattern(RenderContext& context, Canvas& canvas, const CardPlacement& placement) {
   const Image& pattern = *context.state.patternBitmap;
   switch (patternPlacement(context.card, pattern.width(), pattern.height())) {
     case PatternPlacement::Stretch:
       return canvas.drawImage(placement.rect, pattern);
     case PatternPlacement::Tile:
-      return canvas.fillRectangleWithBrush(placement.rect, pattern, brushFor(placement));
+      return canvas.fillRectangleWithBrush(placement.rect, pattern, patternBrush(placement));
     case PatternPlacement::Flood:
       break;
   }
   // A page cannot be read back, so the flood is the one made on the card's own picture, scaled.
   if (placement.onPage) return canvas.drawImage(placement.rect, *context.state.backgroundCopy);
   const Point start{placement.rect.left + 1, placement.rect.top + 1};
-  return canvas.floodFill(start, context.card.cardColor, pattern, brushFor(placement));
+  return canvas.floodFill(start, context.card.cardColor, pattern, patternBrush(placement));
 }
 
 void prepareBackgroundCopy(RenderContext& context) {
@@ -40,6 +36,10 @@ bool drawOnBackgroundCopy(RenderContext& context) {
 }
 
 }  // namespace
+
+BrushPlacement patternBrush(const CardPlacement& placement) {
+  return {{placement.rect.left, placement.rect.top}, placement.ratioX, placement.ratioY};
+}
 
 PatternPlacement patternPlacement(const CardModel& card, int patternWidth, int patternHeight) {
   if (card.patternMode == PatternMode::Stretch) return PatternPlacement::Stretch;

@@ -16,6 +16,9 @@ enum class PatternPlacement { Stretch, Tile, Flood };
 /// pattern mode and fill style.
 PatternPlacement patternPlacement(const CardModel& card, int patternWidth, int patternHeight);
 
+/// A tiled pattern starts at the card's corner and keeps, on any canvas, the size it has on screen.
+BrushPlacement patternBrush(const CardPlacement& placement);
+
 /// Draws the pattern on `canvas` where `placement` puts the card. Reports an unreadable pattern file
 /// once per run and a failed drawing every time; the pattern-shown mark tells whether it worked.
 PatternResult drawPattern(RenderContext& context, Canvas& canvas, const CardPlacement& placement);

@@ -79,6 +79,7 @@ constexpr CaptionEntry captions[] = {
     {"Icone1", {}, 1061},
     {"Motif1", {}, 1062},
     {"Editer1", {}, 1064},
+    {"Exporterimprimeur1", {}, 1181},
     {"fichierunique1", {}, 1066},
     {"francais1", {}, 1067},
     {"groupedefichiers1", {}, 1068},
