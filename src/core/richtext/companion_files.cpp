@@ -25,9 +25,10 @@ constexpr std::string_view kUtf8Header = "\\utf8\\";
 constexpr std::size_t kLastPatchOffset = 20;
 constexpr int kUnpatchedMessage = 183;
 
-bool copyFileReplacing(const std::string& from, const std::string& to) {
+// A copy of the user's text, no one else's to read.
+bool copyPrivately(const std::string& from, const std::string& to) {
   const std::optional<std::string> bytes = readFileBytes(nativePath(from));
-  return bytes && writeFileReplacing(nativePath(to), *bytes).ok();
+  return bytes && writeFileReplacing(nativePath(to), *bytes, NewFileAccess::OwnerOnly).ok();
 }
 
 std::size_t slotOf(TextKind kind) {
@@ -55,27 +56,10 @@ bool hasRtfExtension(const std::string& path) {
 CompanionFiles::CompanionFiles(Prompter& prompter, Language interfaceLanguage)
     : language(interfaceLanguage), prompter_(prompter) {}
 
-bool CompanionFiles::saveCompanion(TextKind kind, const RichText& text, const std::string& path) {
-  const std::string rtf = writeRtf(text);
-  if (transitMarker) {
-    if (!writeFileReplacing(nativePath(path), rtf).ok()) return false;
-    patchRtfHeader(path);
-    return true;
-  }
-  // A name the code page cannot spell is reached through a transit file of a plain name. An empty
-  // folder is the current one for every kind: taken as it is, it would put the transit file at the root.
-  const std::string folder = currentFolder.empty() ? "." : currentFolder;
-  const std::string transit =
-      folder +
-      (isCardKind(kind) ? (kind == TextKind::Frame1 ? "\\element\\C1" : "\\element\\C2")
-                        : "\\element\\R" + std::to_string(static_cast<int>(kind))) +
-      "transitansi.rtf";
-  if (!writeFileReplacing(nativePath(transit), rtf).ok()) return false;
-  patchRtfHeader(transit);
-  const bool copied = copyFileReplacing(transit, path);
-  std::error_code ignored;
-  fs::remove(nativePath(transit), ignored);
-  return copied;
+bool CompanionFiles::saveCompanion(const RichText& text, const std::string& path) {
+  if (!writeFileReplacing(nativePath(path), writeRtf(text)).ok()) return false;
+  patchRtfHeader(path);
+  return true;
 }
 
 bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichText& text) {
@@ -84,7 +68,7 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
     std::string& workingCopy = workingCopies_[slotOf(kind)];
     workingCopy = folder + "\\" + std::to_string(static_cast<int>(kind)) + ".rtf";
     std::optional<std::string> bytes;
-    if (copyFileReplacing(path, workingCopy)) bytes = readFileBytes(nativePath(workingCopy));
+    if (copyPrivately(path, workingCopy)) bytes = readFileBytes(nativePath(workingCopy));
     std::optional<RichText> read = bytes ? richTextIn(text, *bytes) : std::nullopt;
     // Reported here: a text left silently as it was would be written over the file at the next save.
     if (!read) {

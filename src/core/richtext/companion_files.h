@@ -24,11 +24,6 @@ class CompanionFiles {
  public:
   CompanionFiles(Prompter& prompter, Language interfaceLanguage);
 
-  /// On when the parameter-file path has no "?": companion files are then written directly;
-  /// off, they go through a transit file in the element folder first.
-  bool transitMarker = true;
-  /// The folder of the parameter file being saved or loaded; empty counts as "." for the card.
-  std::string currentFolder;
   /// The mini-CV editor's verbose mode: reports a file left unpatched.
   bool verbose = false;
   /// Where the working copies are made; the process's current directory when empty.
@@ -37,8 +32,9 @@ class CompanionFiles {
   Language language;
 
   /// Writes `text` to `path` as RTF and patches its header; false when the file could not be written.
-  bool saveCompanion(TextKind kind, const RichText& text, const std::string& path);
-  /// Reads `path` into `text`: RTF (".rtf", any case) through a working copy, anything else as lines.
+  bool saveCompanion(const RichText& text, const std::string& path);
+  /// Reads `path` into `text`: RTF (".rtf", any case) through a working copy that only its owner may
+  /// read, anything else as lines.
   /// RTF is read as a rich-text control reads it: a damaged file as far as it goes, a file that is not
   /// RTF as plain text. A file that gives nothing to show is reported and leaves `text` as it was.
   bool loadCompanion(TextKind kind, const std::string& path, RichText& text);

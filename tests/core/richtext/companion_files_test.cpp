@@ -20,7 +20,6 @@ class CompanionFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(folder_ / "element");
-    files_.currentFolder = folder_.string();
     files_.workingCopyFolder = (folder_ / "copies").string();
     fs::create_directory(files_.workingCopyFolder);
   }
@@ -51,7 +50,7 @@ RichText sampleText() {
 TEST_F(CompanionFilesTest, SavingWritesTheRtfWithItsHeaderPatched) {
   const std::string target = path("element/C1carte.rtf");
   writeBytes(target, "an older file");
-  ASSERT_TRUE(files_.saveCompanion(TextKind::Frame1, sampleText(), target));
+  ASSERT_TRUE(files_.saveCompanion(sampleText(), target));
 
   std::string expected = writeRtf(sampleText());
   expected.replace(6, 6, "\\utf8\\");
@@ -64,32 +63,19 @@ TEST_F(CompanionFilesTest, SavingWritesTheRtfWithItsHeaderPatched) {
   EXPECT_EQ(loaded, sampleText());
 }
 
-TEST_F(CompanionFilesTest, SavingUnderANameTheCodePageCannotSpellGoesThroughATransitFile) {
-  files_.transitMarker = false;
-  // Paths keep their Windows form; both separators work on disk.
-  files_.currentFolder = folder_.string() + "\\";
+// A "?" is a character like any other: no fixed name beside the file is written or deleted.
+TEST_F(CompanionFilesTest, SavingUnderANameWithAQuestionMarkTouchesNoOtherFile) {
+  writeBytes(path("element/C1transitansi.rtf"), "the user's own");
   const std::string target = folder_.string() + "\\element\\R2r?sum?.rtf";
-  ASSERT_TRUE(files_.saveCompanion(TextKind::Zone2, sampleText(), target));
-  EXPECT_EQ(elementFiles(), std::vector<std::string>{"R2r?sum?.rtf"});
+  ASSERT_TRUE(files_.saveCompanion(sampleText(), target));
+  EXPECT_EQ(elementFiles(), (std::vector<std::string>{"C1transitansi.rtf", "R2r?sum?.rtf"}));
   EXPECT_TRUE(readBytes(path("element/R2r?sum?.rtf")).starts_with("{\\rtf1\\utf8\\"));
-
-  // The transit name of each kind: a folder in its place makes the save fail, the target untouched.
-  for (const auto& [kind, transit] :
-       {std::pair{TextKind::Frame1, "C1transitansi.rtf"}, std::pair{TextKind::Frame2, "C2transitansi.rtf"},
-        std::pair{TextKind::Zone4, "R4transitansi.rtf"}}) {
-    fs::create_directory(folder_ / "element" / transit);
-    writeBytes(path("element/kept.rtf"), "kept");
-    EXPECT_FALSE(files_.saveCompanion(kind, sampleText(), path("element/kept.rtf"))) << transit;
-    EXPECT_EQ(readBytes(path("element/kept.rtf")), "kept");
-    fs::remove(folder_ / "element" / transit);
-  }
+  EXPECT_EQ(readBytes(path("element/C1transitansi.rtf")), "the user's own");
 }
 
 TEST_F(CompanionFilesTest, AMissingElementFolderFailsTheSaveAndIsNeverCreated) {
   fs::remove_all(folder_ / "element");
-  EXPECT_FALSE(files_.saveCompanion(TextKind::Zone1, sampleText(), path("element/R1cv.rtf")));
-  files_.transitMarker = false;
-  EXPECT_FALSE(files_.saveCompanion(TextKind::Frame2, sampleText(), path("element/C2carte.rtf")));
+  EXPECT_FALSE(files_.saveCompanion(sampleText(), path("element/R1cv.rtf")));
   EXPECT_FALSE(fs::exists(folder_ / "element"));
   EXPECT_TRUE(prompter_.shown.empty());
 }
@@ -126,6 +112,8 @@ TEST_F(CompanionFilesTest, LoadingRtfGoesThroughAWorkingCopyPerKind) {
   EXPECT_EQ(frame, sampleText());
   const fs::path copy = fs::path(files_.workingCopyFolder) / "12.rtf";
   EXPECT_EQ(readBytes(copy.string()), readBytes(notes));
+  // A copy of the user's text is no one else's to read.
+  EXPECT_EQ(fs::status(copy).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
   RichText zone;
   ASSERT_TRUE(files_.loadCompanion(TextKind::Zone3, notes, zone));
