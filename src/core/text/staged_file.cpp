@@ -20,6 +20,8 @@ constexpr mode_t permissionBits = 07777;
 
 std::string systemError(int error) { return std::strerror(error); }
 
+std::string notWritten(int error) { return "the file could not be written: " + systemError(error); }
+
 }  // namespace
 
 StagedFile::StagedFile(std::filesystem::path target, NewFileAccess access) : target_(std::move(target)) {
@@ -40,7 +42,7 @@ StagedFile::StagedFile(std::filesystem::path target, NewFileAccess access) : tar
     if (error != EEXIST) break;
   }
   if (descriptor_ < 0) {
-    failure_ = systemError(error);
+    failure_ = notWritten(error);
     return;
   }
   // A file replaced keeps its permissions; whatever else holds the name (a link) lends none.
@@ -60,7 +62,7 @@ bool StagedFile::write(std::string_view bytes) {
     else if (written == 0)
       failure_ = "nothing could be written";
     else if (errno != EINTR)
-      failure_ = systemError(errno);
+      failure_ = notWritten(errno);
   }
   return failure_.empty();
 }
