@@ -1,7 +1,6 @@
 #include "richtext/companion_files.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -56,10 +55,19 @@ bool hasRtfExtension(const std::string& path) {
 CompanionFiles::CompanionFiles(Prompter& prompter, Language interfaceLanguage)
     : language(interfaceLanguage), prompter_(prompter) {}
 
+int patchRtfHeader(std::string& rtf) {
+  int offset = 0;
+  for (std::size_t i = 1; i <= kLastPatchOffset && i + kAnsiHeader.size() <= rtf.size(); ++i)
+    if (std::string_view(rtf).substr(i, kAnsiHeader.size()) == kAnsiHeader) offset = static_cast<int>(i);
+  if (offset != 0) rtf.replace(static_cast<std::size_t>(offset), kUtf8Header.size(), kUtf8Header);
+  return offset;
+}
+
 bool CompanionFiles::saveCompanion(const RichText& text, const std::string& path) {
-  if (!writeFileReplacing(nativePath(path), writeRtf(text)).ok()) return false;
-  patchRtfHeader(path);
-  return true;
+  // Patched before it is written, the file is written once, whole.
+  std::string rtf = writeRtf(text);
+  if (patchRtfHeader(rtf) == 0) reportUnpatched(path);
+  return writeFileReplacing(nativePath(path), rtf).ok();
 }
 
 bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichText& text) {
@@ -97,34 +105,6 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
   paragraphs.insert(paragraphs.end(), std::make_move_iterator(read.begin() + 1),
                     std::make_move_iterator(read.end()));
   return true;
-}
-
-RtfPatch CompanionFiles::patchRtfHeader(const std::string& path) {
-  RtfPatch patch;
-  std::fstream file(nativePath(path), std::ios::in | std::ios::out | std::ios::binary);
-  if (file) {
-    char head[kLastPatchOffset + kAnsiHeader.size()] = {};
-    file.read(head, sizeof head);
-    const std::string_view bytes(head, static_cast<std::size_t>(file.gcount()));
-    for (std::size_t i = 0; i <= kLastPatchOffset && i + kAnsiHeader.size() <= bytes.size(); ++i)
-      if (bytes.substr(i, kAnsiHeader.size()) == kAnsiHeader) patch.offset = static_cast<int>(i);
-  }
-  if (patch.offset == 0) {
-    reportUnpatched(path);
-    return patch;
-  }
-  file.clear();
-  file.seekp(patch.offset);
-  std::size_t written = 0;
-  for (const char byte : kUtf8Header)
-    if (file.put(byte)) ++written;
-  if (!file.flush()) written = 0;  // the bytes never reached the file
-  patch.written = written == kUtf8Header.size();
-  if (!patch.written) {
-    prompter_.show(MessageKind::Plain, "erreur rtf");
-    reportUnpatched(path);
-  }
-  return patch;
 }
 
 void CompanionFiles::reportUnpatched(const std::string& path) {

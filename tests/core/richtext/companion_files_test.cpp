@@ -80,28 +80,16 @@ TEST_F(CompanionFilesTest, AMissingElementFolderFailsTheSaveAndIsNeverCreated) {
   EXPECT_TRUE(prompter_.shown.empty());
 }
 
-TEST_F(CompanionFilesTest, PatchingTakesTheLastHeaderFoundInTheFirstBytes) {
-  const std::string file = path("header.rtf");
-  writeBytes(file, "{\\ansi\\ansi\\rtf1 \\ansi\\ rest");
-  const RtfPatch patch = files_.patchRtfHeader(file);
-  EXPECT_EQ(patch.offset, 17);
-  EXPECT_TRUE(patch.written);
-  EXPECT_EQ(readBytes(file), "{\\ansi\\ansi\\rtf1 \\utf8\\ rest");
-
-  // Beyond offset 20, or only at offset 0, the file stays as written; verbose mode says so.
-  files_.verbose = true;
+TEST(CompanionFilePatch, TakesTheLastHeaderFoundInTheFirstBytes) {
+  std::string rtf = "{\\ansi\\ansi\\rtf1 \\ansi\\ rest";
+  EXPECT_EQ(patchRtfHeader(rtf), 17);
+  EXPECT_EQ(rtf, "{\\ansi\\ansi\\rtf1 \\utf8\\ rest");
+  // Beyond offset 20, or only at offset 0, the text stays as it is.
   for (const std::string unpatched : {"{\\rtf1 123456789012345\\ansi\\", "\\ansi\\rtf1"}) {
-    writeBytes(file, unpatched);
-    EXPECT_EQ(files_.patchRtfHeader(file).offset, 0);
-    EXPECT_EQ(readBytes(file), unpatched);
+    std::string kept = unpatched;
+    EXPECT_EQ(patchRtfHeader(kept), 0);
+    EXPECT_EQ(kept, unpatched);
   }
-  files_.patchRtfHeader(path("missing.rtf"));
-  EXPECT_EQ(prompter_.texts(), (std::vector<std::string>{
-                                   file + " : fichier rtf non remanié", file + " : fichier rtf non remanié",
-                                   path("missing.rtf") + " : fichier rtf non remanié"}));
-  files_.verbose = false;
-  files_.patchRtfHeader(file);
-  EXPECT_EQ(prompter_.shown.size(), 3u);
 }
 
 TEST_F(CompanionFilesTest, LoadingRtfGoesThroughAWorkingCopyPerKind) {
