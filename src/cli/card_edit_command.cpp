@@ -231,10 +231,16 @@ int edit(const EditOptions& options) {
   for (const auto& [control, text] : options.steps)
     if (const auto refused = steps().at(control)(session, text)) return usageError(control + ": " + *refused);
 
+  const std::vector<ShownMessage>& shown = session.loaded.prompter.shown;
+  const std::size_t shownBefore = shown.size();
   const SavedCardFile saved =
       saveCardFileAs(session.card, ChosenFile{options.output, false}, screenResolution,
                      session.loaded.companions, options.language, session.loaded.prompter);
-  if (!saved.saved) return usageError(saved.error.empty() ? options.output + ": not saved" : saved.error);
+  if (!saved.saved) {
+    // The save tells why it refused a name in a box of its own.
+    if (!saved.error.empty()) return usageError(saved.error);
+    return usageError(shown.size() > shownBefore ? shown.back().text : options.output + ": not saved");
+  }
 
   JsonWriter json;
   json.beginObject();

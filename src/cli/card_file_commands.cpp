@@ -30,6 +30,7 @@ int cardSaveCommand(const Arguments& args) {
 
   const std::string& target = args[1];
   const std::string base = companionBaseOf(target);
+  if (!frameTextNamesRecordable(base)) return usageError(unrecordableNameMessage(loaded.language, target));
   if (const FileStatus written = writeCardFile(loaded.card, target, base, screenResolution); !written.ok())
     return usageError(written.error);
   std::error_code error;

@@ -1,16 +1,14 @@
 // card-sheet and card-png: the loaded card drawn as the printed sheet and as the card window shows it.
-#include <QSaveFile>
-
 #include "cli/command_table.h"
 #include "cli/gui_session.h"
 #include "cli/loaded_card.h"
 #include "cli/script_drawing.h"
 #include "qt/card_sheet_pdf.h"
 #include "qt/qt_image.h"
-#include "qt/qt_text.h"
 #include "render/card_picture.h"
 #include "text/field_text.h"
 #include "text/file_path.h"
+#include "text/staged_file.h"
 
 namespace orvane::cli {
 
@@ -72,9 +70,10 @@ int drawPicture(LoadedCard& loaded, const std::string& output) {
   ScriptDrawing drawing(loaded);
   Image picture = drawCardPicture(drawing.context);
   if (const auto failure = drawing.failure()) return usageError(*failure);
-  QSaveFile file(toQString(utf8Path(nativePath(output))));
-  if (!file.open(QIODevice::WriteOnly) || !wrapImage(picture).save(&file, "PNG") || !file.commit())
-    return usageError("cannot write " + output);
+  const QByteArray png = pngOf(wrapImage(picture));
+  if (png.isEmpty()) return usageError("cannot write " + output);
+  if (const FileStatus written = writeFileReplacing(nativePath(output), bytesOf(png)); !written.ok())
+    return usageError("cannot write " + written.error);
   return 0;
 }
 

@@ -19,7 +19,9 @@ constexpr std::array cardDumpHelp{
 constexpr std::array cardSaveHelp{
     ArgumentHelp{"IN.ov1", "The card file to load."},
     ArgumentHelp{"OUT.ov1",
-                 "The card file to write; the frame texts go to its element folder when it exists."},
+                 "The card file to write; the frame texts go to its element folder when it exists. A name "
+                 "the file cannot record for its frame texts (a line break, bytes that are not UTF-8, "
+                 "characters outside Windows-1252, too long a name) is refused."},
 };
 constexpr std::array rtfDumpHelp{
     ArgumentHelp{"FILE.rtf", "The RTF file to read."},
@@ -55,7 +57,9 @@ constexpr std::array cardPdfHelp{
 
 constexpr std::array cardEditHelp{
     ArgumentHelp{"IN.ov1", "The card file to edit, loaded as the load command of the editor loads it."},
-    ArgumentHelp{"OUT.ov1", "The card file to write, with its frame texts, as the save command writes it."},
+    ArgumentHelp{"OUT.ov1",
+                 "The card file to write, with its frame texts, as the save command writes it; "
+                 "a name card-save refuses is refused."},
     ArgumentHelp{"--lang fr|en|de", "The interface language the list texts and the messages are in (fr)."},
     ArgumentHelp{"CONTROL=TEXT",
                  "A step: TEXT as typed in or chosen from CONTROL and confirmed; steps run in order."},
@@ -103,7 +107,8 @@ constexpr std::array cvSaveHelp{
     ArgumentHelp{"IN.ov4", "The mini-CV file to load, as cv-dump loads it."},
     ArgumentHelp{"OUT.ov4",
                  "The mini-CV file to write; its zone files go to the element folder beside it, "
-                 "which is made when missing."},
+                 "which is made when missing. A name the file cannot record for its zone files is "
+                 "refused, as card-save refuses one."},
 };
 
 // The printer commands.

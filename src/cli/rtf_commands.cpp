@@ -80,8 +80,7 @@ int rtfWriteCommand(const Arguments& args) {
     return usageError("rtf-write: " + error);
   StderrPrompter prompter;
   CompanionFiles files(prompter, Language::French);
-  if (!files.saveCompanion(TextKind::Frame1, text, args[1]))
-    return usageError("rtf-write: cannot write " + args[1]);
+  if (!files.saveCompanion(text, args[1])) return usageError("rtf-write: cannot write " + args[1]);
   return 0;
 }
 

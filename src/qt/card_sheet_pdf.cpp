@@ -2,8 +2,6 @@
 
 #include <QDateTime>
 #include <QPrinter>
-#include <filesystem>
-#include <system_error>
 
 #include "qt/pdf_printer.h"
 #include "qt/qt_painter_canvas.h"
@@ -21,14 +19,12 @@ void drawCardSheetNow(RenderContext& context, Canvas& canvas, SheetSettings sett
 
 std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardSheetPdf& sheet,
                                              const DrawingFailure& failure) {
-  const std::filesystem::path target = nativePath(sheet.output);
-  std::filesystem::path partial = target;
-  partial += ".part";
-  std::error_code error;
+  StagedFile staged(nativePath(sheet.output));
+  if (staged.path().empty()) return "cannot write " + staged.commit().error;
   {
     const auto orientation =
         context.card.orientation == Orientation::Horizontal ? QPageLayout::Landscape : QPageLayout::Portrait;
-    const auto printer = makePdfPrinter(toQString(utf8Path(partial)), sheet.dpi, orientation);
+    const auto printer = makePdfPrinter(toQString(utf8Path(staged.path())), sheet.dpi, orientation);
     SheetSettings settings;
     settings.printer = measurePrinter(*printer);
     settings.screenResolution = sheet.screenResolution;
@@ -39,14 +35,11 @@ std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardS
     QPainterCanvas canvas(*printer);
     if (!canvas.painter().isActive()) return "cannot write " + sheet.output;
     drawCardSheetNow(context, canvas, settings);
+    if (!canvas.painter().end() || printer->printerState() == QPrinter::Error)
+      return "cannot write " + sheet.output;
   }
-  if (const auto refused = failure ? failure() : std::nullopt) {
-    std::filesystem::remove(partial, error);
-    return refused;
-  }
-  std::filesystem::rename(partial, target, error);
-  if (error) return "cannot write " + sheet.output + ": " + error.message();
-  return std::nullopt;
+  if (const auto refused = failure ? failure() : std::nullopt) return refused;
+  return commitPdf(staged, sheet.output);
 }
 
 }  // namespace orvane

@@ -28,9 +28,9 @@ void drawCardSheetNow(RenderContext& context, Canvas& canvas, SheetSettings sett
 /// Tells, once the sheet is drawn, why the drawing is not to be kept; nothing when it is.
 using DrawingFailure = std::function<std::optional<std::string>()>;
 
-/// Draws the sheet of `context`'s card into `sheet.output`. The PDF is written beside it and takes
-/// its name only once complete and not refused by `failure`, so that an existing file is never left
-/// half written. Returns why nothing was written, or nothing on success.
+/// Draws the sheet of `context`'s card into `sheet.output`. The PDF is written beside it under a staging
+/// name and takes its name only once written whole and not refused by `failure`, so that an existing
+/// file is never left half written. Returns why nothing was written, or nothing on success.
 std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardSheetPdf& sheet,
                                              const DrawingFailure& failure = {});
 

@@ -4,6 +4,8 @@
 #include <QPageSize>
 #include <QPrinter>
 
+#include "render/finished_pdf.h"
+
 namespace orvane {
 
 std::unique_ptr<QPrinter> makePdfPrinter(const QString& path, int dpi, QPageLayout::Orientation orientation) {
@@ -14,6 +16,12 @@ std::unique_ptr<QPrinter> makePdfPrinter(const QString& path, int dpi, QPageLayo
   printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0)));
   printer->setFullPage(false);
   return printer;
+}
+
+std::optional<std::string> commitPdf(StagedFile& staged, const std::string& output) {
+  if (!isFinishedPdf(staged.path())) return "cannot write " + output + ": the document was cut short";
+  if (const FileStatus committed = staged.commit(); !committed.ok()) return "cannot write " + committed.error;
+  return std::nullopt;
 }
 
 }  // namespace orvane

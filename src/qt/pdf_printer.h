@@ -5,6 +5,10 @@
 #include <QPageLayout>
 #include <QString>
 #include <memory>
+#include <optional>
+#include <string>
+
+#include "text/staged_file.h"
 
 class QPrinter;
 
@@ -12,5 +16,10 @@ namespace orvane {
 
 /// A printer writing `path` as a PDF document of A4 pages in `orientation` at `dpi` dots per inch.
 std::unique_ptr<QPrinter> makePdfPrinter(const QString& path, int dpi, QPageLayout::Orientation orientation);
+
+/// Puts `staged`, the PDF document a printer has written under the staging name, in the place of
+/// `output` once it is written whole: the printer itself does not tell a full disk. Why it could not be,
+/// or nothing.
+std::optional<std::string> commitPdf(StagedFile& staged, const std::string& output);
 
 }  // namespace orvane

@@ -1,16 +1,17 @@
 #include "qt/qt_file_association.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QXmlStreamWriter>
 
+#include "qt/qt_image.h"
 #include "qt/qt_text.h"
+#include "text/file_path.h"
+#include "text/staged_file.h"
 
 namespace orvane {
 
@@ -41,18 +42,7 @@ QString execArgument(const QString& path) {
 
 bool writeFile(const QString& path, const QByteArray& contents) {
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(contents);
-  return file.commit();
-}
-
-QByteArray pngOf(const QImage& image) {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return png;
+  return writeFileReplacing(nativePath(toStdString(path)), bytesOf(contents)).ok();
 }
 
 void refreshIfInstalled(const QString& tool, const QString& directory) {

@@ -1,5 +1,6 @@
 #include "qt/qt_image.h"
 
+#include <QBuffer>
 #include <cstring>
 
 namespace orvane {
@@ -38,6 +39,13 @@ PixelView pixelView(QImage& image) {
   }
   return {reinterpret_cast<Pixel*>(image.bits()), image.width(), image.height(),
           static_cast<int>(image.bytesPerLine() / bytesPerPixel)};
+}
+
+QByteArray pngOf(const QImage& image) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+  return png;
 }
 
 }  // namespace orvane

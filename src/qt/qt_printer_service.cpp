@@ -1,7 +1,6 @@
 #include "qt/qt_printer_service.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPaintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,6 +11,8 @@
 #include "qt/print_queue.h"
 #include "qt/printer_fonts.h"
 #include "qt/qt_painter_canvas.h"
+#include "qt/qt_text.h"
+#include "text/file_path.h"
 #include "text/rounding.h"
 
 namespace orvane {
@@ -23,8 +24,6 @@ constexpr int pdfPrinterDpi = 600;
 // The blending capabilities a printer reports, in the values the printer report has always shown.
 constexpr int blendsConstantAlpha = 0x01;
 constexpr int blendsPixelAlpha = 0x02;
-
-QString partialFile(const QString& target) { return target + QStringLiteral(".part"); }
 
 // The paper every page is laid out for, whatever paper the printer would take by default.
 void takeLayoutPaper(QPrinter& printer) { printer.setPageSize(QPageSize(QPageSize::A4)); }
@@ -72,15 +71,20 @@ class QtPrintJob : public PrintJob {
   QPainterCanvas canvas_;
 };
 
-// A document for the PDF printer writing `target`: it takes its name only once complete, so that an
-// existing file is never left half written.
-Delivery pdfFileDelivery(const QString& target) {
-  return {[target]() -> std::optional<std::string> {
-            QFile::remove(target);
-            if (QFile::rename(partialFile(target), target)) return std::nullopt;
-            return "cannot write " + target.toStdString();
-          },
-          [target] { QFile::remove(partialFile(target)); }};
+// A document for a printer writing a PDF file, the PDF printer or a file chosen in the print dialog: it
+// is drawn under a staging name beside the file and takes the file's name only once written whole, so
+// that an existing file is never left half written. The printer goes on naming the file.
+std::unique_ptr<QtPrintJob> pdfFileJob(QPrinter& printer) {
+  const QString target = printer.outputFileName();
+  auto staged = std::make_shared<StagedFile>(nativePath(toStdString(target)));
+  if (staged->path().empty()) return nullptr;
+  printer.setOutputFileName(toQString(utf8Path(staged->path())));
+  Delivery delivery{[staged, target, &printer] {
+                      printer.setOutputFileName(target);
+                      return commitPdf(*staged, toStdString(target));
+                    },
+                    [target, &printer] { printer.setOutputFileName(target); }};
+  return std::make_unique<QtPrintJob>(printer, std::move(delivery));
 }
 
 // A document for a system printer is drawn into a PDF file of its own, on the printer's page at its
@@ -126,14 +130,12 @@ QPrinter* QtPrinterService::currentPrinter() {
 bool QtPrinterService::selectPrinter(const std::string& name) {
   defaultTaken_ = true;
   if (name.starts_with(pdfPrefix)) {
-    pdfFile_ = QString::fromStdString(name.substr(pdfPrefix.size()));
-    printer_ = makePdfPrinter(pdfFile_.isEmpty() ? QString() : partialFile(pdfFile_), pdfPrinterDpi,
+    printer_ = makePdfPrinter(QString::fromStdString(name.substr(pdfPrefix.size())), pdfPrinterDpi,
                               QPageLayout::Portrait);
     return true;
   }
   const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(name));
   if (info.isNull()) return false;
-  pdfFile_.clear();
   printer_ = systemPrinter(info);
   return true;
 }
@@ -183,11 +185,8 @@ std::unique_ptr<PrintJob> QtPrinterService::startJob(const JobSettings& settings
   std::unique_ptr<QtPrintJob> job;
   if (printer->outputFormat() == QPrinter::NativeFormat)
     job = queuedJob(*printer);
-  else if (!pdfFile_.isEmpty())
-    job = std::make_unique<QtPrintJob>(*printer, pdfFileDelivery(pdfFile_));
-  else  // a file chosen in the print dialog, written in place
-    job =
-        std::make_unique<QtPrintJob>(*printer, Delivery{[] { return std::optional<std::string>(); }, [] {}});
+  else
+    job = pdfFileJob(*printer);
   if (!job || !job->started()) return nullptr;
   return job;
 }

@@ -42,7 +42,6 @@ class QtPrinterService : public PrinterService {
 
   std::unique_ptr<QPrinter> printer_;
   bool defaultTaken_ = false;  // the system's default printer was looked for
-  QString pdfFile_;            // the file the PDF printer writes, when it is current
 };
 
 /// The device values of `printer` with its current page layout.

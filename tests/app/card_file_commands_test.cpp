@@ -10,6 +10,7 @@
 #include <QTextEdit>
 
 #include "app_test_main.h"
+#include "catalogue/catalogue.h"
 #include "editor_under_test.h"
 #include "qt/qt_file_dialogs.h"
 #include "support/scripted_file_dialogs.h"
@@ -146,12 +147,18 @@ class CardFileCommandsTest : public QObject {
       QVERIFY(pdf.open(QIODevice::ReadOnly));
       QVERIFY(pdf.read(5) == "%PDF-");
       QCOMPARE(session.shownTexts().last(), QString::fromStdString(pdfWrittenMessage(path)));
-      QVERIFY(!QFile::exists(QString::fromStdString(path + ".part")));
+      // Nothing is left beside it.
+      QCOMPARE(QDir(folder.path()).entryList({QStringLiteral(".orvane-*")}, QDir::Files | QDir::Hidden),
+               QStringList());
     }
     // A cancelled dialog writes nothing and says nothing.
     const qsizetype shown = session.shownTexts().size();
     main().menus().file.exportPdf->trigger();
     QCOMPARE(session.shownTexts().size(), shown);
+    // A file that cannot be written is told as the editor tells an error it did not expect.
+    dialogs.choose(file(QStringLiteral("missing/planche.pdf")), "pdf");
+    main().menus().file.exportPdf->trigger();
+    QCOMPARE(session.shownTexts().at(shown), QString::fromStdString(catalogue::text(Language::French, 142)));
   }
 
   void theDialogFiltersReadAsQtNameFilters() {

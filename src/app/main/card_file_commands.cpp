@@ -71,7 +71,7 @@ void CardFileCommands::mexporterpdf_click() {
   sheet.frameColourChosen = {session_.cardFileLoaded, session_.cardFileLoaded};
   RenderContext context = cardWindow_->renderContext();
   if (const auto failure = writeCardSheetPdf(context, sheet)) {
-    prompter_.show(MessageKind::Error, *failure);
+    shell_.reportUnhandledError(*failure);
     return;
   }
   prompter_.show(MessageKind::Information, pdfWrittenMessage(chosen->path));

@@ -104,11 +104,10 @@ BitmapRepair repairBitmapFile(const std::string& path, bool backup) {
 
   BitmapRepair repair;
   if (backup) {
-    // A backup that cannot be made does not stop the repair.
+    // A backup that cannot be made does not stop the repair. Written as any file of ours, it replaces
+    // whatever holds its name and never writes through a link planted there.
     const std::string backupPath = bitmapBackupPath(path);
-    if (std::filesystem::copy_file(target, nativePath(backupPath),
-                                   std::filesystem::copy_options::overwrite_existing, error))
-      repair.backup = backupPath;
+    if (writeFileReplacing(nativePath(backupPath), *bytes).ok()) repair.backup = backupPath;
   }
   writeUint32(*bytes, bitmapFileSizeOffset, *assessment.expectedFileSize);
   writeUint32(*bytes, bitmapImageSizeOffset, *assessment.expectedImageSize);

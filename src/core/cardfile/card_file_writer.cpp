@@ -20,9 +20,6 @@ constexpr std::array<std::string_view, 3> header{
     "**",
 };
 
-// The file's own name while a path holding "?" is written.
-constexpr std::string_view stagingName = "savedov1.txt";
-
 int styleCode(const FontStyle& style) {
   return (style.bold ? 2 : 0) + (style.italic ? 4 : 0) + (style.underline ? 8 : 0);
 }
@@ -112,34 +109,26 @@ std::vector<std::string> cardFileLines(const CardModel& card, std::string_view c
   return lines;
 }
 
+bool frameTextNamesRecordable(std::string_view companionBase) {
+  return writtenWhole(cardLineText(lineFrame1Text, recordedFrameTextPath(1, companionBase))) &&
+         writtenWhole(cardLineText(lineFrame2Text, recordedFrameTextPath(2, companionBase)));
+}
+
 FileStatus writeCardFile(const CardModel& card, const std::string& targetPath, std::string_view companionBase,
                          int screenResolution) {
-  const std::filesystem::path target = nativePath(targetPath);
-  const std::vector<std::string> lines = cardFileLines(card, companionBase, screenResolution);
-  if (targetPath.find('?') == std::string::npos) return writeLines(target, lines);
-
-  // A "?" stands for a character the code page could not give the dialog: the file is written under a
-  // plain name first and then takes the chosen one.
-  const std::filesystem::path staging = target.parent_path() / stagingName;
-  if (FileStatus written = writeLines(staging, lines); !written.ok()) return written;
-  std::error_code error;
-  std::filesystem::rename(staging, target, error);
-  if (error) return {utf8Path(target) + ": " + error.message() + "; saved as " + utf8Path(staging)};
-  return {};
+  return writeLines(nativePath(targetPath), cardFileLines(card, companionBase, screenResolution));
 }
 
 bool saveFrameTexts(const CardModel& card, const std::string& cardFilePath, std::string_view companionBase,
                     CompanionFiles& companions, Language language, Prompter& prompter) {
   const std::filesystem::path folder = nativePath(cardFilePath).parent_path();
-  companions.currentFolder = utf8Path(folder);
-  companions.transitMarker = cardFilePath.find('?') == std::string::npos;
   bool allWritten = true;
   for (int number = 1; number <= 2; ++number) {
     const std::filesystem::path destination =
         folder / elementFolder / nativePath(frameTextFileName(number, companionBase));
     const FrameModel& frame = card.frame(number);
     if (frameTextAlreadySaved(frame, destination)) continue;
-    if (!companions.saveCompanion(frameTextKind(number), frame.text, utf8Path(destination))) {
+    if (!companions.saveCompanion(frame.text, utf8Path(destination))) {
       prompter.show(MessageKind::Plain, catalogue::text(language, 133));
       allWritten = false;
     }

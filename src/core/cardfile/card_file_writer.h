@@ -18,8 +18,11 @@ namespace orvane {
 std::vector<std::string> cardFileLines(const CardModel& card, std::string_view companionBase,
                                        int screenResolution);
 
-/// Writes the card file of `card` to `targetPath`. A path holding "?" is written as "savedov1.txt" in
-/// its folder first and then moved to it; should that move fail, "savedov1.txt" is kept.
+/// Whether the card file records the names of the frame text files named after `companionBase` so that
+/// its load finds them again; a save under any other name is refused (unrecordableNameMessage).
+bool frameTextNamesRecordable(std::string_view companionBase);
+
+/// Writes the card file of `card` to `targetPath`, whole or not at all.
 FileStatus writeCardFile(const CardModel& card, const std::string& targetPath, std::string_view companionBase,
                          int screenResolution);
 

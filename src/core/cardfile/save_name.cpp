@@ -15,6 +15,7 @@ namespace {
 
 // The extension the save dialog leaves on a name: a dot and three letters.
 constexpr int extensionCharacters = 4;
+constexpr int messageIncorrectName = 151;
 
 struct PathParts {
   std::string folder;  // up to and including the last separator
@@ -90,6 +91,10 @@ std::optional<SaveName> resolveSaveName(const SaveNameRequest& request, Language
     return SaveName{std::move(candidate), SaveMode::New, std::move(base), chosen.folder};
   }
   return std::nullopt;
+}
+
+std::string unrecordableNameMessage(Language language, std::string_view path) {
+  return catalogue::text(language, messageIncorrectName) + " : " + std::string(path);
 }
 
 bool replaceWithNewFile(const std::string& chosenPath, const std::string& newPath, Language language,

@@ -36,6 +36,10 @@ std::optional<SaveName> resolveSaveName(const SaveNameRequest& request, Language
 /// last four characters (the extension with its dot).
 std::string companionBaseOf(std::string_view path);
 
+/// The message refusing to save the parameter file `path` under a name its lines cannot record so that
+/// its companion files are found again: message 151 + " : " + path.
+std::string unrecordableNameMessage(Language language, std::string_view path);
+
 /// The folder of `path` up to and including its last separator, as a stored directory keeps it.
 std::string folderOf(std::string_view path);
 

@@ -288,7 +288,6 @@ bool loadCvFile(CvSheet& sheet, CvFileSession& session, const std::string& path,
     services.prompter.show(MessageKind::Error, catalogue::fileNotAccessible(sheet.state.language, path));
     return false;
   }
-  services.companions.currentFolder = utf8Path(file.parent_path());
   services.companions.language = sheet.state.language;
 
   CvFileLines lines = parseCvFileLines(*fileLines);

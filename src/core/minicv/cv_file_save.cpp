@@ -47,6 +47,14 @@ std::string recordedZoneFilePath(int zone, std::string_view companionBase) {
   return ".\\" + std::string(elementFolder) + "\\" + zoneFileName(zone, companionBase);
 }
 
+bool zoneFileNamesRecordable(std::string_view companionBase) {
+  for (int zone = 1; zone <= zoneCount; ++zone)
+    if (!writtenWhole(std::string(cvLineLabel(cvLineZone1File + zone - 1)) +
+                      recordedZoneFilePath(zone, companionBase)))
+      return false;
+  return true;
+}
+
 std::array<std::string, cvLineCount> cvFileValues(const CvSheet& sheet, std::string_view companionBase) {
   const CvEditorState& state = sheet.state;
   std::array<std::string, cvLineCount> values;
@@ -79,18 +87,20 @@ std::array<std::string, cvLineCount> cvFileValues(const CvSheet& sheet, std::str
 bool writeCvFile(const CvSheet& sheet, const std::string& target, std::string_view companionBase,
                  CompanionFiles& companions, Prompter& prompter) {
   const Language language = sheet.state.language;
+  if (!zoneFileNamesRecordable(companionBase)) {
+    prompter.show(MessageKind::Error, unrecordableNameMessage(language, target));
+    return false;
+  }
   const std::filesystem::path folder = nativePath(target).parent_path();
   // Without its element folder a save would lose the zone texts, so the save makes it.
   std::error_code error;
   std::filesystem::create_directories(folder / elementFolder, error);
 
-  companions.currentFolder = utf8Path(folder.empty() ? std::filesystem::path(".") : folder);
-  companions.transitMarker = target.find('?') == std::string::npos;
   companions.verbose = sheet.state.verbose;
   companions.language = language;
   for (int zone = 1; zone <= zoneCount; ++zone) {
     const std::string path = utf8Path(folder / elementFolder / zoneFileName(zone, companionBase));
-    if (!companions.saveCompanion(static_cast<TextKind>(zone), sheet[zoneNames(zone).text].richText, path)) {
+    if (!companions.saveCompanion(sheet[zoneNames(zone).text].richText, path)) {
       showWriteFailure(prompter, language, path);
       return false;
     }

@@ -20,9 +20,14 @@ std::array<std::string, cvLineCount> cvFileValues(const CvSheet& sheet, std::str
 /// + ".rtf".
 std::string recordedZoneFilePath(int zone, std::string_view companionBase);
 
+/// Whether the parameter file records the names of the zone files named after `companionBase` so that
+/// its load finds them again.
+bool zoneFileNamesRecordable(std::string_view companionBase);
+
 /// Writes the zone files into the `element` folder beside `target`, made when missing so that the zone
 /// texts are never lost, then the parameter file; the zone files are named after `companionBase`. A
-/// file that cannot be written ends the writing there with an error box; false then.
+/// name the file cannot record (unrecordableNameMessage) is refused before anything is written; a file
+/// that cannot be written ends the writing there. Either shows an error box; false then.
 bool writeCvFile(const CvSheet& sheet, const std::string& target, std::string_view companionBase,
                  CompanionFiles& companions, Prompter& prompter);
 

@@ -1,7 +1,6 @@
 #include "richtext/companion_files.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -25,9 +24,10 @@ constexpr std::string_view kUtf8Header = "\\utf8\\";
 constexpr std::size_t kLastPatchOffset = 20;
 constexpr int kUnpatchedMessage = 183;
 
-bool copyFileReplacing(const std::string& from, const std::string& to) {
+// A copy of the user's text, no one else's to read.
+bool copyPrivately(const std::string& from, const std::string& to) {
   const std::optional<std::string> bytes = readFileBytes(nativePath(from));
-  return bytes && writeFileReplacing(nativePath(to), *bytes).ok();
+  return bytes && writeFileReplacing(nativePath(to), *bytes, NewFileAccess::OwnerOnly).ok();
 }
 
 std::size_t slotOf(TextKind kind) {
@@ -55,27 +55,19 @@ bool hasRtfExtension(const std::string& path) {
 CompanionFiles::CompanionFiles(Prompter& prompter, Language interfaceLanguage)
     : language(interfaceLanguage), prompter_(prompter) {}
 
-bool CompanionFiles::saveCompanion(TextKind kind, const RichText& text, const std::string& path) {
-  const std::string rtf = writeRtf(text);
-  if (transitMarker) {
-    if (!writeFileReplacing(nativePath(path), rtf).ok()) return false;
-    patchRtfHeader(path);
-    return true;
-  }
-  // A name the code page cannot spell is reached through a transit file of a plain name. An empty
-  // folder is the current one for every kind: taken as it is, it would put the transit file at the root.
-  const std::string folder = currentFolder.empty() ? "." : currentFolder;
-  const std::string transit =
-      folder +
-      (isCardKind(kind) ? (kind == TextKind::Frame1 ? "\\element\\C1" : "\\element\\C2")
-                        : "\\element\\R" + std::to_string(static_cast<int>(kind))) +
-      "transitansi.rtf";
-  if (!writeFileReplacing(nativePath(transit), rtf).ok()) return false;
-  patchRtfHeader(transit);
-  const bool copied = copyFileReplacing(transit, path);
-  std::error_code ignored;
-  fs::remove(nativePath(transit), ignored);
-  return copied;
+int patchRtfHeader(std::string& rtf) {
+  int offset = 0;
+  for (std::size_t i = 1; i <= kLastPatchOffset && i + kAnsiHeader.size() <= rtf.size(); ++i)
+    if (std::string_view(rtf).substr(i, kAnsiHeader.size()) == kAnsiHeader) offset = static_cast<int>(i);
+  if (offset != 0) rtf.replace(static_cast<std::size_t>(offset), kUtf8Header.size(), kUtf8Header);
+  return offset;
+}
+
+bool CompanionFiles::saveCompanion(const RichText& text, const std::string& path) {
+  // Patched before it is written, the file is written once, whole.
+  std::string rtf = writeRtf(text);
+  if (patchRtfHeader(rtf) == 0) reportUnpatched(path);
+  return writeFileReplacing(nativePath(path), rtf).ok();
 }
 
 bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichText& text) {
@@ -84,7 +76,7 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
     std::string& workingCopy = workingCopies_[slotOf(kind)];
     workingCopy = folder + "\\" + std::to_string(static_cast<int>(kind)) + ".rtf";
     std::optional<std::string> bytes;
-    if (copyFileReplacing(path, workingCopy)) bytes = readFileBytes(nativePath(workingCopy));
+    if (copyPrivately(path, workingCopy)) bytes = readFileBytes(nativePath(workingCopy));
     std::optional<RichText> read = bytes ? richTextIn(text, *bytes) : std::nullopt;
     // Reported here: a text left silently as it was would be written over the file at the next save.
     if (!read) {
@@ -113,34 +105,6 @@ bool CompanionFiles::loadCompanion(TextKind kind, const std::string& path, RichT
   paragraphs.insert(paragraphs.end(), std::make_move_iterator(read.begin() + 1),
                     std::make_move_iterator(read.end()));
   return true;
-}
-
-RtfPatch CompanionFiles::patchRtfHeader(const std::string& path) {
-  RtfPatch patch;
-  std::fstream file(nativePath(path), std::ios::in | std::ios::out | std::ios::binary);
-  if (file) {
-    char head[kLastPatchOffset + kAnsiHeader.size()] = {};
-    file.read(head, sizeof head);
-    const std::string_view bytes(head, static_cast<std::size_t>(file.gcount()));
-    for (std::size_t i = 0; i <= kLastPatchOffset && i + kAnsiHeader.size() <= bytes.size(); ++i)
-      if (bytes.substr(i, kAnsiHeader.size()) == kAnsiHeader) patch.offset = static_cast<int>(i);
-  }
-  if (patch.offset == 0) {
-    reportUnpatched(path);
-    return patch;
-  }
-  file.clear();
-  file.seekp(patch.offset);
-  std::size_t written = 0;
-  for (const char byte : kUtf8Header)
-    if (file.put(byte)) ++written;
-  if (!file.flush()) written = 0;  // the bytes never reached the file
-  patch.written = written == kUtf8Header.size();
-  if (!patch.written) {
-    prompter_.show(MessageKind::Plain, "erreur rtf");
-    reportUnpatched(path);
-  }
-  return patch;
 }
 
 void CompanionFiles::reportUnpatched(const std::string& path) {

@@ -14,21 +14,14 @@ namespace orvane {
 /// The text a companion file belongs to: the mini-CV zones 1 to 4, the card frames 11 and 12.
 enum class TextKind { Zone1 = 1, Zone2 = 2, Zone3 = 3, Zone4 = 4, Frame1 = 11, Frame2 = 12 };
 
-/// Where `patchRtfHeader` found "\ansi\" (0 when it did not) and whether the patch was written.
-struct RtfPatch {
-  int offset = 0;
-  bool written = false;
-};
+/// Replaces the last "\ansi\" found at offsets 0 to 20 of `rtf` by "\utf8\", the header of a companion
+/// file; returns that offset, or 0 when there is none and `rtf` stays as it was.
+int patchRtfHeader(std::string& rtf);
 
 class CompanionFiles {
  public:
   CompanionFiles(Prompter& prompter, Language interfaceLanguage);
 
-  /// On when the parameter-file path has no "?": companion files are then written directly;
-  /// off, they go through a transit file in the element folder first.
-  bool transitMarker = true;
-  /// The folder of the parameter file being saved or loaded; empty counts as "." for the card.
-  std::string currentFolder;
   /// The mini-CV editor's verbose mode: reports a file left unpatched.
   bool verbose = false;
   /// Where the working copies are made; the process's current directory when empty.
@@ -36,14 +29,13 @@ class CompanionFiles {
   /// The interface language of the messages; a language switch sets it.
   Language language;
 
-  /// Writes `text` to `path` as RTF and patches its header; false when the file could not be written.
-  bool saveCompanion(TextKind kind, const RichText& text, const std::string& path);
-  /// Reads `path` into `text`: RTF (".rtf", any case) through a working copy, anything else as lines.
+  /// Writes `text` to `path` as RTF, its header patched; false when the file could not be written.
+  bool saveCompanion(const RichText& text, const std::string& path);
+  /// Reads `path` into `text`: RTF (".rtf", any case) through a working copy that only its owner may
+  /// read, anything else as lines.
   /// RTF is read as a rich-text control reads it: a damaged file as far as it goes, a file that is not
   /// RTF as plain text. A file that gives nothing to show is reported and leaves `text` as it was.
   bool loadCompanion(TextKind kind, const std::string& path, RichText& text);
-  /// Replaces the last "\ansi\" found at offsets 0 to 20 of `path` by "\utf8\".
-  RtfPatch patchRtfHeader(const std::string& path);
   /// Deletes the working copies made so far (when the main window closes).
   void deleteWorkingCopies();
 

@@ -65,7 +65,10 @@ SavedCardFile saveCardFileAs(const CardModel& card, const ChosenFile& chosen, in
   const std::optional<SaveName> name = resolveSaveName(request, language, prompter);
   if (!name) return outcome;
   outcome.parametersDirectory = name->folder;
-
+  if (!frameTextNamesRecordable(name->companionBase)) {
+    prompter.show(MessageKind::Error, unrecordableNameMessage(language, chosen.path));
+    return outcome;
+  }
   if (const FileStatus written = writeCardFile(card, name->target, name->companionBase, screenResolution);
       !written.ok()) {
     // The chosen file, if there was one, is still whole: nothing else is touched.

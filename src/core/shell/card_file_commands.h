@@ -40,10 +40,11 @@ struct SavedCardFile {
 };
 
 /// The save as it goes on once a file is chosen: the save-name resolution (messages 1143, 1144),
-/// the card file written at `screenResolution` ("?" paths through a staging file), the frame texts
-/// beside it unless unchanged (message 133), then in replace mode the new file put in the place of the
-/// chosen one (messages 129, 130). Nothing is written when the user declines; the frame texts and the
-/// replacement are skipped when the card file could not be written.
+/// the card file written at `screenResolution`, the frame texts beside it unless unchanged (message
+/// 133), then in replace mode the new file put in the place of the chosen one (messages 129, 130).
+/// Nothing is written when the user declines or when the card file could not record the frame texts'
+/// names (an error box, unrecordableNameMessage); the frame texts and the replacement are skipped when
+/// the card file could not be written.
 SavedCardFile saveCardFileAs(const CardModel& card, const ChosenFile& chosen, int screenResolution,
                              CompanionFiles& companions, Language language, Prompter& prompter);
 

@@ -21,7 +21,6 @@ bool goOnAfterFindings(const CardFileReading& reading, Language language, Prompt
 
 // A frame whose recorded file exists takes its text; otherwise it keeps the text it has.
 void loadFrameTexts(const CardFileReading& reading, CardModel& card, CompanionFiles& companions) {
-  companions.currentFolder = utf8Path(reading.folder);
   for (int number = 1; number <= 2; ++number) {
     const auto file = reading.frameTextFile(number);
     std::error_code error;

@@ -5,15 +5,10 @@
 #include <system_error>
 
 #include "text/cp1252.h"
-#include "text/file_path.h"
 
 namespace orvane {
 
 namespace {
-
-std::string failure(const std::filesystem::path& path, std::string_view what) {
-  return utf8Path(path) + ": " + std::string(what);
-}
 
 std::string encodeLines(const std::vector<std::string>& lines) {
   std::string bytes;
@@ -69,31 +64,10 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path, std:
   return bytes;
 }
 
-FileStatus writeFileReplacing(const std::filesystem::path& path, std::string_view bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".writing";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (file) file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file) file.close();
-    if (!file) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return {failure(path, "the file could not be written")};
-    }
-  }
-  // The new content takes the old file's place with the old file's permissions.
-  std::error_code noFormer;
-  if (const auto former = std::filesystem::status(path, noFormer); std::filesystem::exists(former))
-    std::filesystem::permissions(temporary, former.permissions(), noFormer);
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return {failure(path, error.message())};
-  }
-  return {};
+bool writtenWhole(std::string_view line) {
+  const std::string encoded = utf8ToCp1252(line);
+  return line.find_first_of("\r\n") == std::string_view::npos && encoded.size() <= maxLineBytes &&
+         cp1252ToUtf8(encoded) == line;
 }
 
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path) {

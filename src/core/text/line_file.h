@@ -9,13 +9,9 @@
 #include <string_view>
 #include <vector>
 
-namespace orvane {
+#include "text/staged_file.h"
 
-/// What a file operation reports: success, or a sentence saying what failed.
-struct FileStatus {
-  std::string error;  // empty on success
-  bool ok() const { return error.empty(); }
-};
+namespace orvane {
 
 /// The longest line our files hold; a longer one is cut when written.
 inline constexpr std::size_t maxLineBytes = 255;
@@ -33,17 +29,16 @@ bool isReadableRegularFile(const std::filesystem::path& path, std::uintmax_t lar
 std::optional<std::string> readFileBytes(const std::filesystem::path& path,
                                          std::uintmax_t largest = largestFileRead);
 
-/// Writes `bytes` to `path` complete under a temporary name in the same folder, then renames that
-/// over `path`, so that a failed write leaves any earlier file of that name as it was; the new file
-/// keeps the earlier one's permissions. A missing folder is never created.
-FileStatus writeFileReplacing(const std::filesystem::path& path, std::string_view bytes);
-
 /// The lines of `bytes`, each ended by CR LF, LF or a lone CR; the last one needs no end.
 std::vector<std::string> splitLines(std::string_view bytes);
 
 /// The lines of the file at `path`, converted from Windows-1252 to UTF-8; nothing when it cannot be
 /// read.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
+
+/// Whether `line`, written by writeLines, reads back unchanged: it holds no line break, nothing outside
+/// Windows-1252 (nor bytes that are not UTF-8) and fits in 255 bytes once encoded.
+bool writtenWhole(std::string_view line);
 
 /// Writes `lines` to `path` in Windows-1252, each cut at 255 bytes and ended by CR LF, through
 /// writeFileReplacing.

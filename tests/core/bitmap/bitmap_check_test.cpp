@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "file_size_limit.h"
 #include "support/bitmap_maker.h"
 #include "support/scripted_services.h"
 #include "temporary_folder.h"
@@ -134,6 +135,16 @@ TEST(BitmapCheck, ARepairWritesOnlyTheTwoSizeFieldsAndKeepsTheFile) {
   EXPECT_EQ(test.check(second), BitmapCheckCode::Repaired);
   EXPECT_FALSE(fs::exists(test.folder.path() / "old_second.bmp"));
 
+  // A link planted at the backup's name is replaced, the file it names left alone.
+  test.options.autoBackup = true;
+  const std::string victim = test.put("victim", "precious");
+  const std::string third = test.put("third.bmp", broken);
+  fs::create_symlink(victim, test.folder.path() / "old_third.bmp");
+  EXPECT_EQ(test.check(third), BitmapCheckCode::Repaired);
+  EXPECT_EQ(readBytes(victim), "precious");
+  EXPECT_FALSE(fs::is_symlink(test.folder.path() / "old_third.bmp"));
+  EXPECT_EQ(readBytes(test.folder.path() / "old_third.bmp"), broken);
+
   // Through a link, the file is repaired and the link stays.
   const std::string target = test.put("target.bmp", broken);
   fs::create_symlink(target, test.folder.path() / "link.bmp");
@@ -147,10 +158,13 @@ TEST(BitmapCheck, AFailedWriteLeavesTheFileAsItWas) {
   test.options.silentMode = true;
   const std::string broken = withImageSize(makeBitmap({}), 0);
   const std::string path = test.put("fond.bmp", broken);
-  // The new content cannot be written beside the file: a folder holds the name it would take.
-  fs::create_directory(test.folder.path() / "fond.bmp.writing");
-  EXPECT_EQ(test.check(path), BitmapCheckCode::RepairFailed);
+  {
+    // The disk is full: neither the backup nor the new content can be written.
+    const testing::FileSizeLimit full(16);
+    EXPECT_EQ(test.check(path), BitmapCheckCode::RepairFailed);
+  }
   EXPECT_EQ(readBytes(path), broken);
+  EXPECT_FALSE(fs::exists(test.folder.path() / "old_fond.bmp"));
   EXPECT_EQ(bitmapResultMessage(BitmapCheckCode::RepairFailed), 1108);
 
   // A write-protected file in a writable folder is refused, also for a user who may write anything.

@@ -103,12 +103,14 @@ TEST(CardFileWriter, ReproducesAHandWrittenFileByteForByte) {
   EXPECT_EQ(cardFileLines(again.card, "carte", 96), cardFileLines(test.card, "carte", 96));
 }
 
-TEST(CardFileWriter, APathWithAQuestionMarkGoesThroughAPlainName) {
+// A "?" is a character like any other: no file of a fixed name beside the target is written or deleted.
+TEST(CardFileWriter, APathWithAQuestionMarkIsWrittenAsItIs) {
   CardUnderTest test;
+  writeBytes(test.folder.path() / "savedov1.txt", "the user's own");
   const std::string target = test.folder.file("carte?.ov1");
   ASSERT_TRUE(writeCardFile(test.card, target, "carte?", 96).ok());
   EXPECT_NE(readBytes(target).find("C1carte?.rtf"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(test.folder.path() / "savedov1.txt"));
+  EXPECT_EQ(readBytes(test.folder.path() / "savedov1.txt"), "the user's own");
 
   test.card.patternFile = std::string(300, 'p');
   ASSERT_TRUE(writeCardFile(test.card, target, "carte", 96).ok());

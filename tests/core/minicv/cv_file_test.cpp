@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "cardfile/save_name.h"
 #include "catalogue/catalogue.h"
 #include "minicv/change_tracking.h"
 #include "minicv/cv_file_load.h"
@@ -319,6 +320,31 @@ TEST_F(CvFileTest, ASavedCvLoadsBackToTheSameSheetAndTheSameBytes) {
   EXPECT_EQ(readBytes(folder.path() / "cv.ov4"), first);
 }
 
+// The file records its zone files' names; a name it cannot record so that the load finds them again is
+// refused before anything is written.
+TEST_F(CvFileTest, ACvSavedUnderAnOddNameLoadsBackWholeOrIsRefused) {
+  CvSheet edited;
+  edited.open(false);
+  setZoneText(edited, 2, RichText::fromPlainText("INTITULE\nstage", edited["REdit2"].font));
+  for (const std::string name : {"cv?.ov4", "cv é€.ov4"}) {
+    ASSERT_TRUE(save(edited, name).saved) << name;
+    // A zone file not found would switch its zone off.
+    ASSERT_TRUE(load(folder.file(name), CvReportMode::Silent)) << name;
+    const std::string base = name.substr(0, name.size() - 4);
+    EXPECT_EQ(cvFileValues(sheet, base), cvFileValues(edited, base)) << name;
+    EXPECT_EQ(sheet["REdit2"].richText.plainText(), "INTITULE\nstage") << name;
+  }
+  for (const std::string& name :
+       std::vector<std::string>{"Łódź.ov4", "deux\nlignes.ov4", "\xFF.ov4", std::string(220, 'x') + ".ov4"}) {
+    prompter.shown.clear();
+    EXPECT_FALSE(save(edited, name).saved);
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{unrecordableNameMessage(Language::French, folder.file(name))});
+    EXPECT_FALSE(fs::exists(folder.path() / name));
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path() / "element"), fs::directory_iterator()), 8);
+}
+
 TEST_F(CvFileTest, SavingOverAnExistingFileUsesTheIndexedNameOrReplaces) {
   writeBytes(folder.path() / "cv.ov4", "ancien");
   writeBytes(folder.path() / "cv1.ov4", "autre");
@@ -353,10 +379,11 @@ TEST_F(CvFileTest, TheSaveMakesAMissingElementFolderAndAsksAboutAnotherExtension
   for (int zone = 1; zone <= zoneCount; ++zone)
     EXPECT_TRUE(fs::exists(folder.path() / "element" / ("R" + std::to_string(zone) + "cv.rtf")));
 
-  // A name the code page could not spell takes the transit files, which do not stay behind.
+  // A "?" is a character like any other: no file of a fixed name beside the zones is touched.
+  writeBytes(folder.path() / "element" / "R2transitansi.rtf", "the user's own");
   ASSERT_TRUE(save(sheet, "cv?.ov4").saved);
   EXPECT_TRUE(fs::exists(folder.path() / "element" / "R2cv?.rtf"));
-  EXPECT_FALSE(fs::exists(folder.path() / "element" / "R2transitansi.rtf"));
+  EXPECT_EQ(readBytes(folder.path() / "element" / "R2transitansi.rtf"), "the user's own");
 
   const FileDialogRequest& request = dialogs.saveRequests.front();
   EXPECT_EQ(request.filter, french(41));

@@ -20,7 +20,6 @@ class CompanionFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(folder_ / "element");
-    files_.currentFolder = folder_.string();
     files_.workingCopyFolder = (folder_ / "copies").string();
     fs::create_directory(files_.workingCopyFolder);
   }
@@ -51,7 +50,7 @@ RichText sampleText() {
 TEST_F(CompanionFilesTest, SavingWritesTheRtfWithItsHeaderPatched) {
   const std::string target = path("element/C1carte.rtf");
   writeBytes(target, "an older file");
-  ASSERT_TRUE(files_.saveCompanion(TextKind::Frame1, sampleText(), target));
+  ASSERT_TRUE(files_.saveCompanion(sampleText(), target));
 
   std::string expected = writeRtf(sampleText());
   expected.replace(6, 6, "\\utf8\\");
@@ -64,58 +63,33 @@ TEST_F(CompanionFilesTest, SavingWritesTheRtfWithItsHeaderPatched) {
   EXPECT_EQ(loaded, sampleText());
 }
 
-TEST_F(CompanionFilesTest, SavingUnderANameTheCodePageCannotSpellGoesThroughATransitFile) {
-  files_.transitMarker = false;
-  // Paths keep their Windows form; both separators work on disk.
-  files_.currentFolder = folder_.string() + "\\";
+// A "?" is a character like any other: no fixed name beside the file is written or deleted.
+TEST_F(CompanionFilesTest, SavingUnderANameWithAQuestionMarkTouchesNoOtherFile) {
+  writeBytes(path("element/C1transitansi.rtf"), "the user's own");
   const std::string target = folder_.string() + "\\element\\R2r?sum?.rtf";
-  ASSERT_TRUE(files_.saveCompanion(TextKind::Zone2, sampleText(), target));
-  EXPECT_EQ(elementFiles(), std::vector<std::string>{"R2r?sum?.rtf"});
+  ASSERT_TRUE(files_.saveCompanion(sampleText(), target));
+  EXPECT_EQ(elementFiles(), (std::vector<std::string>{"C1transitansi.rtf", "R2r?sum?.rtf"}));
   EXPECT_TRUE(readBytes(path("element/R2r?sum?.rtf")).starts_with("{\\rtf1\\utf8\\"));
-
-  // The transit name of each kind: a folder in its place makes the save fail, the target untouched.
-  for (const auto& [kind, transit] :
-       {std::pair{TextKind::Frame1, "C1transitansi.rtf"}, std::pair{TextKind::Frame2, "C2transitansi.rtf"},
-        std::pair{TextKind::Zone4, "R4transitansi.rtf"}}) {
-    fs::create_directory(folder_ / "element" / transit);
-    writeBytes(path("element/kept.rtf"), "kept");
-    EXPECT_FALSE(files_.saveCompanion(kind, sampleText(), path("element/kept.rtf"))) << transit;
-    EXPECT_EQ(readBytes(path("element/kept.rtf")), "kept");
-    fs::remove(folder_ / "element" / transit);
-  }
+  EXPECT_EQ(readBytes(path("element/C1transitansi.rtf")), "the user's own");
 }
 
 TEST_F(CompanionFilesTest, AMissingElementFolderFailsTheSaveAndIsNeverCreated) {
   fs::remove_all(folder_ / "element");
-  EXPECT_FALSE(files_.saveCompanion(TextKind::Zone1, sampleText(), path("element/R1cv.rtf")));
-  files_.transitMarker = false;
-  EXPECT_FALSE(files_.saveCompanion(TextKind::Frame2, sampleText(), path("element/C2carte.rtf")));
+  EXPECT_FALSE(files_.saveCompanion(sampleText(), path("element/R1cv.rtf")));
   EXPECT_FALSE(fs::exists(folder_ / "element"));
   EXPECT_TRUE(prompter_.shown.empty());
 }
 
-TEST_F(CompanionFilesTest, PatchingTakesTheLastHeaderFoundInTheFirstBytes) {
-  const std::string file = path("header.rtf");
-  writeBytes(file, "{\\ansi\\ansi\\rtf1 \\ansi\\ rest");
-  const RtfPatch patch = files_.patchRtfHeader(file);
-  EXPECT_EQ(patch.offset, 17);
-  EXPECT_TRUE(patch.written);
-  EXPECT_EQ(readBytes(file), "{\\ansi\\ansi\\rtf1 \\utf8\\ rest");
-
-  // Beyond offset 20, or only at offset 0, the file stays as written; verbose mode says so.
-  files_.verbose = true;
+TEST(CompanionFilePatch, TakesTheLastHeaderFoundInTheFirstBytes) {
+  std::string rtf = "{\\ansi\\ansi\\rtf1 \\ansi\\ rest";
+  EXPECT_EQ(patchRtfHeader(rtf), 17);
+  EXPECT_EQ(rtf, "{\\ansi\\ansi\\rtf1 \\utf8\\ rest");
+  // Beyond offset 20, or only at offset 0, the text stays as it is.
   for (const std::string unpatched : {"{\\rtf1 123456789012345\\ansi\\", "\\ansi\\rtf1"}) {
-    writeBytes(file, unpatched);
-    EXPECT_EQ(files_.patchRtfHeader(file).offset, 0);
-    EXPECT_EQ(readBytes(file), unpatched);
+    std::string kept = unpatched;
+    EXPECT_EQ(patchRtfHeader(kept), 0);
+    EXPECT_EQ(kept, unpatched);
   }
-  files_.patchRtfHeader(path("missing.rtf"));
-  EXPECT_EQ(prompter_.texts(), (std::vector<std::string>{
-                                   file + " : fichier rtf non remanié", file + " : fichier rtf non remanié",
-                                   path("missing.rtf") + " : fichier rtf non remanié"}));
-  files_.verbose = false;
-  files_.patchRtfHeader(file);
-  EXPECT_EQ(prompter_.shown.size(), 3u);
 }
 
 TEST_F(CompanionFilesTest, LoadingRtfGoesThroughAWorkingCopyPerKind) {
@@ -126,6 +100,8 @@ TEST_F(CompanionFilesTest, LoadingRtfGoesThroughAWorkingCopyPerKind) {
   EXPECT_EQ(frame, sampleText());
   const fs::path copy = fs::path(files_.workingCopyFolder) / "12.rtf";
   EXPECT_EQ(readBytes(copy.string()), readBytes(notes));
+  // A copy of the user's text is no one else's to read.
+  EXPECT_EQ(fs::status(copy).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
   RichText zone;
   ASSERT_TRUE(files_.loadCompanion(TextKind::Zone3, notes, zone));

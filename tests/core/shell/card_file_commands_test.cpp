@@ -8,6 +8,7 @@
 
 #include "cardfile/card_file_test_support.h"
 #include "cardfile/card_file_writer.h"
+#include "cardfile/save_name.h"
 #include "catalogue/catalogue.h"
 #include "support/scripted_file_dialogs.h"
 #include "text/file_path.h"
@@ -166,6 +167,33 @@ TEST(CardFileCommands, ASavedCardLoadsBackTheSameInAFreshCard) {
   // The next save proposes the loaded file.
   fresh.save(path);
   EXPECT_EQ(fresh.dialogs.saveRequests.back().initialName, path);
+}
+
+// The card file records its frame texts' names; a name it cannot record so that the load finds them
+// again is refused before anything is written.
+TEST(CardFileCommands, ACardSavedUnderAnOddNameLoadsBackWholeOrIsRefused) {
+  for (const std::string name : {"carte?.ov1", "carte é€.ov1"}) {
+    CommandsUnderTest made;
+    made.card.frame(1).text = RichText::fromPlainText("Jeanne Martin");
+    made.card.frame(2).text = RichText::fromPlainText("12 rue des Lilas");
+    const std::string path = made.folder.file(name);
+    ASSERT_TRUE(made.save(path).saved) << name;
+    CommandsUnderTest fresh;
+    EXPECT_TRUE(fresh.load(path).loaded);
+    EXPECT_EQ(fresh.prompter.texts(), std::vector<std::string>{}) << name;
+    for (int number : {1, 2})
+      EXPECT_EQ(fresh.card.frame(number).text.plainText(), made.card.frame(number).text.plainText()) << name;
+  }
+  for (const std::string& name :
+       std::vector<std::string>{"Łódź.ov1", "deux\nlignes.ov1", "\xFF.ov1", std::string(230, 'x') + ".ov1"}) {
+    CommandsUnderTest test;
+    const std::string path = test.folder.file(name);
+    EXPECT_FALSE(test.save(path).saved);
+    EXPECT_EQ(test.prompter.texts(), std::vector<std::string>{unrecordableNameMessage(test.language, path)});
+    EXPECT_EQ(test.prompter.shown.back().kind, MessageKind::Error);
+    EXPECT_TRUE(std::filesystem::is_empty(nativePath(test.folder.file("element"))));
+    EXPECT_FALSE(exists(path));
+  }
 }
 
 TEST(CardFileCommands, LoadingFollowsTheFileChosenAndWhatWasLoadedBefore) {

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "file_size_limit.h"
 #include "temporary_folder.h"
 #include "text/line_reader.h"
 
 namespace orvane {
 
 using Lines = std::vector<std::string>;
+using orvane::testing::FileSizeLimit;
 using orvane::testing::readBytes;
 using orvane::testing::TemporaryFolder;
 using orvane::testing::writeBytes;
@@ -41,9 +43,10 @@ TEST(LineFile, AFailedWriteKeepsTheEarlierFile) {
   TemporaryFolder folder;
   const auto path = folder.path() / "kept.txt";
   writeBytes(path, "old\r\n");
-  // The temporary name is taken by a folder, so that the new file cannot be written.
-  std::filesystem::create_directory(folder.path() / "kept.txt.writing");
-  EXPECT_FALSE(writeLines(path, {"new"}).ok());
+  {
+    const FileSizeLimit full(16);
+    EXPECT_FALSE(writeLines(path, {"new", std::string(32, 'x')}).ok());
+  }
   EXPECT_EQ(readBytes(path), "old\r\n");
 
   const FileStatus noFolder = writeLines(folder.path() / "nowhere" / "x.txt", {"new"});
