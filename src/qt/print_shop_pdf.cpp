@@ -1,22 +1,21 @@
 #include "qt/print_shop_pdf.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
-#include <system_error>
 
 #include "qt/qt_painter_canvas.h"
 #include "qt/qt_text.h"
 #include "render/print_shop_drawing.h"
 #include "text/file_path.h"
+#include "text/staged_file.h"
 
 namespace orvane {
 
@@ -34,9 +33,10 @@ QPageLayout pageLayoutAround(const PrintShopPage& page) {
                      QMarginsF(0, 0, 0, 0));
 }
 
-bool drawPage(RenderContext& context, const std::filesystem::path& path, const PrintShopPage& page,
+// Qt draws the page into memory; false when it could not.
+bool drawPage(RenderContext& context, QBuffer& buffer, const PrintShopPage& page,
               const PrintShopSettings& settings) {
-  QPdfWriter writer(toQString(utf8Path(path)));
+  QPdfWriter writer(&buffer);
   writer.setResolution(page.dpi);
   writer.setPageLayout(pageLayoutAround(page));
   writer.setCreator(QStringLiteral("Orvane"));
@@ -45,7 +45,7 @@ bool drawPage(RenderContext& context, const std::filesystem::path& path, const P
   // Qt writes pictures as JPEG otherwise: the pattern and the icon keep their exact colours.
   canvas.painter().setRenderHint(QPainter::LosslessImageRendering);
   drawPrintShopPage(context, canvas, page, settings);
-  return true;
+  return canvas.painter().end();
 }
 
 // A rectangle of page dots as a PDF box, on a page `height` points high: PDF measures upwards from the
@@ -57,12 +57,10 @@ QPDFObjectHandle pdfBox(const Rect& rect, int dpi, double height) {
       number(pointsFromDots(rect.right, dpi)), number(height - pointsFromDots(rect.top, dpi))});
 }
 
-// Sets the media, bleed and trim boxes of the PDF that Qt wrote at `path`, which is rewritten in place.
-void setPageBoxes(const std::filesystem::path& path, const PrintShopPage& page) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// The PDF that Qt wrote, with its media, bleed and trim boxes set.
+std::string withPageBoxes(const QByteArray& drawn, const PrintShopPage& page) {
   QPDF pdf;
-  pdf.processMemoryFile(path.string().c_str(), bytes.data(), bytes.size());
+  pdf.processMemoryFile("print-shop page", drawn.constData(), static_cast<std::size_t>(drawn.size()));
   const double height = pointsFromDots(page.media.height(), page.dpi);
   for (QPDFPageObjectHelper& pdfPage : QPDFPageDocumentHelper(pdf).getAllPages()) {
     // Qt's page runs down from its top edge and is a little taller: the drawing moves down onto a page
@@ -77,10 +75,13 @@ void setPageBoxes(const std::filesystem::path& path, const PrintShopPage& page) 
     dictionary.replaceKey("/TrimBox", pdfBox(page.card.rect, page.dpi, height));
     dictionary.removeKey("/CropBox");
   }
-  QPDFWriter writer(pdf, path.string().c_str());
+  QPDFWriter writer(pdf);
+  writer.setOutputMemory();
   // The streams Qt compressed are copied as they are.
   writer.setDecodeLevel(qpdf_dl_none);
   writer.write();
+  const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
+  return {reinterpret_cast<const char*>(written->getBuffer()), written->getSize()};
 }
 
 }  // namespace
@@ -88,30 +89,19 @@ void setPageBoxes(const std::filesystem::path& path, const PrintShopPage& page) 
 std::optional<std::string> writePrintShopPdf(RenderContext& context, const std::string& output,
                                              const PrintShopSettings& settings,
                                              const DrawingFailure& failure) {
-  const std::filesystem::path target = nativePath(output);
-  std::filesystem::path partial = target;
-  partial += ".part";
-  std::error_code error;
   const PrintShopPage page = printShopPage(context.card, settings);
-  std::optional<std::string> refused;
-  if (!drawPage(context, partial, page, settings)) {
-    refused = "cannot write " + output;
-  } else if (failure) {
-    refused = failure();
+  QBuffer drawn;
+  drawn.open(QIODevice::WriteOnly);
+  if (!drawPage(context, drawn, page, settings)) return "cannot write " + output;
+  if (const auto refused = failure ? failure() : std::nullopt) return refused;
+  std::string finished;
+  try {
+    finished = withPageBoxes(drawn.data(), page);
+  } catch (const std::exception& problem) {
+    return "cannot write " + output + ": " + problem.what();
   }
-  if (!refused) {
-    try {
-      setPageBoxes(partial, page);
-    } catch (const std::exception& problem) {
-      refused = "cannot write " + output + ": " + problem.what();
-    }
-  }
-  if (refused) {
-    std::filesystem::remove(partial, error);
-    return refused;
-  }
-  std::filesystem::rename(partial, target, error);
-  if (error) return "cannot write " + output + ": " + error.message();
+  const FileStatus written = writeFileReplacing(nativePath(output), finished);
+  if (!written.ok()) return "cannot write " + output + ": " + written.error;
   return std::nullopt;
 }
 
