@@ -92,7 +92,7 @@ class TWHForm2HTML {
   Prompter& prompter() const { return prompter_; }
 
  private:
-  void synchronise(THControl& container);
+  void synchronise(THControl& container, const std::vector<std::vector<minicv::ControlId>>& children);
 
   const minicv::ControlTree& tree_;
   minicv::ControlId owner_;

@@ -26,15 +26,20 @@ class THPlacer {
     int width;
     int height;
   };
+  // The grid is held by bands: between two neighbouring edges of the controls' rectangles every grid
+  // line is the same, so one cell per band pair stands for them all, and memory follows the controls,
+  // not the container's area.
   THControl* cell(int row, int column) const {
-    return grid_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+    return grid_[static_cast<std::size_t>(row) * (columnEdges_.size() - 1) +
                  static_cast<std::size_t>(column)];
   }
 
   THControl& container_;
   int columns_ = 0;
   int rows_ = 0;
-  std::vector<THControl*> grid_;  // row by row
+  std::vector<int> columnEdges_;  // grid columns where a band starts, and the end of the last
+  std::vector<int> rowEdges_;
+  std::vector<THControl*> grid_;  // band by band, row bands first
   std::vector<Placed> sizes_;     // the estimated size of every element with cells on the grid
 };
 

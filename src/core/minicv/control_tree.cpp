@@ -59,6 +59,14 @@ std::vector<ControlId> ControlTree::children(ControlId parent) const {
   return result;
 }
 
+std::vector<std::vector<ControlId>> ControlTree::childLists() const {
+  std::vector<std::vector<ControlId>> lists(controls_.size());
+  for (std::size_t i = 0; i < controls_.size(); ++i)
+    if (controls_[i].parent != noControl)
+      lists.at(static_cast<std::size_t>(controls_[i].parent)).push_back(static_cast<ControlId>(i));
+  return lists;
+}
+
 bool ControlTree::showing(ControlId id) const {
   for (; id != noControl; id = at(id).parent)
     if (!at(id).visible) return false;
