@@ -102,13 +102,16 @@ ExportTarget exportTarget(std::string_view fileName, std::string_view parameters
   return {path + std::string(fileName), std::string(folder)};
 }
 
-std::string photoSource(std::string_view photoFile, std::string_view currentFolder) {
-  std::string folder(currentFolder);
-  if (!endsWithSeparator(folder)) folder += '/';
-  const std::string photo = utf8Path(nativePath(photoFile));
-  const std::string prefix = utf8Path(nativePath(folder));
-  if (photo.empty() || photo.rfind(prefix, 0) != 0) return std::string(photoFile);
-  return ".\\" + photo.substr(prefix.size());
+std::string photoSource(std::string_view photoFile, std::string_view pageFile) {
+  if (photoFile.empty()) return {};
+  std::error_code error;
+  const std::filesystem::path photo =
+      std::filesystem::absolute(nativePath(photoFile), error).lexically_normal();
+  const std::filesystem::path folder =
+      std::filesystem::absolute(nativePath(pageFile), error).parent_path().lexically_normal();
+  const std::filesystem::path inside = photo.lexically_relative(folder);
+  if (inside.empty() || *inside.begin() == "..") return utf8Path(photo);
+  return ".\\" + utf8Path(inside);
 }
 
 CvHtmlExport::CvHtmlExport(CvSheet& sheet, TextMetrics& metrics, Prompter& prompter)
@@ -128,8 +131,7 @@ template <typename Action>
 auto CvHtmlExport::enlarged(Action action) {
   // The converter may have been let go when the editor was left.
   converter_.SetMainContainer(panel_);
-  std::error_code error;
-  converter_.PhotoSrc = photoSource(sheet_.state.photoFile, utf8Path(std::filesystem::current_path(error)));
+  converter_.PhotoSrc = photoSource(sheet_.state.photoFile, converter_.ExportFName);
   scaleControls(sheet_.tree, panel_, factor_);
   const auto result = action();
   scaleControls(sheet_.tree, panel_, 1 / factor_);

@@ -48,9 +48,9 @@ struct ExportTarget {
 ExportTarget exportTarget(std::string_view fileName, std::string_view parametersDirectory,
                           std::string_view exportFolder, std::string_view rootDirectory);
 
-/// The photo as the page refers to it: ".\" and its path inside `currentFolder`, or its path unchanged
-/// when it lies elsewhere.
-std::string photoSource(std::string_view photoFile, std::string_view currentFolder);
+/// The photo as the page written to `pageFile` refers to it: ".\" and its path inside the page's
+/// folder, or its whole path when it lies elsewhere.
+std::string photoSource(std::string_view photoFile, std::string_view pageFile);
 
 struct CvHtmlServices {
   Prompter& prompter;

@@ -197,10 +197,16 @@ TEST_F(CvHtml, TheSheetIsEnlargedForTheConverterOnlyAndAFailureIsNotReportedAsDo
   EXPECT_EQ(prompter.texts().back().rfind("Cannot create file '", 0), 0u);
 }
 
-TEST_F(CvHtml, BrowsingOpensThePageAndLeavingReleasesTheSheet) {
+TEST_F(CvHtml, BrowsingOpensThePageByItsWholePathAndLeavingReleasesTheSheet) {
+  // The page's own name is relative to the current folder; the desktop is given the whole path.
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path());
+  const bool browsed = cv.explorer(services);
+  std::filesystem::current_path(before);
+  ASSERT_TRUE(browsed);
+  EXPECT_EQ(cv.converter().ExportFName, "minicv-export.html");
+  EXPECT_EQ(shell.opened, std::vector<std::string>{utf8Path(folder.path() / "minicv-export.html")});
   cv.converter().ExportFName = utf8Path(folder.path() / "vue.html");
-  ASSERT_TRUE(cv.explorer(services));
-  EXPECT_EQ(shell.opened, std::vector<std::string>{cv.converter().ExportFName});
   cv.release();
   EXPECT_NE(cv.converter().MainContainer(), sheet.tree.find("Panel1"));
   ASSERT_TRUE(cv.exportTo(cv.converter().ExportFName));
@@ -208,11 +214,14 @@ TEST_F(CvHtml, BrowsingOpensThePageAndLeavingReleasesTheSheet) {
   EXPECT_EQ(attribute("Panel1", "Border"), "1");
 }
 
-TEST(CvHtmlPhoto, ThePhotoIsReferredToFromTheCurrentFolder) {
-  EXPECT_EQ(photoSource("/cv/photos/moi.bmp", "/cv"), ".\\photos/moi.bmp");
-  EXPECT_EQ(photoSource("/cv/moi.bmp", "/cv/"), ".\\moi.bmp");
-  EXPECT_EQ(photoSource("/cvx/moi.bmp", "/cv"), "/cvx/moi.bmp");
-  EXPECT_EQ(photoSource("", "/cv"), "");
+TEST(CvHtmlPhoto, ThePhotoIsReferredToFromThePagesFolder) {
+  EXPECT_EQ(photoSource("/cv/photos/moi.bmp", "/cv/page.html"), ".\\photos/moi.bmp");
+  EXPECT_EQ(photoSource("/cv/moi.bmp", "/cv/export/page.html"), "/cv/moi.bmp");
+  EXPECT_EQ(photoSource("/cvx/moi.bmp", "/cv/page.html"), "/cvx/moi.bmp");
+  // A photo named from the current folder is found from wherever the page goes.
+  EXPECT_EQ(photoSource("moi.bmp", "/ailleurs/page.html"),
+            utf8Path(std::filesystem::current_path() / "moi.bmp"));
+  EXPECT_EQ(photoSource("", "/cv/page.html"), "");
 }
 
 TEST_F(CvHtml, ChoosingTheExportFolder) {
