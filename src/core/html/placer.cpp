@@ -89,47 +89,53 @@ bool alignsRight(const THControl& element) {
   return focus != minicv::noControl && element.owner().tree().at(focus).left >= control.left + control.width;
 }
 
+// A group box's caption takes the top of its client area.
+int captionTopOf(const THControl& container) {
+  return container.elementClass() == ElementClass::THGroupBox ? 10 : 0;
+}
+
 }  // namespace
+
+std::optional<GridCells> cellsOf(const THControl& container, const THControl& child, int width, int height) {
+  const minicv::Control& control = child.source();
+  const bool rightAligned = alignsRight(child);
+  long long x = control.left;
+  long long y = static_cast<long long>(control.top) - captionTopOf(container);
+  // A disabled edit is written as text, which sits lower and further in than the field's frame.
+  if (child.elementClass() == ElementClass::THEdit && !control.enabled) x += 4, y += 4;
+  if (rightAligned) x += control.width;
+  GridCells cells{boundedPosition(x) / cellSize, boundedPosition(y) / cellSize,
+                  ceilDiv(boundedExtent(width), cellSize), ceilDiv(boundedExtent(height), cellSize)};
+  if (rightAligned) cells.column = std::max(cells.column - cells.columns, 0);
+  if (cells.column < 0) cells.columns += cells.column, cells.column = 0;
+  if (cells.row < 0) cells.rows += cells.row, cells.row = 0;
+  if (cells.columns <= 0 || cells.rows <= 0) return std::nullopt;
+  return cells;
+}
 
 THPlacer::THPlacer(THControl& container) : container_(container) {
   const minicv::Control& source = container.source();
-  const bool groupBox = container.elementClass() == ElementClass::THGroupBox;
-  // A group box's caption takes the top of its client area.
-  const int captionTop = groupBox ? 10 : 0;
   columns_ = ceilDiv(boundedExtent(source.width), cellSize);
-  rows_ = ceilDiv(boundedExtent(static_cast<long long>(source.height) - captionTop), cellSize);
+  rows_ = ceilDiv(boundedExtent(static_cast<long long>(source.height) - captionTopOf(container)), cellSize);
   struct Rectangle {
     THControl* element;
-    int column, row, columns, rows;
+    GridCells cells;
   };
   std::vector<Rectangle> rectangles;
   for (auto& child : container.children) {
-    const minicv::Control& control = child->source();
-    if (!control.visible) continue;
+    if (!child->source().visible) continue;
     const auto [w, h] = GetSize(*child);
     child->rightAligned = alignsRight(*child);
-    long long x = control.left;
-    long long y = static_cast<long long>(control.top) - captionTop;
-    // A disabled edit is written as text, which sits lower and further in than the field's frame.
-    if (child->elementClass() == ElementClass::THEdit && !control.enabled) x += 4, y += 4;
-    if (child->rightAligned) x += control.width;
-    int column = boundedPosition(x) / cellSize;
-    int row = boundedPosition(y) / cellSize;
-    int columnCount = ceilDiv(boundedExtent(w), cellSize);
-    int rowCount = ceilDiv(boundedExtent(h), cellSize);
-    if (child->rightAligned) column = std::max(column - columnCount, 0);
-    // Cells left of or above the container's client area are clipped away.
-    if (column < 0) columnCount += column, column = 0;
-    if (row < 0) rowCount += row, row = 0;
-    if (columnCount <= 0 || rowCount <= 0) continue;
-    rectangles.push_back({child.get(), column, row, columnCount, rowCount});
+    const std::optional<GridCells> cells = cellsOf(container, *child, w, h);
+    if (!cells) continue;
+    rectangles.push_back({child.get(), *cells});
     sizes_.push_back({child.get(), w, h});
-    columns_ = std::max(columns_, column + columnCount);
-    rows_ = std::max(rows_, row + rowCount);
+    columns_ = std::max(columns_, cells->column + cells->columns);
+    rows_ = std::max(rows_, cells->row + cells->rows);
   }
   std::vector<int> columnLines;
   std::vector<int> rowLines;
-  for (const Rectangle& r : rectangles) {
+  for (const auto& [element, r] : rectangles) {
     columnLines.insert(columnLines.end(), {r.column, r.column + r.columns});
     rowLines.insert(rowLines.end(), {r.row, r.row + r.rows});
   }
@@ -138,7 +144,7 @@ THPlacer::THPlacer(THControl& container) : container_(container) {
   const std::size_t columnBands = columnEdges_.size() - 1;
   grid_.assign((rowEdges_.size() - 1) * columnBands, nullptr);
   // Later controls are laid over earlier ones.
-  for (const Rectangle& r : rectangles) {
+  for (const auto& [element, r] : rectangles) {
     const int firstColumn = bandAt(columnEdges_, r.column);
     const int endColumn = bandAt(columnEdges_, r.column + r.columns);
     for (int band = bandAt(rowEdges_, r.row), end = bandAt(rowEdges_, r.row + r.rows); band < end; ++band)
@@ -146,7 +152,7 @@ THPlacer::THPlacer(THControl& container) : container_(container) {
                     firstColumn,
                 grid_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(band) * columnBands) +
                     endColumn,
-                r.element);
+                element);
   }
 }
 

@@ -3,12 +3,25 @@
 // grid's columns and rows are merged between the controls' edges, and each control becomes one cell
 // of an HTML table spanning the merged columns and rows it covers.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace orvane::html {
 
 class THControl;
+
+/// The cells of a container's grid that one of its controls takes.
+struct GridCells {
+  int column;
+  int row;
+  int columns;
+  int rows;
+};
+
+/// The cells `child` of `container` takes when its estimated size is `width` by `height`: cells left of
+/// or above the grid are cut away, and a child left with none gets nothing.
+std::optional<GridCells> cellsOf(const THControl& container, const THControl& child, int width, int height);
 
 class THPlacer {
  public:

@@ -89,7 +89,8 @@ class CvHtmlExport {
   void release();
 
  private:
-  // Runs `action` with the sheet enlarged by the factor, and shrinks it back afterwards.
+  // Runs `action` with the sheet enlarged by the factor and spread for the page, and gives the sheet
+  // back as it was afterwards.
   template <typename Action>
   auto enlarged(Action action);
 

@@ -6,6 +6,7 @@
 
 #include "html/links.h"
 #include "minicv/cv_sheet.h"
+#include "minicv/zone_layout.h"
 #include "settings/settings.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_input_query.h"
@@ -195,6 +196,32 @@ TEST_F(CvHtml, TheSheetIsEnlargedForTheConverterOnlyAndAFailureIsNotReportedAsDo
   dialogs.choose(utf8Path(folder.path() / "absent" / "x.html"), "htm");
   EXPECT_FALSE(cv.exporter(services).has_value());
   EXPECT_EQ(prompter.texts().back().rfind("Cannot create file '", 0), 0u);
+}
+
+// Every control the sheet shows, at any depth, was written into the page.
+void expectEveryShownControlWritten(const ControlTree& tree, const html::THControl& container) {
+  for (const auto& child : container.children) {
+    if (!tree.showing(child->control())) continue;
+    EXPECT_TRUE(child->rendered) << child->GetName();
+    expectEveryShownControlWritten(tree, *child);
+  }
+}
+
+TEST_F(CvHtml, ThePageHoldsEveryControlTheSheetShows) {
+  sheet.open(false);
+  const std::string path = utf8Path(folder.path() / "cv.html");
+  ASSERT_TRUE(cv.exportTo(path));
+  EXPECT_TRUE(prompter.texts().empty()) << prompter.texts().front();
+  expectEveryShownControlWritten(sheet.tree, *cv.converter().root());
+  // Zones filled in grow taller; the page still holds them all.
+  for (int zone = 1; zone <= zoneCount; ++zone) {
+    RichText text;
+    for (int line = 0; line < 3; ++line) text.paragraphs().push_back({{{"ligne", sheet.state.fonts.form}}});
+    setZoneText(sheet, zone, text);
+  }
+  ASSERT_TRUE(cv.exportTo(path));
+  EXPECT_TRUE(prompter.texts().empty()) << prompter.texts().front();
+  expectEveryShownControlWritten(sheet.tree, *cv.converter().root());
 }
 
 TEST_F(CvHtml, BrowsingOpensThePageByItsWholePathAndLeavingReleasesTheSheet) {
