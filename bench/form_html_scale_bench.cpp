@@ -3,9 +3,9 @@
 // their elements, and one panel of 30,000 by 30,000 pixels, whose peak memory is reported as well.
 #include <sys/resource.h>
 
+#include "form/control_tree.h"
 #include "gui_bench.h"
 #include "html/form2html.h"
-#include "minicv/control_tree.h"
 
 namespace orvane {
 namespace {

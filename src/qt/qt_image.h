@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "render/image.h"
+#include "graphics/image.h"
 
 namespace orvane {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "form/control_tree.h"
 #include "html/html_elements.h"
 #include "html/links.h"
 #include "html/size_table.h"
-#include "minicv/control_tree.h"
 
 namespace orvane {
 class TextMetrics;

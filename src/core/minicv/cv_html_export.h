@@ -8,8 +8,8 @@
 
 #include "catalogue/language.h"
 #include "colour.h"
+#include "form/control_tree.h"
 #include "html/form2html.h"
-#include "minicv/control_tree.h"
 #include "services/file_dialogs.h"
 #include "services/input_query.h"
 #include "services/prompter.h"

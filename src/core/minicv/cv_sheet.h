@@ -14,7 +14,7 @@
 #include <string>
 
 #include "catalogue/language.h"
-#include "minicv/control_tree.h"
+#include "form/control_tree.h"
 
 namespace orvane {
 class TextMetrics;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "colour.h"
-#include "render/geometry.h"
-#include "render/image.h"
+#include "graphics/geometry.h"
+#include "graphics/image.h"
 #include "render/picture_service.h"
 
 namespace orvane::minicv {

@@ -1,4 +1,4 @@
-#include "minicv/control_tree.h"
+#include "form/control_tree.h"
 
 #include <stdexcept>
 
