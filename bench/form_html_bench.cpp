@@ -1,9 +1,9 @@
 // Converting a large form: 500 controls of every field kind on a window of 2000 by 2000 pixels, a grid
 // of 250,000 cells of 4 pixels. Once with the controls in rows and columns, once with every control on
 // a column and a row of its own, which gives the table as many merged columns and rows as controls.
+#include "form/control_tree.h"
 #include "gui_bench.h"
 #include "html/form2html.h"
-#include "minicv/control_tree.h"
 
 namespace orvane {
 namespace {

@@ -26,6 +26,9 @@ void MiniCvAlone::open(const std::string& path) {
   directories_.load();
   editor_ = std::make_unique<TForm7>(sheet_, CvEditorServices{prompter_, files_, colours_, query_, pictures_,
                                                               directories_, association_, metrics_});
+  // Made before the sheet is filled in: the page's attributes follow the sheet's design values.
+  htmlMenu_ = std::make_unique<CvHtmlMenu>(
+      *editor_, CvHtmlMenuServices{prompter_, files_, queryDialog_, *pageShell_, directories_, metrics_});
   files_.setParent(editor_.get());
   qtPrintDialogs_.setParent(editor_.get());
   fileMenu_ = std::make_unique<CvFileMenu>(

@@ -7,9 +7,11 @@
 #include <string>
 
 #include "app/minicv/cv_file_menu.h"
+#include "app/minicv/cv_html_menu.h"
 #include "app/minicv/cv_print_menu.h"
 #include "app/minicv/tform7.h"
 #include "app/start_icon.h"
+#include "app/tform10.h"
 #include "minicv/cv_sheet.h"
 #include "qt/qt_colour_font_dialogs.h"
 #include "qt/qt_file_association.h"
@@ -17,6 +19,7 @@
 #include "qt/qt_input_query.h"
 #include "qt/qt_picture_service.h"
 #include "qt/qt_print_dialogs.h"
+#include "qt/qt_shell.h"
 #include "qt/qt_text_metrics.h"
 #include "richtext/companion_files.h"
 #include "settings/settings.h"
@@ -33,12 +36,15 @@ class MiniCvAlone {
 
   /// Replaces the print dialogs (tests script them); before `open`.
   void setPrintDialogs(PrintDialogs& dialogs) { printDialogs_ = &dialogs; }
+  /// Replaces the shell that opens the browsed page (tests script it); before `open`.
+  void setShell(Shell& shell) { pageShell_ = &shell; }
   /// Builds the editor, loads `path` asking about each problem, and shows the editor.
   void open(const std::string& path);
   /// Returns when the editor is left ("fin", "tout quitter" or its close box).
   void run();
 
   TForm7& editor() { return *editor_; }
+  CvHtmlMenu& htmlMenu() { return *htmlMenu_; }
   minicv::CvFileSession& fileSession() { return session_; }
 
  private:
@@ -55,6 +61,9 @@ class MiniCvAlone {
   QtFileDialogs files_;
   QtColourFontDialogs colours_{nullptr};
   QtInputQuery query_{nullptr};
+  TForm10Query queryDialog_;
+  QtShell qtShell_;
+  Shell* pageShell_ = &qtShell_;
   QtPrintDialogs qtPrintDialogs_;
   PrintDialogs* printDialogs_ = &qtPrintDialogs_;
   // The print routine is the main window's, which always holds a card; here no card is ever shown.
@@ -64,6 +73,7 @@ class MiniCvAlone {
   minicv::CvFileSession session_;
   std::unique_ptr<TForm7> editor_;
   std::unique_ptr<CvFileMenu> fileMenu_;
+  std::unique_ptr<CvHtmlMenu> htmlMenu_;
   std::unique_ptr<CvPrintMenu> printMenu_;
 };
 

@@ -70,7 +70,8 @@ void TForm10::reject() {
   QDialog::reject();
 }
 
-void QueryText(const QString& title, const QString& prompt, const QString& defaultAnswer, QString& result) {
+QueryEnding QueryText(const QString& title, const QString& prompt, const QString& defaultAnswer,
+                      QString& result) {
   TForm10 dialog;
   dialog.setWindowTitle(dialog.windowTitle() + title);
   dialog.Edit1->setText(defaultAnswer);
@@ -80,6 +81,15 @@ void QueryText(const QString& title, const QString& prompt, const QString& defau
   dialog.exec();
   result = toQString(queryAnswer(dialog.ending(), toStdString(TForm10::lastConfirmedAnswer()),
                                  toStdString(dialog.Edit1->text()), toStdString(result)));
+  return dialog.ending();
+}
+
+std::optional<std::string> TForm10Query::ask(const std::string& title, const std::string& prompt,
+                                             const std::string& proposed) {
+  QString result;
+  if (QueryText(toQString(title), toQString(prompt), toQString(proposed), result) == QueryEnding::Other)
+    return std::nullopt;
+  return toStdString(result);
 }
 
 }  // namespace orvane

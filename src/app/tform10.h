@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "secondary/query_answer.h"
+#include "services/input_query.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -30,7 +31,7 @@ class TForm10 : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  friend void QueryText(const QString&, const QString&, const QString&, QString&);
+  friend QueryEnding QueryText(const QString&, const QString&, const QString&, QString&);
 
   QPlainTextEdit* Memo1 = nullptr;
   QLineEdit* Edit1 = nullptr;
@@ -38,7 +39,16 @@ class TForm10 : public QDialog {
 };
 
 /// Asks `prompt` (lines separated by CR LF) under the caption "Orvane : " + `title`, with
-/// `defaultAnswer` ready in the edit; sets `result` by the way the dialog ended.
-void QueryText(const QString& title, const QString& prompt, const QString& defaultAnswer, QString& result);
+/// `defaultAnswer` ready in the edit; sets `result` by the way the dialog ended, and returns that way.
+QueryEnding QueryText(const QString& title, const QString& prompt, const QString& defaultAnswer,
+                      QString& result);
+
+/// The questions of the mini-CV's HTML menu and of its print orientation, asked in this dialog: a
+/// cancel still answers with the text typed; nothing only when the dialog ended any other way.
+class TForm10Query : public InputQuery {
+ public:
+  std::optional<std::string> ask(const std::string& title, const std::string& prompt,
+                                 const std::string& proposed) override;
+};
 
 }  // namespace orvane

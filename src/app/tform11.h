@@ -6,7 +6,7 @@
 #include <array>
 
 #include "catalogue/language.h"
-#include "shell/font_options.h"
+#include "font_options.h"
 
 class QCheckBox;
 class QPushButton;

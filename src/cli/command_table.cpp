@@ -166,10 +166,13 @@ constexpr std::array formHtmlHelp{
     ArgumentHelp{"form", "caption, color, font, and attributes of the FORM element ({\"Action\": \"...\"})."},
     ArgumentHelp{"controls[]",
                  "kind: panel, groupbox, radiogroup, label, edit, memo, checkbox, radio, combobox, "
-                 "listbox, button or image; name; left, top, width, height; visible, enabled; text, "
-                 "hint; color; checked; items, itemIndex, columns; lines; maxLength, password; "
-                 "attributes {NAME: VALUE}; children [...] (panels and group boxes)."},
-    ArgumentHelp{"font", "{\"name\", \"size\" (points), \"color\", \"bold\", \"italic\", \"underline\"}."},
+                 "listbox, button or image; name; left, top (-1000000 to 1000000), width, height (0 to "
+                 "1000000); visible, enabled; text, hint; color; checked; items, itemIndex, columns (1 to "
+                 "1000000); lines; maxLength (0 to 1000000), password; attributes {NAME: VALUE}, a number "
+                 "attribute (Size, Cols, Rows, Border, ...) from 0 to 1000000; children [...] (panels "
+                 "and group boxes)."},
+    ArgumentHelp{"font",
+                 "{\"name\", \"size\" (points, 1 to 1000), \"color\", \"bold\", \"italic\", \"underline\"}."},
     ArgumentHelp{"color", "An integer 0xBBGGRR (red in the low byte) or \"#RRGGBB\"."},
 };
 

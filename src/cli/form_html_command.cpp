@@ -12,6 +12,7 @@
 #include "html/form2html.h"
 #include "qt/qt_text_metrics.h"
 #include "services/non_interactive_prompter.h"
+#include "text/field_text.h"
 #include "text/line_file.h"
 
 namespace orvane::cli {
@@ -55,6 +56,14 @@ const std::map<std::string, html::THBrowserFamily, std::less<>> families{
     {"bfOtherUnknownBrowser", html::THBrowserFamily::bfOtherUnknownBrowser},
 };
 
+// The controls lie within a million pixels of their container's corner and are no larger than that.
+constexpr int largest = html::largestExtent;
+constexpr int largestFontSize = 1000;
+
+std::string wholeNumberFrom(int least, int most) {
+  return "a whole number from " + std::to_string(least) + " to " + std::to_string(most) + " is expected";
+}
+
 // Reads the members of one JSON object, naming the object in every complaint.
 class Members {
  public:
@@ -80,6 +89,16 @@ class Members {
     const double number = need(v->number(), key, "an integer");
     if (number != std::floor(number) || std::abs(number) > 1e9)
       throw BadForm(where_ + "." + std::string(key) + ": an integer is expected");
+    out = static_cast<Integer>(number);
+  }
+  // A size or a position: a whole number from `least` to `most`, and nothing else.
+  template <typename Integer>
+  void bounded(std::string_view key, Integer& out, int least, int most) const {
+    std::int64_t number = out;
+    integer(key, number);
+    if (number < least || number > most)
+      throw BadForm(where_ + "." + std::string(key) + ": " + wholeNumberFrom(least, most) + ", not " +
+                    std::to_string(number));
     out = static_cast<Integer>(number);
   }
   void colour(std::string_view key, Colour& out) const {
@@ -128,7 +147,7 @@ void readFont(const Members& members, FontSpec& font) {
   if (!value) return;
   const Members f(*value, members.where() + ".font");
   f.text("name", font.name);
-  f.integer("size", font.size);
+  f.bounded("size", font.size, 1, largestFontSize);
   f.colour("color", font.colour);
   f.flag("bold", font.style.bold);
   f.flag("italic", font.style.italic);
@@ -160,10 +179,10 @@ void readControls(const Members& parentMembers, std::string_view key, minicv::Co
     control.parent = parent;
     m.text("name", control.name);
     if (control.name.empty()) throw BadForm(m.where() + ": a name is expected");
-    m.integer("left", control.left);
-    m.integer("top", control.top);
-    m.integer("width", control.width);
-    m.integer("height", control.height);
+    m.bounded("left", control.left, -largest, largest);
+    m.bounded("top", control.top, -largest, largest);
+    m.bounded("width", control.width, 0, largest);
+    m.bounded("height", control.height, 0, largest);
     m.flag("visible", control.visible);
     m.flag("enabled", control.enabled);
     m.text("text", control.text);
@@ -173,9 +192,9 @@ void readControls(const Members& parentMembers, std::string_view key, minicv::Co
     m.flag("checked", control.checked);
     control.items = m.strings("items");
     m.integer("itemIndex", control.itemIndex);
-    m.integer("columns", control.columns);
+    m.bounded("columns", control.columns, 1, largest);
     control.lines = m.strings("lines");
-    m.integer("maxLength", control.maxLength);
+    m.bounded("maxLength", control.maxLength, 0, largest);
     m.flag("password", control.password);
     const std::string name = control.name;
     const minicv::ControlId id = tree.add(std::move(control));
@@ -217,6 +236,10 @@ void setAttributes(html::THElement& element, const std::string& name, const Json
     if (!attribute) throw BadForm(name + ": no attribute \"" + key + "\"");
     const std::string* text = value.string();
     if (!text) throw BadForm(name + "." + key + ": a string is expected");
+    // A text that is no number at all stops the rendering that reads it, with its own message.
+    if (const auto number = tryParseInteger(*text);
+        number && attribute->kind() == html::AttributeKind::akInteger && (*number < 0 || *number > largest))
+      throw BadForm(name + "." + key + ": " + wholeNumberFrom(0, largest) + ", not \"" + *text + "\"");
     attribute->SetValue(*text);
   }
 }

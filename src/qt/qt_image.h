@@ -6,7 +6,7 @@
 #include <QImage>
 #include <string_view>
 
-#include "render/image.h"
+#include "graphics/image.h"
 
 namespace orvane {
 

@@ -11,6 +11,7 @@
 #include "catalogue/catalogue.h"
 #include "editor_under_test.h"
 #include "minicv/cv_file_save.h"
+#include "query_dialog_script.h"
 #include "shell/cv_print_commands.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_file_dialogs.h"
@@ -129,11 +130,14 @@ class CvPrintMenuTest : public QObject {
                 .startsWith(QString::fromStdString(catalogue::text(Language::French, 116))));
   }
 
-  void theMainWindowsImprimerAsksTheOrientation() {
+  void theMainWindowsImprimerAsksTheOrientationInTheQueryDialog() {
     openEditor();
-    query.answers = {std::string("2")};
+    // "annuler" still answers with the text typed.
+    QueryDialogSeen seen;
+    answerNextQueryDialog(QStringLiteral("2"), "Button2", seen);
     main().menus().miniCv.print->trigger();
-    QCOMPARE(query.asked.size(), std::size_t{1});
+    QCOMPARE(seen.caption, QStringLiteral("Orvane : impression mini-cv : orientation"));
+    QCOMPARE(seen.proposed, QStringLiteral("1"));
     QCOMPARE(cvOrientation(cv().sheet()), CvOrientation::Horizontal);
     QCOMPARE(session.printers->jobs.back().orientation, PageOrientation::Landscape);
   }

@@ -16,14 +16,17 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "app/mini_cv_alone.h"
 #include "app/minicv/tform8.h"
 #include "app_test_main.h"
 #include "editor_under_test.h"
 #include "help/user_guide.h"
 #include "minicv/change_tracking.h"
+#include "minicv/cv_file_save.h"
 #include "minicv/element_table.h"
 #include "qt/help_viewer.h"
 #include "qt/rich_text_document.h"
+#include "query_dialog_script.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_input_query.h"
@@ -315,8 +318,15 @@ class MiniCvEditorTest : public QObject {
     session.settings.values["Répertoire exportation"] = folder.path().toStdString();
     openEditor();
     const minicv::ControlTree before = sheet().tree;
-    query.answers = {"3"};
+    // The questions are the query dialog's: a cancel keeps what was typed.
+    QueryDialogSeen seen;
+    answerNextQueryDialog(QStringLiteral("2"), "Button2", seen);
+    cv().menus().action("browser1")->trigger();
+    QCOMPARE(seen.caption, QStringLiteral("Orvane : Propriétés de conversion html"));
+    QCOMPARE(session.editor->miniCvCommands().htmlMenu()->exporter().browserNumber(), 8);
+    answerNextQueryDialog(QStringLiteral("3"), "Button1", seen);
     cv().menus().action("facteuragrandissement1")->trigger();
+    QCOMPARE(seen.caption, QStringLiteral("Orvane : Facteur de grossissement"));
     colours.colours = {rgb(0, 0, 128)};
     cv().menus().action("couleur1")->trigger();
     cv().menus().action("export1")->trigger();
@@ -343,6 +353,33 @@ class MiniCvEditorTest : public QObject {
     QCOMPARE(exporter.converter().MainContainer(), sheet().tree.find("Panel1"));
     QTest::mouseClick(widget("Button2"), Qt::LeftButton);
     QVERIFY(exporter.converter().MainContainer() != sheet().tree.find("Panel1"));
+  }
+
+  void theEditorAloneOnAFileHasItsHtmlMenu() {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("seul.ov4")).toStdString();
+    ScriptedPrompter prompter;
+    {
+      CompanionFiles companions(prompter, Language::French);
+      minicv::CvSheet written;
+      written["Edit1"].text = "Élise";
+      QVERIFY(minicv::writeCvFile(written, path, "seul", companions, prompter));
+    }
+    ScriptedPrinterService printers = ScriptedPrinterService::withPrinters(1);
+    ScriptedSettingsStore settings;
+    MiniCvAlone alone(prompter, printers, settings);
+    shell = {};
+    alone.setShell(shell);
+    alone.open(path);
+    minicv::CvHtmlExport& exporter = alone.htmlMenu().exporter();
+    exporter.converter().ExportFName = folder.filePath(QStringLiteral("vue.html")).toStdString();
+    alone.editor().menus().action("browse1")->trigger();
+    QCOMPARE(shell.opened, std::vector<std::string>{exporter.converter().ExportFName});
+    QFile page(folder.filePath(QStringLiteral("vue.html")));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray markup = page.readAll();
+    QVERIFY(markup.contains("Name=\"Panel1_GroupBox1_Edit1\""));
+    QVERIFY(markup.contains("Value=\"\xC9lise\">"));
   }
 };
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Opens an HTML page in headless Chromium and prints, as JSON, every field of its first form that
-would be sent ("name=value"; boxes and radio buttons only when checked). A copy of the page is given a
+would be sent ("name=value"; boxes and radio buttons only when checked); given a second file, writes
+into it the text the form shows (its labels and captions). A copy of the page is given a
 reading script of its own at the end, so the page itself needs none. Fails when a script typed into a
 field ran (it marks the body with data-injected). Exits 77 when Chromium cannot start at all."""
 import html
@@ -21,6 +22,10 @@ var pre = document.createElement('pre');
 pre.id = 'fields';
 pre.textContent = JSON.stringify(out);
 document.body.appendChild(pre);
+var shown = document.createElement('pre');
+shown.id = 'shown';
+shown.textContent = JSON.stringify(document.forms[0].innerText);
+document.body.appendChild(shown);
 </script>
 """
 
@@ -55,6 +60,10 @@ def main():
     if not found:
         sys.exit("the reading script did not run: " + dom[:300])
     print(json.dumps(json.loads(html.unescape(found.group(1))), ensure_ascii=False))
+    if len(sys.argv) > 2:
+        shown = re.search(r'<pre id="shown">(.*?)</pre>', dom, re.S)
+        with open(sys.argv[2], "w", encoding="utf-8") as text:
+            text.write(json.loads(html.unescape(shown.group(1))))
     return 0
 
 

@@ -24,12 +24,12 @@ expect_error() {
   [ ! -s "$work/out" ] || fail "$*: printed on stdout"
 }
 
-# browser_fields PAGE OUT: the fields of PAGE's form as headless Chromium reads them back, as a JSON
-# list of "name=value" in OUT; fails when a script typed into a field ran, skips when Chromium cannot
-# start.
+# browser_fields PAGE OUT [TEXT]: the fields of PAGE's form as headless Chromium reads them back, as a
+# JSON list of "name=value" in OUT, and the text the form shows in TEXT; fails when a script typed into
+# a field ran, skips when Chromium cannot start.
 browser_fields() {
   local status=0
-  python3 "$helpers/browser_fields.py" "$1" >"$2" || status=$?
+  python3 "$helpers/browser_fields.py" "$1" ${3:+"$3"} >"$2" || status=$?
   if [ "$status" -eq 77 ]; then
     cat "$2"
     exit 77

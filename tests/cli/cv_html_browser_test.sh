@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A mini-CV exported by orvane-cli cv-html, opened in headless Chromium: every field of the form reads
-# back by name with the CV's values (texts, zones, the checked radio buttons and boxes), and a script
-# typed into the name never runs.
+# back by name with the CV's values (texts, zones, the checked radio buttons and boxes), every label
+# shows (the nationality's and the hobbies zone's among them), no control is reported lost, and a
+# script typed into the name never runs.
 set -euo pipefail
 cli="$1"
 source "$(dirname "$0")/cli_test_helpers.sh"
@@ -9,8 +10,21 @@ cp -r "$2/minicv/." "$work/"
 cd "$work"
 LC_ALL=C sed -i "s|^3 - nom :MARTIN|&\"><script>document.body.setAttribute('data-injected','nom')</script>|" \
   handwritten.ov4
-"$cli" cv-html handwritten.ov4 cv.html >/dev/null
-browser_fields cv.html fields.json
+# every_label_shown FILE.ov4 LABEL...: the page of FILE lost no control and shows every LABEL.
+every_label_shown() {
+  local file="$1"
+  shift
+  "$cli" cv-html "$file" cv.html >out.json
+  ! grep -q "couldn't be rendered" out.json || fail "$file: controls lost: $(cat out.json)"
+  browser_fields cv.html fields.json shown.txt
+  for label in "$@"; do
+    grep -qF "$label" shown.txt || fail "$file: the page does not show \"$label\": $(cat shown.txt)"
+  done
+}
+# Every element on: the age beside the nationality, all four zones.
+LC_ALL=C sed 's/^0 - champs actifs :.*/0 - champs actifs :1111111111111111\r/' handwritten.ov4 >all.ov4
+every_label_shown all.ov4 "Age" "nationalité" "Situation familiale" "Formations" "Parcours" "Loisirs"
+every_label_shown handwritten.ov4 "nationalité" "Loisirs"
 
 python3 - fields.json <<'PYTHON'
 import json, sys

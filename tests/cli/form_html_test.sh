@@ -62,5 +62,17 @@ for colour in '#-12345' '#zzzzzz' '# 12345'; do
   echo "{\"form\": {\"color\": \"$colour\"}}" >"$work/colour.json"
   expect_error "form.color: a colour \"#RRGGBB\" is expected, not \"$colour\"" form-html "$work/colour.json" "$work/x.html"
 done
+# Sizes and positions are bounded: no negative size reaches the page, no size overflows the layout.
+bad_size() {
+  echo "{\"controls\": [{\"kind\": \"$1\", \"name\": \"C\", $2}]}" >"$work/size.json"
+  expect_error "$3" form-html "$work/size.json" "$work/x.html"
+}
+bad_size edit '"width": -12' 'controls[0].width: a whole number from 0 to 1000000 is expected, not -12'
+bad_size edit '"top": -1000001' 'controls[0].top: a whole number from -1000000 to 1000000 is expected'
+bad_size label '"font": {"size": -8}' 'controls[0].font.size: a whole number from 1 to 1000 is expected, not -8'
+bad_size radiogroup '"columns": 0' 'controls[0].columns: a whole number from 1 to 1000000 is expected, not 0'
+bad_size edit '"attributes": {"Size": "-12"}' 'C.Size: a whole number from 0 to 1000000 is expected, not "-12"'
+bad_size memo '"attributes": {"Cols": "300000000"}' 'C.Cols: a whole number from 0 to 1000000 is expected'
+bad_size edit '"attributes": {"Size": "2147483647"}' 'C.Size: a whole number from 0 to 1000000 is expected'
 expect_error 'usage: orvane-cli form-html' form-html "$work/form.json"
 [ ! -e "$work/x.html" ] || fail "a failed conversion wrote a page"

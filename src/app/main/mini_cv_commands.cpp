@@ -34,7 +34,7 @@ void MiniCvCommands::attach(MainWindowView& mainWindow, TForm1& cardWindow) {
                    [this] { sauvegarder_minicv(); });
   // "Imprimer" asks the orientation, then prints the mini-CV in colour.
   QObject::connect(mainWindow.menus().miniCv.print, &QAction::triggered, mainWindow.dialogParent(), [this] {
-    if (printMenu_) printMenu_->commands().Imprimer1Click(*dialogs_.query);
+    if (printMenu_) printMenu_->commands().Imprimer1Click(queryDialog());
   });
 }
 
@@ -62,7 +62,7 @@ void MiniCvCommands::makeEditor() {
       minicv::CvFileServices{*dialogs_.files, directories_, companions_, prompter_, metrics_, pictures_},
       cvFiles_);
   htmlMenu_ = std::make_unique<CvHtmlMenu>(
-      *editor_, CvHtmlMenuServices{prompter_, *dialogs_.files, *dialogs_.query,
+      *editor_, CvHtmlMenuServices{prompter_, *dialogs_.files, queryDialog(),
                                    dialogs_.shell ? *dialogs_.shell : qtShell_, directories_, metrics_});
   qtFiles_.setParent(editor_.get());
   QObject::connect(editor_.get(), &TForm7::editorLeft, editor_.get(), [this] { editorLeft(); });

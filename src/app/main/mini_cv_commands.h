@@ -9,6 +9,7 @@
 #include "app/minicv/cv_html_menu.h"
 #include "app/minicv/cv_print_menu.h"
 #include "app/minicv/tform7.h"
+#include "app/tform10.h"
 #include "minicv/cv_sheet.h"
 #include "qt/qt_colour_font_dialogs.h"
 #include "qt/qt_file_dialogs.h"
@@ -27,7 +28,8 @@ struct CvEditorDialogs {
   FileDialogs* files = nullptr;
   ColourFontDialogs* colours = nullptr;
   InputQuery* query = nullptr;
-  Shell* shell = nullptr;  // none: the desktop's
+  Shell* shell = nullptr;             // none: the desktop's
+  InputQuery* queryDialog = nullptr;  // the HTML menu's and the print orientation's; none: TForm10
 };
 
 class MiniCvCommands {
@@ -65,6 +67,7 @@ class MiniCvCommands {
   void makeEditor();
   void showEditor(bool fromLoadedFile);
   void editorLeft();
+  InputQuery& queryDialog() { return dialogs_.queryDialog ? *dialogs_.queryDialog : queryDialog_; }
 
   CardEditorShell& shell_;
   Prompter& prompter_;
@@ -78,7 +81,8 @@ class MiniCvCommands {
   QtColourFontDialogs qtColours_{nullptr};
   QtInputQuery qtQuery_{nullptr};
   QtShell qtShell_;
-  CvEditorDialogs dialogs_{&qtFiles_, &qtColours_, &qtQuery_, &qtShell_};
+  TForm10Query queryDialog_;
+  CvEditorDialogs dialogs_{&qtFiles_, &qtColours_, &qtQuery_, &qtShell_, &queryDialog_};
   MainWindowView* mainWindow_ = nullptr;
   QPointer<QWidget> mainWindowAlive_;  // the main window may be freed before the commands
   TForm1* cardWindow_ = nullptr;

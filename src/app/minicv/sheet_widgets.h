@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "minicv/control_tree.h"
+#include "form/control_tree.h"
 
 class QLabel;
 class QWidget;

@@ -1,6 +1,7 @@
 #include "html/form2html.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "html/placer.h"
 
@@ -70,26 +71,27 @@ void TWHForm2HTML::SetMainContainer(minicv::ControlId container) {
 void TWHForm2HTML::Prepare() {
   if (!root_) return;
   root_->SetKept(false);
-  synchronise(*root_);
+  synchronise(*root_, tree_.childLists());
   purge(*root_);
 }
 
-void TWHForm2HTML::synchronise(THControl& container) {
+void TWHForm2HTML::synchronise(THControl& container,
+                               const std::vector<std::vector<minicv::ControlId>>& children) {
   container.placer.reset();
   container.kept = true;
-  for (const minicv::ControlId id : tree_.children(container.control())) {
+  // The elements the container has, by control: each control's own is then found at once.
+  std::unordered_map<minicv::ControlId, THControl*> existing;
+  for (const auto& child : container.children) existing.emplace(child->control(), child.get());
+  for (const minicv::ControlId id : children[static_cast<std::size_t>(container.control())]) {
     const auto elementClass = ElementClassFor(tree_.at(id));
     if (!elementClass) continue;
-    auto found = std::ranges::find_if(container.children, [&](const std::unique_ptr<THControl>& child) {
-      return child->control() == id && child->elementClass() == *elementClass;
-    });
-    if (found == container.children.end())
-      found = container.children.insert(container.children.end(),
-                                        std::make_unique<THControl>(*this, *elementClass, id));
-    THControl& element = **found;
-    element.kept = true;
-    element.parent = &container;
-    if (element.isContainer()) synchronise(element);
+    const auto found = existing.find(id);
+    THControl* element = found != existing.end() ? found->second : nullptr;
+    if (!element || element->elementClass() != *elementClass)
+      element = container.children.emplace_back(std::make_unique<THControl>(*this, *elementClass, id)).get();
+    element->kept = true;
+    element->parent = &container;
+    if (element->isContainer()) synchronise(*element, children);
   }
 }
 

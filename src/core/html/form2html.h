@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "form/control_tree.h"
 #include "html/html_elements.h"
 #include "html/links.h"
 #include "html/size_table.h"
-#include "minicv/control_tree.h"
 
 namespace orvane {
 class TextMetrics;
@@ -92,7 +92,7 @@ class TWHForm2HTML {
   Prompter& prompter() const { return prompter_; }
 
  private:
-  void synchronise(THControl& container);
+  void synchronise(THControl& container, const std::vector<std::vector<minicv::ControlId>>& children);
 
   const minicv::ControlTree& tree_;
   minicv::ControlId owner_;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "form/control_tree.h"
 #include "html/html_attributes.h"
-#include "minicv/control_tree.h"
 
 namespace orvane::html {
 

@@ -258,16 +258,30 @@ int buttonWidth(const THControl& element, const std::string& text) {
   return a + roundToInt(a * sizes.buttonFactor) + sizes.buttonPadding;
 }
 
+// `text` with `blanks` blanks around it, one more in front than behind when they are odd in number.
+std::string withBlanks(const std::string& text, int blanks) {
+  const int front = blanks - blanks / 2;
+  return std::string(static_cast<std::size_t>(front), ' ') + text +
+         std::string(static_cast<std::size_t>(blanks / 2), ' ');
+}
+
 // The caption padded with blanks, in front and behind in turn, until the button is as wide as the
-// control; it stops short when blanks do not widen the text.
+// control, and with at most as many blanks as the control has pixels. A blank never narrows the text,
+// so the fewest blanks that reach the width are found by halving, not one blank at a time.
 std::string paddedCaption(const THControl& element) {
   const THAttribute& value = element.attributes["Value"];
   std::string text = withoutAmpersands(value.GetValue());
   if (text.empty()) text = withoutAmpersands(value.GetDefault());
   const int width = element.source().width;
-  for (int blanks = 0; blanks < width && buttonWidth(element, text) < width; ++blanks)
-    text = blanks % 2 == 0 ? " " + text : text + " ";
-  return text;
+  int fewest = 0;
+  for (int most = std::max(width, 0); fewest < most;) {
+    const int middle = fewest + (most - fewest) / 2;
+    if (buttonWidth(element, withBlanks(text, middle)) < width)
+      fewest = middle + 1;
+    else
+      most = middle;
+  }
+  return withBlanks(text, fewest);
 }
 
 std::string renderButton(THControl& element) {
@@ -280,6 +294,9 @@ std::string renderButton(THControl& element) {
   value.SetValue(wasDefault ? value.GetDefault() : stored);
   return markup;
 }
+
+// A base size and a number of steps of `step` pixels, cut to the size the page lays out.
+int stepped(int base, long long steps, int step) { return boundedExtent(base + steps * step); }
 
 std::pair<int, int> captionedSize(const THControl& element, int boxWidth, int boxHeight) {
   const auto [w, h] = MeasureText(element, element.source().text);
@@ -437,19 +454,20 @@ std::pair<int, int> GetSize(THControl& element) {
       return MeasureText(element, control.text);
     case EC::THEdit: {
       const int size = std::max(integerValue(element.attributes["Size"]), sizes.editMinSize);
-      return {(size - sizes.editMinSize) * sizes.editPxPerChar + sizes.editBaseWidth, sizes.editHeight};
+      return {stepped(sizes.editBaseWidth, size - sizes.editMinSize, sizes.editPxPerChar), sizes.editHeight};
     }
     case EC::THMemo:
-      return {sizes.memoBaseWidth + integerValue(element.attributes["Cols"]) * sizes.memoPxPerCol,
-              sizes.memoBaseHeight + integerValue(element.attributes["Rows"]) * sizes.memoPxPerRow};
+      return {stepped(sizes.memoBaseWidth, integerValue(element.attributes["Cols"]), sizes.memoPxPerCol),
+              stepped(sizes.memoBaseHeight, integerValue(element.attributes["Rows"]), sizes.memoPxPerRow)};
     case EC::THCheckBox:
     case EC::THRadio:
       return captionedSize(element, sizes.checkWidth, sizes.checkHeight);
     case EC::THComboBox:
       return {std::max(longestItem(element).second, control.width), sizes.comboHeight};
     case EC::THListBox:
-      return {std::max(longestItem(element).second, control.width),
-              sizes.listBoxBaseHeight + integerValue(element.attributes["Size"]) * sizes.listBoxPxPerRow};
+      return {
+          std::max(longestItem(element).second, control.width),
+          stepped(sizes.listBoxBaseHeight, integerValue(element.attributes["Size"]), sizes.listBoxPxPerRow)};
     case EC::THButton:
       if (option(element, "AsImage")) return {control.width, control.height};
       return {std::max(buttonWidth(element, value(element, "Value")), control.width), sizes.buttonHeight};
@@ -459,8 +477,9 @@ std::pair<int, int> GetSize(THControl& element) {
       return {control.width, control.height};
     default: {
       if (!element.placer) element.placer = std::make_unique<THPlacer>(element);
-      const int border = c == EC::THPanel ? 2 * integerValue(element.attributes["Border"]) : 0;
-      return {element.placer->columns() * 4 + border, element.placer->rows() * 4 + border};
+      const long long border = c == EC::THPanel ? integerValue(element.attributes["Border"]) : 0;
+      return {stepped(element.placer->columns() * 4, border, 2),
+              stepped(element.placer->rows() * 4, border, 2)};
     }
   }
 }

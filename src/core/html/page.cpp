@@ -1,5 +1,6 @@
 // The page around the form, and its way to a file and to the browser.
 #include <ctime>
+#include <filesystem>
 
 #include "html/form2html.h"
 #include "html/markup.h"
@@ -98,7 +99,10 @@ bool TWHForm2HTML::ExportWithDialog(FileDialogs& dialogs) {
 
 bool TWHForm2HTML::Browse(FileDialogs& dialogs, Shell& shell) {
   if (!(ExportFName.empty() ? ExportWithDialog(dialogs) : ExportToFile())) return false;
-  if (shell.openDocument(ExportFName)) return true;
+  // The desktop resolves a relative name against no folder at all: it is given the whole path.
+  std::error_code error;
+  const std::filesystem::path page = std::filesystem::absolute(nativePath(ExportFName), error);
+  if (shell.openDocument(error ? ExportFName : utf8Path(page))) return true;
   prompter_.show(MessageKind::Error, "Cannot open file '" + ExportFName + "' !", Buttons::Ok, 0, "Browse");
   return false;
 }

@@ -14,13 +14,14 @@ namespace {
 
 constexpr int cellSize = 4;
 
-// Merges the grid lines along one axis: a merged line ends where some line across meets an element
-// other than the one it started with. `cell(i, a)` is the cell at index i along line a. Each element
-// first met at the start of a merged line is handed to `firstMet` with that merged line's index.
-// Linear in cells: for every cell, the index of the next cell holding another element is computed
-// once, from the end of its line.
+// Merges the grid's bands along one axis: a merged line ends where some band across meets an element
+// other than the one it started with. `cell(i, a)` is the cell of band i along and band a across;
+// `edges` are the grid lines where the bands along start. Each element first met at the start of a
+// merged line is handed to `firstMet` with that merged line's index. Linear in cells: for every cell,
+// the index of the next cell holding another element is computed once, from the end of its band.
 template <typename Cell, typename FirstMet>
-std::vector<int> mergeLines(int along, int across, Cell cell, FirstMet firstMet) {
+std::vector<int> mergeLines(const std::vector<int>& edges, int across, Cell cell, FirstMet firstMet) {
+  const int along = static_cast<int>(edges.size()) - 1;
   std::vector<int> stop(static_cast<std::size_t>(along) * static_cast<std::size_t>(across));
   auto stopAt = [&](int a, int i) -> int& {
     return stop[static_cast<std::size_t>(a) * static_cast<std::size_t>(along) + static_cast<std::size_t>(i)];
@@ -46,10 +47,25 @@ std::vector<int> mergeLines(int along, int across, Cell cell, FirstMet firstMet)
     for (int a = 0; a < across; ++a)
       if (THControl* element = cell(i, a); element && met.insert(element).second)
         firstMet(element, static_cast<int>(merged.size()));
-    merged.push_back(step * cellSize);
+    merged.push_back((edges[static_cast<std::size_t>(i + step)] - edges[static_cast<std::size_t>(i)]) *
+                     cellSize);
     i += step;
   }
   return merged;
+}
+
+// The grid lines where the rectangles' bands start, with 0 and `end`, in order.
+std::vector<int> bandEdges(std::vector<int> edges, int end) {
+  edges.push_back(0);
+  edges.push_back(end);
+  std::ranges::sort(edges);
+  edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+  return edges;
+}
+
+// The band of `edges` that starts at grid line `line`.
+int bandAt(const std::vector<int>& edges, int line) {
+  return static_cast<int>(std::ranges::lower_bound(edges, line) - edges.begin());
 }
 
 // The number of merged lines from `start` on that `length` pixels take, at least one.
@@ -73,61 +89,85 @@ bool alignsRight(const THControl& element) {
   return focus != minicv::noControl && element.owner().tree().at(focus).left >= control.left + control.width;
 }
 
+// A group box's caption takes the top of its client area.
+int captionTopOf(const THControl& container) {
+  return container.elementClass() == ElementClass::THGroupBox ? 10 : 0;
+}
+
 }  // namespace
+
+std::optional<GridCells> cellsOf(const THControl& container, const THControl& child, int width, int height) {
+  const minicv::Control& control = child.source();
+  const bool rightAligned = alignsRight(child);
+  long long x = control.left;
+  long long y = static_cast<long long>(control.top) - captionTopOf(container);
+  // A disabled edit is written as text, which sits lower and further in than the field's frame.
+  if (child.elementClass() == ElementClass::THEdit && !control.enabled) x += 4, y += 4;
+  if (rightAligned) x += control.width;
+  GridCells cells{boundedPosition(x) / cellSize, boundedPosition(y) / cellSize,
+                  ceilDiv(boundedExtent(width), cellSize), ceilDiv(boundedExtent(height), cellSize)};
+  if (rightAligned) cells.column = std::max(cells.column - cells.columns, 0);
+  if (cells.column < 0) cells.columns += cells.column, cells.column = 0;
+  if (cells.row < 0) cells.rows += cells.row, cells.row = 0;
+  if (cells.columns <= 0 || cells.rows <= 0) return std::nullopt;
+  return cells;
+}
 
 THPlacer::THPlacer(THControl& container) : container_(container) {
   const minicv::Control& source = container.source();
-  const bool groupBox = container.elementClass() == ElementClass::THGroupBox;
-  // A group box's caption takes the top of its client area.
-  const int captionTop = groupBox ? 10 : 0;
-  columns_ = ceilDiv(std::max(source.width, 0), cellSize);
-  rows_ = ceilDiv(std::max(source.height - captionTop, 0), cellSize);
+  columns_ = ceilDiv(boundedExtent(source.width), cellSize);
+  rows_ = ceilDiv(boundedExtent(static_cast<long long>(source.height) - captionTopOf(container)), cellSize);
   struct Rectangle {
     THControl* element;
-    int column, row, columns, rows;
+    GridCells cells;
   };
   std::vector<Rectangle> rectangles;
   for (auto& child : container.children) {
-    const minicv::Control& control = child->source();
-    if (!control.visible) continue;
+    if (!child->source().visible) continue;
     const auto [w, h] = GetSize(*child);
     child->rightAligned = alignsRight(*child);
-    int x = control.left;
-    int y = control.top - captionTop;
-    // A disabled edit is written as text, which sits lower and further in than the field's frame.
-    if (child->elementClass() == ElementClass::THEdit && !control.enabled) x += 4, y += 4;
-    if (child->rightAligned) x += control.width;
-    int column = x / cellSize;
-    int row = y / cellSize;
-    int columnCount = ceilDiv(std::max(w, 0), cellSize);
-    int rowCount = ceilDiv(std::max(h, 0), cellSize);
-    if (child->rightAligned) column = std::max(column - columnCount, 0);
-    // Cells left of or above the container's client area are clipped away.
-    if (column < 0) columnCount += column, column = 0;
-    if (row < 0) rowCount += row, row = 0;
-    if (columnCount <= 0 || rowCount <= 0) continue;
-    rectangles.push_back({child.get(), column, row, columnCount, rowCount});
+    const std::optional<GridCells> cells = cellsOf(container, *child, w, h);
+    if (!cells) continue;
+    rectangles.push_back({child.get(), *cells});
     sizes_.push_back({child.get(), w, h});
-    columns_ = std::max(columns_, column + columnCount);
-    rows_ = std::max(rows_, row + rowCount);
+    columns_ = std::max(columns_, cells->column + cells->columns);
+    rows_ = std::max(rows_, cells->row + cells->rows);
   }
-  grid_.assign(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(columns_), nullptr);
-  for (const Rectangle& r : rectangles)
-    for (int row = r.row; row < r.row + r.rows; ++row)
-      std::fill_n(grid_.begin() + static_cast<std::ptrdiff_t>(row) * columns_ + r.column, r.columns,
-                  r.element);
+  std::vector<int> columnLines;
+  std::vector<int> rowLines;
+  for (const auto& [element, r] : rectangles) {
+    columnLines.insert(columnLines.end(), {r.column, r.column + r.columns});
+    rowLines.insert(rowLines.end(), {r.row, r.row + r.rows});
+  }
+  columnEdges_ = bandEdges(std::move(columnLines), columns_);
+  rowEdges_ = bandEdges(std::move(rowLines), rows_);
+  const std::size_t columnBands = columnEdges_.size() - 1;
+  grid_.assign((rowEdges_.size() - 1) * columnBands, nullptr);
+  // Later controls are laid over earlier ones.
+  for (const auto& [element, r] : rectangles) {
+    const int firstColumn = bandAt(columnEdges_, r.column);
+    const int endColumn = bandAt(columnEdges_, r.column + r.columns);
+    for (int band = bandAt(rowEdges_, r.row), end = bandAt(rowEdges_, r.row + r.rows); band < end; ++band)
+      std::fill(grid_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(band) * columnBands) +
+                    firstColumn,
+                grid_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(band) * columnBands) +
+                    endColumn,
+                element);
+  }
 }
 
 std::string THPlacer::layoutTable() {
   std::vector<THControl*> placed;
+  const int rowBands = static_cast<int>(rowEdges_.size()) - 1;
+  const int columnBands = static_cast<int>(columnEdges_.size()) - 1;
   const std::vector<int> widths = mergeLines(
-      columns_, rows_, [this](int i, int a) { return cell(a, i); },
+      columnEdges_, rowBands, [this](int i, int a) { return cell(a, i); },
       [&](THControl* element, int merged) {
         element->startColumn = merged;
         placed.push_back(element);
       });
   const std::vector<int> heights = mergeLines(
-      rows_, columns_, [this](int i, int a) { return cell(i, a); },
+      rowEdges_, columnBands, [this](int i, int a) { return cell(i, a); },
       [](THControl* element, int merged) { element->startRow = merged; });
   std::unordered_map<THControl*, std::pair<int, int>> size;
   for (const Placed& p : sizes_) size[p.element] = {p.width, p.height};

@@ -43,6 +43,14 @@ namespace orvane::html {
 
 int ceilDiv(int a, int b) { return a / b + (a % b != 0 ? 1 : 0); }
 
+int boundedExtent(long long pixels) {
+  return static_cast<int>(std::clamp<long long>(pixels, 0, largestExtent));
+}
+
+int boundedPosition(long long pixels) {
+  return static_cast<int>(std::clamp<long long>(pixels, -largestExtent, largestExtent));
+}
+
 int editSizeFor(int width, const BrowserSizes& sizes) {
   const int d = width - sizes.editBaseWidth;
   int size = sizes.editMinSize;

@@ -62,4 +62,12 @@ int listBoxRowsFor(int height, const BrowserSizes& sizes);
 /// a / b rounded up, for a >= 0 and b > 0.
 int ceilDiv(int a, int b);
 
+/// The widest and tallest the page lays a control out, in pixels, and the farthest from its container's
+/// corner: larger estimates are cut to it, so that positions and sizes add up without overflow.
+inline constexpr int largestExtent = 1'000'000;
+/// A size in pixels, from 0 to largestExtent.
+int boundedExtent(long long pixels);
+/// A position in pixels, from -largestExtent to largestExtent.
+int boundedPosition(long long pixels);
+
 }  // namespace orvane::html

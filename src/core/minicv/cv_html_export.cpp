@@ -1,9 +1,12 @@
 #include "minicv/cv_html_export.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 
 #include "catalogue/catalogue.h"
+#include "html/markup.h"
+#include "html/placer.h"
 #include "minicv/cv_sheet.h"
 #include "minicv/editor_commands.h"
 #include "text/file_path.h"
@@ -54,6 +57,66 @@ std::optional<double> parseDecimal(std::string_view text, char separator) {
   return value;
 }
 
+// The page draws some fields larger than the sheet does (a text zone is at least two lines high there),
+// and a control whose cells on the page's grid meet those of a control placed before it would be left
+// out of the page. Such a control is moved down below the other, at any depth, and a frame grows with
+// what it holds.
+void spreadForThePage(ControlTree& tree, html::THControl& container) {
+  struct Sized {
+    html::THControl* element;
+    int width;
+    int height;
+  };
+  std::vector<Sized> children;
+  for (const auto& child : container.children) {
+    if (!tree.at(child->control()).visible) continue;
+    if (child->isContainer()) spreadForThePage(tree, *child);
+    const auto [width, height] = html::GetSize(*child);
+    children.push_back({child.get(), width, height});
+  }
+  std::ranges::stable_sort(children, {},
+                           [&tree](const Sized& c) { return tree.at(c.element->control()).top; });
+  std::vector<html::GridCells> placed;
+  int bottom = 0;
+  for (const auto& [element, width, height] : children) {
+    Control& control = tree.at(element->control());
+    std::optional<html::GridCells> cells = html::cellsOf(container, *element, width, height);
+    for (bool moved = cells.has_value(); moved;) {
+      moved = false;
+      for (const html::GridCells& other : placed) {
+        const auto meet = [](int a, int aCount, int b, int bCount) {
+          return a < b + bCount && b < a + aCount;
+        };
+        if (!meet(other.column, other.columns, cells->column, cells->columns) ||
+            !meet(other.row, other.rows, cells->row, cells->rows))
+          continue;
+        control.top += (other.row + other.rows - cells->row) * 4;
+        cells = html::cellsOf(container, *element, width, height);
+        moved = true;
+      }
+    }
+    if (!cells) continue;
+    placed.push_back(*cells);
+    bottom = std::max(bottom, control.top + height);
+  }
+  Control& frame = tree.at(container.control());
+  if (container.elementClass() == html::ElementClass::THGroupBox)
+    frame.height = std::max(frame.height, bottom);
+}
+
+// Gives the sheet back exactly as it was shown, however the page moved and sized its controls.
+class RestoredAfterwards {
+ public:
+  explicit RestoredAfterwards(ControlTree& tree) : tree_(tree), shown_(tree) {}
+  ~RestoredAfterwards() { tree_ = std::move(shown_); }
+  RestoredAfterwards(const RestoredAfterwards&) = delete;
+  RestoredAfterwards& operator=(const RestoredAfterwards&) = delete;
+
+ private:
+  ControlTree& tree_;
+  ControlTree shown_;
+};
+
 bool endsWithSeparator(std::string_view path) {
   return !path.empty() && (path.back() == '\\' || path.back() == '/');
 }
@@ -102,13 +165,16 @@ ExportTarget exportTarget(std::string_view fileName, std::string_view parameters
   return {path + std::string(fileName), std::string(folder)};
 }
 
-std::string photoSource(std::string_view photoFile, std::string_view currentFolder) {
-  std::string folder(currentFolder);
-  if (!endsWithSeparator(folder)) folder += '/';
-  const std::string photo = utf8Path(nativePath(photoFile));
-  const std::string prefix = utf8Path(nativePath(folder));
-  if (photo.empty() || photo.rfind(prefix, 0) != 0) return std::string(photoFile);
-  return ".\\" + photo.substr(prefix.size());
+std::string photoSource(std::string_view photoFile, std::string_view pageFile) {
+  if (photoFile.empty()) return {};
+  std::error_code error;
+  const std::filesystem::path photo =
+      std::filesystem::absolute(nativePath(photoFile), error).lexically_normal();
+  const std::filesystem::path folder =
+      std::filesystem::absolute(nativePath(pageFile), error).parent_path().lexically_normal();
+  const std::filesystem::path inside = photo.lexically_relative(folder);
+  if (inside.empty() || *inside.begin() == "..") return utf8Path(photo);
+  return ".\\" + utf8Path(inside);
 }
 
 CvHtmlExport::CvHtmlExport(CvSheet& sheet, TextMetrics& metrics, Prompter& prompter)
@@ -128,12 +194,12 @@ template <typename Action>
 auto CvHtmlExport::enlarged(Action action) {
   // The converter may have been let go when the editor was left.
   converter_.SetMainContainer(panel_);
-  std::error_code error;
-  converter_.PhotoSrc = photoSource(sheet_.state.photoFile, utf8Path(std::filesystem::current_path(error)));
+  converter_.PhotoSrc = photoSource(sheet_.state.photoFile, converter_.ExportFName);
+  const RestoredAfterwards restored(sheet_.tree);
   scaleControls(sheet_.tree, panel_, factor_);
-  const auto result = action();
-  scaleControls(sheet_.tree, panel_, 1 / factor_);
-  return result;
+  converter_.Prepare();
+  if (html::THControl* sheet = converter_.root()) spreadForThePage(sheet_.tree, *sheet);
+  return action();
 }
 
 std::optional<std::string> CvHtmlExport::exporter(const CvHtmlServices& services) {

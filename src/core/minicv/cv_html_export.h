@@ -8,8 +8,8 @@
 
 #include "catalogue/language.h"
 #include "colour.h"
+#include "form/control_tree.h"
 #include "html/form2html.h"
-#include "minicv/control_tree.h"
 #include "services/file_dialogs.h"
 #include "services/input_query.h"
 #include "services/prompter.h"
@@ -48,9 +48,9 @@ struct ExportTarget {
 ExportTarget exportTarget(std::string_view fileName, std::string_view parametersDirectory,
                           std::string_view exportFolder, std::string_view rootDirectory);
 
-/// The photo as the page refers to it: ".\" and its path inside `currentFolder`, or its path unchanged
-/// when it lies elsewhere.
-std::string photoSource(std::string_view photoFile, std::string_view currentFolder);
+/// The photo as the page written to `pageFile` refers to it: ".\" and its path inside the page's
+/// folder, or its whole path when it lies elsewhere.
+std::string photoSource(std::string_view photoFile, std::string_view pageFile);
 
 struct CvHtmlServices {
   Prompter& prompter;
@@ -89,7 +89,8 @@ class CvHtmlExport {
   void release();
 
  private:
-  // Runs `action` with the sheet enlarged by the factor, and shrinks it back afterwards.
+  // Runs `action` with the sheet enlarged by the factor and spread for the page, and gives the sheet
+  // back as it was afterwards.
   template <typename Action>
   auto enlarged(Action action);
 

@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "catalogue/catalogue.h"
-#include "shell/card_file_commands.h"
 #include "text/file_path.h"
 #include "text/utf8.h"
 

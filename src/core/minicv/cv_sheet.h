@@ -14,9 +14,9 @@
 #include <string>
 
 #include "catalogue/language.h"
-#include "minicv/control_tree.h"
+#include "form/control_tree.h"
+#include "graphics/geometry.h"
 #include "minicv/cv_file_lines.h"
-#include "render/geometry.h"
 
 namespace orvane {
 class TextMetrics;

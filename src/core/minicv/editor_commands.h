@@ -8,7 +8,7 @@
 
 #include "catalogue/language.h"
 #include "colour.h"
-#include "minicv/control_tree.h"
+#include "form/control_tree.h"
 #include "render/picture_service.h"
 #include "services/file_dialogs.h"
 #include "services/input_query.h"

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "colour.h"
-#include "minicv/control_tree.h"
-#include "render/geometry.h"
-#include "render/image.h"
+#include "form/control_tree.h"
+#include "graphics/geometry.h"
+#include "graphics/image.h"
 #include "render/picture_service.h"
 
 namespace orvane::minicv {

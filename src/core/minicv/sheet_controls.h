@@ -2,7 +2,7 @@
 // The controls of the editor window as it is created: the CV sheet, the element column and the print
 // settings, with their names, places and sizes; captions come later, from the catalogue.
 
-#include "minicv/control_tree.h"
+#include "form/control_tree.h"
 
 namespace orvane::minicv {
 

@@ -7,28 +7,12 @@
 
 #include "colour.h"
 #include "font.h"
-#include "render/geometry.h"
-#include "render/image.h"
+#include "graphics/canvas_types.h"
+#include "graphics/geometry.h"
+#include "graphics/image.h"
 #include "richtext/rich_text.h"
 
 namespace orvane {
-
-enum class PenStyle { Solid, Dotted };
-
-/// A pen one unit wide.
-struct Pen {
-  Colour colour = 0;
-  PenStyle style = PenStyle::Solid;
-  bool operator==(const Pen&) const = default;
-};
-
-enum class TextAlignment { Left, Centre, Right };
-
-struct TextSize {
-  int width = 0;
-  int height = 0;
-  bool operator==(const TextSize&) const = default;
-};
 
 class Canvas {
  public:

@@ -2,7 +2,7 @@
 // Where a card lies on a canvas: alone on its window or picture, or scaled to printer dots on a page.
 
 #include "card/card_model.h"
-#include "render/geometry.h"
+#include "graphics/geometry.h"
 
 namespace orvane {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "minicv/control_tree.h"
+#include "form/control_tree.h"
 #include "render/canvas.h"
 #include "render/card_sheet.h"
 #include "render/picture_service.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Our own flood fill: the platform's painters have none, and we want the same result on every system.
 
-#include "render/image.h"
+#include "graphics/image.h"
 
 namespace orvane {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "graphics/image.h"
 #include "render/canvas.h"
-#include "render/image.h"
 
 namespace orvane {
 

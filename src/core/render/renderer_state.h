@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "render/image.h"
+#include "graphics/image.h"
 
 namespace orvane {
 

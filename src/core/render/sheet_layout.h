@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "card/card_model.h"
-#include "render/geometry.h"
+#include "graphics/geometry.h"
 #include "services/printer_service.h"
 
 namespace orvane {

@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "render/geometry.h"
+#include "graphics/geometry.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 // A window whose controls keep their proportions: when the window is resized, every control's place
 // and size follow the window's width and height.
 
-#include "render/geometry.h"
+#include "graphics/geometry.h"
 
 namespace orvane {
 

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "render/image.h"
+#include "graphics/image.h"
 
 namespace orvane {
 

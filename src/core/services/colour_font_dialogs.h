@@ -6,7 +6,7 @@
 
 #include "colour.h"
 #include "font.h"
-#include "shell/font_options.h"
+#include "font_options.h"
 
 namespace orvane {
 

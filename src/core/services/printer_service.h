@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "render/canvas.h"
-
 namespace orvane {
+
+class Canvas;
 
 struct PrinterResolution {
   int horizontal = 0;  // dots per inch

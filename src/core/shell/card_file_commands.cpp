@@ -36,14 +36,6 @@ bool fileExists(const std::string& path) {
 
 }  // namespace
 
-std::string pathWithoutExtension(std::string_view path) {
-  const std::size_t separator = path.find_last_of("\\/");
-  const std::size_t dot = path.rfind('.');
-  if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
-    return std::string(path);
-  return std::string(path.substr(0, dot));
-}
-
 FileDialogRequest pdfExportRequest(const CardFileSession& session, const WorkingDirectories& directories) {
   FileDialogRequest request;
   request.filter = pdfFilter;

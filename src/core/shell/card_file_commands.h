@@ -85,7 +85,4 @@ FileDialogRequest pdfExportRequest(const CardFileSession& session, const Working
 /// The message that tells which PDF file the export wrote.
 std::string pdfWrittenMessage(const std::string& path);
 
-/// `path` without the extension of its file name.
-std::string pathWithoutExtension(std::string_view path);
-
 }  // namespace orvane

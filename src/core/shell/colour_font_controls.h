@@ -8,11 +8,11 @@
 
 #include "card/card_model.h"
 #include "catalogue/language.h"
+#include "font_options.h"
 #include "render/render_context.h"
 #include "services/colour_font_dialogs.h"
 #include "services/prompter.h"
 #include "services/text_metrics.h"
-#include "shell/font_options.h"
 
 namespace orvane {
 

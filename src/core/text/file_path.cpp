@@ -17,4 +17,12 @@ std::string utf8Path(const std::filesystem::path& path) {
   return std::string(text.begin(), text.end());
 }
 
+std::string pathWithoutExtension(std::string_view path) {
+  const std::size_t separator = path.find_last_of("\\/");
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
+    return std::string(path);
+  return std::string(path.substr(0, dot));
+}
+
 }  // namespace orvane

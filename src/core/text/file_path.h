@@ -14,4 +14,7 @@ std::filesystem::path nativePath(std::string_view utf8);
 /// `path` as UTF-8 text.
 std::string utf8Path(const std::filesystem::path& path);
 
+/// `path` without the extension of its file name.
+std::string pathWithoutExtension(std::string_view path);
+
 }  // namespace orvane

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "form/control_tree.h"
 #include "html/form2html.h"
 #include "html/markup.h"
-#include "minicv/control_tree.h"
 #include "support/scripted_services.h"
 
 namespace orvane::html {

@@ -99,6 +99,28 @@ TEST_F(Layout, OverlappedControlsAreNamedOrLeftOut) {
             "Some controls are too close together in the source form.\nSpread them and try again...");
 }
 
+TEST_F(Layout, HugeSizesAreCutAndTheirControlsStayOnThePage) {
+  add(ControlKind::Edit, "Edit1", owner, 0, 0, 100, 20);
+  add(ControlKind::Memo, "Memo1", owner, 0, 40, 100, 40);
+  add(ControlKind::ListBox, "List1", owner, 0, 100, 100, 40);
+  const minicv::ControlId panel = add(ControlKind::Panel, "Panel1", owner, 200, 100, 30000, 30000);
+  addLabel("Far", 0, 0);
+  tree.at(tree.find("Far")).parent = panel;
+  tree.at(tree.find("Far")).left = 29000;
+  element("Edit1").attributes["Size"].SetValue("2147483647");
+  element("Memo1").attributes["Cols"].SetValue("300000000");
+  element("List1").attributes["Size"].SetValue("2147483647");
+  EXPECT_EQ(GetSize(element("Edit1")).first, largestExtent);
+  EXPECT_EQ(GetSize(element("Memo1")).first, largestExtent);
+  EXPECT_EQ(GetSize(element("List1")).second, largestExtent);
+  // The panel's grid spans its whole area, with the border around it.
+  EXPECT_EQ(GetSize(element("Panel1")), std::make_pair(30002, 30002));
+  const std::string page = converter().Render();
+  for (const char* name : {"Name=\"Edit1\"", "Name=\"Memo1\"", "Name=\"List1\"", ">Ab</TD>"})
+    EXPECT_NE(page.find(name), std::string::npos) << name;
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
 TEST_F(Layout, ThePageAroundTheFormAndItsEvents) {
   tree.at(owner).width = 20;
   tree.at(owner).height = 16;

@@ -6,6 +6,7 @@
 
 #include "html/links.h"
 #include "minicv/cv_sheet.h"
+#include "minicv/zone_layout.h"
 #include "settings/settings.h"
 #include "support/scripted_file_dialogs.h"
 #include "support/scripted_input_query.h"
@@ -197,10 +198,42 @@ TEST_F(CvHtml, TheSheetIsEnlargedForTheConverterOnlyAndAFailureIsNotReportedAsDo
   EXPECT_EQ(prompter.texts().back().rfind("Cannot create file '", 0), 0u);
 }
 
-TEST_F(CvHtml, BrowsingOpensThePageAndLeavingReleasesTheSheet) {
+// Every control the sheet shows, at any depth, was written into the page.
+void expectEveryShownControlWritten(const ControlTree& tree, const html::THControl& container) {
+  for (const auto& child : container.children) {
+    if (!tree.showing(child->control())) continue;
+    EXPECT_TRUE(child->rendered) << child->GetName();
+    expectEveryShownControlWritten(tree, *child);
+  }
+}
+
+TEST_F(CvHtml, ThePageHoldsEveryControlTheSheetShows) {
+  sheet.open(false);
+  const std::string path = utf8Path(folder.path() / "cv.html");
+  ASSERT_TRUE(cv.exportTo(path));
+  EXPECT_TRUE(prompter.texts().empty()) << prompter.texts().front();
+  expectEveryShownControlWritten(sheet.tree, *cv.converter().root());
+  // Zones filled in grow taller; the page still holds them all.
+  for (int zone = 1; zone <= zoneCount; ++zone) {
+    RichText text;
+    for (int line = 0; line < 3; ++line) text.paragraphs().push_back({{{"ligne", sheet.state.fonts.form}}});
+    setZoneText(sheet, zone, text);
+  }
+  ASSERT_TRUE(cv.exportTo(path));
+  EXPECT_TRUE(prompter.texts().empty()) << prompter.texts().front();
+  expectEveryShownControlWritten(sheet.tree, *cv.converter().root());
+}
+
+TEST_F(CvHtml, BrowsingOpensThePageByItsWholePathAndLeavingReleasesTheSheet) {
+  // The page's own name is relative to the current folder; the desktop is given the whole path.
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path());
+  const bool browsed = cv.explorer(services);
+  std::filesystem::current_path(before);
+  ASSERT_TRUE(browsed);
+  EXPECT_EQ(cv.converter().ExportFName, "minicv-export.html");
+  EXPECT_EQ(shell.opened, std::vector<std::string>{utf8Path(folder.path() / "minicv-export.html")});
   cv.converter().ExportFName = utf8Path(folder.path() / "vue.html");
-  ASSERT_TRUE(cv.explorer(services));
-  EXPECT_EQ(shell.opened, std::vector<std::string>{cv.converter().ExportFName});
   cv.release();
   EXPECT_NE(cv.converter().MainContainer(), sheet.tree.find("Panel1"));
   ASSERT_TRUE(cv.exportTo(cv.converter().ExportFName));
@@ -208,11 +241,14 @@ TEST_F(CvHtml, BrowsingOpensThePageAndLeavingReleasesTheSheet) {
   EXPECT_EQ(attribute("Panel1", "Border"), "1");
 }
 
-TEST(CvHtmlPhoto, ThePhotoIsReferredToFromTheCurrentFolder) {
-  EXPECT_EQ(photoSource("/cv/photos/moi.bmp", "/cv"), ".\\photos/moi.bmp");
-  EXPECT_EQ(photoSource("/cv/moi.bmp", "/cv/"), ".\\moi.bmp");
-  EXPECT_EQ(photoSource("/cvx/moi.bmp", "/cv"), "/cvx/moi.bmp");
-  EXPECT_EQ(photoSource("", "/cv"), "");
+TEST(CvHtmlPhoto, ThePhotoIsReferredToFromThePagesFolder) {
+  EXPECT_EQ(photoSource("/cv/photos/moi.bmp", "/cv/page.html"), ".\\photos/moi.bmp");
+  EXPECT_EQ(photoSource("/cv/moi.bmp", "/cv/export/page.html"), "/cv/moi.bmp");
+  EXPECT_EQ(photoSource("/cvx/moi.bmp", "/cv/page.html"), "/cvx/moi.bmp");
+  // A photo named from the current folder is found from wherever the page goes.
+  EXPECT_EQ(photoSource("moi.bmp", "/ailleurs/page.html"),
+            utf8Path(std::filesystem::current_path() / "moi.bmp"));
+  EXPECT_EQ(photoSource("", "/cv/page.html"), "");
 }
 
 TEST_F(CvHtml, ChoosingTheExportFolder) {

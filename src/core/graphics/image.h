@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "colour.h"
-#include "render/geometry.h"
+#include "graphics/geometry.h"
 
 namespace orvane {
 

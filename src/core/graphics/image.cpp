@@ -1,4 +1,4 @@
-#include "render/image.h"
+#include "graphics/image.h"
 
 #include <algorithm>
 #include <cmath>

@@ -99,6 +99,8 @@ class ControlTree {
   Control& operator[](std::string_view name);  // throws std::out_of_range for an unknown name
   const Control& operator[](std::string_view name) const;
   std::vector<ControlId> children(ControlId parent) const;
+  /// The children of every control at once, indexed by the parent's id.
+  std::vector<std::vector<ControlId>> childLists() const;
   /// Visible here and in every ancestor.
   bool showing(ControlId id) const;
 

@@ -1,4 +1,4 @@
-#include "minicv/control_tree.h"
+#include "form/control_tree.h"
 
 #include <stdexcept>
 
@@ -57,6 +57,14 @@ std::vector<ControlId> ControlTree::children(ControlId parent) const {
   for (std::size_t i = 0; i < controls_.size(); ++i)
     if (controls_[i].parent == parent) result.push_back(static_cast<ControlId>(i));
   return result;
+}
+
+std::vector<std::vector<ControlId>> ControlTree::childLists() const {
+  std::vector<std::vector<ControlId>> lists(controls_.size());
+  for (std::size_t i = 0; i < controls_.size(); ++i)
+    if (controls_[i].parent != noControl)
+      lists.at(static_cast<std::size_t>(controls_[i].parent)).push_back(static_cast<ControlId>(i));
+  return lists;
 }
 
 bool ControlTree::showing(ControlId id) const {
