@@ -14,6 +14,16 @@
 
 namespace orvane {
 
+namespace {
+
+// The sheet of twelve turns with the card; card stock lies as its paper does.
+QPageLayout::Orientation pageOrientation(const CardModel& card, const CardStock& stock) {
+  const bool landscape = stock.followsCard ? card.orientation == Orientation::Horizontal : stock.landscape();
+  return landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+}  // namespace
+
 void drawCardSheetNow(RenderContext& context, Canvas& canvas, SheetSettings settings) {
   settings.dateTime = sheetDateTime(QDateTime::currentDateTime());
   drawCardSheet(context, canvas, settings);
@@ -26,9 +36,9 @@ std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardS
   partial += ".part";
   std::error_code error;
   {
-    const auto orientation =
-        context.card.orientation == Orientation::Horizontal ? QPageLayout::Landscape : QPageLayout::Portrait;
-    const auto printer = makePdfPrinter(toQString(utf8Path(partial)), sheet.dpi, orientation);
+    const auto printer =
+        makePdfPrinter(toQString(utf8Path(partial)), sheet.dpi, pageOrientation(context.card, sheet.stock),
+                       pageSizeOf(sheet.stock.paper));
     SheetSettings settings;
     settings.printer = measurePrinter(*printer);
     settings.screenResolution = sheet.screenResolution;
@@ -36,6 +46,8 @@ std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardS
     settings.testPrint = sheet.testPrint;
     settings.cardColourChosen = sheet.cardColourChosen;
     settings.frameColourChosen = sheet.frameColourChosen;
+    settings.stock = sheet.stock;
+    settings.calibration = sheet.calibration;
     QPainterCanvas canvas(*printer);
     if (!canvas.painter().isActive()) return "cannot write " + sheet.output;
     drawCardSheetNow(context, canvas, settings);

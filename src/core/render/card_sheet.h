@@ -8,6 +8,8 @@
 #include "render/canvas.h"
 #include "render/render_context.h"
 #include "services/printer_service.h"
+#include "stock/card_stock.h"
+#include "stock/printer_calibration.h"
 
 namespace orvane {
 
@@ -25,10 +27,15 @@ struct SheetSettings {
   std::array<bool, 2> frameColourChosen{};
   /// The footer's date and time as the system writes them.
   std::string dateTime;
+  /// The paper the cards are printed on; the sheet of twelve unless the user chose another.
+  CardStock stock = orvaneSheet();
+  /// How the printer's pages are to be moved and scaled.
+  PrinterCalibration calibration;
 };
 
 /// Draws the sheet of cards and its footer on `canvas`, a page of `settings.printer`; an unset card
-/// spacing is laid out as 8. The icon is drawn from the one takeIconFile() took.
+/// spacing is laid out as 8. The icon is drawn from the one takeIconFile() took. On card stock the
+/// footer is left out where it would cover a card.
 void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings);
 
 /// Draws "Orvane-Brevanel : " + `dateTime` in the bottom-right corner of a page of `pageWidth` x
