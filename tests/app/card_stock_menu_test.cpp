@@ -4,8 +4,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
 
@@ -21,6 +24,7 @@ class CardStockMenuTest : public QObject {
 
   EditorUnderTest session;
   ScriptedPrintDialogs dialogs;
+  QTemporaryDir config;
 
   void start() {
     session.start(1);
@@ -42,8 +46,13 @@ class CardStockMenuTest : public QObject {
   }
 
  private slots:
+  // The user's templates are one file whose template is skipped; the system has none.
   void initTestCase() {
-    qputenv("XDG_CONFIG_HOME", "/nonexistent");
+    const QString templates = config.path() + QStringLiteral("/Brevanel/Orvane/templates");
+    QVERIFY(QDir().mkpath(templates));
+    QVERIFY(QFile::copy(QStringLiteral(ORVANE_TEST_DATA "/stock/user/missing.xml"),
+                        templates + QStringLiteral("/missing.xml")));
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     qputenv("ORVANE_SYSTEM_TEMPLATES", "");
   }
   void cleanup() {
@@ -62,7 +71,11 @@ class CardStockMenuTest : public QObject {
     choices[1]->trigger();
     QCOMPARE(session.settings.values.at("Feuille de cartes"), std::string("a4-2x5-85x54"));
     QVERIFY(choices[1]->isChecked() && !choices[0]->isChecked());
-    QVERIFY(session.shownTexts().isEmpty());
+    QCOMPARE(session.shownTexts().size(), 1);
+    QVERIFY(session.shownTexts()[0].endsWith(QStringLiteral("missing.xml : attribut manquant : dy")));
+    choices[2]->trigger();
+    choices[1]->trigger();
+    QCOMPARE(session.shownTexts().size(), 1);  // once per run
 
     session.editor->shell().state().printerChosen = true;
     item("mimpcouleurs_click")->trigger();

@@ -158,9 +158,11 @@ void PrintMenuCommands::detectimpr() {
 }
 
 void PrintMenuCommands::chooseCardStock(const std::string& id) {
-  if (!stockMessagesShown_) {
+  if (!stockMessagesShown_ && !stocks_.messages.empty()) {
     stockMessagesShown_ = true;
-    for (const std::string& message : stocks_.messages) prompter_.show(MessageKind::Warning, message);
+    std::string skipped;
+    for (const std::string& message : stocks_.messages) skipped += (skipped.empty() ? "" : "\n") + message;
+    prompter_.show(MessageKind::Warning, skipped);
   }
   const CardStock* stock = findStock(stocks_.stocks, id);
   if (!stock) return;

@@ -46,7 +46,8 @@ class PrintMenuCommands {
   void mimpcouleurs_click();
   void testimpr();
   void detectimpr();
-  /// "Feuille de cartes": prints the card's sheets on the card stock of id `id` from now on.
+  /// "Feuille de cartes": prints the card's sheets on the card stock of id `id` from now on. The first
+  /// choice of the run tells, in one box, which template files were skipped and why.
   void chooseCardStock(const std::string& id);
   /// "Imprimer la page de calibrage": the page, without calibration, on the card stock's paper.
   void printCalibrationPage();

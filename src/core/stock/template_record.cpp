@@ -85,9 +85,15 @@ std::string attributeOr(const XmlAttributes& attributes, std::string_view name) 
   return found == attributes.end() ? std::string() : found->second;
 }
 
+// Databases meant for translation write the description as "_description".
+std::string description(const XmlAttributes& attributes) {
+  const std::string plain = attributeOr(attributes, "description");
+  return plain.empty() ? attributeOr(attributes, "_description") : plain;
+}
+
 bool isBusinessCard(const TemplateRecord& record) {
   if (std::ranges::find(record.categories, "business-card") != record.categories.end()) return true;
-  return lowered(attributeOr(record.attributes, "description")).find("business card") != std::string::npos;
+  return lowered(description(record.attributes)).find("business card") != std::string::npos;
 }
 
 std::optional<SizeMm> paperSize(const TemplateRecord& record, RecordReader& reader) {
@@ -116,9 +122,9 @@ std::string templateName(const XmlAttributes& attributes) {
     const std::string part = attributeOr(attributes, "part");
     if (!part.empty()) maker += (maker.empty() ? "" : " ") + part;
   }
-  const std::string description = attributeOr(attributes, "description");
-  if (maker.empty() || description.empty()) return maker + description;
-  return maker + " : " + description;
+  const std::string described = description(attributes);
+  if (maker.empty() || described.empty()) return maker + described;
+  return maker + " : " + described;
 }
 
 bool gridFits(const CardStock& stock) {

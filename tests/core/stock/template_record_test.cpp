@@ -58,7 +58,7 @@ TEST(TemplateRecordReading, ATemplateGivesItsGeometryInMillimetresAndAnIdFromIt)
   EXPECT_EQ(stock.cellCorner(1, 4), (PointMm{110, 229.5}));
 
   TemplateRecord letter = businessCards();
-  letter.attributes = {{"size", "US-Letter"}, {"brand", "Maker"}, {"part", "123"}, {"description", "Cards"}};
+  letter.attributes = {{"size", "US-Letter"}, {"brand", "Maker"}, {"part", "123"}, {"_description", "Cards"}};
   letter.rectangle = XmlAttributes{{"width", "3.5in"}, {"height", "2in"}};
   letter.layouts = {
       {{"nx", "2"}, {"ny", "5"}, {"x0", "0.75in"}, {"y0", "0.5in"}, {"dx", "3.5in"}, {"dy", "2in"}}};
