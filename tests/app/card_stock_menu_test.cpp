@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "app/main/calibration_dialog.h"
+#include "app/main/language_switch.h"
 #include "app_test_main.h"
 #include "editor_under_test.h"
 #include "support/recording_canvas.h"
@@ -94,7 +95,7 @@ class CardStockMenuTest : public QObject {
     start();
     session.printers->printerName = "Laser";
     session.editor->printCommands().chooseCardStock("a4-2x4-85x54");
-    session.editor->mainWindow()->languageSwitch().switchTo(Language::English);
+    session.editor->mainWindow()->languageSwitch().anglais1Click();
     emit fileMenu()->aboutToShow();
     QCOMPARE(item("mcalibrage_click")->text(), QStringLiteral("Printer calibration..."));
     item("mimpcouleurs_click")->trigger();
