@@ -38,8 +38,8 @@ constexpr std::array cardSheetHelp{
                  "The card stock to print on (see templates); the sheet of twelve, a4-3x4-orvane, when not "
                  "given. Page size and orientation follow it; a card larger than its cells is refused."},
     ArgumentHelp{"--offset-x MM, --offset-y MM",
-                 "Moves every card (no calibration when not given) by MM millimetres, from -10 to 10, right "
-                 "and down."},
+                 "Moves every card by MM millimetres, from -10 to 10, right and down; 0 when not given (a "
+                 "PDF file has no printer calibration)."},
     ArgumentHelp{
         "--scale PCT",
         "Scales positions and cards by PCT percent, from 95 to 105, from the paper's top-left corner."},
