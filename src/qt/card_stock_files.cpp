@@ -62,7 +62,7 @@ QStringList xmlFiles(const QString& folder) {
   QStringList files;
   const QDir dir(folder);
   for (const QString& name :
-       dir.entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Readable, QDir::Name))
+       dir.entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name))
     files << dir.filePath(name);
   return files;
 }
