@@ -61,8 +61,7 @@ TemplateRecord readTemplate(QXmlStreamReader& xml) {
 QStringList xmlFiles(const QString& folder) {
   QStringList files;
   const QDir dir(folder);
-  for (const QString& name :
-       dir.entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name))
+  for (const QString& name : dir.entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name))
     files << dir.filePath(name);
   return files;
 }
