@@ -20,7 +20,7 @@ CardEditor::CardEditor(Prompter& prompter, PrinterService& printers, SettingsSto
       shell_(card_, prompter, printers),
       settings_(settingsStore, prompter, settingsRootDirectory()),
       workingDirectoryCommands_(directories_, association_, prompter, shell_.state()),
-      printCommands_(shell_, printers, prompter, cardFileCommands_.session()) {
+      printCommands_(shell_, printers, prompter, cardFileCommands_.session(), settingsStore) {
   companions_.workingCopyFolder = toStdString(workingCopyFolder_.path());
   miniCvCommands_.setPrinting(printers, printCommands_);
 }

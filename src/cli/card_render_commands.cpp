@@ -3,9 +3,11 @@
 #include "cli/gui_session.h"
 #include "cli/loaded_card.h"
 #include "cli/script_drawing.h"
+#include "cli/stock_options.h"
 #include "qt/card_sheet_pdf.h"
 #include "qt/qt_image.h"
 #include "render/card_picture.h"
+#include "stock/stock_layout.h"
 #include "text/field_text.h"
 #include "text/file_path.h"
 #include "text/staged_file.h"
@@ -24,13 +26,17 @@ struct SheetOptions {
   bool blackAndWhite = false;
   bool testPrint = false;
   int dpi = defaultDpi;
+  StockOptions stock;
 };
 
 // The options, or the line that tells what is wrong with them.
 std::optional<std::string> parseSheetOptions(const Arguments& args, SheetOptions& options) {
   std::vector<std::string> files;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--bw") {
+    std::optional<std::string> problem;
+    if (options.stock.take(args, i, problem)) {
+      if (problem) return problem;
+    } else if (args[i] == "--bw") {
       options.blackAndWhite = true;
     } else if (args[i] == "--test-print") {
       options.testPrint = true;
@@ -60,6 +66,11 @@ int drawSheet(LoadedCard& loaded, const SheetOptions& options) {
   sheet.screenResolution = screenResolution;
   sheet.printMode = options.blackAndWhite ? PrintMode::BlackAndWhite : PrintMode::InColour;
   sheet.testPrint = options.testPrint;
+  if (const auto problem = findCardStock(options.stock.templateId, sheet.stock)) return usageError(*problem);
+  if (const auto refusal = stockRefusal(loaded.card, sheet.stock, screenResolution, loaded.language))
+    return usageError(*refusal);
+  // A PDF file is printed by no printer: only the calibration the options give applies.
+  sheet.calibration = options.stock.calibration();
   // A card file gives the card and both frames their colours (the sheet's defaults).
   if (const auto failure = writeCardSheetPdf(drawing.context, sheet, [&] { return drawing.failure(); }))
     return usageError(*failure);

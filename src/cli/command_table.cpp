@@ -36,6 +36,15 @@ constexpr std::array cardSheetHelp{
     ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
     ArgumentHelp{"--dpi N", "The printer resolution, from 72 to 2400 dots per inch (600 when not given)."},
     ArgumentHelp{"--test-print", "Prints the test sheet instead of the cards."},
+    ArgumentHelp{"--template ID",
+                 "The card stock to print on (see templates); the sheet of twelve, a4-3x4-orvane, when not "
+                 "given. Page size and orientation follow it; a card larger than its cells is refused."},
+    ArgumentHelp{"--offset-x MM, --offset-y MM",
+                 "Moves every card by MM millimetres, from -10 to 10, right and down; 0 when not given (a "
+                 "PDF file has no printer calibration)."},
+    ArgumentHelp{
+        "--scale PCT",
+        "Scales positions and cards by PCT percent, from 95 to 105, from the paper's top-left corner."},
 };
 constexpr std::array cardPngHelp{
     ArgumentHelp{"FILE.ov1", "The card file to draw."},
@@ -120,7 +129,34 @@ constexpr std::array cardAuditHelp{
     ArgumentHelp{"advice",
                  "Each finding: its number, its id (300 header sizes, 310 the icon over frame 1, "
                  "1117 blanks around frame 1's text, 500 a font the printer substitutes) and its text."},
+    ArgumentHelp{"--template ID",
+                 "The card stock the card is to be printed on (see templates): a card smaller than its "
+                 "cells gets advice 320."},
     ArgumentHelp{"messages", "Every message the audit shows, in order."},
+};
+
+constexpr std::array<ArgumentHelp, 4> templatesHelp{
+    ArgumentHelp{"output",
+                 "A JSON array of {\"id\", \"name\", \"paper\": [w, h], \"card\": [w, h], \"columns\", "
+                 "\"rows\", \"origin\": [x, y], \"pitch\": [dx, dy], \"source\"}, lengths in millimetres "
+                 "from the paper's top-left corner; a template file skipped is told on stderr, one line "
+                 "naming the file."},
+    ArgumentHelp{"id",
+                 "Lower-case, from the geometry: paper (a4, letter, or WxHmm), columns x rows, card size "
+                 "(85x54 in mm, 3.5x2in in inches): a4-2x5-85x54; \"-2\", \"-3\"... when taken already."},
+    ArgumentHelp{"a4-3x4-orvane",
+                 "The sheet of twelve: cards at their own size and spacing from 5 mm margins, turned with "
+                 "the card; its card and pitch are null."},
+    ArgumentHelp{"source",
+                 "built-in, shipped (inside the program), user (the templates folder of the settings' "
+                 "folder, ~/.config/Brevanel/Orvane/templates) or system (the business cards of the "
+                 "label template database; ORVANE_SYSTEM_TEMPLATES names another folder, empty for none)."},
+};
+constexpr std::array cardCalibrationHelp{
+    ArgumentHelp{"OUT.pdf",
+                 "The calibration page to write: crosses 20 mm from each corner and at the centre, two "
+                 "150 mm rulers with millimetre ticks, the printer's name and the date."},
+    ArgumentHelp{"--template ID", "The paper of that card stock (A4 when not given)."},
 };
 constexpr std::array cardPrintHelp{
     ArgumentHelp{"FILE.ov1", "The card file to print."},
@@ -129,6 +165,15 @@ constexpr std::array cardPrintHelp{
     ArgumentHelp{"--copies N", "How many copies, from 1 to 999 (1 when not given); each copy is one page."},
     ArgumentHelp{"--bw", "Prints in black and white instead of colour."},
     ArgumentHelp{"--test", "Prints the test print: one card, in colour unless --bw is given."},
+    ArgumentHelp{"--template ID",
+                 "The card stock to print on (see templates); the sheet of twelve, a4-3x4-orvane, when not "
+                 "given. Page size and orientation follow it; a card larger than its cells is refused."},
+    ArgumentHelp{"--offset-x MM, --offset-y MM",
+                 "Moves every card by MM millimetres, from -10 to 10, right and down; an option not given "
+                 "takes the printer's stored calibration (none for the PDF printer)."},
+    ArgumentHelp{
+        "--scale PCT",
+        "Scales positions and cards by PCT percent, from 95 to 105, from the paper's top-left corner."},
     ArgumentHelp{"job",
                  "The printer is told the colour mode (colour, or monochrome with --bw), A4 paper and the "
                  "card's page orientation. Exits 2 with the reason when the printer refuses the document "
@@ -227,8 +272,12 @@ constexpr std::array table{
             "Prints the rich-text document an RTF file holds as JSON.", rtfDumpHelp},
     Command{"rtf-write", rtfWriteCommand, "IN.rtf OUT.rtf",
             "Reads an RTF file and writes it again as the editor writes its companion files.", rtfWriteHelp},
-    Command{"card-sheet", cardSheetCommand, "FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print]",
-            "Prints the sheet of cards of a card file on an A4 page, into a PDF file.", cardSheetHelp},
+    Command{
+        "card-sheet", cardSheetCommand,
+        "FILE.ov1 OUT.pdf [--bw] [--dpi N] [--test-print] [--template ID] [--offset-x MM] [--offset-y MM] "
+        "[--scale PCT]",
+        "Prints the sheet of cards of a card file on an A4 page or a card stock, into a PDF file.",
+        cardSheetHelp},
     Command{"card-pdf", cardPdfCommand, "FILE.ov1 OUT.pdf [--bleed MM] [--crop-marks]",
             "Draws a card for a print shop into a PDF file: one page at the card's size with a bleed.",
             cardPdfHelp},
@@ -249,11 +298,17 @@ constexpr std::array table{
     Command{"printers", printersCommand, "",
             "Lists the system's printers and the PDF printer (pdf:) with their measurements as JSON.",
             printersHelp},
-    Command{"card-audit", cardAuditCommand, "FILE.ov1 [--printer NAME]",
+    Command{"card-audit", cardAuditCommand, "FILE.ov1 [--printer NAME] [--template ID]",
             "Audits a card before printing and prints the advice and the messages as JSON.", cardAuditHelp},
-    Command{"card-print", cardPrintCommand, "FILE.ov1 --printer NAME [--copies N] [--bw] [--test]",
+    Command{"card-print", cardPrintCommand,
+            "FILE.ov1 --printer NAME [--copies N] [--bw] [--test] [--template ID] [--offset-x MM] "
+            "[--offset-y MM] [--scale PCT]",
             "Prints the sheet of cards of a card file on a printer and prints the page count as JSON.",
             cardPrintHelp},
+    Command{"templates", templatesCommand, "",
+            "Lists the card-stock templates the sheets can be printed on as JSON.", templatesHelp},
+    Command{"card-calibration", cardCalibrationCommand, "OUT.pdf [--template ID]",
+            "Writes the printer calibration page into a PDF file.", cardCalibrationHelp},
     Command{"bmp-check", bmpCheckCommand, "[--repair] [--no-backup] PATH...",
             "Checks the two size fields of BMP files against their dimensions, and repairs them on request; "
             "prints one JSON object per file.",

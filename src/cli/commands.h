@@ -32,6 +32,8 @@ int cvSaveCommand(const Arguments& args);
 int cvSheetCommand(const Arguments& args);
 int cvTestPrintCommand(const Arguments& args);
 int cvHtmlCommand(const Arguments& args);
+int templatesCommand(const Arguments& args);
+int cardCalibrationCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr, its control bytes escaped.
 void printNote(const std::string& message);

@@ -11,8 +11,10 @@
 #include "cli/loaded_card.h"
 #include "cli/printer_choice.h"
 #include "cli/script_drawing.h"
+#include "cli/stock_options.h"
 #include "qt/card_sheet_pdf.h"
 #include "qt/qt_printer_service.h"
+#include "qt/qt_settings_store.h"
 #include "qt/qt_text_metrics.h"
 #include "shell/card_audit.h"
 #include "text/field_text.h"
@@ -70,6 +72,7 @@ int listPrinters() {
 struct AuditOptions {
   std::string cardFile;
   std::string printer{QtPrinterService::pdfPrefix};
+  std::string templateId{orvaneSheetId};
 };
 
 std::optional<std::string> parseAuditOptions(const Arguments& args, AuditOptions& options) {
@@ -77,6 +80,8 @@ std::optional<std::string> parseAuditOptions(const Arguments& args, AuditOptions
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--printer" && i + 1 < args.size()) {
       options.printer = args[++i];
+    } else if (args[i] == "--template" && i + 1 < args.size()) {
+      options.templateId = args[++i];
     } else if (args[i].starts_with("--")) {
       return "unknown option: " + args[i];
     } else {
@@ -93,6 +98,8 @@ int runAudit(LoadedCard& loaded, const AuditOptions& options) {
   if (const auto problem = choosePrinter(printers, options.printer)) return usageError(*problem);
   const std::optional<MeasuredPrinter> measured = measurePrinter(printers, screenResolution);
   AuditInput input(loaded.card);
+  if (const auto problem = findCardStock(options.templateId, input.stock)) return usageError(*problem);
+  input.screenResolution = screenResolution;
   input.printerAvailable = measured.has_value();
   if (measured) input.printRatioX = measured->ratios.x;
   QtTextMetrics metrics;
@@ -127,12 +134,16 @@ struct PrintOptions {
   int copies = 1;
   bool blackAndWhite = false;
   bool testPrint = false;
+  StockOptions stock;
 };
 
 std::optional<std::string> parsePrintOptions(const Arguments& args, PrintOptions& options) {
   std::vector<std::string> files;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--printer" && i + 1 < args.size()) {
+    std::optional<std::string> problem;
+    if (options.stock.take(args, i, problem)) {
+      if (problem) return problem;
+    } else if (args[i] == "--printer" && i + 1 < args.size()) {
       options.printer = args[++i];
     } else if (args[i] == "--copies") {
       const auto copies = i + 1 < args.size() ? tryParseInteger(args[++i]) : std::nullopt;
@@ -186,6 +197,12 @@ int runPrint(LoadedCard& loaded, const PrintOptions& options) {
   ScriptDrawing drawing(loaded);
   TestPrintPrompter prompter(!options.blackAndWhite);
   CardEditorShell shell(loaded.card, prompter, printers);
+  shell.state().screenResolution = screenResolution;
+  if (const auto problem = findCardStock(options.stock.templateId, shell.state().cardStock))
+    return usageError(*problem);
+  QtSettingsStore store;
+  const PrinterCalibration calibration =
+      options.stock.calibration(readCalibration(store, printers.currentPrinterName()));
   AnsweredPrintDialogs dialogs(options.copies);
   PrintCommands commands(shell, printers, dialogs, prompter);
   const PageDrawing draw = [&](Canvas& canvas, const PrinterMeasurements& page) {
@@ -197,6 +214,8 @@ int runPrint(LoadedCard& loaded, const PrintOptions& options) {
     // A card file gives the card and both frames their colours.
     settings.cardColourChosen = true;
     settings.frameColourChosen = {true, true};
+    settings.stock = shell.state().cardStock;
+    settings.calibration = calibration;
     drawCardSheetNow(drawing.context, canvas, settings);
   };
   PrintOutcome outcome;

@@ -12,6 +12,16 @@
 
 namespace orvane {
 
+namespace {
+
+// The sheet of twelve turns with the card; card stock lies as its paper does.
+QPageLayout::Orientation pageOrientation(const CardModel& card, const CardStock& stock) {
+  const bool landscape = stock.followsCard ? card.orientation == Orientation::Horizontal : stock.landscape();
+  return landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+}  // namespace
+
 void drawCardSheetNow(RenderContext& context, Canvas& canvas, SheetSettings settings) {
   settings.dateTime = sheetDateTime(QDateTime::currentDateTime());
   drawCardSheet(context, canvas, settings);
@@ -22,9 +32,8 @@ std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardS
   StagedFile staged(nativePath(sheet.output));
   if (staged.path().empty()) return "cannot write " + staged.commit().error;
   {
-    const auto orientation =
-        context.card.orientation == Orientation::Horizontal ? QPageLayout::Landscape : QPageLayout::Portrait;
-    const auto printer = makePdfPrinter(toQString(utf8Path(staged.path())), sheet.dpi, orientation);
+    const auto printer = makePdfPrinter(toQString(utf8Path(staged.path())), sheet.dpi,
+                                        pageOrientation(context.card, sheet.stock), pageSizeOf(sheet.stock.paper));
     SheetSettings settings;
     settings.printer = measurePrinter(*printer);
     settings.screenResolution = sheet.screenResolution;
@@ -32,6 +41,8 @@ std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardS
     settings.testPrint = sheet.testPrint;
     settings.cardColourChosen = sheet.cardColourChosen;
     settings.frameColourChosen = sheet.frameColourChosen;
+    settings.stock = sheet.stock;
+    settings.calibration = sheet.calibration;
     QPainterCanvas canvas(*printer);
     if (!canvas.painter().isActive()) return "cannot write " + sheet.output;
     drawCardSheetNow(context, canvas, settings);

@@ -20,6 +20,8 @@ struct CardSheetPdf {
   bool testPrint = false;
   bool cardColourChosen = true;
   std::array<bool, 2> frameColourChosen{true, true};
+  CardStock stock = orvaneSheet();
+  PrinterCalibration calibration;
 };
 
 /// Draws the sheet as drawCardSheet does, its footer dated now: the page of every printed copy.

@@ -1,8 +1,9 @@
 #pragma once
-// The printer that is always there: a PDF file on A4 paper at a chosen resolution, printable to the
-// paper's edges, whose text stays text.
+// The printer that is always there: a PDF file on A4 paper (or a card stock's) at a chosen resolution,
+// printable to the paper's edges, whose text stays text.
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -10,12 +11,19 @@
 
 #include "text/staged_file.h"
 
+#include "graphics/geometry.h"
+
 class QPrinter;
 
 namespace orvane {
 
-/// A printer writing `path` as a PDF document of A4 pages in `orientation` at `dpi` dots per inch.
-std::unique_ptr<QPrinter> makePdfPrinter(const QString& path, int dpi, QPageLayout::Orientation orientation);
+/// A printer writing `path` as a PDF document of `paper` pages (A4 unless said) in `orientation` at
+/// `dpi` dots per inch.
+std::unique_ptr<QPrinter> makePdfPrinter(const QString& path, int dpi, QPageLayout::Orientation orientation,
+                                         const QPageSize& paper = QPageSize(QPageSize::A4));
+
+/// The page size of `paper`, given in either orientation: a standard size where it is one.
+QPageSize pageSizeOf(const SizeMm& paper);
 
 /// Puts `staged`, the PDF document a printer has written under the staging name, in the place of
 /// `output` once it is written whole: the printer itself does not tell a full disk. Why it could not be,

@@ -26,7 +26,9 @@ constexpr int blendsConstantAlpha = 0x01;
 constexpr int blendsPixelAlpha = 0x02;
 
 // The paper every page is laid out for, whatever paper the printer would take by default.
-void takeLayoutPaper(QPrinter& printer) { printer.setPageSize(QPageSize(QPageSize::A4)); }
+void takeLayoutPaper(QPrinter& printer, const SizeMm& paper = a4Paper) {
+  printer.setPageSize(pageSizeOf(paper));
+}
 
 // What becomes of a drawn document: handed on once complete (why that failed, or nothing), or dropped.
 struct Delivery {
@@ -175,7 +177,7 @@ std::unique_ptr<PrintJob> QtPrinterService::startJob(const JobSettings& settings
   QPrinter* printer = currentPrinter();
   if (!printer) return nullptr;
   // The print dialog may have chosen another paper or mode: the job says what its pages are.
-  takeLayoutPaper(*printer);
+  takeLayoutPaper(*printer, settings.paper);
   printer->setPageOrientation(settings.orientation == PageOrientation::Landscape ? QPageLayout::Landscape
                                                                                  : QPageLayout::Portrait);
   printer->setColorMode(settings.colour ? QPrinter::Color : QPrinter::GrayScale);
@@ -192,6 +194,12 @@ std::unique_ptr<PrintJob> QtPrinterService::startJob(const JobSettings& settings
 }
 
 PrinterFont QtPrinterService::printerFont(const std::string& name) { return printerFontOf(name); }
+
+std::string QtPrinterService::currentPrinterName() {
+  const QPrinter* printer = currentPrinter();
+  if (!printer || printer->outputFormat() != QPrinter::NativeFormat) return {};
+  return printer->printerName().toStdString();
+}
 
 PrinterMeasurements measurePrinter(const QPrinter& printer) {
   const QPageLayout layout = printer.pageLayout();

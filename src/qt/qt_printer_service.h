@@ -27,6 +27,7 @@ class QtPrinterService : public PrinterService {
   /// orientation and colour mode; its queue is then asked how it took it.
   std::unique_ptr<PrintJob> startJob(const JobSettings& settings) override;
   PrinterFont printerFont(const std::string& name) override;
+  std::string currentPrinterName() override;
 
   /// Makes the system printer `name`, or the PDF printer writing the file after "pdf:" (none when
   /// only measured), the current printer; false when there is no such printer.

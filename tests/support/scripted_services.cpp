@@ -58,7 +58,7 @@ class ScriptedJob : public PrintJob {
 
 std::unique_ptr<PrintJob> ScriptedPrinterService::startJob(const JobSettings& settings) {
   if (refuseJobs || !measurements) return nullptr;
-  jobs.push_back({settings.orientation, settings.title, settings.colour});
+  jobs.push_back({settings.orientation, settings.title, settings.colour, settings.paper});
   return std::make_unique<ScriptedJob>(*this, jobs.back());
 }
 

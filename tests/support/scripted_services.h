@@ -35,6 +35,7 @@ struct ScriptedJobRecord {
   PageOrientation orientation = PageOrientation::Portrait;
   std::string title;
   bool colour = true;
+  SizeMm paper;
   int pages = 1;
   bool finished = false;
   bool aborted = false;
@@ -55,6 +56,7 @@ class ScriptedPrinterService : public PrinterService {
   std::set<std::string> substitutedFonts;
   bool fontsUnknown = false;
   std::vector<std::string> fontsAsked;
+  std::string printerName;  // of the current printer; empty stands for a file printer
 
   /// `count` printers, the current one an A4 printer at `dpi` in both directions (none when `count`
   /// is 0).
@@ -65,6 +67,7 @@ class ScriptedPrinterService : public PrinterService {
   std::optional<PrinterMeasurements> currentMeasurements() override { return measurements; }
   std::unique_ptr<PrintJob> startJob(const JobSettings& settings) override;
   PrinterFont printerFont(const std::string& name) override;
+  std::string currentPrinterName() override { return printerName; }
 };
 
 /// The two printer dialogs, answered from a script: the copies of the print dialog (nothing cancels

@@ -335,6 +335,23 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1182, "Beschnittzugabe in mm (0 bis 5) :"},
     {1183, "die Beschnittzugabe muss zwischen 0 und 5 mm liegen"},
     {1184, "Orvane : das PDF fuer die Druckerei wurde geschrieben in die Datei "},
+    {1243, "unbekannte Laengeneinheit : "},
+    {1244, "fehlendes Attribut : "},
+    {1245, "ungueltiger Wert : "},
+    {1246, "das Kartenraster ueberschreitet die Seite"},
+    {1247, "ungueltiges XML in Zeile "},
+    {1248, "Kartenbogen"},
+    {1249, "Kalibrierseite drucken"},
+    {1250, "Druckerkalibrierung..."},
+    {1251, "Kreuz oben links, gemessener Abstand zum linken Rand (mm) :"},
+    {1252, "Kreuz oben links, gemessener Abstand zum oberen Rand (mm) :"},
+    {1253, "Gemessene Laenge des waagerechten Lineals (mm) :"},
+    {1254, "Gemessene Laenge des senkrechten Lineals (mm) :"},
+    {1255, "Kalibrierung ausserhalb der Grenzen : der Versatz geht von -10 bis 10 mm und der Massstab von 95 bis 105 %"},
+    {1256, "Kalibrierseite des Druckers : "},
+    {1257, "Messen Sie das Kreuz oben links : 20 mm vom linken und oberen Rand erwartet."},
+    {1258, "Messen Sie beide Lineale : 150 mm erwartet. Geben Sie die Masse in der Druckerkalibrierung ein."},
+    {1259, "Kalibrierung gespeichert (waagerechter Versatz in mm ; senkrechter in mm ; Massstab in %) : "},
 };
 // clang-format on
 

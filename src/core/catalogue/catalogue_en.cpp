@@ -330,6 +330,23 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1182, "bleed in mm (0 to 5) :"},
     {1183, "the bleed must be from 0 to 5 mm"},
     {1184, "Orvane : the PDF for the print shop was written to the file "},
+    {1243, "unknown length unit : "},
+    {1244, "missing attribute : "},
+    {1245, "invalid value : "},
+    {1246, "the grid of cards goes beyond the page"},
+    {1247, "invalid XML at line "},
+    {1248, "Card sheet"},
+    {1249, "Print the calibration page"},
+    {1250, "Printer calibration..."},
+    {1251, "Top-left cross, measured distance to the left edge (mm) :"},
+    {1252, "Top-left cross, measured distance to the top edge (mm) :"},
+    {1253, "Measured length of the horizontal ruler (mm) :"},
+    {1254, "Measured length of the vertical ruler (mm) :"},
+    {1255, "Calibration out of bounds : the offset goes from -10 to 10 mm and the scale from 95 to 105 %"},
+    {1256, "Calibration page of the printer : "},
+    {1257, "Measure the top-left cross : 20 mm expected from the left and top edges."},
+    {1258, "Measure both rulers : 150 mm expected. Enter the measures in the printer calibration."},
+    {1259, "Calibration stored (horizontal offset in mm ; vertical in mm ; scale in %) : "},
 };
 // clang-format on
 

@@ -24,6 +24,11 @@ constexpr Entry<Pattern> kFrench[] = {
             " , voulez-vous conserver ce nom de fichier ?"}},
     {1146, {"Position du cadre ", " recalculée automatiquement"}},
     {1148, {"Cadre ", " redimensionné automatiquement"}},
+    {1241, {"La carte (", " mm) est plus grande que les cases de la feuille ",
+            " : choisissez une autre feuille ou réduisez la carte."}},
+    {1242, {"Modèle de feuille ignoré dans le fichier ", " : ", ""}},
+    {1240, {"Conseil ", " : la carte est plus petite que les cases de la feuille choisie (",
+            " mm), elle sera centrée dans chaque case - Avertissement 320"}},
 };
 
 constexpr Entry<Pattern> kEnglish[] = {
@@ -42,6 +47,11 @@ constexpr Entry<Pattern> kEnglish[] = {
             " files , do you want to keep this file name ?"}},
     {1146, {"Frame position ", " automaticly recalculated"}},
     {1148, {"Frame ", " automaticly redimensioned"}},
+    {1241, {"The card (", " mm) is larger than the cells of the sheet ",
+            " : choose another sheet or make the card smaller."}},
+    {1242, {"Sheet template skipped in the file ", " : ", ""}},
+    {1240, {"Advice ", " : the card is smaller than the cells of the chosen sheet (",
+            " mm), it will be centred in each cell - Warning 320"}},
 };
 
 constexpr Entry<Pattern> kGerman[] = {
@@ -62,6 +72,11 @@ constexpr Entry<Pattern> kGerman[] = {
             "  erlaubt, wollen Sie dieser Namen behalten ?"}},
     {1146, {"Stellung des Rahmens ", " automatisch umgerechnet"}},
     {1148, {"Rahmen ", " automatisch abgemesst"}},
+    {1241, {"Die Karte (", " mm) ist groesser als die Felder des Bogens ",
+            " : waehlen Sie einen anderen Bogen oder verkleinern Sie die Karte."}},
+    {1242, {"Bogenvorlage uebergangen in der Datei ", " : ", ""}},
+    {1240, {"Ratschlag ", " : die Karte ist kleiner als die Felder des gewaehlten Bogens (",
+            " mm), sie wird in jedem Feld zentriert - Warnung 320"}},
 };
 // clang-format on
 

@@ -335,6 +335,23 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1182, "fond perdu en mm (de 0 à 5) :"},
     {1183, "le fond perdu doit être compris entre 0 et 5 mm"},
     {1184, "Orvane : le PDF pour l'imprimeur a été écrit dans le fichier "},
+    {1243, "unité de longueur inconnue : "},
+    {1244, "attribut manquant : "},
+    {1245, "valeur non valide : "},
+    {1246, "la grille de cartes dépasse la page"},
+    {1247, "XML non valide à la ligne "},
+    {1248, "Feuille de cartes"},
+    {1249, "Imprimer la page de calibrage"},
+    {1250, "Calibrage de l'imprimante..."},
+    {1251, "Croix en haut à gauche, distance mesurée au bord gauche (mm) :"},
+    {1252, "Croix en haut à gauche, distance mesurée au bord du haut (mm) :"},
+    {1253, "Longueur mesurée de la règle horizontale (mm) :"},
+    {1254, "Longueur mesurée de la règle verticale (mm) :"},
+    {1255, "Calibrage hors limites : le décalage va de -10 à 10 mm et l'échelle de 95 à 105 %"},
+    {1256, "Page de calibrage de l'imprimante : "},
+    {1257, "Mesurez la croix en haut à gauche : 20 mm attendus des bords gauche et haut."},
+    {1258, "Mesurez les deux règles : 150 mm attendus. Entrez les mesures dans le calibrage."},
+    {1259, "Calibrage enregistré (décalage horizontal en mm ; vertical en mm ; échelle en %) : "},
 };
 // clang-format on
 

@@ -31,4 +31,20 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+/// A length pair on paper, in millimetres.
+struct SizeMm {
+  double width = 0;
+  double height = 0;
+  bool operator==(const SizeMm&) const = default;
+};
+
+/// A point on paper, in millimetres from its top-left corner.
+struct PointMm {
+  double x = 0;
+  double y = 0;
+  bool operator==(const PointMm&) const = default;
+};
+
+inline constexpr SizeMm a4Paper{210, 297};
+
 }  // namespace orvane

@@ -10,6 +10,7 @@
 #include "render/printed_lines.h"
 #include "render/sheet_layout.h"
 #include "render/transparency_composite.h"
+#include "stock/stock_layout.h"
 #include "text/rounding.h"
 
 namespace orvane {
@@ -137,28 +138,72 @@ void drawSheetCard(RenderContext& context, Canvas& canvas, const SheetSettings& 
   SheetCard(context, canvas, settings, frameLines, placement).draw();
 }
 
+namespace {
+
+// Where the cards of a sheet go, and at which scale.
+struct SheetPlan {
+  PrintRatios ratios;
+  std::vector<Point> positions;
+};
+
+SheetPlan planSheet(const CardModel& card, const SheetSettings& settings) {
+  const PrinterMeasurements& printer = settings.printer;
+  const PrintRatios ratios = printRatios(printer.resolution, settings.screenResolution);
+  SheetPlan plan{calibratedRatios(ratios, settings.calibration), {}};
+  if (settings.stock.followsCard) {
+    const SheetGrid grid = sheetGrid(card.orientation, ratios, card.effectiveSpacing(), settings.testPrint);
+    const PageMargins margins = computePageMargins(printer, ratios, settings.screenResolution);
+    plan.positions = cardPositions(card, grid, margins, ratios, printer.pageWidth, printer.pageHeight);
+    for (Point& position : plan.positions)
+      position = calibratedPosition(position, printer, settings.calibration);
+  } else {
+    plan.positions = stockCardPositions(settings.stock, cardSizeMm(card, settings.screenResolution), printer,
+                                        settings.calibration);
+    if (settings.testPrint) plan.positions.resize(1);
+  }
+  return plan;
+}
+
+Rect footerRect(Canvas& canvas, int pageWidth, int pageHeight, const std::string& text) {
+  const TextSize size = canvas.measureText(text, footerFont);
+  const int left = pageWidth - roundToInt(1.1 * size.width);
+  const int top = pageHeight - roundToInt(1.1 * size.height);
+  return {left, top, pageWidth, top + size.height};
+}
+
+std::string footerText(const std::string& dateTime) { return "Orvane-Brevanel : " + dateTime; }
+
+// The sheet of twelve always had its footer; on card stock it goes only where no card lies.
+bool footerFits(Canvas& canvas, const SheetSettings& settings, const SheetPlan& plan, const CardModel& card) {
+  if (settings.stock.followsCard) return true;
+  const PrinterMeasurements& printer = settings.printer;
+  const Rect footer =
+      footerRect(canvas, printer.pageWidth, printer.pageHeight, footerText(settings.dateTime));
+  return std::ranges::none_of(plan.positions, [&](const Point& position) {
+    const Rect cardRect = CardPlacement::onSheet(card, position, plan.ratios.x, plan.ratios.y).rect;
+    return !footer.intersected(cardRect).isEmpty();
+  });
+}
+
+}  // namespace
+
 void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings) {
   const CardModel& card = context.card;
   const PrinterMeasurements& printer = settings.printer;
-  const PrintRatios ratios = printRatios(printer.resolution, settings.screenResolution);
   preparePrintedPictures(context);
-  const SheetGrid grid = sheetGrid(card.orientation, ratios, card.effectiveSpacing(), settings.testPrint);
-  const PageMargins margins = computePageMargins(printer, ratios, settings.screenResolution);
-  drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);
+  const SheetPlan plan = planSheet(card, settings);
+  if (footerFits(canvas, settings, plan, card))
+    drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);
   const SheetFrameLines frameLines = layOutFrames(card, context.screenMetrics, settings.screenResolution);
-  for (const Point& position :
-       cardPositions(card, grid, margins, ratios, printer.pageWidth, printer.pageHeight)) {
-    const CardPlacement placement = CardPlacement::onSheet(card, position, ratios.x, ratios.y);
+  for (const Point& position : plan.positions) {
+    const CardPlacement placement = CardPlacement::onSheet(card, position, plan.ratios.x, plan.ratios.y);
     SheetCard(context, canvas, settings, frameLines, placement).draw();
   }
 }
 
 bool drawSheetFooter(Canvas& canvas, int pageWidth, int pageHeight, const std::string& dateTime) {
-  const std::string text = "Orvane-Brevanel : " + dateTime;
-  const TextSize size = canvas.measureText(text, footerFont);
-  const int left = pageWidth - roundToInt(1.1 * size.width);
-  const int top = pageHeight - roundToInt(1.1 * size.height);
-  return canvas.drawTextLine({left, top, pageWidth, top + size.height}, text, footerFont,
+  const std::string text = footerText(dateTime);
+  return canvas.drawTextLine(footerRect(canvas, pageWidth, pageHeight, text), text, footerFont,
                              TextAlignment::Left);
 }
 

@@ -9,6 +9,8 @@
 #include "render/card_placement.h"
 #include "render/render_context.h"
 #include "services/printer_service.h"
+#include "stock/card_stock.h"
+#include "stock/printer_calibration.h"
 
 namespace orvane {
 
@@ -28,10 +30,15 @@ struct SheetSettings {
   std::string dateTime;
   /// Each card is outlined as a guide for the scissors; the print-shop page, cut at its trim, leaves it out.
   bool cardOutlines = true;
+  /// The paper the cards are printed on; the sheet of twelve unless the user chose another.
+  CardStock stock = orvaneSheet();
+  /// How the printer's pages are to be moved and scaled.
+  PrinterCalibration calibration;
 };
 
 /// Draws the sheet of cards and its footer on `canvas`, a page of `settings.printer`; an unset card
-/// spacing is laid out as 8. The icon is drawn from the one takeIconFile() took.
+/// spacing is laid out as 8. The icon is drawn from the one takeIconFile() took. On card stock the
+/// footer is left out where it would cover a card.
 void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings);
 
 /// Reads the pattern and brings the icon picture up to date, as every printed card needs them; an

@@ -39,12 +39,12 @@ struct PrinterMeasurements {
 
 enum class PageOrientation { Portrait, Landscape };
 
-/// What a document asks of the printer besides its pages. The paper is always A4, the paper every
-/// page is laid out for.
+/// What a document asks of the printer besides its pages: A4 paper unless a card stock says otherwise.
 struct JobSettings {
   PageOrientation orientation = PageOrientation::Portrait;
-  std::string title;   // the document's name in the printer's queue
-  bool colour = true;  // false prints in shades of grey
+  std::string title;       // the document's name in the printer's queue
+  bool colour = true;      // false prints in shades of grey
+  SizeMm paper = a4Paper;  // as it lies in portrait
 };
 
 /// Whether a face name prints in the font it names (or one of the same widths).
@@ -79,6 +79,9 @@ class PrinterService {
   virtual std::unique_ptr<PrintJob> startJob(const JobSettings& settings) = 0;
   /// How the current printer's pages render the face `name`.
   virtual PrinterFont printerFont(const std::string& name) = 0;
+  /// The current system printer's name, by which its calibration is kept; empty for a printer that
+  /// writes a file.
+  virtual std::string currentPrinterName() { return {}; }
 };
 
 }  // namespace orvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/catalogue.h"
+#include "stock/stock_layout.h"
 #include "text/line_layout.h"
 #include "text/rounding.h"
 #include "text/utf8.h"
@@ -13,6 +14,7 @@ namespace {
 
 constexpr int adviceHeaderSize = 1138;
 constexpr int adviceIconOverFrame = 1140;
+constexpr int adviceSmallerThanCell = 1240;
 constexpr int messageBlanksTotal = 1117;
 constexpr int messageBlanksOf = 1118;
 constexpr int messageBlanksLeading = 1119;
@@ -25,6 +27,7 @@ constexpr int messageNothingFound = 1126;
 constexpr int iconClearance = 2;
 constexpr int numberHeaderSize = 300;
 constexpr int numberIconOverFrame = 310;
+constexpr int numberSmallerThanCell = 320;
 constexpr int numberPrinterFont = 500;
 
 struct BlankCount {
@@ -77,6 +80,7 @@ class Audit {
   std::vector<AuditFinding> run() {
     checkHeaderSizes();
     checkIconOverFrame();
+    checkCardStock();
     checkBlanks();
     checkPrinterFonts();
     if (findings_.empty())
@@ -116,6 +120,16 @@ class Audit {
         numberIconOverFrame,
         catalogue::format(language_, adviceIconOverFrame, std::to_string(next()), std::to_string(shortening)),
         MessageKind::Warning, helpContextNumbered, {});
+  }
+
+  // A card smaller than the stock's cells prints centred in them, leaving a border to cut away.
+  void checkCardStock() {
+    const SizeMm size = cardSizeMm(card_, input_.screenResolution);
+    if (cardFit(size, input_.stock, input_.screenResolution) != CardFit::Smaller) return;
+    report(numberSmallerThanCell,
+           catalogue::format(language_, adviceSmallerThanCell, std::to_string(next()),
+                             sizeText(input_.stock.cell)),
+           MessageKind::Warning, helpContextNumbered, {});
   }
 
   void checkBlanks() {

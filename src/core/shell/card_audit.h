@@ -12,12 +12,13 @@
 #include "services/printer_service.h"
 #include "services/prompter.h"
 #include "services/text_metrics.h"
+#include "stock/card_stock.h"
 
 namespace orvane {
 
 /// One numbered finding: its number, the number the help guide explains it under (300 header sizes,
-/// 310 the icon, 500 a printer font; the blanks, which have none, go by their message, 1117) and the
-/// text shown.
+/// 310 the icon, 320 a card smaller than the chosen stock's cells, 500 a printer font; the blanks, which have
+/// none, go by their message, 1117) and the text shown.
 struct AuditFinding {
   int number = 0;
   int id = 0;
@@ -36,6 +37,9 @@ struct AuditInput {
   std::array<std::vector<FontSpec>, 2> lineFonts;
   /// Brings the icon picture up to date before its place is checked.
   std::function<void()> refreshIcon;
+  /// The card stock chosen for printing, and the screen resolution that sizes the card on paper.
+  CardStock stock = orvaneSheet();
+  int screenResolution = 96;
 };
 
 /// Runs the audit, showing each finding through `prompter` as it is found (then message 1126 when

@@ -31,6 +31,7 @@ std::string CardEditorShell::message(int id) const { return catalogue::text(stat
 
 void CardEditorShell::detectPrinters(int screenResolution) {
   const auto resolution = printers_.currentResolution();
+  state_.screenResolution = screenResolution;
   state_.installedPrinters = printers_.installedPrinterCount();
   state_.printerExists = resolution.has_value();
   if (!resolution) {

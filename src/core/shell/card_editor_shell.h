@@ -34,7 +34,9 @@ struct ShellState {
   bool transparencyNoticeShown = false;  // message 1116, shown once per run
   // The mode of the last sheet printed, which the PDF export follows.
   PrintMode lastPrintMode = PrintMode::InColour;
-  bool testPrintMode = false;  // a test print is running: the sheet holds one card
+  bool testPrintMode = false;           // a test print is running: the sheet holds one card
+  int screenResolution = 96;            // the screen the card is sized for, on screen and on paper
+  CardStock cardStock = orvaneSheet();  // the paper the print menu prints the card's sheet on
 };
 
 /// Which commands of the main window's menus are usable.

@@ -1,10 +1,12 @@
 #include "shell/print_commands.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string_view>
 
 #include "catalogue/catalogue.h"
+#include "stock/stock_layout.h"
 
 namespace orvane {
 
@@ -36,6 +38,11 @@ std::string refusal(const std::string& reason) {
   std::string text(printRefused);
   if (!reason.empty()) text += " : " + reason;
   return text;
+}
+
+// The job's paper as it lies in portrait; its orientation turns it.
+SizeMm portraitPaper(const SizeMm& paper) {
+  return {std::min(paper.width, paper.height), std::max(paper.width, paper.height)};
 }
 
 PageOrientation pageOrientation(const CardModel& card) {
@@ -92,10 +99,21 @@ PrintOutcome PrintCommands::testimpr(const PageDrawing& draw) {
 }
 
 PrintOutcome PrintCommands::printSheet(const PageDrawing& draw) {
-  return printSheet(draw, pageOrientation(shell_.card()), shell_.state().lastPrintMode);
+  const ShellState& state = shell_.state();
+  const CardStock& stock = state.cardStock;
+  if (stock.followsCard) return printSheet(draw, pageOrientation(shell_.card()), state.lastPrintMode);
+  if (const auto refusal =
+          stockRefusal(shell_.card(), stock, state.screenResolution, state.interfaceLanguage)) {
+    prompter_.show(MessageKind::Error, *refusal);
+    return {.failed = true};
+  }
+  const PageOrientation orientation =
+      stock.landscape() ? PageOrientation::Landscape : PageOrientation::Portrait;
+  return printSheet(draw, orientation, state.lastPrintMode, stock.paper);
 }
 
-PrintOutcome PrintCommands::printSheet(const PageDrawing& draw, PageOrientation orientation, PrintMode mode) {
+PrintOutcome PrintCommands::printSheet(const PageDrawing& draw, PageOrientation orientation, PrintMode mode,
+                                       const SizeMm& paper) {
   PrintOutcome outcome;
   // Without a printer the print dialog has nothing to offer: the user is told why nothing happens.
   if (!printers_.currentMeasurements()) {
@@ -108,7 +126,8 @@ PrintOutcome PrintCommands::printSheet(const PageDrawing& draw, PageOrientation 
     outcome.cancelled = true;
     return outcome;
   }
-  const auto job = printers_.startJob({orientation, jobTitle, mode == PrintMode::InColour});
+  const auto job =
+      printers_.startJob({orientation, jobTitle, mode == PrintMode::InColour, portraitPaper(paper)});
   std::optional<std::string> failure;
   if (!job) failure = "";
   // One copy is one page: the sheet is drawn again for each, never left to the printer to repeat.

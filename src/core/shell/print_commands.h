@@ -51,13 +51,15 @@ class PrintCommands {
   PrintOutcome mimpcouleurs_click(const PageDrawing& draw);
   /// "test impression": one card, in colour or in black and white as the user answers.
   PrintOutcome testimpr(const PageDrawing& draw);
-  /// The print dialog, then one page per copy chosen, on a page turned as the card is, in the mode of
-  /// the last print command. The printer is told the mode, the paper (A4) and the orientation; a
-  /// document it refuses or abandons is reported (message 142 and the printer's reason). Without a
-  /// printer, message 1131 says so.
+  /// The print dialog, then one page per copy chosen, in the mode of the last print command, on the
+  /// paper of the chosen card stock: A4 turned as the card is for the sheet of twelve. The printer is
+  /// told the mode, the paper and the orientation; a document it refuses or abandons is reported
+  /// (message 142 and the printer's reason). Without a printer, message 1131 says so; a card larger
+  /// than the stock's cells is refused (message 1241) before anything is asked.
   PrintOutcome printSheet(const PageDrawing& draw);
   /// The same on pages turned as `orientation` in `mode`, for a sheet that is not the card's.
-  PrintOutcome printSheet(const PageDrawing& draw, PageOrientation orientation, PrintMode mode);
+  PrintOutcome printSheet(const PageDrawing& draw, PageOrientation orientation, PrintMode mode,
+                          const SizeMm& paper = a4Paper);
 
   /// "&Imprimante": the printer setup dialog, then the report of the printer chosen. True when a
   /// printer was chosen, so that the command states are brought up to date.

@@ -80,6 +80,22 @@ TEST_F(CardAuditTest, AnIconOverFrameOneGivesAdvice310WithTheLengthToTakeOff) {
   EXPECT_EQ(refreshed, 1);
 }
 
+TEST_F(CardAuditTest, ACardSmallerThanTheChosenStocksCellsGivesAdvice320) {
+  input.stock.followsCard = false;
+  input.stock.cell = {85, 55};
+  card.cardWidth = 321;  // 85 x 54 mm
+  card.cardHeight = 204;
+  EXPECT_EQ(audit(),
+            (std::vector<AuditFinding>{{1, 320,
+                                        "Conseil 1 : la carte est plus petite que les cases de la "
+                                        "feuille choisie (85 x 55 mm), elle sera centrée dans chaque "
+                                        "case - Avertissement 320"}}));
+  input.stock.cell = {85, 54};
+  EXPECT_TRUE(audit().empty()) << "a card of the cell's size within half a pixel";
+  input.stock = orvaneSheet();
+  EXPECT_TRUE(audit().empty());
+}
+
 TEST_F(CardAuditTest, BlanksAroundFrameOnesTextAreCounted) {
   card.frame(1).text = RichText::fromPlainText("  mot ");
   const std::vector<AuditFinding> findings = audit();

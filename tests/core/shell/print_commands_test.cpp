@@ -27,6 +27,31 @@ struct PrintCommandsTest : ShellFixture {
 
 }  // namespace
 
+TEST_F(PrintCommandsTest, CardStockGivesThePaperAndRefusesACardLargerThanItsCells) {
+  CardStock stock;
+  stock.followsCard = false;
+  stock.name = "US Letter";
+  stock.paper = {215.9, 279.4};
+  stock.cell = {88.9, 50.8};
+  shell.state().cardStock = stock;
+  card.cardWidth = 321;
+  card.cardHeight = 192;
+  EXPECT_EQ(commands.mimpcouleurs_click(draw).pages, 1);
+  ASSERT_EQ(printers.jobs.size(), 1U);
+  EXPECT_EQ(printers.jobs[0].paper, stock.paper);
+  EXPECT_EQ(printers.jobs[0].orientation, PageOrientation::Portrait);
+
+  card.cardHeight = 293;
+  const PrintOutcome refused = commands.mimpneb_click(draw);
+  EXPECT_TRUE(refused.failed);
+  EXPECT_EQ(dialogs.printDialogs, 1) << "refused before the print dialog";
+  ASSERT_FALSE(prompter.shown.empty());
+  EXPECT_EQ(
+      prompter.shown.back().text,
+      "La carte (84.9 x 77.5 mm) est plus grande que les cases de la feuille US Letter (88.9 x 50.8 mm) : "
+      "choisissez une autre feuille ou réduisez la carte.");
+}
+
 TEST_F(PrintCommandsTest, EachCopyIsOnePageOfOneJobCalledImpression) {
   dialogs.copies = 3;
   const PrintOutcome three = commands.mimpcouleurs_click(draw);
