@@ -31,6 +31,8 @@ int cvSaveCommand(const Arguments& args);
 int cvSheetCommand(const Arguments& args);
 int cvTestPrintCommand(const Arguments& args);
 int cvHtmlCommand(const Arguments& args);
+int cvToJsonCommand(const Arguments& args);
+int cvFromJsonCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr, its control bytes escaped.
 void printNote(const std::string& message);
