@@ -16,8 +16,14 @@ namespace orvane::cli {
 
 namespace {
 
+// A text that is not valid UTF-8 (a zone's stray character) is written with U+FFFD in its place
+// rather than end the command.
+std::string jsonText(const nlohmann::ordered_json& value, int indent = -1) {
+  return value.dump(indent, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
 void printDropped(const std::vector<std::string>& dropped) {
-  std::cout << nlohmann::ordered_json{{"dropped", dropped}}.dump() << '\n';
+  std::cout << jsonText({{"dropped", dropped}}) << '\n';
 }
 
 }  // namespace
@@ -31,7 +37,7 @@ int cvToJsonCommand(const Arguments& args) {
     for (const std::string& message : loaded.prompter.texts()) printNote(message);
     const minicv::SheetResume exported = minicv::resumeOfSheet(loaded.sheet);
     const FileStatus written =
-        writeFileReplacing(nativePath(args[1]), resumeDocument(exported.resume).dump(2) + "\n");
+        writeFileReplacing(nativePath(args[1]), jsonText(resumeDocument(exported.resume), 2) + "\n");
     if (!written.ok()) return usageError(written.error);
     printDropped(exported.dropped);
     return 0;

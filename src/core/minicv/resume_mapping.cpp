@@ -43,6 +43,10 @@ std::vector<std::string> zoneEntries(const CvSheet& sheet, int zone) {
   return lines;
 }
 
+std::string place(std::string_view list, std::size_t index) {
+  return std::string(list) + "[" + std::to_string(index) + "]";
+}
+
 // Reads the columns of each entry of a zone through `read(index, column)`; columns past `known`
 // are reported.
 template <typename Read>
@@ -53,8 +57,7 @@ void readColumns(const CvSheet& sheet, int zone, std::string_view list, std::siz
     std::vector<std::string> columns = split(entries[i], '\t');
     for (std::string& column : columns) column = trimmed(column);
     for (std::size_t c = known; c < columns.size(); ++c)
-      if (!columns[c].empty())
-        dropped.push_back(std::string(list) + "[" + std::to_string(i) + "] column " + std::to_string(c + 1));
+      if (!columns[c].empty()) dropped.push_back(place(list, i) + " column " + std::to_string(c + 1));
     columns.resize(std::max(columns.size(), known));
     read(i, columns);
   }
@@ -62,34 +65,36 @@ void readColumns(const CvSheet& sheet, int zone, std::string_view list, std::siz
 
 // Sets the period of an entry from its dates column; a column that names no period is reported.
 template <typename Entry>
-void readDates(Entry& entry, const std::string& column, const std::string& place,
+void readDates(Entry& entry, const std::string& column, const std::string& entryPlace,
                std::vector<std::string>& dropped) {
   if (column.empty()) return;
   if (const auto period = parseDatePeriod(column)) {
     entry.startDate = period->start;
     entry.endDate = period->end;
   } else {
-    dropped.push_back(place + ".dates");
+    dropped.push_back(entryPlace + ".dates");
   }
 }
 
-// A résumé's e-mail and web site must be a mail address and a URI: a field that cannot be one is left
-// out rather than making the document invalid.
+// A résumé's e-mail and web site must be a mail address and a URI, both in printable ASCII without
+// blanks or the characters a URI never holds: a field that cannot be one is left out rather than
+// make the document invalid.
+bool uriCharacters(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return c > ' ' && c < 127 && std::string_view("\"<>\\^`{|}").find(c) == std::string_view::npos;
+  });
+}
+
 bool looksLikeEmail(std::string_view text) {
   const std::size_t at = text.find('@');
-  return at != std::string_view::npos && at > 0 && at + 1 < text.size() &&
-         text.find('@', at + 1) == std::string_view::npos && text.find(' ') == std::string_view::npos;
+  return uriCharacters(text) && at != std::string_view::npos && at > 0 && at + 1 < text.size() &&
+         text.find('@', at + 1) == std::string_view::npos;
 }
 
-// The web site as a URI: "www.exemple.fr" is read as the browser reads it, "http://www.exemple.fr";
-// nothing for a text with blanks.
+// The web site as a URI: "www.exemple.fr" is read as the browser reads it, "http://www.exemple.fr".
 std::string webAddress(const std::string& text) {
-  if (text.empty() || text.find(' ') != std::string::npos) return {};
+  if (!uriCharacters(text)) return {};
   return text.find("://") == std::string::npos ? "http://" + text : text;
-}
-
-std::string place(std::string_view list, std::size_t index) {
-  return std::string(list) + "[" + std::to_string(index) + "]";
 }
 
 }  // namespace
@@ -125,9 +130,12 @@ SheetResume resumeOfSheet(const CvSheet& sheet) {
     readDates(entry, columns[1], place("work", i), out.dropped);
     r.work.push_back(std::move(entry));
   });
-  for (const std::string& line : zoneEntries(sheet, interestsZone))
+  // Interests are separated by commas, or by tabs where the zone lines them up.
+  for (std::string line : zoneEntries(sheet, interestsZone)) {
+    std::replace(line.begin(), line.end(), '\t', ',');
     for (const std::string& interest : split(line, ','))
       if (!trimmed(interest).empty()) r.interests.push_back(trimmed(interest));
+  }
   return out;
 }
 
