@@ -194,7 +194,9 @@ constexpr std::array cvHtmlHelp{
 };
 
 constexpr std::array cvToJsonHelp{
-    ArgumentHelp{"FILE.ov4", "The mini-CV file to export, loaded as cv-dump loads it."},
+    ArgumentHelp{"FILE.ov4",
+                 "The mini-CV file to export, loaded as cv-dump loads it; the messages the load shows, "
+                 "each answered OK, are written on stderr."},
     ArgumentHelp{"OUT.json",
                  "The JSON Resume document (schema 1.0.0) to write: basics (name, email, phone, url, "
                  "location), languages from zone 1 (language<TAB>fluency), education from zone 2 "
