@@ -260,6 +260,32 @@ constexpr std::array cvHtmlHelp{
                  "1.1 to 2.0, 1.1 when X is not a decimal number (with a point)."},
 };
 
+constexpr std::array cvToJsonHelp{
+    ArgumentHelp{"FILE.ov4",
+                 "The mini-CV file to export, loaded as cv-dump loads it; the messages the load shows, "
+                 "each answered OK, are written on stderr."},
+    ArgumentHelp{"OUT.json",
+                 "The JSON Resume document (schema 1.0.0) to write: basics (name, email, phone, url, "
+                 "location), languages from zone 1 (language<TAB>fluency), education from zone 2 "
+                 "(title<TAB>dates<TAB>qualification), work from zone 3 (company<TAB>dates<TAB>position), "
+                 "interests from zone 4 (one a line or separated by commas); dates are ISO dates or two "
+                 "joined by \"-\"."},
+    ArgumentHelp{"dropped",
+                 "Printed as JSON: what the document has no place for, e.g. \"age\", \"work[1].dates\" "
+                 "(dates that are no ISO dates)."},
+};
+
+constexpr std::array cvFromJsonHelp{
+    ArgumentHelp{"IN.json", "The JSON Resume document to import, mapped as cv-to-json exports."},
+    ArgumentHelp{"OUT.ov4",
+                 "The new mini-CV file to write; its zone files go to the element folder beside it, "
+                 "which is made when missing."},
+    ArgumentHelp{"dropped",
+                 "Printed as JSON: every part of the document the mini-CV cannot hold, by its path, "
+                 "e.g. \"basics.summary\", \"skills\", \"work[10]\" (past the ten entries a zone "
+                 "shows)."},
+};
+
 constexpr std::array table{
     Command{"catalogue", catalogueCommand, "LANG ID [--format A [B]]",
             "Prints one message of the catalogue; exits 1 when it has no such message.", catalogueHelp},
@@ -336,6 +362,14 @@ constexpr std::array table{
     Command{"cv-html", cvHtmlCommand, "FILE.ov4 OUT.html [--factor X]",
             "Loads a mini-CV file and exports it as an HTML page holding one form, enlarged by X.",
             cvHtmlHelp},
+    Command{"cv-to-json", cvToJsonCommand, "FILE.ov4 OUT.json",
+            "Loads a mini-CV file, exports it as a JSON Resume document and prints what it left out as "
+            "JSON.",
+            cvToJsonHelp},
+    Command{"cv-from-json", cvFromJsonCommand, "IN.json OUT.ov4",
+            "Makes a new mini-CV file of a JSON Resume document and prints what it could not hold as "
+            "JSON {\"dropped\": [...]}.",
+            cvFromJsonHelp},
 };
 
 // Lines of names and sentences, the sentences lined up after the longest name.

@@ -34,6 +34,8 @@ int cvTestPrintCommand(const Arguments& args);
 int cvHtmlCommand(const Arguments& args);
 int templatesCommand(const Arguments& args);
 int cardCalibrationCommand(const Arguments& args);
+int cvToJsonCommand(const Arguments& args);
+int cvFromJsonCommand(const Arguments& args);
 
 /// Writes `message` as one line on stderr, its control bytes escaped.
 void printNote(const std::string& message);

@@ -8,7 +8,6 @@ namespace orvane::minicv {
 
 namespace {
 
-constexpr std::size_t checkedLines = 11;
 constexpr std::string_view tabMark = "1######8";
 constexpr Colour red = 0x0000FF;
 constexpr Colour silver = 0xC0C0C0;
@@ -48,7 +47,7 @@ Paragraph expandedLine(std::string_view line, bool& printable) {
 std::optional<int> firstFaultyLine(const Control& zone) {
   const auto& paragraphs = zone.richText.paragraphs();
   std::vector<int> signatures;
-  for (std::size_t i = 0; i < std::min(paragraphs.size(), checkedLines); ++i) {
+  for (std::size_t i = 0; i < std::min(paragraphs.size(), zoneCheckedLines); ++i) {
     std::string line;
     for (const TextRun& run : paragraphs[i].runs) line += run.text;
     signatures.push_back(tabSignature(line));

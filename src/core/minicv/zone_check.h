@@ -12,6 +12,9 @@
 
 namespace orvane::minicv {
 
+/// The lines of a zone whose tabs the check compares: the heading and ten entries beneath it.
+inline constexpr std::size_t zoneCheckedLines = 11;
+
 /// The sum of the 1-based positions of the tabs in the line's pattern, where each tab counts one
 /// place and each run of other characters one place; 0 for a line without tab.
 int tabSignature(std::string_view line);
