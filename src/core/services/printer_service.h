@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "graphics/geometry.h"
+
 namespace orvane {
 
 class Canvas;
