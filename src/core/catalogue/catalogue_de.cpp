@@ -329,6 +329,24 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1169, "Textausrichtung im Rahmen : standardmaessig zentriert"},
     {1170, "Textausrichtung im Rahmen : standardmaessig links "},
     {1171, "Ausrichtung des Rahmens 2 : standardmaessig links"},
+    // The card's contact and its QR code.
+    {1300, "Kontakt"},
+    {1301, "Kontakt exportieren"},
+    {1302, "Vorname"},
+    {1303, "Nachname"},
+    {1304, "Titel"},
+    {1305, "Organisation"},
+    {1306, "Telefon 1"},
+    {1307, "Telefon 2"},
+    {1308, "E-Mail"},
+    {1309, "Webseite"},
+    {1310, "Adresse"},
+    {1311, "QR-CODE"},
+    {1312, "zeigen"},
+    {1313, "Farbe Rahmen 1"},
+    {1314, "Groesse"},
+    {1315, "Der Kontakt konnte nicht gespeichert werden in der Datei : "},
+    {1316, "vCard-Dateien|*.vcf"},
 };
 // clang-format on
 

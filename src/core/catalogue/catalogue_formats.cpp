@@ -24,6 +24,7 @@ constexpr Entry<Pattern> kFrench[] = {
             " , voulez-vous conserver ce nom de fichier ?"}},
     {1146, {"Position du cadre ", " recalculée automatiquement"}},
     {1148, {"Cadre ", " redimensionné automatiquement"}},
+    {1314, {"taille"}},
 };
 
 constexpr Entry<Pattern> kEnglish[] = {
@@ -42,6 +43,7 @@ constexpr Entry<Pattern> kEnglish[] = {
             " files , do you want to keep this file name ?"}},
     {1146, {"Frame position ", " automaticly recalculated"}},
     {1148, {"Frame ", " automaticly redimensioned"}},
+    {1314, {"size"}},
 };
 
 constexpr Entry<Pattern> kGerman[] = {
@@ -62,6 +64,7 @@ constexpr Entry<Pattern> kGerman[] = {
             "  erlaubt, wollen Sie dieser Namen behalten ?"}},
     {1146, {"Stellung des Rahmens ", " automatisch umgerechnet"}},
     {1148, {"Rahmen ", " automatisch abgemesst"}},
+    {1314, {"Groesse"}},
 };
 // clang-format on
 

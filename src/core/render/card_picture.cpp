@@ -3,6 +3,7 @@
 #include "render/card_placement.h"
 #include "render/icon_drawing.h"
 #include "render/pattern_drawing.h"
+#include "render/qr_drawing.h"
 #include "render/transparency_composite.h"
 
 namespace orvane {
@@ -10,13 +11,11 @@ namespace orvane {
 void drawCardDecorations(RenderContext& context, Canvas& canvas) {
   const CardModel& card = context.card;
   drawIcon(context);
-  if (card.patternFile.empty()) return;
   const CardPlacement placement = CardPlacement::onScreen(card);
-  if (card.frame(1).frameTransparent || card.frame(2).frameTransparent) {
-    drawTransparencyComposite(context, canvas, placement);
-  } else {
-    drawPattern(context, canvas, placement);
-  }
+  const bool transparentFrame = card.frame(1).frameTransparent || card.frame(2).frameTransparent;
+  if (!card.patternFile.empty() && transparentFrame) drawTransparencyComposite(context, canvas, placement);
+  if (!card.patternFile.empty() && !transparentFrame) drawPattern(context, canvas, placement);
+  drawCardQrCode(context, canvas, placement, false);
 }
 
 Image drawCardPicture(RenderContext& context) {

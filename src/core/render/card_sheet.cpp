@@ -8,6 +8,7 @@
 #include "render/icon_drawing.h"
 #include "render/pattern_drawing.h"
 #include "render/printed_lines.h"
+#include "render/qr_drawing.h"
 #include "render/sheet_layout.h"
 #include "render/transparency_composite.h"
 #include "text/rounding.h"
@@ -51,6 +52,8 @@ class SheetCard {
   void draw() {
     drawOutlineAndBackground();
     drawPatternLayer();
+    // Under the frames, as on the card window, where the frames are windows above its surface.
+    drawCardQrCode(context_, canvas_, placement_, !inColour());
     for (int number : {1, 2})
       if (!card().frame(number).frameTransparent) drawFrame(number);
     drawIconPicture();

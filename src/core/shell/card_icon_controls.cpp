@@ -17,16 +17,16 @@ bool orientationListShowsUpright(std::string_view shown, Language language) {
   return shown == catalogue::text(language, titleOrientation) ||
          shown == catalogue::text(language, wordVertical);
 }
-// Sets `length` to `value` when the editor can draw it and its loader read it back; otherwise leaves
-// it and says why. A card or icon of no size, or a negative one, would make the window vanish.
-SizeWarning setDrawableLength(int& length, long long value, Language language) {
-  if (value >= 1 && value <= maxDrawableLength) {
+}  // namespace
+
+// A card or icon of no size, or a negative one, would make the window vanish.
+SizeWarning setDrawableLength(int& length, long long value, Language language, int smallest) {
+  if (value >= smallest && value <= maxDrawableLength) {
     length = static_cast<int>(value);
     return std::nullopt;
   }
   return catalogue::text(language, messageDimensionProblem) + "\r\nInformation 110";
 }
-}  // namespace
 
 CardSizeChange changeCardSize(CardModel& card, CardEditorShell& shell, ControlList list,
                               std::string_view text, std::string_view orientationShown) {

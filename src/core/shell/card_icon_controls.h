@@ -17,6 +17,10 @@ namespace orvane {
 /// dimension" and "Information 110" on two lines.
 using SizeWarning = std::optional<std::string>;
 
+/// Sets `length` to `value` when it is at least `smallest` and the card file loader could read it
+/// back; otherwise leaves it and gives the warning.
+SizeWarning setDrawableLength(int& length, long long value, Language language, int smallest = 1);
+
 /// What a card size list did.
 struct CardSizeChange {
   ControlFollowUp followUp;
