@@ -19,6 +19,7 @@ int rtfWriteCommand(const Arguments& args);
 int cardSheetCommand(const Arguments& args);
 int cardPngCommand(const Arguments& args);
 int cardEditCommand(const Arguments& args);
+int cardVcardCommand(const Arguments& args);
 int cvLayoutCommand(const Arguments& args);
 int cvCheckCommand(const Arguments& args);
 int printersCommand(const Arguments& args);

@@ -11,11 +11,13 @@ namespace orvane {
 void drawCardDecorations(RenderContext& context, Canvas& canvas) {
   const CardModel& card = context.card;
   drawIcon(context);
+  if (card.patternFile.empty()) return;
   const CardPlacement placement = CardPlacement::onScreen(card);
-  const bool transparentFrame = card.frame(1).frameTransparent || card.frame(2).frameTransparent;
-  if (!card.patternFile.empty() && transparentFrame) drawTransparencyComposite(context, canvas, placement);
-  if (!card.patternFile.empty() && !transparentFrame) drawPattern(context, canvas, placement);
-  drawCardQrCode(context, canvas, placement, false);
+  if (card.frame(1).frameTransparent || card.frame(2).frameTransparent) {
+    drawTransparencyComposite(context, canvas, placement);
+  } else {
+    drawPattern(context, canvas, placement);
+  }
 }
 
 Image drawCardPicture(RenderContext& context) {
@@ -38,6 +40,7 @@ Image drawCardPicture(RenderContext& context) {
             canvas->drawRichText(frameRect, frame.text) && drawn;
   }
   if (!drawn) context.reportDrawingFailure();
+  drawCardQrCode(context, *canvas, CardPlacement::onScreen(card), false);
   return picture;
 }
 

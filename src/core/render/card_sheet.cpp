@@ -52,11 +52,11 @@ class SheetCard {
   void draw() {
     drawOutlineAndBackground();
     drawPatternLayer();
-    // Under the frames, as on the card window, where the frames are windows above its surface.
-    drawCardQrCode(context_, canvas_, placement_, !inColour());
     for (int number : {1, 2})
       if (!card().frame(number).frameTransparent) drawFrame(number);
     drawIconPicture();
+    // Over everything, as on the card window, where it lies above the frames.
+    drawCardQrCode(context_, canvas_, placement_, !inColour());
   }
 
  private:

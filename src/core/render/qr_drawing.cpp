@@ -12,6 +12,8 @@ constexpr int quietModules = 4;
 constexpr Colour black = 0x000000;
 constexpr Colour white = 0xFFFFFF;
 
+bool showsQrCode(const CardModel& card) { return card.contact.qr.shown && !card.contact.contact.isEmpty(); }
+
 Colour darkColour(const CardModel& card, bool blackAndWhite) {
   if (blackAndWhite || card.contact.qr.colour == QrColour::Black) return black;
   return card.frame(1).bodyFont.colour;
@@ -33,7 +35,7 @@ bool drawCardQrCode(RenderContext& context, Canvas& canvas, const CardPlacement&
                     bool blackAndWhite) {
   const CardModel& card = context.card;
   const QrPlacement& qr = card.contact.qr;
-  if (!qr.shown || card.contact.contact.isEmpty()) return true;
+  if (!showsQrCode(card)) return true;
   const std::optional<QrCode> code = context.pictures.encodeQrCode(writeVCard(card.contact.contact));
   if (!code) {
     context.reportDrawingFailure();
@@ -67,6 +69,17 @@ bool drawCardQrCode(RenderContext& context, Canvas& canvas, const CardPlacement&
   }
   if (!drawn) context.reportDrawingFailure();
   return drawn;
+}
+
+std::optional<Image> drawQrCodePicture(RenderContext& context) {
+  const CardModel& card = context.card;
+  if (!showsQrCode(card)) return std::nullopt;
+  const QrPlacement& qr = card.contact.qr;
+  Image picture(qr.size, qr.size, 0);
+  const auto canvas = context.pictures.canvasOn(picture);
+  // The card placed so that the code's square starts at the picture's corner.
+  drawCardQrCode(context, *canvas, CardPlacement::onSheet(card, {-qr.left, -qr.top}, 1, 1), false);
+  return picture;
 }
 
 }  // namespace orvane

@@ -1,6 +1,8 @@
 #pragma once
-// The card's QR code: its contact's vCard drawn at the QR code's place, on the card window, the
-// card picture and each card of the printed sheet alike.
+// The card's QR code: its contact's vCard drawn at the QR code's place, above everything else, on the
+// card window, the card picture and each card of the printed sheet alike.
+
+#include <optional>
 
 #include "render/canvas.h"
 #include "render/card_placement.h"
@@ -22,5 +24,9 @@ QrModuleGrid qrModuleGrid(const Rect& square, int codeWidth);
 /// reported as a drawing failure; false then.
 bool drawCardQrCode(RenderContext& context, Canvas& canvas, const CardPlacement& placement,
                     bool blackAndWhite);
+
+/// The QR code alone, on a transparent picture of its square's size, for the card window's control
+/// that lies above the frames; nothing when the card shows no QR code.
+std::optional<Image> drawQrCodePicture(RenderContext& context);
 
 }  // namespace orvane

@@ -94,6 +94,17 @@ TEST_F(QrDrawing, TheCardEdgeCutsTheCodeAndEachCardOfTheSheetHasIt) {
   ASSERT_EQ(squares.size(), 12u);
   for (const Rect& square : squares) EXPECT_EQ(square.width(), 17 * 11);
   EXPECT_EQ(fills(0x000000).size(), 24u);
+
+  // The card window's own picture of the code starts at the code's square.
+  pictures.pictureCalls.clear();
+  const std::optional<Image> picture = drawQrCodePicture(context);
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->width(), 30);
+  EXPECT_EQ(picture->pixel(0, 0), 0u) << "transparent around the quiet zone";
+  ASSERT_FALSE(pictures.pictureCalls.empty());
+  EXPECT_EQ(pictures.pictureCalls.front().rect, Rect::fromSize(4, 4, 22, 22));
+  card.contact.qr.shown = false;
+  EXPECT_FALSE(drawQrCodePicture(context));
 }
 
 }  // namespace orvane
