@@ -12,10 +12,10 @@ namespace orvane {
 
 namespace {
 
-QCheckBox* checkBox(const char* name, const QString& caption, QPoint at, QGroupBox* group) {
+QCheckBox* checkBox(const char* name, const QString& caption, int top, QGroupBox* group) {
   auto* box = new QCheckBox(caption, group);
   box->setObjectName(QString::fromLatin1(name));
-  box->move(at);
+  box->setGeometry(7, top, 110, 17);
   return box;
 }
 
@@ -31,8 +31,8 @@ QrCodeControls::QrCodeControls(CardEditorShell& shell, TForm1& cardWindow, QGrou
   leftBox_ = new OffsetComboBox(qrLeftList, {7, 16, 110, 22}, group_);
   topBox_ = new OffsetComboBox(qrTopList, {7, 40, 110, 22}, group_);
   sizeBox_ = new OffsetComboBox(qrSizeList, {7, 64, 110, 22}, group_);
-  shownBox_ = checkBox("CheckBox9", QStringLiteral("afficher"), {7, 88}, group_);
-  frameColourBox_ = checkBox("CheckBox10", QStringLiteral("couleur cadre 1"), {7, 106}, group_);
+  shownBox_ = checkBox("CheckBox9", QStringLiteral("afficher"), 88, group_);
+  frameColourBox_ = checkBox("CheckBox10", QStringLiteral("couleur cadre 1"), 106, group_);
   connect(leftBox_, &OffsetComboBox::confirmed, this, &QrCodeControls::combobox21keyup);
   connect(topBox_, &OffsetComboBox::confirmed, this, &QrCodeControls::combobox22keyup);
   connect(sizeBox_, &OffsetComboBox::confirmed, this, &QrCodeControls::combobox23keyup);
