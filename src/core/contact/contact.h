@@ -25,6 +25,9 @@ struct Contact {
 /// The colour of the QR code's dark modules on a colour print and on screen.
 enum class QrColour { Black, Frame1 };
 
+/// The smallest QR code side: the smallest symbol with its quiet zone at one pixel a module.
+inline constexpr int smallestQrSize = 29;
+
 /// Where the QR code lies on the card, in screen pixels like the icon, and whether it is shown.
 struct QrPlacement {
   bool shown = false;

@@ -1,8 +1,10 @@
 #include "contact/vcard.h"
 
+#include <cctype>
 #include <map>
 #include <vector>
 
+#include "cardfile/card_file_loader.h"
 #include "contact/vcard_text.h"
 #include "text/cp1252.h"
 #include "text/field_text.h"
@@ -55,16 +57,19 @@ QrPlacement readPlacement(std::string_view value) {
     if (equals != std::string::npos) fields[field.substr(0, equals)] = field.substr(equals + 1);
   }
   QrPlacement qr;
-  const auto number = [&fields](const char* key, int& target) {
+  const auto number = [&fields](const char* key, int& target, int smallest) {
     if (const auto found = fields.find(key); found != fields.end())
-      if (const auto parsed = tryParseInteger(found->second)) target = *parsed;
+      if (const auto parsed = tryParseInteger(found->second);
+          parsed && *parsed >= smallest && *parsed <= maxDrawableLength)
+        target = *parsed;
   };
   int shown = 0;
-  number("shown", shown);
+  number("shown", shown, 0);
   qr.shown = shown != 0;
-  number("left", qr.left);
-  number("top", qr.top);
-  number("size", qr.size);
+  // A place or size the editor could not draw is not taken from a file.
+  number("left", qr.left, -maxDrawableLength);
+  number("top", qr.top, -maxDrawableLength);
+  number("size", qr.size, smallestQrSize);
   qr.colour = fields["colour"] == "frame1" ? QrColour::Frame1 : QrColour::Black;
   return qr;
 }
@@ -84,6 +89,14 @@ std::string component(const std::vector<std::string>& components, std::size_t in
   return index < components.size() ? components[index] : std::string();
 }
 
+bool isTextValue(const VCardProperty& property) {
+  for (std::string parameter : property.parameters) {
+    for (char& c : parameter) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (parameter == "VALUE=TEXT") return true;
+  }
+  return false;
+}
+
 // Takes the first value of each property the contact holds; others are ignored.
 void readProperty(const VCardProperty& property, CardContact& card, std::string& fullName) {
   Contact& contact = card.contact;
@@ -100,7 +113,8 @@ void readProperty(const VCardProperty& property, CardContact& card, std::string&
     contact.organisation = joinedComponents(property.value, ", ");
   } else if (name == "TEL") {
     std::string telephone = unescapeVCardText(property.value);
-    if (telephone.starts_with("tel:")) telephone.erase(0, 4);
+    // A number given as a URI loses its scheme; one given as text is taken as it is.
+    if (!isTextValue(property) && telephone.starts_with("tel:")) telephone.erase(0, 4);
     for (std::string& slot : contact.telephones) {
       if (!slot.empty()) continue;
       slot = std::move(telephone);

@@ -12,7 +12,9 @@ constexpr int quietModules = 4;
 constexpr Colour black = 0x000000;
 constexpr Colour white = 0xFFFFFF;
 
-bool showsQrCode(const CardModel& card) { return card.contact.qr.shown && !card.contact.contact.isEmpty(); }
+bool showsQrCode(const CardModel& card) {
+  return card.contact.qr.shown && card.contact.qr.size > 0 && !card.contact.contact.isEmpty();
+}
 
 Colour darkColour(const CardModel& card, bool blackAndWhite) {
   if (blackAndWhite || card.contact.qr.colour == QrColour::Black) return black;

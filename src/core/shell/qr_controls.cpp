@@ -1,7 +1,6 @@
 #include "shell/qr_controls.h"
 
-#include <algorithm>
-#include <limits>
+#include "cardfile/card_file_loader.h"
 
 namespace orvane {
 
@@ -16,11 +15,9 @@ int& measureOf(QrPlacement& qr, ControlList list) {
 }  // namespace
 
 SizeWarning setQrMeasure(QrPlacement& qr, ControlList list, long long value, Language language) {
-  if (list == qrSizeList) return setDrawableLength(qr.size, value, language, smallestQrSize);
-  // A place may lie off the card, as the icon's may; it only has to stay a number.
-  measureOf(qr, list) = static_cast<int>(
-      std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-  return std::nullopt;
+  // A place may lie off the card, as the icon's may, but no farther than a card can reach.
+  return setDrawableLength(measureOf(qr, list), value, language,
+                           list == qrSizeList ? smallestQrSize : -maxDrawableLength);
 }
 
 SizeWarning changeQrMeasure(QrPlacement& qr, ControlList list, std::string_view text, Language language) {

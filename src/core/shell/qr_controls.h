@@ -10,12 +10,9 @@
 
 namespace orvane {
 
-/// The smallest QR code side: the smallest symbol with its quiet zone at one pixel a module.
-inline constexpr int smallestQrSize = 29;
-
 /// `value` becomes the QR code's left, top (`qrLeftList`, `qrTopList`) or size (`qrSizeList`); a size
-/// below `smallestQrSize` or beyond what the card file loader takes for the icon is refused with the
-/// icon's warning and left as it was.
+/// below `smallestQrSize`, or a size or place beyond what the card file loader takes for the icon, is
+/// refused with the icon's warning and left as it was.
 SizeWarning setQrMeasure(QrPlacement& qr, ControlList list, long long value, Language language);
 
 /// Enter released in a QR code list: adds the offset `text` gives to the measure the list sets.

@@ -89,13 +89,19 @@ TEST(VCard, AContactWithAccentsSeparatorsAndALongAddressRoundTrips) {
   EXPECT_EQ(readContactFile(writeVCard(card.contact))->contact, card.contact);
   EXPECT_EQ(readContactFile(writeVCard(card.contact))->qr, QrPlacement{}) << "no placement: hidden";
   EXPECT_EQ(writeVCard(card.contact).find("X-ORVANE"), std::string::npos);
+
+  // A placement the editor could not draw keeps the default of what is wrong with it.
+  const std::optional<CardContact> damaged = readContactFile(
+      "BEGIN:VCARD\r\nX-ORVANE-QR:shown=1;left=-99999;top=7;size=3;colour=red\r\nEND:VCARD\r\n");
+  EXPECT_EQ(damaged->qr, (QrPlacement{true, QrPlacement{}.left, 7, QrPlacement{}.size, QrColour::Black}));
 }
 
 TEST(VCard, VCardsOfOtherProgramsGiveWhatTheyHoldOfTheContact) {
   const std::string other =
       "\xEF\xBB\xBF"
       "BEGIN:VCARD\r\nVERSION:3.0\r\nitem1.FN:Marie Claire Durand\r\ntitle:G\xC3\xA9rante\r\n"
-      "ORG:Durand SA;Ventes\r\nTEL;TYPE=\"work,voice\";X-LABEL=\"a:b\":tel:+33100\r\nTEL;TYPE=cell:0611\r\n"
+      "ORG:Durand "
+      "SA;Ventes\r\nTEL;TYPE=\"work,voice\";X-LABEL=\"a:b\":tel:+33100\r\nTEL;VALUE=TEXT:tel:0611\r\n"
       "TEL:0799\r\nEMAIL;TYPE=INTERNET:m@d.fr\r\nEMAIL:second@d.fr\r\n"
       "ADR;TYPE=work:;;3 rue Haute;Lyon;;69001;France\r\nPHOTO:xyz\r\nEND:VCARD\r\n";
   const std::optional<CardContact> read = readContactFile(other);
@@ -105,7 +111,7 @@ TEST(VCard, VCardsOfOtherProgramsGiveWhatTheyHoldOfTheContact) {
   EXPECT_EQ(contact.familyName, "Durand");
   EXPECT_EQ(contact.title, "Gérante");
   EXPECT_EQ(contact.organisation, "Durand SA, Ventes");
-  EXPECT_EQ(contact.telephones, (std::array<std::string, 2>{"+33100", "0611"}));
+  EXPECT_EQ(contact.telephones, (std::array<std::string, 2>{"+33100", "tel:0611"}));
   EXPECT_EQ(contact.email, "m@d.fr");
   EXPECT_EQ(contact.address, "3 rue Haute\nLyon\n69001\nFrance");
 

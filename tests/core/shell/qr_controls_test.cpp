@@ -18,9 +18,11 @@ TEST(QrControls, ListsMoveAndSizeTheCodeAndRefuseATooSmallSize) {
   EXPECT_EQ(qr.top, QrPlacement{}.top - 5);
   EXPECT_EQ(qr.size, QrPlacement{}.size + 10);
 
-  // A place may leave the card; a size below the smallest code is refused and kept.
+  // A place may leave the card, not go beyond any card; a size below the smallest code is refused.
   EXPECT_FALSE(setQrMeasure(qr, qrLeftList, -40, french));
   EXPECT_EQ(qr.left, -40);
+  EXPECT_TRUE(setQrMeasure(qr, qrTopList, 1LL << 40, french));
+  EXPECT_EQ(qr.top, QrPlacement{}.top - 5);
   const SizeWarning refused = setQrMeasure(qr, qrSizeList, smallestQrSize - 1, french);
   EXPECT_EQ(refused, catalogue::text(french, 1149) + "\r\nInformation 110");
   EXPECT_EQ(qr.size, QrPlacement{}.size + 10);
