@@ -118,11 +118,11 @@ void TForm1::showFrameStates() {
 
 void TForm1::showQrCode() {
   RenderContext context = renderContext();
-  const std::optional<Image> picture = drawQrCodePicture(context);
+  const std::optional<QrCodePicture> picture = drawQrCodePicture(context);
   if (picture) {
-    const QrPlacement& qr = card_.contact.qr;
-    qrCodeImage->setGeometry(qr.left, qr.top, qr.size, qr.size);
-    qrCodeImage->setPixmap(QPixmap::fromImage(wrapImage(*picture).copy()));
+    const Image& image = picture->image;
+    qrCodeImage->setGeometry(picture->corner.x, picture->corner.y, image.width(), image.height());
+    qrCodeImage->setPixmap(QPixmap::fromImage(wrapImage(image).copy()));
     qrCodeImage->raise();
   }
   qrCodeImage->setVisible(picture.has_value());

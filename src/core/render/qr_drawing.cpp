@@ -9,6 +9,7 @@ namespace orvane {
 namespace {
 
 constexpr int quietModules = 4;
+constexpr int largestQrModules = 177;
 constexpr Colour black = 0x000000;
 constexpr Colour white = 0xFFFFFF;
 
@@ -73,14 +74,17 @@ bool drawCardQrCode(RenderContext& context, Canvas& canvas, const CardPlacement&
   return drawn;
 }
 
-std::optional<Image> drawQrCodePicture(RenderContext& context) {
+std::optional<QrCodePicture> drawQrCodePicture(RenderContext& context) {
   const CardModel& card = context.card;
   if (!showsQrCode(card)) return std::nullopt;
   const QrPlacement& qr = card.contact.qr;
-  Image picture(qr.size, qr.size, 0);
-  const auto canvas = context.pictures.canvasOn(picture);
-  // The card placed so that the code's square starts at the picture's corner.
-  drawCardQrCode(context, *canvas, CardPlacement::onSheet(card, {-qr.left, -qr.top}, 1, 1), false);
+  const int side = std::max(qr.size, largestQrModules + 2 * quietModules);
+  const int margin = (side - qr.size) / 2;
+  QrCodePicture picture{Image(side, side, 0), {qr.left - margin, qr.top - margin}};
+  const auto canvas = context.pictures.canvasOn(picture.image);
+  // The card placed so that the picture's corner lies where it lies on the card.
+  drawCardQrCode(context, *canvas, CardPlacement::onSheet(card, {-picture.corner.x, -picture.corner.y}, 1, 1),
+                 false);
   return picture;
 }
 

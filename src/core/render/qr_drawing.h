@@ -25,8 +25,15 @@ QrModuleGrid qrModuleGrid(const Rect& square, int codeWidth);
 bool drawCardQrCode(RenderContext& context, Canvas& canvas, const CardPlacement& placement,
                     bool blackAndWhite);
 
-/// The QR code alone, on a transparent picture of its square's size, for the card window's control
-/// that lies above the frames; nothing when the card shows no QR code.
-std::optional<Image> drawQrCodePicture(RenderContext& context);
+/// The QR code alone, on a transparent picture for the card window's control that lies above the
+/// frames, and where the picture's corner lies on the card. The code's square is in the middle of a
+/// picture large enough for the largest code at one pixel a module, which may spill out of a small
+/// square as it does on paper.
+struct QrCodePicture {
+  Image image;
+  Point corner;
+};
+/// Nothing when the card shows no QR code.
+std::optional<QrCodePicture> drawQrCodePicture(RenderContext& context);
 
 }  // namespace orvane

@@ -95,14 +95,15 @@ TEST_F(QrDrawing, TheCardEdgeCutsTheCodeAndEachCardOfTheSheetHasIt) {
   for (const Rect& square : squares) EXPECT_EQ(square.width(), 17 * 11);
   EXPECT_EQ(fills(0x000000).size(), 24u);
 
-  // The card window's own picture of the code starts at the code's square.
+  // The card window's own picture of the code has room around the square for the largest code.
   pictures.pictureCalls.clear();
-  const std::optional<Image> picture = drawQrCodePicture(context);
+  const std::optional<QrCodePicture> picture = drawQrCodePicture(context);
   ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->width(), 30);
-  EXPECT_EQ(picture->pixel(0, 0), 0u) << "transparent around the quiet zone";
+  EXPECT_EQ(picture->image.width(), 185);
+  EXPECT_EQ(picture->corner, (Point{10 - 77, 20 - 77}));
+  EXPECT_EQ(picture->image.pixel(0, 0), 0u) << "transparent around the quiet zone";
   ASSERT_FALSE(pictures.pictureCalls.empty());
-  EXPECT_EQ(pictures.pictureCalls.front().rect, Rect::fromSize(4, 4, 22, 22));
+  EXPECT_EQ(pictures.pictureCalls.front().rect, Rect::fromSize(77 + 4, 77 + 4, 22, 22));
   card.contact.qr.shown = false;
   EXPECT_FALSE(drawQrCodePicture(context));
 }
