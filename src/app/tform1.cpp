@@ -17,6 +17,7 @@
 #include "qt/rich_text_document.h"
 #include "render/card_picture.h"
 #include "render/icon_drawing.h"
+#include "render/qr_drawing.h"
 
 namespace orvane {
 
@@ -38,6 +39,12 @@ TForm1::TForm1(CardModel& card, CardEditorShell& shell, RenderServices services)
               QStringLiteral("cadre 1 pour texte à charger depuis fichier (cf panneau élements)"), 1);
   createFrame(frame2Text, "richedit2",
               QStringLiteral("cadre 2 pour texte à charger depuis un fichier (cf panneau éléments)"), 2);
+  qrCodeImage = new QLabel(this);
+  qrCodeImage->setObjectName(QStringLiteral("qrCode"));
+  qrCodeImage->setAttribute(Qt::WA_TranslucentBackground);
+  // Mouse moves and clicks on the code belong to the card beneath it.
+  qrCodeImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+  qrCodeImage->hide();
   okMenu = new QMenu(this);
   okMenu->setObjectName(QStringLiteral("PopupMenu1"));
   okItem = okMenu->addAction(QStringLiteral("&ok"));
@@ -95,6 +102,7 @@ void TForm1::showModel() {
   placeFrame(1);
   placeFrame(2);
   showFrameStates();
+  showQrCode();
 }
 
 void TForm1::showFrameStates() {
@@ -106,6 +114,19 @@ void TForm1::showFrameStates() {
     framePalette.setColor(QPalette::Base, toQColor(frame.frameColor));
     edit->setPalette(framePalette);
   }
+}
+
+void TForm1::showQrCode() {
+  RenderContext context = renderContext();
+  const std::optional<QrCodePicture> picture = drawQrCodePicture(context);
+  if (picture) {
+    const Image& image = picture->image;
+    qrCodeImage->setGeometry(picture->corner.x, picture->corner.y, image.width(), image.height());
+    qrCodeImage->setPixmap(QPixmap::fromImage(wrapImage(image).copy()));
+    qrCodeImage->raise();
+  }
+  qrCodeImage->setVisible(picture.has_value());
+  emit qrCodeShown();
 }
 
 RenderContext TForm1::renderContext() {
@@ -136,6 +157,8 @@ void TForm1::drawDecorations() {
   }
   decorations_ = surface;
   showIcon();
+  // Frame 1's font colour may have changed the code's.
+  showQrCode();
   for (int number : {1, 2})
     if (card_.frame(number).frameTransparent) frameEdit(number)->hide();
   update();

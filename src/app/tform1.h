@@ -41,12 +41,15 @@ class TForm1 : public QWidget {
   void showRedrawnIcon();
   /// Shows the frames' colours and read-only state, leaving their texts alone.
   void showFrameStates();
+  /// Shows the card's QR code above the frames, as it is now, or hides it.
+  void showQrCode();
 
   /// Both frames lose their selections, their cursors go to the start and they show their top line.
   void showFrameTops();
 
   QTextEdit* frameEdit(int number) const { return number == 1 ? frame1Text : frame2Text; }
   QLabel* iconLabel() const { return iconImage; }
+  QLabel* qrCodeLabel() const { return qrCodeImage; }
   QMenu* popupMenu() const { return okMenu; }
   QAction* okMenuItem() const { return okItem; }
   bool closed() const { return shell_.cardWindow().closed; }
@@ -79,6 +82,8 @@ class TForm1 : public QWidget {
   void cardAccessEnded();
   /// The decorations were drawn again; the icon previews of the main window follow.
   void decorationsRepainted();
+  /// The QR code was shown again, or hidden; the main window's QR code boxes follow.
+  void qrCodeShown();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -103,6 +108,7 @@ class TForm1 : public QWidget {
   QTextEdit* frame1Text = nullptr;
   QTextEdit* frame2Text = nullptr;
   QLabel* iconImage = nullptr;
+  QLabel* qrCodeImage = nullptr;  // above the frames, as the QR code prints over them
   QMenu* okMenu = nullptr;
   QAction* okItem = nullptr;
 };

@@ -90,6 +90,7 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
       shell_.card(), shell_, cardWindow_,
       {cardGroup, iconGroup, verticalShiftSlider, [this] { return formatControls->orientationListText(); }},
       this);
+  qrCodeControls = new QrCodeControls(shell_, cardWindow_, iconGroup, this);
   createCommandPanels();
   colourFontControls = new ColourFontControls(
       shell_, cardWindow_,
@@ -106,9 +107,11 @@ TForm2::TForm2(CardEditorShell& shell, TForm1& cardWindow) : shell_(shell), card
   colourFontControls->showFrameWarning = frameWarning;
   cardIconControls->showFrameWarning = frameWarning;
   formatControls->showFrameWarning = frameWarning;
+  qrCodeControls->showFrameWarning = frameWarning;
   languageSwitch_ = new LanguageSwitch(shell_, *this, menus_,
                                        {[this](Language language) { frameControls->fill(language); },
                                         [this](Language language) { cardIconControls->fill(language); },
+                                        [this](Language language) { qrCodeControls->fill(language); },
                                         [this](Language language) { formatControls->fill(language); }});
   connect(menus_.elements.cardAccess, &QAction::triggered, this, &TForm2::accscarte1Click);
   connect(menus_.file.quit, &QAction::triggered, this, &TForm2::mquitter_click);

@@ -10,6 +10,7 @@
 #include "app/main/frame_controls.h"
 #include "app/main/main_window_view.h"
 #include "app/main/popup_menus.h"
+#include "app/main/qr_code_controls.h"
 #include "shell/card_editor_shell.h"
 
 class QCheckBox;
@@ -99,6 +100,7 @@ class TForm2 : public QWidget, public MainWindowView {
   QLabel* iconPreview2 = nullptr;                    // the card's background under the icon
   FrameControls* frameControls = nullptr;            // sizes, places and aligns the frames
   CardIconControls* cardIconControls = nullptr;      // card size, spacing, resets, tb1, icon
+  QrCodeControls* qrCodeControls = nullptr;          // the QR code's group in the icon's
   FormatControls* formatControls = nullptr;          // ComboBox16, ComboBox20 and Button3
   ColourFontControls* colourFontControls = nullptr;  // colours, fonts, pattern mode, T1 and T2
   CommandPanels panels_;

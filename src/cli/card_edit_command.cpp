@@ -10,6 +10,7 @@
 #include "cli/command_table.h"
 #include "cli/gui_session.h"
 #include "cli/loaded_card.h"
+#include "contact/contact_file.h"
 #include "qt/qt_picture_service.h"
 #include "qt/qt_printer_service.h"
 #include "qt/qt_text_metrics.h"
@@ -17,6 +18,8 @@
 #include "shell/card_icon_controls.h"
 #include "shell/card_shape_controls.h"
 #include "shell/colour_font_controls.h"
+#include "shell/qr_controls.h"
+#include "text/field_text.h"
 
 namespace orvane::cli {
 
@@ -110,6 +113,17 @@ Step reset(ResetBox box) {
   };
 }
 
+Step qrMeasure(ControlList list) {
+  return [list](EditSession& session, const std::string& text) -> std::optional<std::string> {
+    const auto pixels = tryParseInteger(text);
+    if (!pixels) return "takes a whole number of pixels";
+    if (setQrMeasure(session.card.contact.qr, list, *pixels, session.loaded.language))
+      return "takes a size from " + std::to_string(smallestQrSize) + " to " +
+             std::to_string(maxDrawableLength) + " pixels";
+    return std::nullopt;
+  };
+}
+
 const std::map<std::string, Step>& steps() {
   static const std::map<std::string, Step> table{
       {"frame1.width", frameGeometry(frame1WidthList)},
@@ -181,6 +195,23 @@ const std::map<std::string, Step>& steps() {
       {"icon.top", icon(iconTopList)},
       {"icon.reset-margin", reset(ResetBox::iconMargin)},
       {"icon.reset-top", reset(ResetBox::iconTop)},
+      {"contact.file",
+       [](EditSession& session, const std::string& text) -> std::optional<std::string> {
+         const VCardFileReading reading = readVCardFile(text);
+         if (!reading.contact) return reading.error;
+         session.card.contact.contact = *reading.contact;
+         return std::nullopt;
+       }},
+      {"contact.qr",
+       [](EditSession& session, const std::string& text) -> std::optional<std::string> {
+         const auto shown = boxValue(text);
+         if (!shown) return "takes 1 or 0";
+         session.card.contact.qr.shown = *shown;
+         return std::nullopt;
+       }},
+      {"contact.qr-left", qrMeasure(qrLeftList)},
+      {"contact.qr-top", qrMeasure(qrTopList)},
+      {"contact.qr-size", qrMeasure(qrSizeList)},
   };
   return table;
 }

@@ -87,6 +87,20 @@ constexpr std::array cardEditHelp{
     ArgumentHelp{"card.fill-style", "\"STYLE\": 1 or 0."},
     ArgumentHelp{"icon.width|length|margin|top", "Icon size and position lists (\"marge + 3\")."},
     ArgumentHelp{"icon.reset-margin|reset-top", "The icon's reset boxes: 1 or 0."},
+    ArgumentHelp{
+        "contact.file=PATH.vcf",
+        "The card's contact read from a vCard file; it is saved as element/Q<base>.vcf beside OUT.ov1."},
+    ArgumentHelp{"contact.qr", "Shows the contact as a QR code on the card: 1 or 0."},
+    ArgumentHelp{"contact.qr-left|qr-top|qr-size",
+                 "The QR code's place and side in pixels, as the icon's (the side from 29)."},
+};
+constexpr std::array cardVcardHelp{
+    ArgumentHelp{"FILE.ov1",
+                 "The card file whose contact is printed, read from element/Q<base>.vcf beside it; exits 1 "
+                 "when the card has no contact."},
+    ArgumentHelp{"output",
+                 "The vCard 4.0 in UTF-8, lines ended by CR LF and folded at 75 octets: the bytes the card's "
+                 "QR code encodes."},
 };
 
 // The mini-CV sheet's steps, shared by cv-layout and cv-check.
@@ -311,6 +325,8 @@ constexpr std::array table{
             "Edits a card file through the rules of the main window's controls and saves it; prints the "
             "messages, the frames' warning lines and the card as JSON.",
             cardEditHelp},
+    Command{"card-vcard", cardVcardCommand, "FILE.ov1", "Prints the vCard of a card's contact.",
+            cardVcardHelp},
     Command{"card-png", cardPngCommand, "FILE.ov1 OUT.png",
             "Draws a card as its window shows it, into a PNG file.", cardPngHelp},
     Command{"cv-layout", cvLayoutCommand, "[--lang fr|en|de] STEP...",

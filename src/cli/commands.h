@@ -20,6 +20,7 @@ int cardSheetCommand(const Arguments& args);
 int cardPngCommand(const Arguments& args);
 int cardPdfCommand(const Arguments& args);
 int cardEditCommand(const Arguments& args);
+int cardVcardCommand(const Arguments& args);
 int cvLayoutCommand(const Arguments& args);
 int cvCheckCommand(const Arguments& args);
 int printersCommand(const Arguments& args);

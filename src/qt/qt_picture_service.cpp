@@ -1,6 +1,9 @@
 #include "qt/qt_picture_service.h"
 
+#include <qrencode.h>
+
 #include <QImageReader>
+#include <memory>
 
 #include "qt/qt_image.h"
 #include "qt/qt_painter_canvas.h"
@@ -38,6 +41,22 @@ std::optional<Image> QtPictureService::readIcon(const std::string& path) { retur
 
 std::unique_ptr<Canvas> QtPictureService::canvasOn(Image& image) {
   return std::make_unique<CanvasOnImage>(image);
+}
+
+std::optional<QrCode> QtPictureService::encodeQrCode(std::string_view bytes) {
+  // Byte mode keeps the UTF-8 text as it is; version 0 takes the smallest symbol that holds it.
+  const std::unique_ptr<QRcode, decltype(&QRcode_free)> symbol(
+      QRcode_encodeData(static_cast<int>(bytes.size()), reinterpret_cast<const unsigned char*>(bytes.data()),
+                        0, QR_ECLEVEL_M),
+      &QRcode_free);
+  if (!symbol) return std::nullopt;
+  QrCode code;
+  code.width = symbol->width;
+  const auto count = static_cast<std::size_t>(symbol->width) * static_cast<std::size_t>(symbol->width);
+  code.modules.reserve(count);
+  // The lowest bit of each byte tells a dark module; the others tell what the module belongs to.
+  for (std::size_t i = 0; i < count; ++i) code.modules.push_back(symbol->data[i] & 1U);
+  return code;
 }
 
 }  // namespace orvane

@@ -143,7 +143,7 @@ class MainWindowTest : public QObject {
          "éléments",
          "commandes d'ajout d'éléments",
          2,
-         {"accès carte", "Texte_&1", "Texte_&2", "&Icone", "&Motif"}},
+         {"accès carte", "Texte_&1", "Texte_&2", "&Icone", "&Motif", "contact", "Exporter le contact"}},
         {&CommandPanels::control,
          "Panel4",
          "contrôle",

@@ -6,7 +6,7 @@ cli="$1"
 source "$(dirname "$0")/cli_test_helpers.sh"
 
 "$cli" --help >"$work/help"
-commands="catalogue start-card card-dump card-save rtf-dump rtf-write card-sheet card-edit card-png printers card-audit card-print cv-html"
+commands="catalogue start-card card-dump card-save rtf-dump rtf-write card-sheet card-edit card-vcard card-png printers card-audit card-print cv-html"
 for command in $commands; do
   grep -qE "^  $command +[A-Z]" "$work/help" || fail "--help does not describe $command"
   "$cli" "$command" --help >"$work/command-help"

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "app/contact_dialog.h"
 #include "app/main/main_window_view.h"
 #include "app/tform1.h"
 #include "qt/qt_image.h"
@@ -31,6 +32,9 @@ void ElementCommands::attach(MainWindowView& mainWindow, TForm1& cardWindow) {
   }
   QObject::connect(menus.elements.icon, &QAction::triggered, window, [this] { micone_click(); });
   QObject::connect(menus.elements.pattern, &QAction::triggered, window, [this] { mmotif_click(); });
+  QObject::connect(menus.elements.contact, &QAction::triggered, window, [this] { mcontact_click(); });
+  QObject::connect(menus.elements.exportContact, &QAction::triggered, window,
+                   [this] { mexportercontact_click(); });
   QObject::connect(menus.file.clipboardCopy, &QAction::triggered, window, [this] { mclipbrd_click(); });
   QObject::connect(mainWindow.cardCopyButton(), &QPushButton::clicked, window, [this] { clipClick(); });
 }
@@ -97,5 +101,15 @@ void ElementCommands::clipClick() {
   if (shown.size() != cardWindow_->size()) shown = shown.scaled(cardWindow_->size());
   copyCardToClipboard(card, toImage(shown), *clipboard_);
 }
+
+void ElementCommands::mcontact_click() {
+  if (!attached()) return;
+  CardModel& card = shell_.card();
+  ContactDialog dialog(card.contact.contact, shell_.state().interfaceLanguage, mainWindow_->dialogParent());
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (acceptContact(card, dialog.contact())) cardWindow_->showQrCode();
+}
+
+void ElementCommands::mexportercontact_click() { exportContact(shell_.card(), services()); }
 
 }  // namespace orvane

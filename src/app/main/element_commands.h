@@ -1,13 +1,14 @@
 #pragma once
-// The main window's commands that bring content into the card: the frame texts, the icon and the
-// pattern of the "éléments" menu, and the clipboard both ways ("Copie du &Presse papier", "Presse
-// Papier"). Each event goes to its rule in the core; this group shows the outcome.
+// The main window's commands that bring content into the card: the frame texts, the icon, the
+// pattern and the contact of the "éléments" menu, and the clipboard both ways ("Copie du &Presse papier",
+// "Presse Papier"). Each event goes to its rule in the core; this group shows the outcome.
 
 #include <QPointer>
 #include <QString>
 
 #include "qt/qt_clipboard.h"
 #include "qt/qt_file_dialogs.h"
+#include "shell/contact_commands.h"
 #include "shell/frame_text_commands.h"
 #include "shell/picture_commands.h"
 
@@ -36,6 +37,10 @@ class ElementCommands {
   void mmotif_click();
   void mclipbrd_click();
   void clipClick();
+  /// "contact": the contact dialog over the main window; "OK" gives the card what it holds.
+  void mcontact_click();
+  /// "Exporter le contact".
+  void mexportercontact_click();
 
  private:
   ElementServices services();

@@ -28,6 +28,8 @@ void addMenuItems(CaptionTargets& targets, const PopupMenus& menus) {
       {"charger1", menus.elements.frame1Text.load},
       {"charger2", menus.elements.frame2Text.load},
       {"Charger3", menus.miniCv.load},
+      {"Contact1", menus.elements.contact},
+      {"Exportercontact1", menus.elements.exportContact},
       {"Icone1", menus.elements.icon},
       {"Motif1", menus.elements.pattern},
       {"Editer1", menus.miniCv.edit},

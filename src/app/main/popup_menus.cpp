@@ -69,6 +69,9 @@ ElementsMenu elementsMenu(QWidget* parent) {
   elements.frame2Text = frameTextMenu(elements.menu, 2);
   elements.icon = addItem(elements.menu, "micone_click", QStringLiteral("&Icone"));
   elements.pattern = addItem(elements.menu, "mmotif_click", QStringLiteral("&Motif"));
+  elements.contact = addItem(elements.menu, "mcontact_click", QStringLiteral("contact"));
+  elements.exportContact =
+      addItem(elements.menu, "mexportercontact_click", QStringLiteral("Exporter le contact"));
   return elements;
 }
 

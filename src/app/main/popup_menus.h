@@ -36,8 +36,10 @@ struct ElementsMenu {
   QAction* cardAccess = nullptr;  // "accès carte"
   FrameTextMenu frame1Text;
   FrameTextMenu frame2Text;
-  QAction* icon = nullptr;     // "&Icone"
-  QAction* pattern = nullptr;  // "&Motif"
+  QAction* icon = nullptr;           // "&Icone"
+  QAction* pattern = nullptr;        // "&Motif"
+  QAction* contact = nullptr;        // "contact"
+  QAction* exportContact = nullptr;  // "Exporter le contact"
 };
 
 /// "contrôle" (tag 4).

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "colour.h"
+#include "contact/contact.h"
 #include "font.h"
 #include "richtext/rich_text.h"
 
@@ -104,6 +105,9 @@ struct CardModel {
   IconKind iconKind = IconKind::Unknown;
 
   std::array<FrameModel, 2> frames;
+
+  /// Kept in its own companion file, not in the card file.
+  CardContact contact;
 
   int designWidth = 182;
   int designHeight = 273;

@@ -30,6 +30,7 @@ constexpr int formatNames = 5;
 constexpr int wordOrientation = 1031;
 constexpr int wordVertical = 76;
 constexpr int wordHorizontal = 75;
+constexpr int wordSize = 1314;
 
 // Frame lists step by 1 up to 20 pixels either way, card and icon lists up to 10.
 constexpr int frameSteps = 20;
@@ -106,8 +107,12 @@ ItemList controlList(ControlList list, Language language) {
     case iconLengthList:
       return wordList(language, wordLength, cardSteps, "+");
     case iconTopList:
+    case qrTopList:
       return wordList(language, wordHeight, cardSteps, "+");
+    case qrSizeList:
+      return wordList(language, wordSize, cardSteps, "+");
     case iconMarginList:
+    case qrLeftList:
       return prefixedList(language, catalogue::text(language, marginPlus), wordMargin);
     case frame1LeftList:
     case frame2LeftList:

@@ -33,6 +33,10 @@ enum ControlList : int {
   cardWidthList = 18,
   cardLengthList = 19,
   orientationList = 20,
+  // The QR code's place and size, beside the icon's.
+  qrLeftList = 21,
+  qrTopList = 22,
+  qrSizeList = 23,
 };
 
 /// The items of one list and the item it shows after filling.

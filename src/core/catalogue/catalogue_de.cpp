@@ -352,6 +352,24 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1257, "Messen Sie das Kreuz oben links : 20 mm vom linken und oberen Rand erwartet."},
     {1258, "Messen Sie beide Lineale : 150 mm erwartet. Geben Sie die Masse in der Druckerkalibrierung ein."},
     {1259, "Kalibrierung gespeichert (waagerechter Versatz in mm ; senkrechter in mm ; Massstab in %) : "},
+    // The card's contact and its QR code.
+    {1300, "Kontakt"},
+    {1301, "Kontakt exportieren"},
+    {1302, "Vorname"},
+    {1303, "Nachname"},
+    {1304, "Titel"},
+    {1305, "Organisation"},
+    {1306, "Telefon 1"},
+    {1307, "Telefon 2"},
+    {1308, "E-Mail"},
+    {1309, "Webseite"},
+    {1310, "Adresse"},
+    {1311, "QR-CODE"},
+    {1312, "zeigen"},
+    {1313, "Farbe Rahmen 1"},
+    {1314, "Groesse"},
+    {1315, "Der Kontakt konnte nicht gespeichert werden in der Datei : "},
+    {1316, "vCard-Dateien|*.vcf"},
 };
 // clang-format on
 

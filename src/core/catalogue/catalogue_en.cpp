@@ -347,6 +347,24 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1257, "Measure the top-left cross : 20 mm expected from the left and top edges."},
     {1258, "Measure both rulers : 150 mm expected. Enter the measures in the printer calibration."},
     {1259, "Calibration stored (horizontal offset in mm ; vertical in mm ; scale in %) : "},
+    // The card's contact and its QR code.
+    {1300, "contact"},
+    {1301, "Export the contact"},
+    {1302, "given name"},
+    {1303, "family name"},
+    {1304, "title"},
+    {1305, "organisation"},
+    {1306, "telephone 1"},
+    {1307, "telephone 2"},
+    {1308, "e-mail"},
+    {1309, "web site"},
+    {1310, "address"},
+    {1311, "QR CODE"},
+    {1312, "show"},
+    {1313, "frame 1 colour"},
+    {1314, "size"},
+    {1315, "The contact could not be saved in the file : "},
+    {1316, "vCard files|*.vcf"},
 };
 // clang-format on
 

@@ -29,6 +29,7 @@ constexpr Entry<Pattern> kFrench[] = {
     {1242, {"Modèle de feuille ignoré dans le fichier ", " : ", ""}},
     {1240, {"Conseil ", " : la carte est plus petite que les cases de la feuille choisie (",
             " mm), elle sera centrée dans chaque case - Avertissement 320"}},
+    {1314, {"taille"}},
 };
 
 constexpr Entry<Pattern> kEnglish[] = {
@@ -52,6 +53,7 @@ constexpr Entry<Pattern> kEnglish[] = {
     {1242, {"Sheet template skipped in the file ", " : ", ""}},
     {1240, {"Advice ", " : the card is smaller than the cells of the chosen sheet (",
             " mm), it will be centred in each cell - Warning 320"}},
+    {1314, {"size"}},
 };
 
 constexpr Entry<Pattern> kGerman[] = {
@@ -77,6 +79,7 @@ constexpr Entry<Pattern> kGerman[] = {
     {1242, {"Bogenvorlage uebergangen in der Datei ", " : ", ""}},
     {1240, {"Ratschlag ", " : die Karte ist kleiner als die Felder des gewaehlten Bogens (",
             " mm), sie wird in jedem Feld zentriert - Warnung 320"}},
+    {1314, {"Groesse"}},
 };
 // clang-format on
 

@@ -352,6 +352,24 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1257, "Mesurez la croix en haut à gauche : 20 mm attendus des bords gauche et haut."},
     {1258, "Mesurez les deux règles : 150 mm attendus. Entrez les mesures dans le calibrage."},
     {1259, "Calibrage enregistré (décalage horizontal en mm ; vertical en mm ; échelle en %) : "},
+    // The card's contact and its QR code.
+    {1300, "contact"},
+    {1301, "Exporter le contact"},
+    {1302, "prénom"},
+    {1303, "nom"},
+    {1304, "titre"},
+    {1305, "organisation"},
+    {1306, "téléphone 1"},
+    {1307, "téléphone 2"},
+    {1308, "e-mail"},
+    {1309, "site internet"},
+    {1310, "adresse"},
+    {1311, "QR CODE"},
+    {1312, "afficher"},
+    {1313, "couleur cadre 1"},
+    {1314, "taille"},
+    {1315, "Le contact n'a pas pu être sauvegardé dans le fichier : "},
+    {1316, "fichiers vCard|*.vcf"},
 };
 // clang-format on
 

@@ -3,6 +3,7 @@
 #include "render/card_placement.h"
 #include "render/icon_drawing.h"
 #include "render/pattern_drawing.h"
+#include "render/qr_drawing.h"
 #include "render/transparency_composite.h"
 
 namespace orvane {
@@ -39,6 +40,7 @@ Image drawCardPicture(RenderContext& context) {
             canvas->drawRichText(frameRect, frame.text) && drawn;
   }
   if (!drawn) context.reportDrawingFailure();
+  drawCardQrCode(context, *canvas, CardPlacement::onScreen(card), false);
   return picture;
 }
 

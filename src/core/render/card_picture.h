@@ -1,6 +1,6 @@
 #pragma once
 // The card as the card window shows it, as one picture: colour, pattern or transparency composite,
-// icon, and the opaque frames with their texts.
+// icon, the opaque frames with their texts, and the QR code over them all.
 
 #include "render/canvas.h"
 #include "render/render_context.h"

@@ -8,6 +8,7 @@
 #include "render/icon_drawing.h"
 #include "render/pattern_drawing.h"
 #include "render/printed_lines.h"
+#include "render/qr_drawing.h"
 #include "render/sheet_layout.h"
 #include "render/transparency_composite.h"
 #include "stock/stock_layout.h"
@@ -55,6 +56,8 @@ class SheetCard {
     for (int number : {1, 2})
       if (!card().frame(number).frameTransparent) drawFrame(number);
     drawIconPicture();
+    // Over everything, as on the card window, where it lies above the frames.
+    drawCardQrCode(context_, canvas_, placement_, !inColour());
   }
 
  private:

@@ -1,12 +1,14 @@
 #pragma once
-// Pictures from files, and canvases to draw on pictures in memory.
+// Pictures from files, canvases to draw on pictures in memory, and QR codes to draw on any canvas.
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "graphics/image.h"
 #include "render/canvas.h"
+#include "render/qr_code.h"
 
 namespace orvane {
 
@@ -19,6 +21,8 @@ class PictureService {
   virtual std::optional<Image> readIcon(const std::string& path) = 0;
   /// A canvas that draws into `image`; `image` must outlive it and keep its size meanwhile.
   virtual std::unique_ptr<Canvas> canvasOn(Image& image) = 0;
+  /// The QR code of `bytes` at error correction level M, or nothing when they do not fit in one.
+  virtual std::optional<QrCode> encodeQrCode(std::string_view bytes) = 0;
 };
 
 }  // namespace orvane

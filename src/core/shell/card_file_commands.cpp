@@ -6,6 +6,7 @@
 #include "cardfile/card_file_writer.h"
 #include "cardfile/save_name.h"
 #include "catalogue/catalogue.h"
+#include "contact/contact_file.h"
 #include "shell/open_card_file.h"
 #include "text/file_path.h"
 
@@ -23,6 +24,7 @@ constexpr std::string_view openFilter =
     "fichiers Orvane 1|*.ov1|fichiers Orvane 2|*.ov?|fichiers Orvane 3|*.ov??";
 
 constexpr int messageCloseCardAccess = 172;
+constexpr int messageContactNotSaved = 1315;
 
 // The export has no catalogue entry: its texts are the same in every interface language.
 constexpr std::string_view pdfFilter = "fichiers PDF|*.pdf";
@@ -70,6 +72,9 @@ SavedCardFile saveCardFileAs(const CardModel& card, const ChosenFile& chosen, in
   outcome.saved = true;
   outcome.path = name->target;
   saveFrameTexts(card, name->target, name->companionBase, companions, language, prompter);
+  if (!saveContactBeside(card.contact, name->target, name->companionBase).ok())
+    prompter.show(MessageKind::Plain,
+                  catalogue::text(language, messageContactNotSaved) + contactFileName(name->companionBase));
   if (name->mode == SaveMode::Replace && replaceWithNewFile(chosen.path, name->target, language, prompter))
     outcome.path = chosen.path;
   return outcome;

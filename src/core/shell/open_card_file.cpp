@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "cardfile/frame_text_file.h"
+#include "contact/contact_file.h"
 #include "text/file_path.h"
 
 namespace orvane {
@@ -42,6 +43,7 @@ OpenedCardFile openCardFile(CardModel& card, const std::string& path, const Card
   if (!goOnAfterFindings(reading, opening.language, prompter)) return opened;
 
   loadFrameTexts(reading, card, companions);
+  card.contact = readContactBeside(path);
   applyCardFileValues(card, reading, opening);
   opened.loaded = true;
   opened.decorationsNamed = !card.patternFile.empty() || !card.iconFile.empty();

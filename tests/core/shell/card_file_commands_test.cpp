@@ -196,6 +196,38 @@ TEST(CardFileCommands, ACardSavedUnderAnOddNameLoadsBackWholeOrIsRefused) {
   }
 }
 
+TEST(CardFileCommands, TheContactTravelsInItsOwnFileBesideTheUnchangedCardFile) {
+  CommandsUnderTest plain;
+  ASSERT_TRUE(plain.save(plain.folder.file("carte.ov1")).saved);
+  CommandsUnderTest made;
+  made.card.contact.contact.familyName = "Dupré";
+  made.card.contact.contact.address = "1, rue; Haute";
+  made.card.contact.qr = {true, 5, 6, 70, QrColour::Frame1};
+  const std::string path = made.folder.file("carte.ov1");
+  ASSERT_TRUE(made.save(path).saved);
+  EXPECT_EQ(readBytes(nativePath(path)), readBytes(nativePath(plain.folder.file("carte.ov1"))));
+  EXPECT_TRUE(exists(made.folder.file("element/Qcarte.vcf")));
+
+  CommandsUnderTest fresh;
+  ASSERT_TRUE(fresh.load(path).loaded);
+  EXPECT_EQ(fresh.card.contact, made.card.contact);
+
+  // A card without a contact leaves no file that a load would bring back, nor keeps the last one's.
+  made.card.contact = {};
+  made.prompter.answers = {Answer::Yes};
+  ASSERT_TRUE(made.save(path).saved);
+  EXPECT_FALSE(exists(made.folder.file("element/Qcarte.vcf")));
+  ASSERT_TRUE(fresh.load(path).loaded);
+  EXPECT_EQ(fresh.card.contact, CardContact{});
+
+  // A contact that cannot be written is told.
+  CommandsUnderTest bare;
+  std::filesystem::remove(nativePath(bare.folder.file("element")));
+  bare.card.contact.contact.email = "a@b.fr";
+  EXPECT_TRUE(bare.save(bare.folder.file("carte.ov1")).saved);
+  EXPECT_EQ(bare.prompter.texts().back(), bare.message(1315) + "Qcarte.vcf");
+}
+
 TEST(CardFileCommands, LoadingFollowsTheFileChosenAndWhatWasLoadedBefore) {
   CommandsUnderTest test;
   test.dialogs.choices.clear();
