@@ -24,6 +24,8 @@ std::optional<std::string> commitPdf(StagedFile& staged, const std::string& outp
   if (!isFinishedPdf(staged.path())) return "cannot write " + output + ": the document was cut short";
   if (const FileStatus committed = staged.commit(); !committed.ok()) return "cannot write " + committed.error;
   return std::nullopt;
+}
+
 QPageSize pageSizeOf(const SizeMm& paper) {
   const QSizeF portrait(std::min(paper.width, paper.height), std::max(paper.width, paper.height));
   return QPageSize(portrait, QPageSize::Millimeter);
