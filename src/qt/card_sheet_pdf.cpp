@@ -32,8 +32,9 @@ std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardS
   StagedFile staged(nativePath(sheet.output));
   if (staged.path().empty()) return "cannot write " + staged.commit().error;
   {
-    const auto printer = makePdfPrinter(toQString(utf8Path(staged.path())), sheet.dpi,
-                                        pageOrientation(context.card, sheet.stock), pageSizeOf(sheet.stock.paper));
+    const auto printer =
+        makePdfPrinter(toQString(utf8Path(staged.path())), sheet.dpi,
+                       pageOrientation(context.card, sheet.stock), pageSizeOf(sheet.stock.paper));
     SheetSettings settings;
     settings.printer = measurePrinter(*printer);
     settings.screenResolution = sheet.screenResolution;

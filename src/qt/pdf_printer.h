@@ -9,9 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "text/staged_file.h"
-
 #include "graphics/geometry.h"
+#include "text/staged_file.h"
 
 class QPrinter;
 
