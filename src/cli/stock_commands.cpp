@@ -1,7 +1,6 @@
 // templates and card-calibration: the card stock the sheets can be printed on, and the page that
 // measures how a printer shifts and stretches its pages.
 #include <QDateTime>
-#include <QFile>
 #include <QPrinter>
 #include <algorithm>
 #include <iostream>
@@ -18,6 +17,7 @@
 #include "qt/sheet_date_time.h"
 #include "stock/calibration_page.h"
 #include "text/file_path.h"
+#include "text/staged_file.h"
 
 namespace orvane::cli {
 
@@ -71,23 +71,21 @@ int listTemplates() {
 }
 
 int writeCalibrationPage(const std::string& output, const CardStock& stock) {
-  const QString target = toQString(utf8Path(nativePath(output)));
-  const QString partial = target + QStringLiteral(".part");
+  StagedFile staged(nativePath(output));
+  if (staged.path().empty()) return usageError("cannot write " + staged.commit().error);
   {
-    const auto printer =
-        makePdfPrinter(partial, calibrationDpi, QPageLayout::Portrait, pageSizeOf(stock.paper));
+    const auto printer = makePdfPrinter(toQString(utf8Path(staged.path())), calibrationDpi,
+                                        QPageLayout::Portrait, pageSizeOf(stock.paper));
     QPainterCanvas canvas(*printer);
     if (!canvas.painter().isActive()) return usageError("cannot write " + output);
     const SizeMm portrait{std::min(stock.paper.width, stock.paper.height),
                           std::max(stock.paper.width, stock.paper.height)};
     drawCalibrationPage(canvas, measurePrinter(*printer), portrait, "PDF",
                         sheetDateTime(QDateTime::currentDateTime()), Language::French);
+    if (!canvas.painter().end() || printer->printerState() == QPrinter::Error)
+      return usageError("cannot write " + output);
   }
-  QFile::remove(target);
-  if (!QFile::rename(partial, target)) {
-    QFile::remove(partial);
-    return usageError("cannot write " + output);
-  }
+  if (const auto failure = commitPdf(staged, output)) return usageError(*failure);
   return 0;
 }
 

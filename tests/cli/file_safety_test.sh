@@ -22,7 +22,8 @@ only() {
 out="$work/out"
 mkdir "$out" "$out/element"
 echo precious >"$work/victim"
-for name in carte.ov1.writing sheet.pdf.part page.pdf.part cv.html.writing old_fond.bmp \
+for name in carte.ov1.writing sheet.pdf.part page.pdf.part cv.html.writing old_fond.bmp shop.pdf.part \
+  calibration.pdf.part \
   element/C1transitansi.rtf element/R1transitansi.rtf savedov1.txt; do
   ln -s "$work/victim" "$out/$name"
 done
@@ -35,7 +36,8 @@ open(sys.argv[1], "wb").write(head + info + image)
 PY
 cp "$out/fond.bmp" "$work/fond.before"
 (cd card && "$cli" card-save carte.ov1 "$out/carte.ov1" && "$cli" card-save carte.ov1 "$out/carte?.ov1" &&
-  "$cli" card-sheet carte.ov1 "$out/sheet.pdf")
+  "$cli" card-sheet carte.ov1 "$out/sheet.pdf" && "$cli" card-pdf carte.ov1 "$out/shop.pdf" &&
+  "$cli" card-calibration "$out/calibration.pdf")
 (cd cv && "$cli" cv-sheet handwritten.ov4 "$out/page.pdf" >/dev/null &&
   "$cli" cv-html handwritten.ov4 "$out/cv.html" >/dev/null && "$cli" cv-save handwritten.ov4 "$out/cv?.ov4")
 "$cli" bmp-check --repair "$out/fond.bmp" >/dev/null
@@ -57,13 +59,14 @@ full() {
   [ "$status" -eq 2 ] || fail "$* exited $status on a full disk, expected 2"
 }
 mkdir "$work/full"
-for name in sheet.pdf card.png page.pdf; do echo good >"$work/full/$name"; done
-(cd card && full card-sheet carte.ov1 "$work/full/sheet.pdf" && full card-png carte.ov1 "$work/full/card.png")
+for name in sheet.pdf card.png page.pdf shop.pdf calibration.pdf; do echo good >"$work/full/$name"; done
+(cd card && full card-sheet carte.ov1 "$work/full/sheet.pdf" && full card-png carte.ov1 "$work/full/card.png" &&
+  full card-pdf carte.ov1 "$work/full/shop.pdf" && full card-calibration "$work/full/calibration.pdf")
 (cd cv && full cv-sheet handwritten.ov4 "$work/full/page.pdf")
-for name in sheet.pdf card.png page.pdf; do
+for name in sheet.pdf card.png page.pdf shop.pdf calibration.pdf; do
   [ "$(cat "$work/full/$name")" = good ] || fail "$name was replaced by a failed write"
 done
-only "$work/full" sheet.pdf card.png page.pdf
+only "$work/full" sheet.pdf card.png page.pdf shop.pdf calibration.pdf
 
 # Names the file cannot record so that its texts are found again are refused; nothing is written.
 refused() {
