@@ -30,6 +30,23 @@ constexpr std::array rtfWriteHelp{
     ArgumentHelp{"IN.rtf", "The RTF file to read."},
     ArgumentHelp{"OUT.rtf", "The companion file to write, its header patched to UTF-8; never IN.rtf itself."},
 };
+constexpr std::array cardMergeHelp{
+    ArgumentHelp{"FILE.ov1",
+                 "The card file whose frame texts and contact hold fields written \u00abNAME\u00bb."},
+    ArgumentHelp{
+        "DATA.csv",
+        "The rows that fill the fields, NAME being a cell of its header line: quoted cells may hold "
+        "separators and line breaks; ',' or ';' separates cells; UTF-8 (with or without a byte order "
+        "mark), else Windows-1252."},
+    ArgumentHelp{"OUT.pdf", "The PDF file to write: one sheet per row; never FILE.ov1 or DATA.csv."},
+    ArgumentHelp{"--mixed", "Gives consecutive rows to consecutive cards instead, the pages filled in turn."},
+    ArgumentHelp{"--template ID", "The card stock to print on, as for card-sheet."},
+    ArgumentHelp{"output",
+                 "{\"rows\": N, \"pages\": N, \"missing\": [{\"row\", \"field\"}]}: the data rows, the "
+                 "pages written and, once per row and field, each field the row left empty (no such column, "
+                 "or a row short of it; rows count from 1)."},
+};
+
 constexpr std::array cardSheetHelp{
     ArgumentHelp{"FILE.ov1", "The card file to print."},
     ArgumentHelp{"OUT.pdf", "The PDF file to write; never FILE.ov1 itself."},
@@ -318,6 +335,10 @@ constexpr std::array table{
         "[--scale PCT]",
         "Prints the sheet of cards of a card file on an A4 page or a card stock, into a PDF file.",
         cardSheetHelp},
+    Command{"card-merge", cardMergeCommand, "FILE.ov1 DATA.csv OUT.pdf [--mixed] [--template ID]",
+            "Prints the cards of a team into one PDF file: the card's fields filled by each row of a CSV "
+            "file; prints a JSON report.",
+            cardMergeHelp},
     Command{"card-pdf", cardPdfCommand, "FILE.ov1 OUT.pdf [--bleed MM] [--crop-marks]",
             "Draws a card for a print shop into a PDF file: one page at the card's size with a bleed.",
             cardPdfHelp},

@@ -17,6 +17,7 @@ int cardSaveCommand(const Arguments& args);
 int rtfDumpCommand(const Arguments& args);
 int rtfWriteCommand(const Arguments& args);
 int cardSheetCommand(const Arguments& args);
+int cardMergeCommand(const Arguments& args);
 int cardPngCommand(const Arguments& args);
 int cardPdfCommand(const Arguments& args);
 int cardEditCommand(const Arguments& args);

@@ -29,6 +29,15 @@ void drawCardSheetNow(RenderContext& context, Canvas& canvas, SheetSettings sett
 
 std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardSheetPdf& sheet,
                                              const DrawingFailure& failure) {
+  const SheetPage onePage = [&](Canvas& canvas, const SheetSettings& settings) {
+    drawCardSheet(context, canvas, settings);
+    return false;
+  };
+  return writeCardSheetsPdf(context, sheet, onePage, failure);
+}
+
+std::optional<std::string> writeCardSheetsPdf(RenderContext& context, const CardSheetPdf& sheet,
+                                              const SheetPage& drawPage, const DrawingFailure& failure) {
   StagedFile staged(nativePath(sheet.output));
   if (staged.path().empty()) return "cannot write " + staged.commit().error;
   {
@@ -44,9 +53,11 @@ std::optional<std::string> writeCardSheetPdf(RenderContext& context, const CardS
     settings.frameColourChosen = sheet.frameColourChosen;
     settings.stock = sheet.stock;
     settings.calibration = sheet.calibration;
+    settings.dateTime = sheetDateTime(QDateTime::currentDateTime());
     QPainterCanvas canvas(*printer);
     if (!canvas.painter().isActive()) return "cannot write " + sheet.output;
-    drawCardSheetNow(context, canvas, settings);
+    while (drawPage(canvas, settings))
+      if (!printer->newPage()) return "cannot write " + sheet.output;
     if (!canvas.painter().end() || printer->printerState() == QPrinter::Error)
       return "cannot write " + sheet.output;
   }

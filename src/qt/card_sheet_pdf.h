@@ -30,6 +30,16 @@ void drawCardSheetNow(RenderContext& context, Canvas& canvas, SheetSettings sett
 /// Tells, once the sheet is drawn, why the drawing is not to be kept; nothing when it is.
 using DrawingFailure = std::function<std::optional<std::string>()>;
 
+/// Draws one page of a PDF file with the settings of its sheets, footer date included; true when
+/// another page follows.
+using SheetPage = std::function<bool(Canvas& canvas, const SheetSettings& settings)>;
+
+/// Writes the pages `drawPage` draws into `sheet.output`, each a page for `context`'s card as
+/// writeCardSheetPdf writes its one page, and as safely. Returns why nothing was written, or nothing
+/// on success.
+std::optional<std::string> writeCardSheetsPdf(RenderContext& context, const CardSheetPdf& sheet,
+                                              const SheetPage& drawPage, const DrawingFailure& failure = {});
+
 /// Draws the sheet of `context`'s card into `sheet.output`. The PDF is written beside it under a staging
 /// name and takes its name only once written whole and not refused by `failure`, so that an existing
 /// file is never left half written. Returns why nothing was written, or nothing on success.

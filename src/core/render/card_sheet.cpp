@@ -190,16 +190,22 @@ bool footerFits(Canvas& canvas, const SheetSettings& settings, const SheetPlan& 
 
 }  // namespace
 
-void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings) {
+void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings,
+                   const NextSheetCard& nextCard) {
   const CardModel& card = context.card;
   const PrinterMeasurements& printer = settings.printer;
   preparePrintedPictures(context);
   const SheetPlan plan = planSheet(card, settings);
   if (footerFits(canvas, settings, plan, card))
     drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);
-  const SheetFrameLines frameLines = layOutFrames(card, context.screenMetrics, settings.screenResolution);
-  for (const Point& position : plan.positions) {
-    const CardPlacement placement = CardPlacement::onSheet(card, position, plan.ratios.x, plan.ratios.y);
+  SheetFrameLines frameLines = layOutFrames(card, context.screenMetrics, settings.screenResolution);
+  for (std::size_t place = 0; place < plan.positions.size(); ++place) {
+    if (nextCard) {
+      if (!nextCard(place)) break;
+      frameLines = layOutFrames(card, context.screenMetrics, settings.screenResolution);
+    }
+    const CardPlacement placement =
+        CardPlacement::onSheet(card, plan.positions[place], plan.ratios.x, plan.ratios.y);
     SheetCard(context, canvas, settings, frameLines, placement).draw();
   }
 }

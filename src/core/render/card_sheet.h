@@ -3,6 +3,8 @@
 // and the footer line in the page's bottom-right corner.
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <string>
 
 #include "render/canvas.h"
@@ -36,10 +38,16 @@ struct SheetSettings {
   PrinterCalibration calibration;
 };
 
+/// Called before each card of a sheet is drawn, with the card's place on the page counted from 0. It may
+/// change the texts and contact of the context's card, so that the cards of one page differ; the sheet
+/// is laid out once, for the card as it was. False leaves that card and the rest of the page blank.
+using NextSheetCard = std::function<bool(std::size_t place)>;
+
 /// Draws the sheet of cards and its footer on `canvas`, a page of `settings.printer`; an unset card
 /// spacing is laid out as 8. The icon is drawn from the one takeIconFile() took. On card stock the
-/// footer is left out where it would cover a card.
-void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings);
+/// footer is left out where it would cover a card. Without `nextCard` every card is the context's.
+void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& settings,
+                   const NextSheetCard& nextCard = {});
 
 /// Reads the pattern and brings the icon picture up to date, as every printed card needs them; an
 /// unreadable pattern is reported.
