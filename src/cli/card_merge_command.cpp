@@ -1,16 +1,14 @@
 // card-merge: the cards of a team, one card file filled in by each row of a CSV file, into one PDF.
 #include <iostream>
 
-#include "card/merge_fields.h"
 #include "cli/command_table.h"
 #include "cli/gui_session.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_card.h"
 #include "cli/script_drawing.h"
 #include "cli/stock_options.h"
-#include "qt/card_sheet_pdf.h"
+#include "qt/card_merge_pdf.h"
 #include "stock/stock_layout.h"
-#include "text/csv_table.h"
 #include "text/file_path.h"
 #include "text/line_file.h"
 
@@ -47,39 +45,14 @@ std::optional<std::string> parseMergeOptions(const Arguments& args, MergeOptions
   return std::nullopt;
 }
 
-// Fills the loaded card with row after row of the table, keeping the card as written to fill from.
-class RowMerge {
- public:
-  RowMerge(LoadedCard& loaded, const CsvTable& table)
-      : loaded_(loaded), written_(loaded.card), table_(table) {}
-
-  bool done() const { return next_ == table_.rows.size(); }
-  // Makes the loaded card the next row's; false when no row is left.
-  bool takeNextRow() {
-    if (done()) return false;
-    const MergeRow row{table_.header, table_.rows[next_], static_cast<int>(next_) + 1};
-    loaded_.card = mergedCard(written_, row, missing);
-    ++next_;
-    return true;
-  }
-
-  std::vector<MissingField> missing;
-
- private:
-  LoadedCard& loaded_;
-  const CardModel written_;
-  const CsvTable& table_;
-  std::size_t next_ = 0;
-};
-
-void printReport(std::size_t rows, int pages, const std::vector<MissingField>& missing) {
+void printReport(std::size_t rows, const CardMergeReport& report) {
   JsonWriter json;
   json.beginObject();
   json.field("rows", rows);
-  json.field("pages", pages);
+  json.field("pages", report.pages);
   json.key("missing");
   json.beginArray();
-  for (const MissingField& field : missing) {
+  for (const MissingField& field : report.missing) {
     json.beginObject();
     json.field("row", field.row);
     json.field("field", field.field);
@@ -98,22 +71,10 @@ int drawMerge(LoadedCard& loaded, const CsvTable& table, const MergeOptions& opt
   if (const auto problem = findCardStock(options.templateId, sheet.stock)) return usageError(*problem);
   if (const auto refusal = stockRefusal(loaded.card, sheet.stock, screenResolution, loaded.language))
     return usageError(*refusal);
-  RowMerge merge(loaded, table);
-  int pages = 0;
-  const SheetPage drawPage = [&](Canvas& canvas, const SheetSettings& settings) {
-    ++pages;
-    if (options.mixed) {
-      drawCardSheet(drawing.context, canvas, settings, [&](std::size_t) { return merge.takeNextRow(); });
-    } else {
-      merge.takeNextRow();
-      drawCardSheet(drawing.context, canvas, settings);
-    }
-    return !merge.done();
-  };
-  if (const auto failure =
-          writeCardSheetsPdf(drawing.context, sheet, drawPage, [&] { return drawing.failure(); }))
-    return usageError(*failure);
-  printReport(table.rows.size(), pages, merge.missing);
+  const CardMergeReport report = writeCardMergePdf(drawing.context, loaded.card, sheet,
+                                                   {table, options.mixed}, [&] { return drawing.failure(); });
+  if (report.failure) return usageError(*report.failure);
+  printReport(table.rows.size(), report);
   return 0;
 }
 

@@ -1,0 +1,70 @@
+#include "qt/card_merge_pdf.h"
+
+namespace orvane {
+
+namespace {
+
+// Fills the card with row after row of the table, and gives it back as written once the run is over.
+class RowMerge {
+ public:
+  RowMerge(CardModel& card, const CardMerge& merge, std::vector<MissingField>& missing)
+      : card_(card), written_(card), merge_(merge), missing_(missing) {}
+  ~RowMerge() { card_ = written_; }
+  RowMerge(const RowMerge&) = delete;
+  RowMerge& operator=(const RowMerge&) = delete;
+
+  std::size_t taken() const { return next_; }
+  bool done() const { return next_ == rows().size() || cancelled; }
+  // Makes the card the next row's; false when no row is left or the user stopped the run.
+  bool takeNextRow() {
+    if (done()) return false;
+    if (merge_.progress && !merge_.progress->advance(next_, rows().size())) {
+      cancelled = true;
+      return false;
+    }
+    const MergeRow row{merge_.table.header, rows()[next_], static_cast<int>(next_) + 1};
+    card_ = mergedCard(written_, row, missing_);
+    ++next_;
+    return true;
+  }
+
+  bool cancelled = false;
+
+ private:
+  const std::vector<std::vector<std::string>>& rows() const { return merge_.table.rows; }
+
+  CardModel& card_;
+  const CardModel written_;
+  const CardMerge& merge_;
+  std::vector<MissingField>& missing_;
+  std::size_t next_ = 0;
+};
+
+}  // namespace
+
+CardMergeReport writeCardMergePdf(RenderContext& context, CardModel& card, const CardSheetPdf& sheet,
+                                  const CardMerge& merge, const DrawingFailure& failure) {
+  CardMergeReport report;
+  RowMerge rows(card, merge, report.missing);
+  const SheetPage drawPage = [&](Canvas& canvas, const SheetSettings& settings) {
+    ++report.pages;
+    const std::size_t before = rows.taken();
+    if (merge.mixed) {
+      drawCardSheet(context, canvas, settings, [&](std::size_t) { return rows.takeNextRow(); });
+    } else if (rows.takeNextRow()) {
+      drawCardSheet(context, canvas, settings);
+    }
+    // A page with no room for a card would never end the run.
+    return !rows.done() && rows.taken() > before;
+  };
+  // A stopped run is refused as a failed drawing is, so that no part of it is kept.
+  const DrawingFailure refusal = [&]() -> std::optional<std::string> {
+    if (rows.cancelled) return "cancelled";
+    return failure ? failure() : std::nullopt;
+  };
+  report.failure = writeCardSheetsPdf(context, sheet, drawPage, refusal);
+  report.cancelled = rows.cancelled;
+  return report;
+}
+
+}  // namespace orvane
