@@ -1,5 +1,5 @@
 // The "fichier" panel's card file commands driven through their menu items: a card saved in one
-// editor loads back the same in another, and the card sheet goes to a PDF file.
+// editor loads back the same in another, and the card sheet and the team's cards go to PDF files.
 #include "shell/card_file_commands.h"
 
 #include <QAction>
@@ -13,6 +13,7 @@
 #include "catalogue/catalogue.h"
 #include "editor_under_test.h"
 #include "qt/qt_file_dialogs.h"
+#include "shell/card_merge_export.h"
 #include "support/scripted_file_dialogs.h"
 
 using namespace orvane;
@@ -159,6 +160,34 @@ class CardFileCommandsTest : public QObject {
     dialogs.choose(file(QStringLiteral("missing/planche.pdf")), "pdf");
     main().menus().file.exportPdf->trigger();
     QCOMPARE(session.shownTexts().at(shown), QString::fromStdString(catalogue::text(Language::French, 142)));
+  }
+
+  void theTeamsCardsGoToAPdfAndTheCardStaysAsWritten() {
+    start();
+    card().frame(1).text = RichText::fromPlainText("\u00abNom\u00bb \u00abVille\u00bb");
+    const CardModel written = card();
+    const std::string data = file(QStringLiteral("equipe.csv"));
+    QFile csv(QString::fromStdString(data));
+    QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write("Nom\nL\xc3\xa9\x61\nMarc\n") > 0);
+    csv.close();
+    const std::string path = file(QStringLiteral("equipe.pdf"));
+    dialogs.choose(data, "csv");
+    dialogs.choose(path, "pdf");
+    main().menus().file.cardMerge->trigger();
+    QFile pdf(QString::fromStdString(path));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    const std::vector<MissingField> missing{{1, "Ville"}, {2, "Ville"}};
+    QCOMPARE(session.shownTexts().last(),
+             QString::fromStdString(cardMergeWrittenMessage(Language::French, path, missing)));
+    QVERIFY(card().frame(1).text == written.frame(1).text);
+    // A file without data rows is refused before anything is written.
+    dialogs.choose(file(QStringLiteral("absent.csv")), "csv");
+    dialogs.choose(file(QStringLiteral("rien.pdf")), "pdf");
+    main().menus().file.cardMerge->trigger();
+    QCOMPARE(session.shownTexts().last(), QString::fromStdString(cardMergeNoRowsMessage(
+                                              Language::French, file(QStringLiteral("absent.csv")))));
+    QVERIFY(!QFile::exists(QString::fromStdString(file(QStringLiteral("rien.pdf")))));
   }
 
   void theDialogFiltersReadAsQtNameFilters() {

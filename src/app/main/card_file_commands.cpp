@@ -5,8 +5,13 @@
 #include "app/card_editor.h"
 #include "app/main/main_window_view.h"
 #include "app/tform1.h"
-#include "qt/card_sheet_pdf.h"
+#include "catalogue/catalogue.h"
+#include "qt/card_merge_pdf.h"
+#include "qt/qt_progress.h"
 #include "qt/qt_text.h"
+#include "shell/card_merge_export.h"
+#include "text/file_path.h"
+#include "text/line_file.h"
 
 namespace orvane {
 
@@ -24,6 +29,7 @@ void CardFileCommands::attach(MainWindowView& mainWindow, TForm1& cardWindow) {
   QObject::connect(file.load, &QAction::triggered, window, [this] { mcharger_click(); });
   QObject::connect(file.save, &QAction::triggered, window, [this] { msauvegarder_click(); });
   QObject::connect(file.exportPdf, &QAction::triggered, window, [this] { mexporterpdf_click(); });
+  QObject::connect(file.cardMerge, &QAction::triggered, window, [this] { mpublipostage_click(); });
 }
 
 void CardFileCommands::cardFileLoadedAtStart(const std::string& path) {
@@ -58,23 +64,53 @@ void CardFileCommands::mcharger_click() {
   mainWindow_->updateCommandStates();
 }
 
-void CardFileCommands::mexporterpdf_click() {
-  if (!cardWindow_) return;
-  const std::optional<ChosenFile> chosen = dialogs_->saveFile(pdfExportRequest(session_, directories_));
-  if (!chosen) return;
+CardSheetPdf CardFileCommands::sheetPdf(const std::string& output) const {
   CardSheetPdf sheet;
-  sheet.output = chosen->path;
+  sheet.output = output;
   sheet.screenResolution = screenResolution();
   sheet.printMode = shell_.state().lastPrintMode;
   // A card file gives the card and its frames their colours; the start card has none chosen.
   sheet.cardColourChosen = session_.cardFileLoaded;
   sheet.frameColourChosen = {session_.cardFileLoaded, session_.cardFileLoaded};
+  return sheet;
+}
+
+void CardFileCommands::mexporterpdf_click() {
+  if (!cardWindow_) return;
+  const std::optional<ChosenFile> chosen = dialogs_->saveFile(pdfExportRequest(session_, directories_));
+  if (!chosen) return;
   RenderContext context = cardWindow_->renderContext();
-  if (const auto failure = writeCardSheetPdf(context, sheet)) {
+  if (const auto failure = writeCardSheetPdf(context, sheetPdf(chosen->path))) {
     shell_.reportUnhandledError(*failure);
     return;
   }
   prompter_.show(MessageKind::Information, pdfWrittenMessage(chosen->path));
+}
+
+void CardFileCommands::mpublipostage_click() {
+  if (!cardWindow_) return;
+  const Language language = shell_.state().interfaceLanguage;
+  const auto chosen =
+      askCardMergeExport(*dialogs_, prompter_, pdfExportRequest(session_, directories_), language);
+  if (!chosen) return;
+  const auto bytes = readFileBytes(nativePath(chosen->dataFile));
+  const CsvTable table = bytes ? readCsv(*bytes) : CsvTable{};
+  if (table.rows.empty()) {
+    prompter_.show(MessageKind::Error, cardMergeNoRowsMessage(language, chosen->dataFile));
+    return;
+  }
+  RenderContext context = cardWindow_->renderContext();
+  CardMergeReport report;
+  {
+    QtProgress progress(mainWindowAlive_, toQString(catalogue::text(language, messageCardMerge)));
+    report = writeCardMergePdf(context, card_, sheetPdf(chosen->output), {table, chosen->mixed, &progress});
+  }
+  if (report.cancelled) return;
+  if (report.failure) {
+    shell_.reportUnhandledError(*report.failure);
+    return;
+  }
+  prompter_.show(MessageKind::Information, cardMergeWrittenMessage(language, chosen->output, report.missing));
 }
 
 }  // namespace orvane

@@ -1,9 +1,11 @@
 #pragma once
-// The main window's card file commands: "&Charger", "&Sauvegarder" and "Exporter en PDF".
+// The main window's card file commands: "&Charger", "&Sauvegarder", "Exporter en PDF" and
+// "Publipostage".
 
 #include <QPointer>
 #include <string>
 
+#include "qt/card_sheet_pdf.h"
 #include "qt/qt_file_dialogs.h"
 #include "shell/card_file_commands.h"
 
@@ -29,11 +31,14 @@ class CardFileCommands {
   void msauvegarder_click();
   void mcharger_click();
   void mexporterpdf_click();
+  void mpublipostage_click();
 
   const CardFileSession& session() const { return session_; }
 
  private:
   CardFileServices services() { return {*dialogs_, companions_, directories_, prompter_}; }
+  // The PDF export's settings: a card file gives the card and its frames their colours.
+  CardSheetPdf sheetPdf(const std::string& output) const;
 
   CardModel& card_;
   CardEditorShell& shell_;

@@ -34,6 +34,7 @@ void addMenuItems(CaptionTargets& targets, const PopupMenus& menus) {
       {"Motif1", menus.elements.pattern},
       {"Editer1", menus.miniCv.edit},
       {"Exporterimprimeur1", menus.file.exportPrintShop},
+      {"Publipostage1", menus.file.cardMerge},
       {"fichierunique1", menus.control.checkOneFile},
       {"francais1", menus.control.french},
       {"groupedefichiers1", menus.control.checkFileGroup},

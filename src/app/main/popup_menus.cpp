@@ -47,6 +47,7 @@ FileMenu fileMenu(QWidget* parent) {
   file.exportPdf = addItem(file.menu, "mexporterpdf_click", QStringLiteral("Exporter en PDF"));
   file.exportPrintShop =
       addItem(file.menu, "mexporterimprimeur_click", QStringLiteral("Exporter pour l'imprimeur"));
+  file.cardMerge = addItem(file.menu, "mpublipostage_click", QStringLiteral("Publipostage"));
   file.quit = addItem(file.menu, "mquitter_click", QStringLiteral("&Quitter"));
   return file;
 }

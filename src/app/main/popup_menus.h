@@ -27,6 +27,7 @@ struct FileMenu {
   QAction* printColour = nullptr;       // "Impression &couleurs"
   QAction* exportPdf = nullptr;         // "Exporter en PDF"
   QAction* exportPrintShop = nullptr;   // "Exporter pour l'imprimeur"
+  QAction* cardMerge = nullptr;         // "Publipostage"
   QAction* quit = nullptr;              // "&Quitter"
 };
 

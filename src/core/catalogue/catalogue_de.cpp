@@ -370,6 +370,12 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1314, "Groesse"},
     {1315, "Der Kontakt konnte nicht gespeichert werden in der Datei : "},
     {1316, "vCard-Dateien|*.vcf"},
+    {1317, "Serienkarten"},
+    {1318, "CSV-Dateien|*.csv"},
+    {1319, "Mischen: eine Zeile der Datei je Karte, Zeile um Zeile? (Nein: ein Bogen je Zeile)"},
+    {1320, "Serienkarten geschrieben in : "},
+    {1321, "leeres Feld, Zeile "},
+    {1322, "Keine lesbare Datenzeile in : "},
 };
 // clang-format on
 

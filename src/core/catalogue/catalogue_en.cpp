@@ -365,6 +365,12 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1314, "size"},
     {1315, "The contact could not be saved in the file : "},
     {1316, "vCard files|*.vcf"},
+    {1317, "Mail merge"},
+    {1318, "CSV files|*.csv"},
+    {1319, "Mix: one row of the file per card, rows in turn? (No: one sheet per row)"},
+    {1320, "Mail merge written to : "},
+    {1321, "empty field, row "},
+    {1322, "No readable data row in : "},
 };
 // clang-format on
 

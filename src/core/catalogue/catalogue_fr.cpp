@@ -370,6 +370,12 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1314, "taille"},
     {1315, "Le contact n'a pas pu être sauvegardé dans le fichier : "},
     {1316, "fichiers vCard|*.vcf"},
+    {1317, "Publipostage"},
+    {1318, "fichiers CSV|*.csv"},
+    {1319, "Mélanger : une ligne du fichier par carte, les lignes à la suite ? (Non : une planche par ligne)"},
+    {1320, "Publipostage écrit dans : "},
+    {1321, "champ vide, ligne "},
+    {1322, "Aucune ligne de données lisible dans : "},
 };
 // clang-format on
 

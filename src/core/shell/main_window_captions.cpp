@@ -88,6 +88,7 @@ constexpr CaptionEntry captions[] = {
     {"Motif1", {}, 1062},
     {"Editer1", {}, 1064},
     {"Exporterimprimeur1", {}, 1181},
+    {"Publipostage1", {}, 1317},
     {"fichierunique1", {}, 1066},
     {"francais1", {}, 1067},
     {"groupedefichiers1", {}, 1068},
