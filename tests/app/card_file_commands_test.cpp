@@ -129,6 +129,26 @@ class CardFileCommandsTest : public QObject {
     QVERIFY(!session.editor->cardWindow().renderer().patternShown);
     QVERIFY(!t1->isEnabled());
     QVERIFY(!t2->isEnabled());
+
+    // A card that records frame 1 transparent over that missing pattern: T1 stays ticked and usable,
+    // so that the frame can be made opaque again, which card access needs.
+    QFile recorded(folder.filePath(QStringLiteral("sans motif.ov1")));
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QByteArray bytes = recorded.readAll();
+    recorded.close();
+    bytes.replace("50 - transparence :0", "50 - transparence :1");
+    QVERIFY(recorded.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    recorded.write(bytes);
+    recorded.close();
+    QDir::setCurrent(folder.path());
+    dialogs.choose(file(QStringLiteral("sans motif.ov1")));
+    main().menus().file.load->trigger();
+    QDir::setCurrent(previousFolder);
+    QVERIFY(t1->isChecked() && t1->isEnabled());
+    QVERIFY(!t2->isEnabled());
+    t1->setChecked(false);
+    QVERIFY(!card().frame(1).frameTransparent);
+    QVERIFY(!t1->isEnabled());
   }
 
   void aCardFileOpenedAtStartIsTheOneTheSaveProposes() {

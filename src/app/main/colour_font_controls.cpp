@@ -230,7 +230,7 @@ void ColourFontControls::redrawTransparentFrames() {
 void ColourFontControls::enableTransparency(bool enable) {
   const bool patternShown = cardWindow_.renderer().patternShown;
   for (QCheckBox* box : {parts_.frame1Transparency, parts_.frame2Transparency})
-    box->setEnabled(transparencyBoxesEnabled(enable, patternShown));
+    box->setEnabled(transparencyBoxesEnabled(enable, patternShown, box->isChecked()));
 }
 
 void ColourFontControls::showTransparency(bool frame1, bool frame2) {

@@ -128,6 +128,8 @@ bool setFrameTransparency(CardModel& card, int number, bool transparent, RenderC
   return true;
 }
 
-bool transparencyBoxesEnabled(bool enable, bool patternShown) { return enable && patternShown; }
+bool transparencyBoxesEnabled(bool enable, bool patternShown, bool checked) {
+  return enable && (patternShown || checked);
+}
 
 }  // namespace orvane

@@ -81,7 +81,9 @@ bool setFrameTransparency(CardModel& card, int number, bool transparent, RenderC
 
 /// Whether T1 and T2 are enabled after an "enable" or "disable" call: "enable" enables them while a
 /// pattern is shown; a pattern that could not be read or drawn clears that mark and so disables them,
-/// as no pattern does, for a frame made transparent over it would show nothing through it.
-bool transparencyBoxesEnabled(bool enable, bool patternShown);
+/// as no pattern does, for a frame made transparent over it would show nothing through it. A box still
+/// ticked (a card file recorded it over a pattern that cannot be read) stays usable, so that the user can
+/// make its frame opaque again, which card access needs.
+bool transparencyBoxesEnabled(bool enable, bool patternShown, bool checked);
 
 }  // namespace orvane

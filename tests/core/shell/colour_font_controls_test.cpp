@@ -190,10 +190,13 @@ TEST_F(ColourFontControls, TheCompositeLastsWhileAFrameIsTransparent) {
 }
 
 TEST_F(ColourFontControls, TheBoxesAreEnabledOnlyOverAShownPattern) {
-  EXPECT_TRUE(transparencyBoxesEnabled(true, true));
-  // The mark cleared by a pattern that could not be read disables boxes enabled before.
-  EXPECT_FALSE(transparencyBoxesEnabled(true, false));
-  EXPECT_FALSE(transparencyBoxesEnabled(false, true));
+  EXPECT_TRUE(transparencyBoxesEnabled(true, true, false));
+  // The mark cleared by a pattern that could not be read disables boxes enabled before...
+  EXPECT_FALSE(transparencyBoxesEnabled(true, false, false));
+  EXPECT_FALSE(transparencyBoxesEnabled(false, true, false));
+  // ...but for a ticked one, which the user must be able to clear.
+  EXPECT_TRUE(transparencyBoxesEnabled(true, false, true));
+  EXPECT_FALSE(transparencyBoxesEnabled(false, false, true));
 }
 
 }  // namespace orvane
