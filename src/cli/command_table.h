@@ -15,9 +15,9 @@ struct ArgumentHelp {
   std::string_view sentence;
 };
 
+/// A command's name, usage and help. Which program runs it is said by the lists of runs (see program.h).
 struct Command {
   std::string_view name;
-  int (*run)(const Arguments&);
   std::string_view arguments;  // what follows the name on the usage line
   std::string_view summary;    // one sentence
   std::span<const ArgumentHelp> argumentHelp;
