@@ -16,12 +16,16 @@ void appendEscaped(std::string& out, std::string_view utf8) {
   out.append(quoted, 1, quoted.size() - 2);
 }
 
-// nlohmann would write 85.0 and 1000000.0 where the commands have always printed 85 and 1e+06, the
-// shortest form that reads back as the same double.
-void appendDouble(std::string& out, double number) {
-  if (!std::isfinite(number)) {
-    out += "null";
-    return;
+// A number in the shortest form that reads back as the same number. nlohmann would write 85.0 and
+// 1000000.0 where the commands have always printed 85 and 1e+06; and a value of its own costs more
+// than the digits.
+template <typename Number>
+void appendNumber(std::string& out, Number number) {
+  if constexpr (std::is_floating_point_v<Number>) {
+    if (!std::isfinite(number)) {
+      out += "null";
+      return;
+    }
   }
   char digits[32];
   out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
@@ -60,7 +64,16 @@ void appendJsonLine(std::string& out, const Json& value) {
       appendJsonString(out, value.get_ref<const std::string&>());
       break;
     case Json::value_t::number_float:
-      appendDouble(out, value.get<double>());
+      appendNumber(out, value.get<double>());
+      break;
+    case Json::value_t::number_integer:
+      appendNumber(out, value.get<std::int64_t>());
+      break;
+    case Json::value_t::number_unsigned:
+      appendNumber(out, value.get<std::uint64_t>());
+      break;
+    case Json::value_t::boolean:
+      out += value.get<bool>() ? "true" : "false";
       break;
     case Json::value_t::array:
       appendOnOneLine(out, value, '[', ']', [&out](auto item) { appendJsonLine(out, *item); });
@@ -72,7 +85,10 @@ void appendJsonLine(std::string& out, const Json& value) {
         appendJsonLine(out, member.value());
       });
       break;
-    default:  // null, true, false and the integers
+    case Json::value_t::null:
+      out += "null";
+      break;
+    default:  // a binary value, which no command prints
       out += value.dump();
   }
 }

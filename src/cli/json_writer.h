@@ -1,8 +1,8 @@
 #pragma once
-// JSON as the commands of orvane-cli print it. nlohmann-json holds and escapes the values; the layout
-// is ours: an indented document written as it goes, so that a long one never sits whole in memory, or a
-// document on one line. Texts are written as UTF-8; the caller pairs every begin with its end and gives
-// every value of an object a key first.
+// JSON as the commands of orvane-cli print it. nlohmann-json holds the values and escapes the texts;
+// the layout and the numbers are ours: an indented document written as it goes, so that a long one
+// never sits whole in memory, or a document on one line. Texts are written as UTF-8; the caller pairs every
+// begin with its end and gives every value of an object a key first.
 
 #include <concepts>
 #include <nlohmann/json.hpp>
