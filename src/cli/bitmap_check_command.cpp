@@ -2,7 +2,6 @@
 // repairs them on request, printing one JSON object per file and line.
 #include <unistd.h>
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -49,13 +48,8 @@ std::vector<fs::path> filesToCheck(const std::vector<std::string>& paths) {
 }
 
 template <typename Number>
-void appendNumber(std::string& line, const std::optional<Number>& number) {
-  if (!number) {
-    line += "null";
-    return;
-  }
-  char digits[24];
-  line.append(digits, std::to_chars(digits, digits + sizeof digits, *number).ptr);
+Json orNull(const std::optional<Number>& number) {
+  return number ? Json(*number) : Json();
 }
 
 struct FileResult {
@@ -90,37 +84,23 @@ FileResult checkFile(const fs::path& path, const Options& options) {
   return result;
 }
 
-void appendLine(std::string& out, const fs::path& path, const FileResult& result) {
+// The line of one file; its members keep their order.
+Json lineOf(const fs::path& path, const FileResult& result) {
   const BitmapAssessment* assessment = result.assessment ? &*result.assessment : nullptr;
-  out += "{\"path\": ";
-  appendJsonString(out, utf8Path(path));
-  out += ", \"code\": ";
-  appendNumber(out, std::optional(static_cast<int>(result.code)));
-  out += ", \"valid\": ";
-  out += assessment && assessment->verdict == BitmapVerdict::Valid ? "true" : "false";
-  out += ", \"reason\": ";
-  if (!assessment)
-    appendJsonString(out, "cannot be read");
-  else if (assessment->reason.empty())
-    out += "null";
-  else
-    appendJsonString(out, assessment->reason);
   const BitmapAssessment none;
   const BitmapAssessment& fields = assessment ? *assessment : none;
-  out += ", \"fileSize\": ";
-  appendNumber(out, fields.fileSizeField);
-  out += ", \"imageSize\": ";
-  appendNumber(out, fields.imageSizeField);
-  out += ", \"expectedFileSize\": ";
-  appendNumber(out, fields.expectedFileSize);
-  out += ", \"expectedImageSize\": ";
-  appendNumber(out, fields.expectedImageSize);
-  out += ", \"backup\": ";
-  if (result.backup)
-    appendJsonString(out, *result.backup);
-  else
-    out += "null";
-  out += "}\n";
+  Json line;
+  line["path"] = utf8Path(path);
+  line["code"] = static_cast<int>(result.code);
+  line["valid"] = assessment && assessment->verdict == BitmapVerdict::Valid;
+  const std::string_view reason = assessment ? assessment->reason : "cannot be read";
+  line["reason"] = reason.empty() ? Json() : Json(reason);
+  line["fileSize"] = orNull(fields.fileSizeField);
+  line["imageSize"] = orNull(fields.imageSizeField);
+  line["expectedFileSize"] = orNull(fields.expectedFileSize);
+  line["expectedImageSize"] = orNull(fields.expectedImageSize);
+  line["backup"] = orNull(result.backup);
+  return line;
 }
 
 void flush(std::string& out) {
@@ -155,7 +135,8 @@ int bmpCheckCommand(const Arguments& args) {
   for (std::size_t index = 0; index < files.size(); ++index) {
     const FileResult result = checkFile(files[index], options);
     repairFailed = repairFailed || result.code == BitmapCheckCode::RepairFailed;
-    appendLine(out, files[index], result);
+    appendJsonLine(out, lineOf(files[index], result));
+    out += '\n';
     if (out.size() >= outputBlock) flush(out);
     if (showProgress && (index + 1) % progressEvery == 0)
       std::fprintf(stderr, "\rbmp-check: %zu of %zu files", index + 1, files.size());

@@ -67,26 +67,27 @@ std::string wholeNumberFrom(int least, int most) {
 // Reads the members of one JSON object, naming the object in every complaint.
 class Members {
  public:
-  Members(const JsonValue& value, std::string where) : where_(std::move(where)) {
-    object_ = value.object();
-    if (!object_) throw BadForm(where_ + ": an object is expected");
+  Members(const nlohmann::json& value, std::string where) : object_(value), where_(std::move(where)) {
+    if (!value.is_object()) throw BadForm(where_ + ": an object is expected");
   }
-  const JsonObject& object() const { return *object_; }
-  const JsonValue* find(std::string_view key) const {
-    const auto found = object_->find(key);
-    return found == object_->end() || found->second.isNull() ? nullptr : &found->second;
+  const nlohmann::json& object() const { return object_; }
+  const nlohmann::json* find(std::string_view key) const {
+    const auto found = object_.find(key);
+    return found == object_.end() || found->is_null() ? nullptr : &*found;
   }
   void text(std::string_view key, std::string& out) const {
-    if (const JsonValue* v = find(key)) out = need(v->string(), key, "a string");
+    if (const nlohmann::json* v = find(key))
+      out = need(*v, v->is_string(), key, "a string").get<std::string>();
   }
   void flag(std::string_view key, bool& out) const {
-    if (const JsonValue* v = find(key)) out = need(v->boolean(), key, "true or false");
+    if (const nlohmann::json* v = find(key))
+      out = need(*v, v->is_boolean(), key, "true or false").get<bool>();
   }
   template <typename Integer>
   void integer(std::string_view key, Integer& out) const {
-    const JsonValue* v = find(key);
+    const nlohmann::json* v = find(key);
     if (!v) return;
-    const double number = need(v->number(), key, "an integer");
+    const double number = need(*v, v->is_number(), key, "an integer").get<double>();
     if (number != std::floor(number) || std::abs(number) > 1e9)
       throw BadForm(where_ + "." + std::string(key) + ": an integer is expected");
     out = static_cast<Integer>(number);
@@ -102,18 +103,19 @@ class Members {
     out = static_cast<Integer>(number);
   }
   void colour(std::string_view key, Colour& out) const {
-    const JsonValue* v = find(key);
+    const nlohmann::json* v = find(key);
     if (!v) return;
-    if (const std::string* s = v->string()) {
+    if (v->is_string()) {
+      const std::string& s = v->get_ref<const std::string&>();
       // Exactly six hexadecimal digits: a sign or a blank that a number parser would let through is no
       // colour.
-      const bool hex = s->size() == 7 && (*s)[0] == '#' && std::all_of(s->begin() + 1, s->end(), [](char c) {
+      const bool hex = s.size() == 7 && s[0] == '#' && std::all_of(s.begin() + 1, s.end(), [](char c) {
                          return std::isxdigit(static_cast<unsigned char>(c)) != 0;
                        });
       if (!hex)
-        throw BadForm(where_ + "." + std::string(key) + ": a colour \"#RRGGBB\" is expected, not \"" + *s +
+        throw BadForm(where_ + "." + std::string(key) + ": a colour \"#RRGGBB\" is expected, not \"" + s +
                       "\"");
-      const unsigned long value = std::stoul(s->substr(1), nullptr, 16);
+      const unsigned long value = std::stoul(s.substr(1), nullptr, 16);
       out = rgb(static_cast<int>(value >> 16), static_cast<int>(value >> 8), static_cast<int>(value));
       return;
     }
@@ -125,25 +127,26 @@ class Members {
   }
   std::vector<std::string> strings(std::string_view key) const {
     std::vector<std::string> result;
-    if (const JsonValue* v = find(key))
-      for (const JsonValue& item : need(v->array(), key, "an array of strings"))
-        result.push_back(need(item.string(), key, "an array of strings"));
+    if (const nlohmann::json* v = find(key))
+      for (const nlohmann::json& item : need(*v, v->is_array(), key, "an array of strings"))
+        result.push_back(need(item, item.is_string(), key, "an array of strings").get<std::string>());
     return result;
   }
   const std::string& where() const { return where_; }
 
  private:
-  template <typename T>
-  const T& need(const T* value, std::string_view key, const char* what) const {
-    if (!value) throw BadForm(where_ + "." + std::string(key) + ": " + what + " is expected");
-    return *value;
+  // `value`, when it is of the type expected.
+  const nlohmann::json& need(const nlohmann::json& value, bool expected, std::string_view key,
+                             const char* what) const {
+    if (!expected) throw BadForm(where_ + "." + std::string(key) + ": " + what + " is expected");
+    return value;
   }
-  const JsonObject* object_;
+  const nlohmann::json& object_;
   std::string where_;
 };
 
 void readFont(const Members& members, FontSpec& font) {
-  const JsonValue* value = members.find("font");
+  const nlohmann::json* value = members.find("font");
   if (!value) return;
   const Members f(*value, members.where() + ".font");
   f.text("name", font.name);
@@ -154,19 +157,19 @@ void readFont(const Members& members, FontSpec& font) {
   f.flag("underline", font.style.underline);
 }
 
-using AttributeValues = std::vector<std::pair<std::string, JsonObject>>;
+// The element's name and the object of its attribute values, which stays within the document read.
+using AttributeValues = std::vector<std::pair<std::string, const nlohmann::json*>>;
 
 void readAttributes(const Members& members, const std::string& element, AttributeValues& attributes) {
-  if (const JsonValue* value = members.find("attributes"))
-    attributes.emplace_back(element, Members(*value, members.where() + ".attributes").object());
+  if (const nlohmann::json* value = members.find("attributes"))
+    attributes.emplace_back(element, &Members(*value, members.where() + ".attributes").object());
 }
 
 void readControls(const Members& parentMembers, std::string_view key, minicv::ControlTree& tree,
                   minicv::ControlId parent, AttributeValues& attributes) {
-  const JsonValue* list = parentMembers.find(key);
-  if (!list) return;
-  const JsonArray* controls = list->array();
-  if (!controls) throw BadForm(parentMembers.where() + ": an array of controls is expected");
+  const nlohmann::json* controls = parentMembers.find(key);
+  if (!controls) return;
+  if (!controls->is_array()) throw BadForm(parentMembers.where() + ": an array of controls is expected");
   for (std::size_t i = 0; i < controls->size(); ++i) {
     const Members m((*controls)[i],
                     parentMembers.where() + "." + std::string(key) + "[" + std::to_string(i) + "]");
@@ -204,7 +207,7 @@ void readControls(const Members& parentMembers, std::string_view key, minicv::Co
 }
 
 void setProperties(const Members& m, html::TWHForm2HTML& converter) {
-  for (const auto& [key, value] : m.object()) {
+  for (const auto& [key, value] : m.object().items()) {
     if (key == "AlternateFonts")
       m.text(key, converter.AlternateFonts);
     else if (key == "BGColor")
@@ -230,35 +233,35 @@ void setProperties(const Members& m, html::TWHForm2HTML& converter) {
   }
 }
 
-void setAttributes(html::THElement& element, const std::string& name, const JsonObject& values) {
-  for (const auto& [key, value] : values) {
+void setAttributes(html::THElement& element, const std::string& name, const nlohmann::json& values) {
+  for (const auto& [key, value] : values.items()) {
     html::THAttribute* attribute = element.attributes.Find(key);
     if (!attribute) throw BadForm(name + ": no attribute \"" + key + "\"");
-    const std::string* text = value.string();
-    if (!text) throw BadForm(name + "." + key + ": a string is expected");
+    if (!value.is_string()) throw BadForm(name + "." + key + ": a string is expected");
+    const std::string& text = value.get_ref<const std::string&>();
     // A text that is no number at all stops the rendering that reads it, with its own message.
-    if (const auto number = tryParseInteger(*text);
+    if (const auto number = tryParseInteger(text);
         number && attribute->kind() == html::AttributeKind::akInteger && (*number < 0 || *number > largest))
-      throw BadForm(name + "." + key + ": " + wholeNumberFrom(0, largest) + ", not \"" + *text + "\"");
-    attribute->SetValue(*text);
+      throw BadForm(name + "." + key + ": " + wholeNumberFrom(0, largest) + ", not \"" + text + "\"");
+    attribute->SetValue(text);
   }
 }
 
-int convert(const JsonValue& document, const std::string& out) {
+int convert(const nlohmann::json& document, const std::string& out) {
   const Members top(document, "form description");
   minicv::ControlTree tree;
   Control window;
   window.kind = ControlKind::Window;
   window.name = "Form1";
   AttributeValues attributes;
-  std::optional<JsonObject> formAttributes;
-  if (const JsonValue* form = top.find("form")) {
+  const nlohmann::json* formAttributes = nullptr;
+  if (const nlohmann::json* form = top.find("form")) {
     const Members m(*form, "form");
     m.text("caption", window.text);
     m.colour("color", window.colour);
     readFont(m, window.font);
-    if (const JsonValue* values = m.find("attributes"))
-      formAttributes = Members(*values, "form.attributes").object();
+    if (const nlohmann::json* values = m.find("attributes"))
+      formAttributes = &Members(*values, "form.attributes").object();
   }
   const minicv::ControlId owner = tree.add(window);
   readControls(top, "controls", tree, owner, attributes);
@@ -266,13 +269,13 @@ int convert(const JsonValue& document, const std::string& out) {
   QtTextMetrics metrics;
   NonInteractivePrompter prompter;
   html::TWHForm2HTML converter(tree, owner, metrics, prompter);
-  if (const JsonValue* properties = top.find("converter"))
+  if (const nlohmann::json* properties = top.find("converter"))
     setProperties(Members(*properties, "converter"), converter);
   if (formAttributes) setAttributes(converter.Attributes(), "form", *formAttributes);
   for (const auto& [name, values] : attributes) {
     html::THControl* element = converter.FindByName(name);
     if (!element) throw BadForm(name + ": not converted (its kind holds no fields here)");
-    setAttributes(*element, name, values);
+    setAttributes(*element, name, *values);
   }
   converter.ExportFName = out;
   if (!converter.ExportToFile())

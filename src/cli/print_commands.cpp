@@ -227,7 +227,9 @@ int runPrint(LoadedCard& loaded, const PrintOptions& options) {
     outcome = commands.mimpcouleurs_click(draw);
   if (outcome.failed) return usageError(prompter.shown.back().text);
   if (const auto failure = drawing.failure()) return usageError(*failure);
-  std::cout << "{\"pages\": " << outcome.pages << "}\n";
+  std::string report;
+  appendJsonLine(report, Json{{"pages", outcome.pages}});
+  std::cout << report << '\n';
   return 0;
 }
 
