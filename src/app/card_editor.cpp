@@ -23,6 +23,7 @@ CardEditor::CardEditor(Prompter& prompter, PrinterService& printers, SettingsSto
       printCommands_(shell_, printers, prompter, cardFileCommands_.session(), settingsStore) {
   companions_.workingCopyFolder = toStdString(workingCopyFolder_.path());
   miniCvCommands_.setPrinting(printers, printCommands_);
+  cardFileCommands_.setPrinting(printers, printCommands_);
 }
 
 CardEditor::~CardEditor() { delete mainWindow_.data(); }

@@ -1,13 +1,16 @@
 // The "fichier" panel's card file commands driven through their menu items: a card saved in one
-// editor loads back the same in another, and the card sheet and the team's cards go to PDF files.
+// editor loads back the same in another, and the card sheet and the team's cards go to PDF files; the
+// team's cards go to the printer too.
 #include "shell/card_file_commands.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "app_test_main.h"
 #include "catalogue/catalogue.h"
@@ -193,6 +196,8 @@ class CardFileCommandsTest : public QObject {
     const std::string path = file(QStringLiteral("equipe.pdf"));
     dialogs.choose(data, "csv");
     dialogs.choose(path, "pdf");
+    // Mixed rows, into a PDF file rather than on the printer.
+    session.prompter->answers = {Answer::Yes, Answer::No};
     main().menus().file.cardMerge->trigger();
     QFile pdf(QString::fromStdString(path));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -204,10 +209,72 @@ class CardFileCommandsTest : public QObject {
     // A file without data rows is refused before anything is written.
     dialogs.choose(file(QStringLiteral("absent.csv")), "csv");
     dialogs.choose(file(QStringLiteral("rien.pdf")), "pdf");
+    session.prompter->answers = {Answer::Yes, Answer::No};
     main().menus().file.cardMerge->trigger();
     QCOMPARE(session.shownTexts().last(), QString::fromStdString(cardMergeNoRowsMessage(
                                               Language::French, file(QStringLiteral("absent.csv")))));
     QVERIFY(!QFile::exists(QString::fromStdString(file(QStringLiteral("rien.pdf")))));
+  }
+
+  void theTeamsCardsGoToThePrinterAsOneJobThatCancelDrops() {
+    start();
+    ScriptedPrintDialogs printDialogs;
+    session.editor->printCommands().setPrintDialogs(printDialogs);
+    card().frame(1).text = RichText::fromPlainText("\u00abNom\u00bb \u00abVille\u00bb");
+    const CardModel written = card();
+    const std::string data = file(QStringLiteral("equipe.csv"));
+    QFile csv(QString::fromStdString(data));
+    QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write("Nom\nL\xc3\xa9\x61\nMarc\nJules\n") > 0);
+    csv.close();
+    // A sheet per row, on the printer, in black and white; the whole run twice over.
+    session.prompter->answers = {Answer::No, Answer::Yes, Answer::No};
+    printDialogs.copies = 2;
+    dialogs.choose(data, "csv");
+    main().menus().file.cardMerge->trigger();
+    QCOMPARE(dialogs.saveRequests.size(), std::size_t{0});
+    QCOMPARE(printDialogs.printDialogs, 1);
+    QCOMPARE(session.printers->jobs.size(), std::size_t{1});
+    const ScriptedJobRecord& job = session.printers->jobs[0];
+    QVERIFY(job.finished && !job.aborted);
+    QVERIFY(!job.colour);
+    QCOMPARE(job.pages, 6);
+    QCOMPARE(session.editor->shell().state().lastPrintMode, PrintMode::BlackAndWhite);
+    // The names in the order printed, a run of the same name once: twelve cards of each on its page.
+    const QStringList team{QStringLiteral("L\u00e9a"), QStringLiteral("Marc"), QStringLiteral("Jules")};
+    QStringList runs;
+    int cards = 0;
+    for (const CanvasCall& call : session.printers->pageCanvas->callsOf(CanvasCallKind::TextAt)) {
+      const QString text = QString::fromStdString(call.text).trimmed();
+      if (!team.contains(text)) continue;
+      ++cards;
+      if (runs.isEmpty() || runs.last() != text) runs << text;
+    }
+    QCOMPARE(runs, team + team);
+    QCOMPARE(cards, 6 * 12);
+    // Each copy holds the same rows: their empty fields are told once.
+    const std::vector<MissingField> missing{{1, "Ville"}, {2, "Ville"}, {3, "Ville"}};
+    QCOMPARE(session.shownTexts().last(),
+             QString::fromStdString(cardMergePrintedMessage(Language::French, "", missing)));
+    QVERIFY(card().frame(1).text == written.frame(1).text);
+
+    // Cancel pressed once the second row is drawn drops the job whole, and says nothing.
+    const qsizetype shown = session.shownTexts().size();
+    session.prompter->answers = {Answer::No, Answer::Yes, Answer::Yes};
+    printDialogs.copies = 1;
+    dialogs.choose(data, "csv");
+    QTimer canceller;
+    QObject::connect(&canceller, &QTimer::timeout, [this] {
+      auto* dialog = main().findChild<QProgressDialog*>(QStringLiteral("bitmapProgress"));
+      if (dialog && dialog->value() >= 2) dialog->cancel();
+    });
+    canceller.start(0);
+    main().menus().file.cardMerge->trigger();
+    canceller.stop();
+    QCOMPARE(session.printers->jobs.size(), std::size_t{2});
+    QVERIFY(session.printers->jobs[1].aborted && !session.printers->jobs[1].finished);
+    QVERIFY(session.printers->jobs[1].pages > 1);      // part of it was drawn
+    QCOMPARE(session.shownTexts().size(), shown + 3);  // the three questions, and nothing after them
+    QVERIFY(card().frame(1).text == written.frame(1).text);
   }
 
   void theDialogFiltersReadAsQtNameFilters() {

@@ -4,9 +4,9 @@
 
 #include "app/card_editor.h"
 #include "app/main/main_window_view.h"
+#include "app/main/print_commands.h"
 #include "app/tform1.h"
 #include "catalogue/catalogue.h"
-#include "qt/card_merge_pdf.h"
 #include "qt/qt_progress.h"
 #include "qt/qt_text.h"
 #include "shell/card_merge_export.h"
@@ -90,8 +90,9 @@ void CardFileCommands::mexporterpdf_click() {
 void CardFileCommands::mpublipostage_click() {
   if (!cardWindow_) return;
   const Language language = shell_.state().interfaceLanguage;
-  const auto chosen =
-      askCardMergeExport(*dialogs_, prompter_, pdfExportRequest(session_, directories_), language);
+  const bool printerAvailable = printCommands_ && printers_->currentMeasurements().has_value();
+  const auto chosen = askCardMergeExport(*dialogs_, prompter_, pdfExportRequest(session_, directories_),
+                                         printerAvailable, language);
   if (!chosen) return;
   const auto bytes = readFileBytes(nativePath(chosen->dataFile));
   const CsvTable table = bytes ? readCsv(*bytes) : CsvTable{};
@@ -99,18 +100,35 @@ void CardFileCommands::mpublipostage_click() {
     prompter_.show(MessageKind::Error, cardMergeNoRowsMessage(language, chosen->dataFile));
     return;
   }
-  RenderContext context = cardWindow_->renderContext();
   CardMergeReport report;
-  {
-    QtProgress progress(mainWindowAlive_, toQString(catalogue::text(language, messageCardMerge)));
-    report = writeCardMergePdf(context, card_, sheetPdf(chosen->output), {table, chosen->mixed, &progress});
-  }
-  if (report.cancelled) return;
-  if (report.failure) {
-    shell_.reportUnhandledError(*report.failure);
+  if (!chosen->printer) {
+    if (writeCardMerge(table, chosen->mixed, chosen->output, report))
+      prompter_.show(MessageKind::Information,
+                     cardMergeWrittenMessage(language, chosen->output, report.missing));
     return;
   }
-  prompter_.show(MessageKind::Information, cardMergeWrittenMessage(language, chosen->output, report.missing));
+  // The merge prints in the mode chosen as the print commands do: the mode stays for the next print.
+  shell_.state().lastPrintMode = *chosen->printer;
+  const PrintOutcome printed = printCommands_->printCardMerge(table, chosen->mixed, report);
+  if (!printed.cancelled && !printed.failed)
+    prompter_.show(MessageKind::Information,
+                   cardMergePrintedMessage(language, printers_->currentPrinterName(), report.missing));
+}
+
+bool CardFileCommands::writeCardMerge(const CsvTable& table, bool mixed, const std::string& output,
+                                      CardMergeReport& report) {
+  RenderContext context = cardWindow_->renderContext();
+  {
+    const Language language = shell_.state().interfaceLanguage;
+    QtProgress progress(mainWindowAlive_, toQString(catalogue::text(language, messageCardMerge)));
+    report = writeCardMergePdf(context, card_, sheetPdf(output), {table, mixed, &progress});
+  }
+  if (report.cancelled) return false;
+  if (report.failure) {
+    shell_.reportUnhandledError(*report.failure);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace orvane

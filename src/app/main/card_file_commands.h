@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <string>
 
-#include "qt/card_sheet_pdf.h"
+#include "qt/card_merge_pdf.h"
 #include "qt/qt_file_dialogs.h"
 #include "shell/card_file_commands.h"
 
@@ -13,6 +13,8 @@ namespace orvane {
 
 class TForm1;
 class MainWindowView;
+class PrintMenuCommands;
+class PrinterService;
 
 class CardFileCommands {
  public:
@@ -23,6 +25,11 @@ class CardFileCommands {
 
   /// Connects the commands to their items in `mainWindow`'s menus; the dialogs open over it.
   void attach(MainWindowView& mainWindow, TForm1& cardWindow);
+  /// The printers "Publipostage" may send the cards to, and the print commands that print them.
+  void setPrinting(PrinterService& printers, PrintMenuCommands& printCommands) {
+    printers_ = &printers;
+    printCommands_ = &printCommands;
+  }
   /// Replaces the file dialogs (tests script them).
   void setFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
   /// The card file named on the command line was loaded: it is the current card file.
@@ -39,6 +46,9 @@ class CardFileCommands {
   CardFileServices services() { return {*dialogs_, companions_, directories_, prompter_}; }
   // The PDF export's settings: a card file gives the card and its frames their colours.
   CardSheetPdf sheetPdf(const std::string& output) const;
+  // "Publipostage" into the PDF file `output`: false when it ended with nothing more to tell (stopped,
+  // or a failure already told); `report` tells the empty fields.
+  bool writeCardMerge(const CsvTable& table, bool mixed, const std::string& output, CardMergeReport& report);
 
   CardModel& card_;
   CardEditorShell& shell_;
@@ -51,6 +61,8 @@ class CardFileCommands {
   MainWindowView* mainWindow_ = nullptr;
   QPointer<QWidget> mainWindowAlive_;  // the main window may be freed before the commands
   TForm1* cardWindow_ = nullptr;
+  PrinterService* printers_ = nullptr;
+  PrintMenuCommands* printCommands_ = nullptr;
 };
 
 }  // namespace orvane

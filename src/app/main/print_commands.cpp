@@ -12,11 +12,13 @@
 #include "app/tform1.h"
 #include "catalogue/catalogue.h"
 #include "qt/card_sheet_pdf.h"
+#include "qt/qt_progress.h"
 #include "qt/qt_text.h"
 #include "qt/sheet_date_time.h"
 #include "render/icon_drawing.h"
 #include "shell/calibration_commands.h"
 #include "shell/card_audit.h"
+#include "shell/card_merge_export.h"
 #include "stock/calibration_page.h"
 
 namespace orvane {
@@ -107,22 +109,43 @@ void PrintMenuCommands::captionStockItems() {
   calibration_->setText(toQString(catalogue::text(language, captionCalibration)));
 }
 
+SheetSettings PrintMenuCommands::sheetSettings(const PrinterMeasurements& page) {
+  SheetSettings settings;
+  settings.printer = page;
+  settings.screenResolution = screenResolution();
+  settings.printMode = shell_.state().lastPrintMode;
+  settings.testPrint = shell_.state().testPrintMode;
+  // A card file gives the card and its frames their colours; the start card has none chosen.
+  settings.cardColourChosen = session_.cardFileLoaded;
+  settings.frameColourChosen = {session_.cardFileLoaded, session_.cardFileLoaded};
+  settings.stock = shell_.state().cardStock;
+  settings.calibration = readCalibration(store_, printers_.currentPrinterName());
+  return settings;
+}
+
 PageDrawing PrintMenuCommands::sheetDrawing() {
   return [this](Canvas& canvas, const PrinterMeasurements& page) {
-    SheetSettings settings;
-    settings.printer = page;
-    settings.screenResolution = screenResolution();
-    settings.printMode = shell_.state().lastPrintMode;
-    settings.testPrint = shell_.state().testPrintMode;
-    // A card file gives the card and its frames their colours; the start card has none chosen.
-    settings.cardColourChosen = session_.cardFileLoaded;
-    settings.frameColourChosen = {session_.cardFileLoaded, session_.cardFileLoaded};
-    settings.stock = shell_.state().cardStock;
-    settings.calibration = readCalibration(store_, printers_.currentPrinterName());
     RenderContext context = cardWindow_->renderContext();
     const BusyCursor busy;
-    drawCardSheetNow(context, canvas, settings);
+    drawCardSheetNow(context, canvas, sheetSettings(page));
   };
+}
+
+PrintOutcome PrintMenuCommands::printCardMerge(const CsvTable& table, bool mixed, CardMergeReport& report) {
+  if (!cardWindow_) return {.cancelled = true};
+  const DocumentDrawing draw = [&](PrintJob& job, int copies) {
+    SheetSettings settings = sheetSettings(job.measurements());
+    settings.dateTime = sheetDateTime(QDateTime::currentDateTime());
+    RenderContext context = cardWindow_->renderContext();
+    const QString label = toQString(catalogue::text(shell_.state().interfaceLanguage, messageCardMerge));
+    // Cancel stops the drawing at the next row; the job is then dropped, not finished: the pages drawn
+    // so far never leave the program (a system queue is handed the document only once it is whole).
+    QtProgress progress(mainWindow_ ? mainWindow_->dialogParent() : nullptr, label);
+    report = orvane::printCardMerge(context, shell_.card(), job, settings, {table, mixed, &progress}, copies);
+    return PrintOutcome{
+        .cancelled = report.cancelled, .failed = report.failure.has_value(), .pages = report.pages};
+  };
+  return commands().printDocument(draw);
 }
 
 void PrintMenuCommands::Imprimante1Click() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "qt/card_merge_pdf.h"
 #include "qt/card_stock_files.h"
 #include "qt/qt_print_dialogs.h"
 #include "services/settings_store.h"
@@ -49,6 +50,10 @@ class PrintMenuCommands {
   /// "Feuille de cartes": prints the card's sheets on the card stock of id `id` from now on. The first
   /// choice of the run tells, in one box, which template files were skipped and why.
   void chooseCardStock(const std::string& id);
+  /// "Publipostage" to a printer: the print dialog, then the merge of `table` as one job on the card
+  /// stock's paper, in the mode of the last print command, with the printer's calibration and a
+  /// progress dialog whose Cancel drops the job. `report` tells the empty fields of a job printed.
+  PrintOutcome printCardMerge(const CsvTable& table, bool mixed, CardMergeReport& report);
   /// "Imprimer la page de calibrage": the page, without calibration, on the card stock's paper.
   void printCalibrationPage();
   /// "Calibrage de l'imprimante...": the measures taken on that page become the printer's calibration.
@@ -65,6 +70,9 @@ class PrintMenuCommands {
   PrintCommands commands() { return {shell_, printers_, *dialogs_, prompter_}; }
   /// One copy of the card's sheet, in the mode the print command set.
   PageDrawing sheetDrawing();
+  /// The settings of the card's sheets on the pages of `page`, as the print command and the current
+  /// printer set them; the footer's date is left to the drawing.
+  SheetSettings sheetSettings(const PrinterMeasurements& page);
 
   CardEditorShell& shell_;
   PrinterService& printers_;

@@ -376,6 +376,9 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1320, "Serienkarten geschrieben in : "},
     {1321, "leeres Feld, Zeile "},
     {1322, "Keine lesbare Datenzeile in : "},
+    {1323, "Die Karten auf dem Drucker drucken? (Nein: in eine PDF-Datei schreiben)"},
+    {1324, "In Farbe drucken? (Nein: in Schwarzweiss)"},
+    {1325, "Serienkarten gesendet an den Drucker : "},
 };
 // clang-format on
 

@@ -371,6 +371,9 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1320, "Mail merge written to : "},
     {1321, "empty field, row "},
     {1322, "No readable data row in : "},
+    {1323, "Print the cards on the printer? (No: write them to a PDF file)"},
+    {1324, "Print in colour? (No: in black and white)"},
+    {1325, "Mail merge sent to the printer : "},
 };
 // clang-format on
 

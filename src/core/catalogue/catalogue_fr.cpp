@@ -376,6 +376,9 @@ constexpr Entry<std::string_view> kEntries[] = {
     {1320, "Publipostage écrit dans : "},
     {1321, "champ vide, ligne "},
     {1322, "Aucune ligne de données lisible dans : "},
+    {1323, "Imprimer les cartes sur l'imprimante ? (Non : les écrire dans un fichier PDF)"},
+    {1324, "Imprimer en couleur ? (Non : en noir et blanc)"},
+    {1325, "Publipostage envoyé à l'imprimante : "},
 };
 // clang-format on
 

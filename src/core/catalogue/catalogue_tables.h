@@ -11,7 +11,7 @@
 namespace orvane::catalogue::tables {
 
 /// Ids run from 1 to this value; index 0 is never used.
-inline constexpr int kLastId = 1322;
+inline constexpr int kLastId = 1325;
 
 template <typename Value>
 struct Entry {

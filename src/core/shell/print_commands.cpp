@@ -45,6 +45,22 @@ SizeMm portraitPaper(const SizeMm& paper) {
   return {std::min(paper.width, paper.height), std::max(paper.width, paper.height)};
 }
 
+// One copy is one page: the sheet is drawn again for each, never left to the printer to repeat.
+DocumentDrawing copiesOf(const PageDrawing& draw) {
+  return [draw](PrintJob& job, int copies) {
+    PrintOutcome drawn;
+    for (int copy = 1; copy <= copies; ++copy) {
+      draw(job.canvas(), job.measurements());
+      ++drawn.pages;
+      if (copy < copies && !job.newPage()) {
+        drawn.failed = true;
+        break;
+      }
+    }
+    return drawn;
+  };
+}
+
 PageOrientation pageOrientation(const CardModel& card) {
   return isHorizontal(card) ? PageOrientation::Landscape : PageOrientation::Portrait;
 }
@@ -98,10 +114,17 @@ PrintOutcome PrintCommands::testimpr(const PageDrawing& draw) {
   return outcome;
 }
 
-PrintOutcome PrintCommands::printSheet(const PageDrawing& draw) {
+PrintOutcome PrintCommands::printSheet(const PageDrawing& draw) { return printDocument(copiesOf(draw)); }
+
+PrintOutcome PrintCommands::printSheet(const PageDrawing& draw, PageOrientation orientation, PrintMode mode,
+                                       const SizeMm& paper) {
+  return printDocument(copiesOf(draw), orientation, mode, paper);
+}
+
+PrintOutcome PrintCommands::printDocument(const DocumentDrawing& draw) {
   const ShellState& state = shell_.state();
   const CardStock& stock = state.cardStock;
-  if (stock.followsCard) return printSheet(draw, pageOrientation(shell_.card()), state.lastPrintMode);
+  if (stock.followsCard) return printDocument(draw, pageOrientation(shell_.card()), state.lastPrintMode);
   if (const auto refusal =
           stockRefusal(shell_.card(), stock, state.screenResolution, state.interfaceLanguage)) {
     prompter_.show(MessageKind::Error, *refusal);
@@ -109,11 +132,11 @@ PrintOutcome PrintCommands::printSheet(const PageDrawing& draw) {
   }
   const PageOrientation orientation =
       stock.landscape() ? PageOrientation::Landscape : PageOrientation::Portrait;
-  return printSheet(draw, orientation, state.lastPrintMode, stock.paper);
+  return printDocument(draw, orientation, state.lastPrintMode, stock.paper);
 }
 
-PrintOutcome PrintCommands::printSheet(const PageDrawing& draw, PageOrientation orientation, PrintMode mode,
-                                       const SizeMm& paper) {
+PrintOutcome PrintCommands::printDocument(const DocumentDrawing& draw, PageOrientation orientation,
+                                          PrintMode mode, const SizeMm& paper) {
   PrintOutcome outcome;
   // Without a printer the print dialog has nothing to offer: the user is told why nothing happens.
   if (!printers_.currentMeasurements()) {
@@ -129,19 +152,15 @@ PrintOutcome PrintCommands::printSheet(const PageDrawing& draw, PageOrientation 
   const auto job =
       printers_.startJob({orientation, jobTitle, mode == PrintMode::InColour, portraitPaper(paper)});
   std::optional<std::string> failure;
-  if (!job) failure = "";
-  // One copy is one page: the sheet is drawn again for each, never left to the printer to repeat.
-  for (int copy = 1; !failure && copy <= *copies; ++copy) {
-    draw(job->canvas(), job->measurements());
-    ++outcome.pages;
-    if (copy < *copies && !job->newPage()) failure = "";
-  }
   if (job) {
-    if (failure)
+    outcome = draw(*job, *copies);
+    // A document stopped or refused part way is dropped whole: no page of it reaches the printer.
+    if (outcome.cancelled || outcome.failed)
       job->abort();
     else
       failure = job->finish();
   }
+  if (!job || (outcome.failed && !outcome.cancelled)) failure = "";
   if (failure) {
     outcome.failed = true;
     shell_.reportUnhandledError(refusal(*failure));

@@ -33,13 +33,18 @@ std::string printerReport(const PrinterMeasurements& printer, Language language)
 /// Draws one copy of the sheet on the current page of a job whose pages `printer` describes.
 using PageDrawing = std::function<void(Canvas& canvas, const PrinterMeasurements& printer)>;
 
-/// How a print command ended: cancelled in its dialog, printed (with its page count) or failed (the
-/// user was told why).
+/// How a print command ended: cancelled in its dialog or stopped by the user while drawn (nothing
+/// printed), printed (with its page count) or failed (the user was told why).
 struct PrintOutcome {
   bool cancelled = false;
   bool failed = false;
   int pages = 0;
 };
+
+/// Draws a whole document on `job`, `copies` times over, a page break between pages. Says how many
+/// pages it drew, and whether the user stopped it (`cancelled`) or the printer refused a page
+/// (`failed`): either way the job is dropped.
+using DocumentDrawing = std::function<PrintOutcome(PrintJob& job, int copies)>;
 
 class PrintCommands {
  public:
@@ -60,6 +65,11 @@ class PrintCommands {
   /// The same on pages turned as `orientation` in `mode`, for a sheet that is not the card's.
   PrintOutcome printSheet(const PageDrawing& draw, PageOrientation orientation, PrintMode mode,
                           const SizeMm& paper = a4Paper);
+  /// As printSheet, for a document of many pages that `draw` draws whole for each copy. A document
+  /// the user stopped is dropped before it reaches the printer, and nothing is said.
+  PrintOutcome printDocument(const DocumentDrawing& draw);
+  PrintOutcome printDocument(const DocumentDrawing& draw, PageOrientation orientation, PrintMode mode,
+                             const SizeMm& paper = a4Paper);
 
   /// "&Imprimante": the printer setup dialog, then the report of the printer chosen. True when a
   /// printer was chosen, so that the command states are brought up to date.

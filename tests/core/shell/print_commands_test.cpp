@@ -119,6 +119,38 @@ TEST_F(PrintCommandsTest, ACancelledDialogPrintsNothingAndARefusedJobIsReported)
             "accepting jobs.");
 }
 
+TEST_F(PrintCommandsTest, ADocumentStoppedOrRefusedPartWayIsDroppedWhole) {
+  dialogs.copies = 2;
+  int copiesAsked = 0;
+  PrintOutcome drawing{.pages = 3};
+  const DocumentDrawing document = [&](PrintJob& job, int copies) {
+    copiesAsked = copies;
+    job.newPage();
+    return drawing;
+  };
+  const PrintOutcome printed = commands.printDocument(document);
+  EXPECT_EQ(copiesAsked, 2);
+  EXPECT_EQ(printed.pages, 3);
+  EXPECT_TRUE(printers.jobs.back().finished);
+  EXPECT_TRUE(prompter.shown.empty());
+
+  // Stopped by the user: dropped, and nothing said.
+  drawing.cancelled = true;
+  EXPECT_TRUE(commands.printDocument(document).cancelled);
+  EXPECT_TRUE(printers.jobs.back().aborted);
+  EXPECT_FALSE(printers.jobs.back().finished);
+  EXPECT_TRUE(prompter.shown.empty());
+
+  // A page the printer refused: dropped, and the user told.
+  drawing.cancelled = false;
+  drawing.failed = true;
+  EXPECT_TRUE(commands.printDocument(document).failed);
+  EXPECT_TRUE(printers.jobs.back().aborted);
+  EXPECT_FALSE(printers.jobs.back().finished);
+  ASSERT_EQ(prompter.shown.size(), 2U);
+  EXPECT_EQ(prompter.shown[1].text, "impression interrompue : l'imprimante a refusé le document");
+}
+
 TEST_F(PrintCommandsTest, TheTestPrintAsksInFrenchAndPrintsOneCardInTheModeAnswered) {
   shell.state().interfaceLanguage = Language::English;
   prompter.answers = {Answer::No, Answer::Yes};
