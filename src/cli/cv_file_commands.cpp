@@ -5,7 +5,6 @@
 #include "cardfile/save_name.h"
 #include "cli/command_table.h"
 #include "cli/cv_layout_json.h"
-#include "cli/gui_session.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_cv.h"
 #include "minicv/cv_file_lines.h"
@@ -45,8 +44,8 @@ int cvDumpCommand(const Arguments& args) {
   if (args.size() != 1) return usageError(usageLine("cv-dump"));
   const std::optional<std::vector<std::string>> fileLines = readLines(nativePath(args[0]));
   if (!fileLines) return usageError(args[0] + ": cannot be read");
-  return withGuiApplication([&] {
-    LoadedCv loaded;
+  return withScreenServices([&](const ScreenServices& screen) {
+    LoadedCv loaded(screen);
     if (const auto failure = loaded.load(args[0])) return usageError(*failure);
     JsonWriter json;
     json.beginObject();
@@ -66,8 +65,8 @@ int cvDumpCommand(const Arguments& args) {
 
 int cvSaveCommand(const Arguments& args) {
   if (args.size() != 2) return usageError(usageLine("cv-save"));
-  return withGuiApplication([&] {
-    LoadedCv loaded;
+  return withScreenServices([&](const ScreenServices& screen) {
+    LoadedCv loaded(screen);
     if (const auto failure = loaded.load(args[0])) return usageError(*failure);
     const std::string& target = args[1];
     loaded.prompter.shown.clear();

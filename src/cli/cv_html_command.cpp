@@ -3,7 +3,6 @@
 #include <iostream>
 
 #include "cli/command_table.h"
-#include "cli/gui_session.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_cv.h"
 #include "minicv/cv_html_export.h"
@@ -21,8 +20,8 @@ int cvHtmlCommand(const Arguments& args) {
   }
   if (files.size() != 2) return usageError(usageLine("cv-html"));
   if (const auto problem = outputOverInput(files[0], files[1])) return usageError(*problem);
-  return withGuiApplication([&] {
-    LoadedCv loaded;
+  return withScreenServices([&](const ScreenServices& screen) {
+    LoadedCv loaded(screen);
     // Set up before the load, as the editor is: the attributes then follow what the file fills in.
     minicv::CvHtmlExport page(loaded.sheet, loaded.metrics, loaded.prompter);
     if (const auto failure = loaded.load(files[0])) return usageError(*failure);

@@ -6,15 +6,14 @@
 
 #include "cli/command_table.h"
 #include "cli/cv_layout_json.h"
-#include "cli/gui_session.h"
 #include "cli/json_writer.h"
+#include "cli/screen_services.h"
 #include "minicv/element_switching.h"
 #include "minicv/element_table.h"
 #include "minicv/font_layout.h"
 #include "minicv/sheet_adjustments.h"
 #include "minicv/zone_check.h"
 #include "minicv/zone_layout.h"
-#include "qt/qt_text_metrics.h"
 #include "services/non_interactive_prompter.h"
 #include "text/field_text.h"
 
@@ -29,7 +28,7 @@ using minicv::noControl;
 struct CvSession {
   CvSheet sheet;
   NonInteractivePrompter prompter;
-  QtTextMetrics metrics;
+  TextMetrics& metrics;
 };
 
 using CvStep = std::function<void(CvSession&)>;
@@ -165,9 +164,8 @@ std::optional<std::string> parseOptions(const Arguments& args, CvOptions& option
 int runOnSheet(const Arguments& args, const std::function<void(CvSession&, JsonWriter&)>& report) {
   CvOptions options;
   if (const auto problem = parseOptions(args, options)) return usageError(*problem);
-  // Text widths come from the fonts of a GUI application.
-  return withGuiApplication([&] {
-    CvSession session{CvSheet(options.language), {}, {}};
+  return withScreenServices([&](const ScreenServices& screen) {
+    CvSession session{CvSheet(options.language), {}, screen.metrics};
     session.sheet.screen = &session.metrics;
     session.sheet.open(false);
     for (const CvStep& step : options.steps) step(session);

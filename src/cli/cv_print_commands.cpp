@@ -6,12 +6,10 @@
 #include <iostream>
 
 #include "cli/command_table.h"
-#include "cli/gui_session.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_card.h"
 #include "cli/loaded_cv.h"
 #include "cli/printer_choice.h"
-#include "qt/qt_picture_service.h"
 #include "qt/qt_printer_service.h"
 #include "qt/sheet_date_time.h"
 #include "text/field_text.h"
@@ -116,8 +114,8 @@ void writeTexts(JsonWriter& json, std::string_view name, const std::vector<std::
   json.endArray();
 }
 
-int printSheet(const CvPrintOptions& options) {
-  LoadedCv loaded;
+int printSheet(const CvPrintOptions& options, const ScreenServices& screen) {
+  LoadedCv loaded(screen);
   if (const auto failure = loaded.load(options.files[0])) return usageError(*failure);
   choosePrintSettings(loaded.sheet, options);
   if (options.files.size() > 1) {
@@ -139,8 +137,8 @@ int printSheet(const CvPrintOptions& options) {
   return 0;
 }
 
-int testPrint(const CvPrintOptions& options) {
-  LoadedCv loaded;
+int testPrint(const CvPrintOptions& options, const ScreenServices& screen) {
+  LoadedCv loaded(screen);
   if (const auto failure = loaded.load(options.files[0])) return usageError(*failure);
   choosePrintSettings(loaded.sheet, options);
   const std::size_t loadMessages = loaded.prompter.shown.size();
@@ -170,13 +168,13 @@ int testPrint(const CvPrintOptions& options) {
 int cvSheetCommand(const Arguments& args) {
   CvPrintOptions options;
   if (const auto problem = parseCvPrintOptions(args, true, options)) return usageError(*problem);
-  return withGuiApplication([&] { return printSheet(options); });
+  return withScreenServices([&](const ScreenServices& screen) { return printSheet(options, screen); });
 }
 
 int cvTestPrintCommand(const Arguments& args) {
   CvPrintOptions options;
   if (const auto problem = parseCvPrintOptions(args, false, options)) return usageError(*problem);
-  return withGuiApplication([&] { return testPrint(options); });
+  return withScreenServices([&](const ScreenServices& screen) { return testPrint(options, screen); });
 }
 
 }  // namespace orvane::cli

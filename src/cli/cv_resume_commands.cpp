@@ -4,7 +4,6 @@
 
 #include "cardfile/save_name.h"
 #include "cli/command_table.h"
-#include "cli/gui_session.h"
 #include "cli/loaded_cv.h"
 #include "cli/resume_json.h"
 #include "minicv/cv_file_save.h"
@@ -31,8 +30,8 @@ void printDropped(const std::vector<std::string>& dropped) {
 int cvToJsonCommand(const Arguments& args) {
   if (args.size() != 2) return usageError(usageLine("cv-to-json"));
   if (const auto problem = outputOverInput(args[0], args[1])) return usageError(*problem);
-  return withGuiApplication([&] {
-    LoadedCv loaded;
+  return withScreenServices([&](const ScreenServices& screen) {
+    LoadedCv loaded(screen);
     if (const auto failure = loaded.load(args[0])) return usageError(*failure);
     for (const std::string& message : loaded.prompter.texts()) printNote(message);
     const minicv::SheetResume exported = minicv::resumeOfSheet(loaded.sheet);
@@ -52,8 +51,8 @@ int cvFromJsonCommand(const Arguments& args) {
   const nlohmann::json document = nlohmann::json::parse(*bytes, nullptr, false);
   if (document.is_discarded()) return usageError(args[0] + ": is not JSON");
   if (!document.is_object()) return usageError(args[0] + ": is not a JSON object");
-  return withGuiApplication([&] {
-    LoadedCv cv;
+  return withScreenServices([&](const ScreenServices& screen) {
+    LoadedCv cv(screen);
     std::vector<std::string> dropped;
     const minicv::Resume resume = resumeOfDocument(document, dropped);
     const std::vector<std::string> notHeld = minicv::putResumeOnSheet(cv.sheet, resume);

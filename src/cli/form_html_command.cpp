@@ -6,11 +6,10 @@
 #include <stdexcept>
 
 #include "cli/command_table.h"
-#include "cli/gui_session.h"
 #include "cli/json_reader.h"
 #include "cli/json_writer.h"
+#include "cli/screen_services.h"
 #include "html/form2html.h"
-#include "qt/qt_text_metrics.h"
 #include "services/non_interactive_prompter.h"
 #include "text/field_text.h"
 #include "text/line_file.h"
@@ -247,7 +246,7 @@ void setAttributes(html::THElement& element, const std::string& name, const nloh
   }
 }
 
-int convert(const nlohmann::json& document, const std::string& out) {
+int convert(const nlohmann::json& document, const std::string& out, TextMetrics& metrics) {
   const Members top(document, "form description");
   minicv::ControlTree tree;
   Control window;
@@ -266,7 +265,6 @@ int convert(const nlohmann::json& document, const std::string& out) {
   const minicv::ControlId owner = tree.add(window);
   readControls(top, "controls", tree, owner, attributes);
 
-  QtTextMetrics metrics;
   NonInteractivePrompter prompter;
   html::TWHForm2HTML converter(tree, owner, metrics, prompter);
   if (const nlohmann::json* properties = top.find("converter"))
@@ -301,9 +299,9 @@ int formHtmlCommand(const Arguments& args) {
   if (!bytes) return usageError(args[0] + ": cannot be read");
   const JsonParse parsed = parseJson(*bytes);
   if (!parsed.error.empty()) return usageError(args[0] + ": " + parsed.error);
-  return withGuiApplication([&] {
+  return withScreenServices([&](const ScreenServices& screen) {
     try {
-      return convert(parsed.value, args[1]);
+      return convert(parsed.value, args[1], screen.metrics);
     } catch (const std::exception& error) {
       // A fault of the description, or an attribute that should hold a number and does not.
       return usageError(args[0] + ": " + error.what());

@@ -4,7 +4,7 @@
 
 namespace orvane::cli {
 
-LoadedCv::LoadedCv() {
+LoadedCv::LoadedCv(const ScreenServices& screen) : metrics(screen.metrics), pictures(screen.pictures) {
   sheet.screen = &metrics;
   sheet.open(false);
   companions.workingCopyFolder = utf8Path(workingCopies_.path());

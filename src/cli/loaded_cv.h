@@ -5,9 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "cli/screen_services.h"
 #include "minicv/cv_file_load.h"
-#include "qt/qt_picture_service.h"
-#include "qt/qt_text_metrics.h"
 #include "richtext/companion_files.h"
 #include "services/non_interactive_prompter.h"
 #include "text/scratch_folder.h"
@@ -16,17 +15,16 @@ namespace orvane::cli {
 
 class LoadedCv {
  public:
-  /// The sheet as the editor builds and opens it the first time; the fonts are measured with Qt, so a
-  /// GUI application must be running.
-  LoadedCv();
+  /// The sheet as the editor builds and opens it the first time, its fonts measured by `screen`.
+  explicit LoadedCv(const ScreenServices& screen);
   /// Loads `path`; the message that refused it when it could not be loaded.
   std::optional<std::string> load(const std::string& path);
 
   minicv::CvSheet sheet;
   minicv::CvFileSession session;
   NonInteractivePrompter prompter;
-  QtTextMetrics metrics;
-  QtPictureService pictures;
+  TextMetrics& metrics;
+  PictureService& pictures;
   CompanionFiles companions{prompter, Language::French};
   /// What loading a file into `sheet` reads through.
   minicv::CvReadServices reading() { return {companions, prompter, metrics, pictures}; }

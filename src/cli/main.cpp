@@ -6,20 +6,18 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <iostream>
+#include <sstream>
 #include <system_error>
 
 #include "cli/program.h"
+#include "fonts/font_file_metrics.h"
 
 namespace orvane::cli {
 
 namespace {
 
-constexpr std::array commandsWithoutQt{
-    CommandRun{"catalogue", catalogueCommand},  CommandRun{"start-card", startCardCommand},
-    CommandRun{"card-dump", cardDumpCommand},   CommandRun{"card-save", cardSaveCommand},
-    CommandRun{"rtf-dump", rtfDumpCommand},     CommandRun{"rtf-write", rtfWriteCommand},
-    CommandRun{"card-vcard", cardVcardCommand}, CommandRun{"bmp-check", bmpCheckCommand},
-};
+char** commandLine = nullptr;
 
 // The second program is looked for beside this program's own file, links resolved, so that the pair
 // works from the build folder, from where it is installed and through a link to orvane-cli.
@@ -34,11 +32,75 @@ int runInQtProgram(char** argv) {
                     ", which cannot be started: " + std::strerror(errno));
 }
 
+// What a command prints on stdout and stderr, kept until it ends.
+class HeldBackOutput {
+ public:
+  HeldBackOutput() : out_(std::cout.rdbuf(held_[0].rdbuf())), err_(std::cerr.rdbuf(held_[1].rdbuf())) {}
+  ~HeldBackOutput() { restore(); }
+  HeldBackOutput(const HeldBackOutput&) = delete;
+  HeldBackOutput& operator=(const HeldBackOutput&) = delete;
+
+  void release() {
+    restore();
+    std::cout << held_[0].str();
+    std::cerr << held_[1].str();
+  }
+  void restore() {
+    std::cout.rdbuf(out_);
+    std::cerr.rdbuf(err_);
+  }
+
+ private:
+  std::ostringstream held_[2];
+  std::streambuf* out_;
+  std::streambuf* err_;
+};
+
+// A command that lays out a sheet or a form runs here as long as its fonts can be measured from their
+// files as Qt measures them; where only Qt can do the work, the command is handed over whole, and what
+// it printed until then is dropped so that nothing is seen twice. Its files are written whole at the
+// end, so a hand-over leaves none half written.
+template <int (*command)(const Arguments&)>
+int measuring(const Arguments& args) {
+  HeldBackOutput output;
+  try {
+    const int status = command(args);
+    output.release();
+    return status;
+  } catch (const NeedsQt&) {
+    output.restore();
+    return runInQtProgram(commandLine);
+  } catch (...) {
+    output.release();
+    throw;
+  }
+}
+
+constexpr std::array commandsWithoutQt{
+    CommandRun{"catalogue", catalogueCommand},
+    CommandRun{"start-card", startCardCommand},
+    CommandRun{"card-dump", cardDumpCommand},
+    CommandRun{"card-save", cardSaveCommand},
+    CommandRun{"rtf-dump", rtfDumpCommand},
+    CommandRun{"rtf-write", rtfWriteCommand},
+    CommandRun{"card-vcard", cardVcardCommand},
+    CommandRun{"bmp-check", bmpCheckCommand},
+    CommandRun{"cv-layout", measuring<cvLayoutCommand>},
+    CommandRun{"cv-check", measuring<cvCheckCommand>},
+    CommandRun{"cv-dump", measuring<cvDumpCommand>},
+    CommandRun{"cv-save", measuring<cvSaveCommand>},
+    CommandRun{"cv-html", measuring<cvHtmlCommand>},
+    CommandRun{"cv-to-json", measuring<cvToJsonCommand>},
+    CommandRun{"cv-from-json", measuring<cvFromJsonCommand>},
+    CommandRun{"form-html", measuring<formHtmlCommand>},
+};
+
 }  // namespace
 
 }  // namespace orvane::cli
 
 int main(int argc, char** argv) {
   using namespace orvane::cli;
+  commandLine = argv;
   return runProgram(argc, argv, commandsWithoutQt, runInQtProgram);
 }

@@ -1,5 +1,6 @@
-// orvane-cli-qt: the commands of orvane-cli that draw, lay out text or read pictures, and so need Qt's
-// fonts, image readers or printers. orvane-cli hands them over to this program.
+// orvane-cli-qt: the commands of orvane-cli that draw, print or read pictures, and so need Qt's fonts,
+// image readers or printers, and those that lay out a sheet or a form in fonts only Qt measures as the
+// windows do. orvane-cli hands them over to this program.
 #include <array>
 
 #include "cli/program.h"

@@ -17,6 +17,7 @@ struct FontMeasures {
   int height = 0;  // character height: ascent plus descent
   int ascent = 0;
   int externalLeading = 0;  // space the font asks for between lines
+  bool operator==(const FontMeasures&) const = default;
 };
 
 /// A piece of a displayed line drawn in one font: where it starts, from the control's left edge, how

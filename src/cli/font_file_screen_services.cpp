@@ -1,0 +1,29 @@
+// orvane-cli measures from the font files and reads no pictures: a command that meets a font it cannot
+// measure as Qt does, a laid-out text or a picture is handed over to orvane-cli-qt.
+#include "cli/screen_services.h"
+#include "fonts/font_file_metrics.h"
+
+namespace orvane::cli {
+
+namespace {
+
+class PicturesReadByQt : public PictureService {
+ public:
+  std::optional<Image> readBitmap(const std::string& /*path*/) override { throw handOver(); }
+  std::optional<Image> readIcon(const std::string& /*path*/) override { throw handOver(); }
+  std::unique_ptr<Canvas> canvasOn(Image& /*image*/) override { throw handOver(); }
+  std::optional<QrCode> encodeQrCode(std::string_view /*bytes*/) override { throw handOver(); }
+
+ private:
+  static NeedsQt handOver() { return {"pictures are read and drawn by Qt"}; }
+};
+
+}  // namespace
+
+int withScreenServices(const std::function<int(const ScreenServices&)>& command) {
+  FontFileMetrics metrics;
+  PicturesReadByQt pictures;
+  return command({metrics, pictures});
+}
+
+}  // namespace orvane::cli

@@ -1,0 +1,21 @@
+#pragma once
+// The font measures and picture readers of the commands that lay out a sheet or a form. orvane-cli-qt
+// gives Qt's own; orvane-cli measures from the font files as Qt does and hands the command over to
+// orvane-cli-qt where only Qt can do the work.
+
+#include <functional>
+
+#include "render/picture_service.h"
+#include "services/text_metrics.h"
+
+namespace orvane::cli {
+
+struct ScreenServices {
+  TextMetrics& metrics;
+  PictureService& pictures;
+};
+
+/// Runs `command` with this program's screen services and returns what it returns.
+int withScreenServices(const std::function<int(const ScreenServices&)>& command);
+
+}  // namespace orvane::cli
