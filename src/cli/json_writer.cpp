@@ -1,5 +1,6 @@
 #include "cli/json_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -46,6 +47,13 @@ void appendOnOneLine(std::string& out, const Json& container, char open, char cl
 
 void appendJsonString(std::string& out, std::string_view text) {
   out += '"';
+  // Printable ASCII without quote or backslash, most names and keys, is written as nlohmann writes it:
+  // as it stands. Building a JSON value for each would cost more than the rest of the line.
+  if (std::ranges::all_of(text, [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; })) {
+    out.append(text);
+    out += '"';
+    return;
+  }
   std::size_t validFrom = 0;
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t start = at;

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <string_view>
 #include <map>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -31,7 +31,8 @@ int wholePixels(long fixed) { return static_cast<int>((fixed + 32) >> 6); }
 // environment names another platform or resolution.
 bool measuresOnPlainOffscreenScreen() {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
-  return (!platform || !*platform || std::string_view(platform) == "offscreen") && !std::getenv("QT_FONT_DPI");
+  return (!platform || !*platform || std::string_view(platform) == "offscreen") &&
+         !std::getenv("QT_FONT_DPI");
 }
 
 bool hasControlCharacter(const std::string& text) {

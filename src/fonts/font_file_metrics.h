@@ -26,9 +26,9 @@ class FontFileMetrics : public TextMetrics {
   FontFileMetrics& operator=(const FontFileMetrics&) = delete;
 
   /// The measures of `text` in `font`, or nothing where Qt might measure otherwise: another screen
-  /// named by QT_QPA_PLATFORM or QT_FONT_DPI, no family or no size named, a face fontconfig would make bold or slanted itself, hinting other than slight, a
-  /// family whose style lies in several files that do not measure alike or are not OpenType, a
-  /// character the face lacks, a control character.
+  /// named by QT_QPA_PLATFORM or QT_FONT_DPI, no family or no size named, a face fontconfig would make bold
+  /// or slanted itself, hinting other than slight, a family whose style lies in several files that do not
+  /// measure alike or are not OpenType, a character the face lacks, a control character.
   std::optional<FontMeasures> tryMeasure(const std::string& text, const FontSpec& font);
 
   /// As `tryMeasure`; throws NeedsQt where it gives nothing.

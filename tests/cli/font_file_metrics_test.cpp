@@ -1,12 +1,13 @@
 // The command-line tool measures text from the font files where it can do so exactly as Qt does; this
 // compares the two on every family this machine has, with the sizes, styles and texts of the sheets.
+#include "fonts/font_file_metrics.h"
+
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <set>
 
-#include "fonts/font_file_metrics.h"
 #include "qt/qt_text_metrics.h"
 
 namespace orvane {
@@ -93,7 +94,8 @@ TEST(FontFileMetrics, HandsOverWhatOnlyQtCanDo) {
 int main(int argc, char** argv) {
   // The measures the command-line tool's Qt takes: the offscreen screen as it starts it.
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI"}) qunsetenv(scaling);
+  for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI"})
+    qunsetenv(scaling);
   QGuiApplication application(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
