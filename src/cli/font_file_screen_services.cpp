@@ -1,5 +1,6 @@
 // orvane-cli measures from the font files and reads no pictures: a command that meets a font it cannot
 // measure as Qt does, a laid-out text or a picture is handed over to orvane-cli-qt.
+#include "cli/program.h"
 #include "cli/screen_services.h"
 #include "fonts/font_file_metrics.h"
 
@@ -21,7 +22,7 @@ class PicturesReadByQt : public PictureService {
 }  // namespace
 
 int withScreenServices(const std::function<int(const ScreenServices&)>& command) {
-  FontFileMetrics metrics;
+  FontFileMetrics metrics(fileBesideThisProgram("orvane-cli-fonts.so"));
   PicturesReadByQt pictures;
   return command({metrics, pictures});
 }

@@ -5,10 +5,8 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <sstream>
-#include <system_error>
 
 #include "cli/program.h"
 #include "fonts/font_file_metrics.h"
@@ -19,13 +17,9 @@ namespace {
 
 char** commandLine = nullptr;
 
-// The second program is looked for beside this program's own file, links resolved, so that the pair
-// works from the build folder, from where it is installed and through a link to orvane-cli.
 int runInQtProgram(char** argv) {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return usageError(std::string(argv[1]) + ": cannot find its own program: " + error.message());
-  std::string program = (self.parent_path() / "orvane-cli-qt").string();
+  std::string program = fileBesideThisProgram("orvane-cli-qt");
+  if (program.empty()) return usageError(std::string(argv[1]) + ": cannot find its own program");
   argv[0] = program.data();
   execv(program.c_str(), argv);
   return usageError(std::string(argv[1]) + ": needs " + program +

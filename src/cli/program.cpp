@@ -60,6 +60,12 @@ void removeWorkingFoldersOnSignals() {
 
 }  // namespace
 
+std::string fileBesideThisProgram(std::string_view name) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : (self.parent_path() / name).string();
+}
+
 int runProgram(int argc, char** argv, std::span<const CommandRun> runs, int (*elsewhere)(char** argv)) {
   if (argc < 2) return usageError(programUsage());
   const std::string name = argv[1];

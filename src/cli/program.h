@@ -3,6 +3,7 @@
 // and the running of one command.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "cli/commands.h"
@@ -20,5 +21,10 @@ struct CommandRun {
 /// command of the table that is not among `runs` to that program (it replaces this process); null in
 /// the second program itself.
 int runProgram(int argc, char** argv, std::span<const CommandRun> runs, int (*elsewhere)(char** argv));
+
+/// The file called `name` in the folder of this program's own file, links resolved, so that what the
+/// program loads or starts is found from the build folder, from where it is installed and through a
+/// link to it; empty when the program's file cannot be told.
+std::string fileBesideThisProgram(std::string_view name);
 
 }  // namespace orvane::cli

@@ -20,15 +20,15 @@ struct NeedsQt {
 
 class FontFileMetrics : public TextMetrics {
  public:
-  FontFileMetrics();
+  /// Measures through the font files module at `modulePath` (see font_files.h), loaded here; nothing
+  /// is measured when it cannot be loaded.
+  explicit FontFileMetrics(const std::string& modulePath);
   ~FontFileMetrics() override;
   FontFileMetrics(const FontFileMetrics&) = delete;
   FontFileMetrics& operator=(const FontFileMetrics&) = delete;
 
   /// The measures of `text` in `font`, or nothing where Qt might measure otherwise: another screen
-  /// named by QT_QPA_PLATFORM or QT_FONT_DPI, no family or no size named, a face fontconfig would make bold
-  /// or slanted itself, hinting other than slight, a family whose style lies in several files that do not
-  /// measure alike or are not OpenType, a character the face lacks, a control character.
+  /// named by QT_QPA_PLATFORM or QT_FONT_DPI, a control character, or a font the module declines.
   std::optional<FontMeasures> tryMeasure(const std::string& text, const FontSpec& font);
 
   /// As `tryMeasure`; throws NeedsQt where it gives nothing.
@@ -37,8 +37,8 @@ class FontFileMetrics : public TextMetrics {
   std::vector<DisplayLine> displayLines(const RichText& text, const TextBox& box) override;
 
  private:
-  struct Library;
-  std::unique_ptr<Library> library_;
+  struct Module;
+  std::unique_ptr<Module> module_;
   bool onPlainOffscreenScreen_;
 };
 

@@ -48,7 +48,7 @@ TEST(FontFileMetrics, MeasuresAsQtWhereverItMeasures) {
                                        "a\tb",
                                        "日本"};
   QtTextMetrics qt;
-  FontFileMetrics files;
+  FontFileMetrics files(ORVANE_FONT_FILES_MODULE);
   int measured = 0;
   int declined = 0;
   for (const std::string& family : families)
@@ -77,14 +77,16 @@ TEST(FontFileMetrics, MeasuresAsQtWhereverItMeasures) {
 }
 
 TEST(FontFileMetrics, HandsOverWhatOnlyQtCanDo) {
-  FontFileMetrics files;
+  FontFileMetrics files(ORVANE_FONT_FILES_MODULE);
   EXPECT_FALSE(files.tryMeasure("a\tb", {"DejaVu Sans", 10, {}, 0}));
   EXPECT_FALSE(files.tryMeasure("Nom", {"", 10, {}, 0}));
   EXPECT_FALSE(files.tryMeasure("Nom", {"DejaVu Sans", 0, {}, 0}));
   EXPECT_THROW(files.measure("a\tb", {"DejaVu Sans", 10, {}, 0}), NeedsQt);
   EXPECT_THROW(files.displayLines(RichText::fromPlainText("Nom", {"DejaVu Sans", 10, {}, 0}), {}), NeedsQt);
+  EXPECT_FALSE(
+      FontFileMetrics("/nonexistent/orvane-cli-fonts.so").tryMeasure("Nom", {"DejaVu Sans", 10, {}, 0}));
   qputenv("QT_FONT_DPI", "120");
-  EXPECT_FALSE(FontFileMetrics().tryMeasure("Nom", {"DejaVu Sans", 10, {}, 0}));
+  EXPECT_FALSE(FontFileMetrics(ORVANE_FONT_FILES_MODULE).tryMeasure("Nom", {"DejaVu Sans", 10, {}, 0}));
   qunsetenv("QT_FONT_DPI");
 }
 

@@ -47,5 +47,8 @@ cp "$cli" "$work/alone/orvane-cli"
 cli="$work/alone/orvane-cli"
 "$cli" catalogue fr 1 >/dev/null || fail "catalogue failed without the second program"
 "$cli" card-dump "$data/cardfile/carte.ov1" | grep -q '"cardWidth"' || fail "card-dump failed without the second program"
+# Without the font files module beside it either, a layout is handed over too.
+expect_error "cv-layout: needs $work/alone/orvane-cli-qt, which cannot be started: No such file or directory" \
+  cv-layout
 expect_error "templates: needs $work/alone/orvane-cli-qt, which cannot be started: No such file or directory" \
   templates
