@@ -8,12 +8,9 @@
 #include "cardfile/save_name.h"
 #include "cli/card_json.h"
 #include "cli/command_table.h"
-#include "cli/gui_session.h"
 #include "cli/loaded_card.h"
+#include "cli/screen_services.h"
 #include "contact/contact_file.h"
-#include "qt/qt_picture_service.h"
-#include "qt/qt_printer_service.h"
-#include "qt/qt_text_metrics.h"
 #include "shell/card_file_commands.h"
 #include "shell/card_icon_controls.h"
 #include "shell/card_shape_controls.h"
@@ -27,22 +24,20 @@ namespace {
 
 // Everything the main window keeps between two of its controls' events, without the window.
 struct EditSession {
-  explicit EditSession(Language language) : loaded(language) {
+  EditSession(Language language, const ScreenServices& services) : loaded(language), screen(services) {
     shell.state().interfaceLanguage = language;
     orientationShown = controlList(orientationList, language).items.front();
   }
 
   LoadedCard loaded;
+  const ScreenServices& screen;
   CardModel& card = loaded.card;
-  QtPrinterService printers;  // never asked: the shell needs one
-  CardEditorShell shell{card, loaded.prompter, printers};
+  CardEditorShell shell{card, loaded.prompter, screen.printers};  // never asks for a printer
   CardShapeState shape;
   std::string orientationShown;  // what the orientation list shows: the card size lists follow it
   std::array<FrameWarning, 2> warnings;
   RendererState renderer;
-  QtPictureService pictures;
-  QtTextMetrics metrics;
-  RenderContext context{card, renderer, loaded.prompter, pictures, metrics, loaded.language};
+  RenderContext context{card, renderer, loaded.prompter, screen.pictures, screen.metrics, loaded.language};
 };
 
 // A step's text for a check box or a button: "1" checks or presses, "0" unchecks.
@@ -255,8 +250,8 @@ void writeWarning(JsonWriter& json, std::string_view key, const FrameWarning& wa
     json.null();
 }
 
-int edit(const EditOptions& options) {
-  EditSession session(options.language);
+int edit(const EditOptions& options, const ScreenServices& screen) {
+  EditSession session(options.language, screen);
   if (const auto failure = session.loaded.load(options.input, CardFileRequest::LoadCommand))
     return usageError(*failure);
   for (const auto& [control, text] : options.steps)
@@ -296,8 +291,8 @@ int edit(const EditOptions& options) {
 int cardEditCommand(const Arguments& args) {
   EditOptions options;
   if (const auto problem = parseEditOptions(args, options)) return usageError(*problem);
-  // Transparency draws the frames over the pattern, with the fonts of a GUI application.
-  return withGuiApplication([&] { return edit(options); });
+  // Transparency draws the frames over the pattern; the font controls measure their texts.
+  return withScreenServices([&](const ScreenServices& screen) { return edit(options, screen); });
 }
 
 }  // namespace orvane::cli

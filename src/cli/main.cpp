@@ -87,6 +87,7 @@ constexpr std::array commandsWithoutQt{
     CommandRun{"cv-to-json", measuring<cvToJsonCommand>},
     CommandRun{"cv-from-json", measuring<cvFromJsonCommand>},
     CommandRun{"form-html", measuring<formHtmlCommand>},
+    CommandRun{"card-edit", measuring<cardEditCommand>},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "cli/gui_session.h"
 #include "cli/screen_services.h"
 #include "qt/qt_picture_service.h"
+#include "qt/qt_printer_service.h"
 #include "qt/qt_text_metrics.h"
 
 namespace orvane::cli {
@@ -10,7 +11,8 @@ int withScreenServices(const std::function<int(const ScreenServices&)>& command)
   return withGuiApplication([&] {
     QtTextMetrics metrics;
     QtPictureService pictures;
-    return command({metrics, pictures});
+    QtPrinterService printers;
+    return command({metrics, pictures, printers});
   });
 }
 

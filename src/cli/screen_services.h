@@ -1,11 +1,12 @@
 #pragma once
-// The font measures and picture readers of the commands that lay out a sheet or a form. orvane-cli-qt
-// gives Qt's own; orvane-cli measures from the font files as Qt does and hands the command over to
-// orvane-cli-qt where only Qt can do the work.
+// The font measures, picture readers and printers of the commands that lay out a card, a sheet or a
+// form. orvane-cli-qt gives Qt's own; orvane-cli measures from the font files as Qt does and hands the
+// command over to orvane-cli-qt where only Qt can do the work: a picture or a printer to use.
 
 #include <functional>
 
 #include "render/picture_service.h"
+#include "services/printer_service.h"
 #include "services/text_metrics.h"
 
 namespace orvane::cli {
@@ -13,6 +14,7 @@ namespace orvane::cli {
 struct ScreenServices {
   TextMetrics& metrics;
   PictureService& pictures;
+  PrinterService& printers;
 };
 
 /// Runs `command` with this program's screen services and returns what it returns.

@@ -27,16 +27,22 @@ ln -s "$cli" "$work/elsewhere/orvane"
 (cd / && "$work/elsewhere/orvane" cv-layout) >"$work/layout.json" || fail "cv-layout through a link failed"
 grep -q '"controls"' "$work/layout.json" || fail "cv-layout through a link printed no controls"
 
-# loads_qt ARGS...: whether the command loaded Qt on its way (the dynamic loader names what it loads); its
-# output goes to $work/out.json, which must be what orvane-cli-qt prints for the same command.
+# loads_qt ARGS...: whether the command loaded Qt on its way (the dynamic loader names what it loads); what
+# it prints must be what orvane-cli-qt prints for the same command, each run in a folder of its own where
+# the files it writes go.
 loads_qt() {
-  LD_DEBUG=libs "$cli" "$@" 2>"$work/loaded" >"$work/out.json" || fail "$* failed: $(tail -n 3 "$work/loaded")"
-  "$(dirname "$cli")/orvane-cli-qt" "$@" >"$work/qt.json" 2>/dev/null
+  rm -rf "$work/front" "$work/qt" && mkdir "$work/front" "$work/qt"
+  (cd "$work/front" && LD_DEBUG=libs "$cli" "$@" 2>"$work/loaded" >"$work/out.json") ||
+    fail "$* failed: $(tail -n 3 "$work/loaded")"
+  (cd "$work/qt" && "$(dirname "$cli")/orvane-cli-qt" "$@" >"$work/qt.json" 2>/dev/null)
   cmp -s "$work/out.json" "$work/qt.json" || fail "$* prints otherwise than orvane-cli-qt"
   grep -q 'libQt6Gui' "$work/loaded"
 }
 if loads_qt cv-layout; then fail "cv-layout in the machine's fonts loaded Qt"; fi
 if loads_qt cv-check --lang de; then fail "cv-check in the machine's fonts loaded Qt"; fi
+if loads_qt card-edit "$data/cardfile/carte.ov1" edited.ov1 "frame1.width=largeur + 7"; then
+  fail "card-edit of a frame's width loaded Qt"
+fi
 # Another font resolution, and a photo to read, are Qt's to handle.
 QT_FONT_DPI=96 loads_qt cv-layout || fail "cv-layout was not handed over under QT_FONT_DPI"
 loads_qt cv-dump "$data/minicv/handwritten.ov4" || fail "cv-dump of a CV with a photo was not handed over"
