@@ -18,6 +18,9 @@ namespace {
 
 QRect toQRect(const Rect& rect) { return {rect.left, rect.top, rect.width(), rect.height()}; }
 
+// A sheet draws its pattern and icon on every card; a merged sheet may also draw a picture per card.
+constexpr std::size_t printedImageCount = 8;
+
 Qt::Alignment toQtAlignment(TextAlignment alignment) {
   switch (alignment) {
     case TextAlignment::Centre:
@@ -55,7 +58,7 @@ bool QPainterCanvas::fillRectangle(const Rect& rect, Colour colour) {
 bool QPainterCanvas::fillRectangleWithBrush(const Rect& rect, const Image& brush,
                                             const BrushPlacement& placement) {
   if (!painter_.isActive() || brush.isNull()) return false;
-  QBrush tiles(wrapImage(brush));
+  QBrush tiles(deviceImage(brush));
   tiles.setTransform(QTransform::fromTranslate(placement.origin.x, placement.origin.y)
                          .scale(placement.scaleX, placement.scaleY));
   painter_.save();
@@ -67,8 +70,18 @@ bool QPainterCanvas::fillRectangleWithBrush(const Rect& rect, const Image& brush
 
 bool QPainterCanvas::drawImage(const Rect& rect, const Image& image) {
   if (!painter_.isActive() || image.isNull()) return false;
-  painter_.drawImage(toQRect(rect), wrapImage(image));
+  painter_.drawImage(toQRect(rect), deviceImage(image));
   return true;
+}
+
+QImage QPainterCanvas::deviceImage(const Image& image) {
+  const QImage wrapped = wrapImage(image);
+  if (device_.devType() != QInternal::Printer) return wrapped;
+  for (const QImage& printed : printedImages_)
+    if (printed == wrapped) return printed;
+  if (printedImages_.size() == printedImageCount) printedImages_.pop_front();
+  printedImages_.push_back(wrapped.copy());
+  return printedImages_.back();
 }
 
 bool QPainterCanvas::floodFill(Point start, Colour area, const Image& brush,

@@ -58,15 +58,22 @@ bool refreshBackgroundCopy(RenderContext& context) {
 PatternResult drawPattern(RenderContext& context, Canvas& canvas, const CardPlacement& placement) {
   RendererState& state = context.state;
   state.patternShown = true;
-  prepareBackgroundCopy(context);
+  const bool onScreen = !placement.onPage;
+  if (onScreen) prepareBackgroundCopy(context);
   const std::string& path = context.card.patternFile;
   if (path.empty()) return PatternResult::NoPatternFile;
   if (!context.loadPatternBitmap()) {
     context.reportUnreadablePattern();
     return PatternResult::Unreadable;
   }
-  // The copy first: a flood on a page takes its picture from it.
-  if (!drawOnBackgroundCopy(context) || !placePattern(context, canvas, placement)) {
+  // The copy first: a flood on a page takes its picture from it. A page drawn otherwise leaves the copy
+  // as the card window drew it, rather than drawing it again for every card of the sheet.
+  const Image& pattern = *state.patternBitmap;
+  const bool floodOnPage = !onScreen && patternPlacement(context.card, pattern.width(), pattern.height()) ==
+                                            PatternPlacement::Flood;
+  if (floodOnPage) prepareBackgroundCopy(context);
+  if (((onScreen || floodOnPage) && !drawOnBackgroundCopy(context)) ||
+      !placePattern(context, canvas, placement)) {
     context.reportDrawingFailure();
     state.patternShown = false;
     return PatternResult::DrawingFailed;

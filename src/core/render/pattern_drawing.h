@@ -1,6 +1,6 @@
 #pragma once
 // The card's background pattern: tiled, stretched or flood-filled over the card on a window, a picture
-// or a printer page, with the same drawing kept in the renderer's background copy.
+// or a printer page, with the card window's drawing kept in the renderer's background copy.
 
 #include "render/canvas.h"
 #include "render/card_placement.h"
