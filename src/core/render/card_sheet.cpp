@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "render/card_placement.h"
@@ -24,20 +25,43 @@ constexpr Colour white = 0xFFFFFF;
 
 const FontSpec footerFont{"arial narrow", 8, {}, black};
 
-// Each frame's lines as the card window displays them, laid out once for every card of the sheet; a
-// transparent frame has none.
+// Each frame's lines as the card window displays them; a transparent frame has none.
 using SheetFrameLines = std::array<std::vector<DisplayLine>, 2>;
 
-SheetFrameLines layOutFrames(const CardModel& card, TextMetrics& screen, int screenResolution) {
-  SheetFrameLines lines;
-  for (int number : {1, 2}) {
-    const FrameModel& frame = card.frame(number);
-    if (frame.frameTransparent) continue;
-    lines[static_cast<std::size_t>(number - 1)] =
-        screen.displayLines(frame.text, frameTextBox(frame.frameWidth, screenResolution));
+// The frames' lines for the cards of a sheet, a frame being laid out again only when a card changes
+// it: the cards of a sheet share their lines, and the rows of a merge mostly fill one frame only.
+class SheetFrameLayout {
+ public:
+  SheetFrameLayout(TextMetrics& screen, int screenResolution)
+      : screen_(screen), screenResolution_(screenResolution) {}
+
+  const SheetFrameLines& linesOf(const CardModel& card) {
+    for (std::size_t index = 0; index < lines_.size(); ++index) {
+      const FrameModel& frame = card.frame(static_cast<int>(index) + 1);
+      std::optional<LaidOutFrame>& laidOut = laidOut_[index];
+      if (laidOut && laidOut->transparent == frame.frameTransparent && laidOut->width == frame.frameWidth &&
+          laidOut->text == frame.text)
+        continue;
+      laidOut = LaidOutFrame{frame.frameTransparent, frame.frameWidth, frame.text};
+      lines_[index].clear();
+      if (!frame.frameTransparent)
+        lines_[index] = screen_.displayLines(frame.text, frameTextBox(frame.frameWidth, screenResolution_));
+    }
+    return lines_;
   }
-  return lines;
-}
+
+ private:
+  struct LaidOutFrame {
+    bool transparent = false;
+    int width = 0;
+    RichText text;
+  };
+
+  TextMetrics& screen_;
+  int screenResolution_;
+  std::array<std::optional<LaidOutFrame>, 2> laidOut_;
+  SheetFrameLines lines_;
+};
 
 // One card of the sheet, drawn at its place on the page.
 class SheetCard {
@@ -136,9 +160,8 @@ void preparePrintedPictures(RenderContext& context) {
 
 void drawSheetCard(RenderContext& context, Canvas& canvas, const SheetSettings& settings,
                    const CardPlacement& placement) {
-  const SheetFrameLines frameLines =
-      layOutFrames(context.card, context.screenMetrics, settings.screenResolution);
-  SheetCard(context, canvas, settings, frameLines, placement).draw();
+  SheetFrameLayout frames(context.screenMetrics, settings.screenResolution);
+  SheetCard(context, canvas, settings, frames.linesOf(context.card), placement).draw();
 }
 
 namespace {
@@ -198,15 +221,12 @@ void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& 
   const SheetPlan plan = planSheet(card, settings);
   if (footerFits(canvas, settings, plan, card))
     drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);
-  SheetFrameLines frameLines = layOutFrames(card, context.screenMetrics, settings.screenResolution);
+  SheetFrameLayout frames(context.screenMetrics, settings.screenResolution);
   for (std::size_t place = 0; place < plan.positions.size(); ++place) {
-    if (nextCard) {
-      if (!nextCard(place)) break;
-      frameLines = layOutFrames(card, context.screenMetrics, settings.screenResolution);
-    }
+    if (nextCard && !nextCard(place)) break;
     const CardPlacement placement =
         CardPlacement::onSheet(card, plan.positions[place], plan.ratios.x, plan.ratios.y);
-    SheetCard(context, canvas, settings, frameLines, placement).draw();
+    SheetCard(context, canvas, settings, frames.linesOf(card), placement).draw();
   }
 }
 
