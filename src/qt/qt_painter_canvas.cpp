@@ -118,6 +118,8 @@ const QTextLayout& QPainterCanvas::textLayout(const std::string& text, const Fon
   QFont scaled(toQFont(font), &device_);
   scaled.setPointSizeF(pixelSize * 72.0 / device_.logicalDpiY());
   layout = std::make_unique<QTextLayout>(toQString(text), scaled, &device_);
+  // Kept shaped: otherwise every drawing of the layout shapes its glyphs again.
+  layout->setCacheEnabled(true);
   QTextOption option;
   option.setUseDesignMetrics(true);
   option.setWrapMode(QTextOption::NoWrap);
