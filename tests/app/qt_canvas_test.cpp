@@ -15,6 +15,8 @@
 #include "qt/qt_picture_service.h"
 #include "qt/qt_printer_service.h"
 #include "qt/rich_text_document.h"
+#include "render/pattern_drawing.h"
+#include "support/scripted_services.h"
 #include "text/line_layout.h"
 #include "text/rounding.h"
 
@@ -82,6 +84,28 @@ class QtCanvasTest : public QObject {
     QCOMPARE(page.pixel(13, 10), white);
     QCOMPARE(page.pixel(16, 16), black);
     QCOMPARE(page.pixel(9, 9), white);  // outside the rectangle
+  }
+
+  void theBackgroundUnderAPartOfTheCardIsTheBackgroundCopysWithinAndBeyondTheCard() {
+    CardModel card;
+    card.cardWidth = 40;
+    card.cardHeight = 30;
+    card.cardColor = cardColour;
+    card.patternFile = "motif.bmp";
+    RendererState state;
+    state.patternBitmap = checkerBrush();
+    state.patternBitmap->setPixel(1, 1, 0x80FF0000u);  // half transparent, laid over the card colour
+    QtPictureService pictures;
+    ScriptedPrompter prompter;
+    FixedTextMetrics metrics;
+    RenderContext context{card, state, prompter, pictures, metrics, Language::French};
+    QCOMPARE(patternPlacement(card, 2, 2), PatternPlacement::Tile);
+    QVERIFY(refreshBackgroundCopy(context));
+    for (const Rect& area : {Rect{3, 5, 27, 21}, Rect{31, 20, 55, 44}, Rect{-5, -3, 10, 10}}) {
+      const std::optional<Image> under = backgroundUnder(context, area);
+      QVERIFY(under);
+      QVERIFY(*under == state.backgroundCopy->cropped(area, opaquePixel(cardColour)));
+    }
   }
 
   void aTextLineIsCutAtTheRightEdge() {

@@ -55,6 +55,27 @@ bool refreshBackgroundCopy(RenderContext& context) {
   return drawOnBackgroundCopy(context);
 }
 
+std::optional<Image> backgroundUnder(RenderContext& context, const Rect& area) {
+  const CardModel& card = context.card;
+  const Pixel cardPixel = opaquePixel(card.cardColor);
+  const Image& pattern = *context.state.patternBitmap;
+  if (patternPlacement(card, pattern.width(), pattern.height()) != PatternPlacement::Tile) {
+    if (!refreshBackgroundCopy(context)) return std::nullopt;
+    return context.state.backgroundCopy->cropped(area, cardPixel);
+  }
+  // Tiles are laid from the card's corner whatever part of the card is drawn: the area's pixels are the
+  // copy's, without drawing the whole card again. Beyond the card's edge lies its colour, as in a crop.
+  Image background(area.width(), area.height(), cardPixel);
+  const Rect onCard = area.intersected(Rect::fromSize(0, 0, card.cardWidth, card.cardHeight));
+  if (onCard.isEmpty()) return background;
+  const Rect tiled{onCard.left - area.left, onCard.top - area.top, onCard.right - area.left,
+                   onCard.bottom - area.top};
+  const BrushPlacement fromCorner{{-area.left, -area.top}, 1, 1};
+  if (!context.pictures.canvasOn(background)->fillRectangleWithBrush(tiled, pattern, fromCorner))
+    return std::nullopt;
+  return background;
+}
+
 PatternResult drawPattern(RenderContext& context, Canvas& canvas, const CardPlacement& placement) {
   RendererState& state = context.state;
   state.patternShown = true;
