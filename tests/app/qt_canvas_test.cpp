@@ -2,6 +2,7 @@
 // PDF printer's measurements.
 #include <QAbstractTextDocumentLayout>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -127,6 +128,36 @@ class QtCanvasTest : public QObject {
   }
 
   // Turned to read upwards, the text lies right of where it starts and above it, within a line's height.
+  void aPrintedLineIsCutAtItsClipAndALineInsideItIsWhole() {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("lines.pdf"));
+    {
+      const auto printer = makePdfPrinter(pdf, 600, QPageLayout::Portrait);
+      QPainterCanvas canvas(*printer);
+      const FontSpec font{"Arial", 12, {}, 0};
+      QVERIFY(canvas.drawTextAt({600, 600}, "Inside", font, 100, 0, {500, 450, 2500, 750}));
+      QVERIFY(canvas.drawTextAt({600, 1200}, "Cut at the edge of its frame", font, 100, 0,
+                                {500, 1050, 1200, 1350}));
+    }
+    // Read back at 72 dots per inch: 0.12 pixel per printer dot.
+    QProcess poppler;
+    poppler.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-gray"),
+                   QStringLiteral("-singlefile"), pdf, folder.filePath(QStringLiteral("page"))});
+    QVERIFY(poppler.waitForFinished(60000) && poppler.exitCode() == 0);
+    const QImage page(folder.filePath(QStringLiteral("page.pgm")));
+    QVERIFY(!page.isNull());
+    const auto inked = [&](int left, int top, int right, int bottom) {
+      for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+          if (qGray(page.pixel(x, y)) < 128) return true;
+      return false;
+    };
+    QVERIFY(inked(72, 54, 300, 90));
+    QVERIFY(inked(72, 126, 144, 162));
+    QVERIFY2(!inked(146, 120, 500, 170), "ink beyond the clip's right edge");
+  }
+
   void anUpwardTextLiesRightOfItsStart() {
     Image surface(60, 200, white);
     QtPictureService pictures;
