@@ -6,6 +6,7 @@
 #include <QRawFont>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <utility>
 
 #include "qt/qt_font.h"
 #include "qt/qt_image.h"
@@ -22,6 +23,7 @@ QRect toQRect(const Rect& rect) { return {rect.left, rect.top, rect.width(), rec
 
 // A sheet draws its pattern and icon on every card; a merged sheet may also draw a picture per card.
 constexpr std::size_t printedImageCount = 8;
+constexpr std::size_t keptTextLayoutCount = 1024;
 
 // The rectangle the glyphs of `layout` mark, from its top-left corner.
 QRectF inkOf(const QTextLayout& layout) {
@@ -127,9 +129,12 @@ bool QPainterCanvas::drawTextLine(const Rect& rect, const std::string& text, con
 const QPainterCanvas::LaidOutText& QPainterCanvas::textLayout(const std::string& text, const FontSpec& font,
                                                               double pixelSize) {
   const FontStyle& style = font.style;
-  LaidOutText& laidOut = textLayouts_[{text, font.name, font.size, style.bold, style.italic, style.underline,
-                                       style.strikeOut, pixelSize}];
-  if (laidOut.layout) return laidOut;
+  TextLayoutKey key{text,         font.name,       font.size,       style.bold,
+                    style.italic, style.underline, style.strikeOut, pixelSize};
+  if (const auto kept = textLayouts_.find(key); kept != textLayouts_.end()) return kept->second;
+  // A merge brings new texts with every row: the layouts kept start afresh rather than grow with them.
+  if (textLayouts_.size() == keptTextLayoutCount) textLayouts_.clear();
+  LaidOutText& laidOut = textLayouts_[std::move(key)];
   QFont scaled(toQFont(font), &device_);
   scaled.setPointSizeF(pixelSize * 72.0 / device_.logicalDpiY());
   auto& layout = laidOut.layout;
