@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "render/card_placement.h"
@@ -61,6 +62,43 @@ class SheetFrameLayout {
   int screenResolution_;
   std::array<std::optional<LaidOutFrame>, 2> laidOut_;
   SheetFrameLines lines_;
+};
+
+// The composite through which transparent frames print, drawn again for the cards of a page that change
+// the card's texts: for the first of them, and for each whose transparent frames differ from the card
+// before. The card window's composite is given back once the page is drawn.
+class SheetComposite {
+ public:
+  explicit SheetComposite(RenderContext& context) : context_(context) {}
+  ~SheetComposite() {
+    if (kept_) context_.state.transparencyComposite = std::move(*kept_);
+  }
+  SheetComposite(const SheetComposite&) = delete;
+  SheetComposite& operator=(const SheetComposite&) = delete;
+
+  void followCard() {
+    TransparentTexts texts = transparentTexts();
+    if ((!texts[0] && !texts[1]) || texts == drawnTexts_) return;
+    drawnTexts_ = std::move(texts);
+    if (!kept_) kept_ = context_.state.transparencyComposite;
+    redrawTransparentFrames(context_);
+  }
+
+ private:
+  using TransparentTexts = std::array<std::optional<RichText>, 2>;
+
+  TransparentTexts transparentTexts() const {
+    TransparentTexts texts;
+    for (std::size_t index = 0; index < texts.size(); ++index) {
+      const FrameModel& frame = context_.card.frame(static_cast<int>(index) + 1);
+      if (frame.frameTransparent) texts[index] = frame.text;
+    }
+    return texts;
+  }
+
+  RenderContext& context_;
+  std::optional<TransparentTexts> drawnTexts_;
+  std::optional<std::optional<Image>> kept_;  // the card window's composite, once another is drawn
 };
 
 // One card of the sheet, drawn at its place on the page.
@@ -222,8 +260,12 @@ void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& 
   if (footerFits(canvas, settings, plan, card))
     drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);
   SheetFrameLayout frames(context.screenMetrics, settings.screenResolution);
+  SheetComposite composite(context);
   for (std::size_t place = 0; place < plan.positions.size(); ++place) {
-    if (nextCard && !nextCard(place)) break;
+    if (nextCard) {
+      if (!nextCard(place)) break;
+      composite.followCard();
+    }
     const CardPlacement placement =
         CardPlacement::onSheet(card, plan.positions[place], plan.ratios.x, plan.ratios.y);
     SheetCard(context, canvas, settings, frames.linesOf(card), placement).draw();

@@ -258,6 +258,27 @@ TEST_F(CardSheet, WithT1Frame1PrintsOnlyThroughTheComposite) {
   EXPECT_TRUE(canvas.callsOf(CanvasCallKind::BrushFill).empty()) << "no pattern besides the composite";
 }
 
+TEST_F(CardSheet, CardsThatChangeATransparentFramesTextPrintThroughTheirOwnComposite) {
+  givePattern(60, 60);
+  card.frame(1).frameTransparent = true;
+  drawCardSheet(context, canvas, settings);
+  ASSERT_TRUE(state.transparencyComposite);
+  state.transparencyComposite->setPixel(0, 0, 0xFF123456u);  // what the card window shows
+  const Image shown = *state.transparencyComposite;
+  pictures.pictureCalls.clear();
+  const std::vector<std::string> rows{"Léa", "Marc", "Marc"};
+  drawCardSheet(context, canvas, settings, [&](std::size_t place) {
+    if (place == rows.size()) return false;
+    card.frame(1).text = RichText::fromPlainText(rows[place]);
+    return true;
+  });
+  std::vector<std::string> composed;
+  for (const CanvasCall& call : pictures.pictureCalls)
+    if (call.kind == CanvasCallKind::RichText) composed.push_back(call.text);
+  EXPECT_EQ(composed, (std::vector<std::string>{"Léa", "Marc"})) << "drawn again only when the text changes";
+  EXPECT_EQ(*state.transparencyComposite, shown) << "the card window's composite is given back";
+}
+
 TEST_F(CardSheet, AFrameReachingBeyondTheCardIsCutAtTheCardsEdge) {
   settings.testPrint = true;
   card.cardWidth = 182;
