@@ -66,8 +66,10 @@ CardMergeReport drawCardMerge(RenderContext& context, CardModel& card, const Car
     const std::size_t before = rows.taken();
     if (merge.mixed) {
       drawCardSheet(context, canvas, settings, [&](std::size_t) { return rows.takeNextRow(); });
-    } else if (rows.takeNextRow()) {
-      drawCardSheet(context, canvas, settings);
+    } else {
+      // The row is taken as the first card is drawn, so that the sheet knows the card's texts changed.
+      drawCardSheet(context, canvas, settings,
+                    [&](std::size_t place) { return place > 0 || rows.takeNextRow(); });
     }
     // A page with no room for a card would never end the run.
     return !rows.done() && rows.taken() > before;

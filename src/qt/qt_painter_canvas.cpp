@@ -2,8 +2,11 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <utility>
 
 #include "qt/qt_font.h"
 #include "qt/qt_image.h"
@@ -17,6 +20,23 @@ namespace orvane {
 namespace {
 
 QRect toQRect(const Rect& rect) { return {rect.left, rect.top, rect.width(), rect.height()}; }
+
+// A sheet draws its pattern and icon on every card; a merged sheet may also draw a picture per card.
+constexpr std::size_t printedImageCount = 8;
+constexpr std::size_t keptTextLayoutCount = 1024;
+
+// The rectangle the glyphs of `layout` mark, from its top-left corner.
+QRectF inkOf(const QTextLayout& layout) {
+  QRectF ink;
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    const QRawFont font = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype index = 0; index < glyphs.size(); ++index)
+      ink |= font.boundingRect(glyphs[index]).translated(positions[index]);
+  }
+  return ink;
+}
 
 Qt::Alignment toQtAlignment(TextAlignment alignment) {
   switch (alignment) {
@@ -55,7 +75,7 @@ bool QPainterCanvas::fillRectangle(const Rect& rect, Colour colour) {
 bool QPainterCanvas::fillRectangleWithBrush(const Rect& rect, const Image& brush,
                                             const BrushPlacement& placement) {
   if (!painter_.isActive() || brush.isNull()) return false;
-  QBrush tiles(wrapImage(brush));
+  QBrush tiles(deviceImage(brush));
   tiles.setTransform(QTransform::fromTranslate(placement.origin.x, placement.origin.y)
                          .scale(placement.scaleX, placement.scaleY));
   painter_.save();
@@ -67,8 +87,18 @@ bool QPainterCanvas::fillRectangleWithBrush(const Rect& rect, const Image& brush
 
 bool QPainterCanvas::drawImage(const Rect& rect, const Image& image) {
   if (!painter_.isActive() || image.isNull()) return false;
-  painter_.drawImage(toQRect(rect), wrapImage(image));
+  painter_.drawImage(toQRect(rect), deviceImage(image));
   return true;
+}
+
+QImage QPainterCanvas::deviceImage(const Image& image) {
+  const QImage wrapped = wrapImage(image);
+  if (device_.devType() != QInternal::Printer) return wrapped;
+  for (const QImage& printed : printedImages_)
+    if (printed == wrapped) return printed;
+  if (printedImages_.size() == printedImageCount) printedImages_.pop_front();
+  printedImages_.push_back(wrapped.copy());
+  return printedImages_.back();
 }
 
 bool QPainterCanvas::floodFill(Point start, Colour area, const Image& brush,
@@ -96,15 +126,21 @@ bool QPainterCanvas::drawTextLine(const Rect& rect, const std::string& text, con
   return true;
 }
 
-const QTextLayout& QPainterCanvas::textLayout(const std::string& text, const FontSpec& font,
-                                              double pixelSize) {
+const QPainterCanvas::LaidOutText& QPainterCanvas::textLayout(const std::string& text, const FontSpec& font,
+                                                              double pixelSize) {
   const FontStyle& style = font.style;
-  auto& layout = textLayouts_[{text, font.name, font.size, style.bold, style.italic, style.underline,
-                               style.strikeOut, pixelSize}];
-  if (layout) return *layout;
+  TextLayoutKey key{text,         font.name,       font.size,       style.bold,
+                    style.italic, style.underline, style.strikeOut, pixelSize};
+  if (const auto kept = textLayouts_.find(key); kept != textLayouts_.end()) return kept->second;
+  // A merge brings new texts with every row: the layouts kept start afresh rather than grow with them.
+  if (textLayouts_.size() == keptTextLayoutCount) textLayouts_.clear();
+  LaidOutText& laidOut = textLayouts_[std::move(key)];
   QFont scaled(toQFont(font), &device_);
   scaled.setPointSizeF(pixelSize * 72.0 / device_.logicalDpiY());
+  auto& layout = laidOut.layout;
   layout = std::make_unique<QTextLayout>(toQString(text), scaled, &device_);
+  // Kept shaped: otherwise every drawing of the layout shapes its glyphs again.
+  layout->setCacheEnabled(true);
   QTextOption option;
   option.setUseDesignMetrics(true);
   option.setWrapMode(QTextOption::NoWrap);
@@ -112,23 +148,34 @@ const QTextLayout& QPainterCanvas::textLayout(const std::string& text, const Fon
   layout->beginLayout();
   layout->createLine();
   layout->endLayout();
-  return *layout;
+  laidOut.ink = inkOf(*layout);
+  return laidOut;
 }
 
 bool QPainterCanvas::drawTextAt(Point origin, const std::string& text, const FontSpec& font, double pixelSize,
                                 double width, const Rect& clip) {
   if (!painter_.isActive()) return false;
   if (clip.isEmpty() || pixelSize <= 0) return true;
-  const QTextLayout& layout = textLayout(text, font, pixelSize);
-  const QTextLine line = layout.lineAt(0);
+  const LaidOutText& laidOut = textLayout(text, font, pixelSize);
+  const QTextLine line = laidOut.layout->lineAt(0);
   if (!line.isValid()) return true;
+  // This device's glyph widths differ a little from the screen's: the text takes the screen's width.
+  const double widthScale = width > 0 && line.naturalTextWidth() > 0 ? width / line.naturalTextWidth() : 1;
+  const QPointF topLeft(origin.x, origin.y - line.ascent());
   painter_.save();
   painter_.setPen(toQColor(font.colour));
-  painter_.setClipRect(toQRect(clip));
-  painter_.translate(origin.x, origin.y - line.ascent());
-  // This device's glyph widths differ a little from the screen's: the text takes the screen's width.
-  if (width > 0 && line.naturalTextWidth() > 0) painter_.scale(width / line.naturalTextWidth(), 1);
-  layout.draw(&painter_, QPointF(0, 0));
+  // A printed line whose glyphs lie inside the clip, with a unit to spare, is written without one: most
+  // lines of a card are, and a PDF would otherwise state the clip again for each.
+  const bool decorated = font.style.underline || font.style.strikeOut;
+  const QRectF marked = QTransform::fromTranslate(topLeft.x(), topLeft.y())
+                            .scale(widthScale, 1)
+                            .mapRect(laidOut.ink)
+                            .adjusted(-1, -1, 1, 1);
+  if (device_.devType() != QInternal::Printer || decorated || !QRectF(toQRect(clip)).contains(marked))
+    painter_.setClipRect(toQRect(clip));
+  painter_.translate(topLeft);
+  if (widthScale != 1) painter_.scale(widthScale, 1);
+  laidOut.layout->draw(&painter_, QPointF(0, 0));
   painter_.restore();
   return true;
 }

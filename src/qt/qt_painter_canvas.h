@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QTextLayout>
+#include <deque>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -39,15 +40,25 @@ class QPainterCanvas : public Canvas {
   TextSize measureText(const std::string& text, const FontSpec& font) override;
 
  private:
+  struct LaidOutText {
+    std::unique_ptr<QTextLayout> layout;
+    QRectF ink;  // where its glyphs mark, from the layout's top-left corner
+  };
+
   /// `text` laid out on one line in `font` at `pixelSize`, kept for the canvas's life: a sheet draws
   /// each frame's words once per card.
-  const QTextLayout& textLayout(const std::string& text, const FontSpec& font, double pixelSize);
+  const LaidOutText& textLayout(const std::string& text, const FontSpec& font, double pixelSize);
+
+  /// `image` as this device draws it. On a printer, a picture with the same pixels as one drawn lately
+  /// is given as that same QImage, which a PDF then holds once rather than once per card of a sheet.
+  QImage deviceImage(const Image& image);
 
   QPaintDevice& device_;
   QPainter painter_;
+  std::deque<QImage> printedImages_;  // the latest pictures drawn on a printer, oldest first
   // By text, font (name, size, bold, italic, underline, strike-out) and size on this device.
   using TextLayoutKey = std::tuple<std::string, std::string, std::int16_t, bool, bool, bool, bool, double>;
-  std::map<TextLayoutKey, std::unique_ptr<QTextLayout>> textLayouts_;
+  std::map<TextLayoutKey, LaidOutText> textLayouts_;
 };
 
 }  // namespace orvane

@@ -194,6 +194,9 @@ std::vector<DisplayLine> layOutTextBox(const RichText& text, const TextBox& box)
   document.setUndoRedoEnabled(false);  // nobody edits it
   setTextBoxLayout(document, box);
   fillDocument(document, text);
+  // The lines are read back piece by piece: their glyphs are kept shaped rather than shaped again.
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+    block.layout()->setCacheEnabled(true);
   document.setTextWidth(box.width);
   // Laying out is lazy: asking for the size lays out every block.
   document.documentLayout()->documentSize();

@@ -2,6 +2,7 @@
 // PDF printer's measurements.
 #include <QAbstractTextDocumentLayout>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -15,6 +16,8 @@
 #include "qt/qt_picture_service.h"
 #include "qt/qt_printer_service.h"
 #include "qt/rich_text_document.h"
+#include "render/pattern_drawing.h"
+#include "support/scripted_services.h"
 #include "text/line_layout.h"
 #include "text/rounding.h"
 
@@ -84,6 +87,28 @@ class QtCanvasTest : public QObject {
     QCOMPARE(page.pixel(9, 9), white);  // outside the rectangle
   }
 
+  void theBackgroundUnderAPartOfTheCardIsTheBackgroundCopysWithinAndBeyondTheCard() {
+    CardModel card;
+    card.cardWidth = 40;
+    card.cardHeight = 30;
+    card.cardColor = cardColour;
+    card.patternFile = "motif.bmp";
+    RendererState state;
+    state.patternBitmap = checkerBrush();
+    state.patternBitmap->setPixel(1, 1, 0x80FF0000u);  // half transparent, laid over the card colour
+    QtPictureService pictures;
+    ScriptedPrompter prompter;
+    FixedTextMetrics metrics;
+    RenderContext context{card, state, prompter, pictures, metrics, Language::French};
+    QCOMPARE(patternPlacement(card, 2, 2), PatternPlacement::Tile);
+    QVERIFY(refreshBackgroundCopy(context));
+    for (const Rect& area : {Rect{3, 5, 27, 21}, Rect{31, 20, 55, 44}, Rect{-5, -3, 10, 10}}) {
+      const std::optional<Image> under = backgroundUnder(context, area);
+      QVERIFY(under);
+      QVERIFY(*under == state.backgroundCopy->cropped(area, opaquePixel(cardColour)));
+    }
+  }
+
   void aTextLineIsCutAtTheRightEdge() {
     Image surface(200, 40, white);
     QtPictureService pictures;
@@ -103,6 +128,36 @@ class QtCanvasTest : public QObject {
   }
 
   // Turned to read upwards, the text lies right of where it starts and above it, within a line's height.
+  void aPrintedLineIsCutAtItsClipAndALineInsideItIsWhole() {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("lines.pdf"));
+    {
+      const auto printer = makePdfPrinter(pdf, 600, QPageLayout::Portrait);
+      QPainterCanvas canvas(*printer);
+      const FontSpec font{"Arial", 12, {}, 0};
+      QVERIFY(canvas.drawTextAt({600, 600}, "Inside", font, 100, 0, {500, 450, 2500, 750}));
+      QVERIFY(canvas.drawTextAt({600, 1200}, "Cut at the edge of its frame", font, 100, 0,
+                                {500, 1050, 1200, 1350}));
+    }
+    // Read back at 72 dots per inch: 0.12 pixel per printer dot.
+    QProcess poppler;
+    poppler.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-gray"),
+                   QStringLiteral("-singlefile"), pdf, folder.filePath(QStringLiteral("page"))});
+    QVERIFY(poppler.waitForFinished(60000) && poppler.exitCode() == 0);
+    const QImage page(folder.filePath(QStringLiteral("page.pgm")));
+    QVERIFY(!page.isNull());
+    const auto inked = [&](int left, int top, int right, int bottom) {
+      for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+          if (qGray(page.pixel(x, y)) < 128) return true;
+      return false;
+    };
+    QVERIFY(inked(72, 54, 300, 90));
+    QVERIFY(inked(72, 126, 144, 162));
+    QVERIFY2(!inked(146, 120, 500, 170), "ink beyond the clip's right edge");
+  }
+
   void anUpwardTextLiesRightOfItsStart() {
     Image surface(60, 200, white);
     QtPictureService pictures;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "render/card_placement.h"
@@ -24,20 +26,80 @@ constexpr Colour white = 0xFFFFFF;
 
 const FontSpec footerFont{"arial narrow", 8, {}, black};
 
-// Each frame's lines as the card window displays them, laid out once for every card of the sheet; a
-// transparent frame has none.
+// Each frame's lines as the card window displays them; a transparent frame has none.
 using SheetFrameLines = std::array<std::vector<DisplayLine>, 2>;
 
-SheetFrameLines layOutFrames(const CardModel& card, TextMetrics& screen, int screenResolution) {
-  SheetFrameLines lines;
-  for (int number : {1, 2}) {
-    const FrameModel& frame = card.frame(number);
-    if (frame.frameTransparent) continue;
-    lines[static_cast<std::size_t>(number - 1)] =
-        screen.displayLines(frame.text, frameTextBox(frame.frameWidth, screenResolution));
+// The frames' lines for the cards of a sheet, a frame being laid out again only when a card changes
+// it: the cards of a sheet share their lines, and the rows of a merge mostly fill one frame only.
+class SheetFrameLayout {
+ public:
+  SheetFrameLayout(TextMetrics& screen, int screenResolution)
+      : screen_(screen), screenResolution_(screenResolution) {}
+
+  const SheetFrameLines& linesOf(const CardModel& card) {
+    for (std::size_t index = 0; index < lines_.size(); ++index) {
+      const FrameModel& frame = card.frame(static_cast<int>(index) + 1);
+      std::optional<LaidOutFrame>& laidOut = laidOut_[index];
+      if (laidOut && laidOut->transparent == frame.frameTransparent && laidOut->width == frame.frameWidth &&
+          laidOut->text == frame.text)
+        continue;
+      laidOut = LaidOutFrame{frame.frameTransparent, frame.frameWidth, frame.text};
+      lines_[index].clear();
+      if (!frame.frameTransparent)
+        lines_[index] = screen_.displayLines(frame.text, frameTextBox(frame.frameWidth, screenResolution_));
+    }
+    return lines_;
   }
-  return lines;
-}
+
+ private:
+  struct LaidOutFrame {
+    bool transparent = false;
+    int width = 0;
+    RichText text;
+  };
+
+  TextMetrics& screen_;
+  int screenResolution_;
+  std::array<std::optional<LaidOutFrame>, 2> laidOut_;
+  SheetFrameLines lines_;
+};
+
+// The composite through which transparent frames print, drawn again for the cards of a page that change
+// the card's texts: for the first of them, and for each whose transparent frames differ from the card
+// before. The card window's composite is given back once the page is drawn.
+class SheetComposite {
+ public:
+  explicit SheetComposite(RenderContext& context) : context_(context) {}
+  ~SheetComposite() {
+    if (kept_) context_.state.transparencyComposite = std::move(*kept_);
+  }
+  SheetComposite(const SheetComposite&) = delete;
+  SheetComposite& operator=(const SheetComposite&) = delete;
+
+  void followCard() {
+    TransparentTexts texts = transparentTexts();
+    if ((!texts[0] && !texts[1]) || texts == drawnTexts_) return;
+    drawnTexts_ = std::move(texts);
+    if (!kept_) kept_ = context_.state.transparencyComposite;
+    redrawTransparentFrames(context_);
+  }
+
+ private:
+  using TransparentTexts = std::array<std::optional<RichText>, 2>;
+
+  TransparentTexts transparentTexts() const {
+    TransparentTexts texts;
+    for (std::size_t index = 0; index < texts.size(); ++index) {
+      const FrameModel& frame = context_.card.frame(static_cast<int>(index) + 1);
+      if (frame.frameTransparent) texts[index] = frame.text;
+    }
+    return texts;
+  }
+
+  RenderContext& context_;
+  std::optional<TransparentTexts> drawnTexts_;
+  std::optional<std::optional<Image>> kept_;  // the card window's composite, once another is drawn
+};
 
 // One card of the sheet, drawn at its place on the page.
 class SheetCard {
@@ -136,9 +198,8 @@ void preparePrintedPictures(RenderContext& context) {
 
 void drawSheetCard(RenderContext& context, Canvas& canvas, const SheetSettings& settings,
                    const CardPlacement& placement) {
-  const SheetFrameLines frameLines =
-      layOutFrames(context.card, context.screenMetrics, settings.screenResolution);
-  SheetCard(context, canvas, settings, frameLines, placement).draw();
+  SheetFrameLayout frames(context.screenMetrics, settings.screenResolution);
+  SheetCard(context, canvas, settings, frames.linesOf(context.card), placement).draw();
 }
 
 namespace {
@@ -198,15 +259,16 @@ void drawCardSheet(RenderContext& context, Canvas& canvas, const SheetSettings& 
   const SheetPlan plan = planSheet(card, settings);
   if (footerFits(canvas, settings, plan, card))
     drawSheetFooter(canvas, printer.pageWidth, printer.pageHeight, settings.dateTime);
-  SheetFrameLines frameLines = layOutFrames(card, context.screenMetrics, settings.screenResolution);
+  SheetFrameLayout frames(context.screenMetrics, settings.screenResolution);
+  SheetComposite composite(context);
   for (std::size_t place = 0; place < plan.positions.size(); ++place) {
     if (nextCard) {
       if (!nextCard(place)) break;
-      frameLines = layOutFrames(card, context.screenMetrics, settings.screenResolution);
+      composite.followCard();
     }
     const CardPlacement placement =
         CardPlacement::onSheet(card, plan.positions[place], plan.ratios.x, plan.ratios.y);
-    SheetCard(context, canvas, settings, frameLines, placement).draw();
+    SheetCard(context, canvas, settings, frames.linesOf(card), placement).draw();
   }
 }
 

@@ -1,6 +1,7 @@
 #include "render/icon_drawing.h"
 
 #include <cctype>
+#include <utility>
 
 #include "card/drawable_length.h"
 #include "render/pattern_drawing.h"
@@ -17,8 +18,8 @@ Image backgroundUnderIcon(RenderContext& context) {
   if (!card.patternFile.empty()) {
     if (!context.loadPatternBitmap()) {
       context.reportUnreadablePattern();
-    } else if (refreshBackgroundCopy(context)) {
-      return context.state.backgroundCopy->cropped(iconRect, cardPixel);
+    } else if (auto background = backgroundUnder(context, iconRect)) {
+      return std::move(*background);
     }
   }
   return Image(iconRect.width(), iconRect.height(), cardPixel);

@@ -55,18 +55,46 @@ bool refreshBackgroundCopy(RenderContext& context) {
   return drawOnBackgroundCopy(context);
 }
 
+std::optional<Image> backgroundUnder(RenderContext& context, const Rect& area) {
+  const CardModel& card = context.card;
+  const Pixel cardPixel = opaquePixel(card.cardColor);
+  const Image& pattern = *context.state.patternBitmap;
+  if (patternPlacement(card, pattern.width(), pattern.height()) != PatternPlacement::Tile) {
+    if (!refreshBackgroundCopy(context)) return std::nullopt;
+    return context.state.backgroundCopy->cropped(area, cardPixel);
+  }
+  // Tiles are laid from the card's corner whatever part of the card is drawn: the area's pixels are the
+  // copy's, without drawing the whole card again. Beyond the card's edge lies its colour, as in a crop.
+  Image background(area.width(), area.height(), cardPixel);
+  const Rect onCard = area.intersected(Rect::fromSize(0, 0, card.cardWidth, card.cardHeight));
+  if (onCard.isEmpty()) return background;
+  const Rect tiled{onCard.left - area.left, onCard.top - area.top, onCard.right - area.left,
+                   onCard.bottom - area.top};
+  const BrushPlacement fromCorner{{-area.left, -area.top}, 1, 1};
+  if (!context.pictures.canvasOn(background)->fillRectangleWithBrush(tiled, pattern, fromCorner))
+    return std::nullopt;
+  return background;
+}
+
 PatternResult drawPattern(RenderContext& context, Canvas& canvas, const CardPlacement& placement) {
   RendererState& state = context.state;
   state.patternShown = true;
-  prepareBackgroundCopy(context);
+  const bool onScreen = !placement.onPage;
+  if (onScreen) prepareBackgroundCopy(context);
   const std::string& path = context.card.patternFile;
   if (path.empty()) return PatternResult::NoPatternFile;
   if (!context.loadPatternBitmap()) {
     context.reportUnreadablePattern();
     return PatternResult::Unreadable;
   }
-  // The copy first: a flood on a page takes its picture from it.
-  if (!drawOnBackgroundCopy(context) || !placePattern(context, canvas, placement)) {
+  // The copy first: a flood on a page takes its picture from it. A page drawn otherwise leaves the copy
+  // as the card window drew it, rather than drawing it again for every card of the sheet.
+  const Image& pattern = *state.patternBitmap;
+  const bool floodOnPage = !onScreen && patternPlacement(context.card, pattern.width(), pattern.height()) ==
+                                            PatternPlacement::Flood;
+  if (floodOnPage) prepareBackgroundCopy(context);
+  if (((onScreen || floodOnPage) && !drawOnBackgroundCopy(context)) ||
+      !placePattern(context, canvas, placement)) {
     context.reportDrawingFailure();
     state.patternShown = false;
     return PatternResult::DrawingFailed;

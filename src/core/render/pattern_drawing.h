@@ -1,6 +1,8 @@
 #pragma once
 // The card's background pattern: tiled, stretched or flood-filled over the card on a window, a picture
-// or a printer page, with the same drawing kept in the renderer's background copy.
+// or a printer page, with the card window's drawing kept in the renderer's background copy.
+
+#include <optional>
 
 #include "render/canvas.h"
 #include "render/card_placement.h"
@@ -26,5 +28,9 @@ PatternResult drawPattern(RenderContext& context, Canvas& canvas, const CardPlac
 /// Gives the background copy the card's size and colour and draws the pattern on it, when a pattern
 /// can be read; false when the drawing failed.
 bool refreshBackgroundCopy(RenderContext& context);
+
+/// What the refreshed background copy shows in `area` of the card, beyond the card's edge its colour,
+/// once the pattern is read; nothing when the drawing failed. A tiled pattern is drawn in `area` alone.
+std::optional<Image> backgroundUnder(RenderContext& context, const Rect& area);
 
 }  // namespace orvane

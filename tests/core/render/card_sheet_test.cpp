@@ -66,6 +66,26 @@ TEST_F(CardSheet, TwelveCardsOfTheScaledSizeWithTheirGaps) {
   EXPECT_EQ(outlines[1].rect.left - outlines[0].rect.right, 8);
 }
 
+TEST_F(CardSheet, CardsThatChangeTheirTextsPrintTheirOwnLinesAndAStopLeavesTheRestBlank) {
+  const RichText written = card.frame(1).text;
+  drawCardSheet(context, canvas, settings, [&](std::size_t place) {
+    if (place == 5) return false;
+    // The third card changes frame 2 alone; the frames of the others follow the first's.
+    if (place == 2) card.frame(2).text = RichText::fromPlainText("place du Marché");
+    if (place != 2) card.frame(1).text = RichText::fromPlainText("Card " + std::to_string(place));
+    if (place == 3) card.frame(2).text = RichText::fromPlainText("rue des Lilas");
+    return true;
+  });
+  for (const std::string name : {"Card 0", "Card 3", "Card 4"})
+    EXPECT_EQ(linesReading(name).size(), 1u) << name;
+  EXPECT_EQ(linesReading("Card 1").size(), 2u) << "the third card keeps the second's frame 1";
+  EXPECT_EQ(linesReading("Card 2").size(), 0u);
+  EXPECT_EQ(linesReading("place du Marché").size(), 1u);
+  EXPECT_EQ(linesReading("rue des Lilas").size(), 4u);
+  EXPECT_EQ(canvas.callsOf(CanvasCallKind::TextAt).size(), 10u) << "cards 1 to 5, two lines each";
+  EXPECT_NE(card.frame(1).text, written) << "the card is as the last card left it";
+}
+
 TEST_F(CardSheet, OneCardInColourElementByElement) {
   settings.testPrint = true;
   settings.cardColourChosen = true;
@@ -236,6 +256,27 @@ TEST_F(CardSheet, WithT1Frame1PrintsOnlyThroughTheComposite) {
       pictures.pictureCalls, [](const CanvasCall& call) { return call.kind == CanvasCallKind::RichText; });
   EXPECT_EQ(composed, 1);
   EXPECT_TRUE(canvas.callsOf(CanvasCallKind::BrushFill).empty()) << "no pattern besides the composite";
+}
+
+TEST_F(CardSheet, CardsThatChangeATransparentFramesTextPrintThroughTheirOwnComposite) {
+  givePattern(60, 60);
+  card.frame(1).frameTransparent = true;
+  drawCardSheet(context, canvas, settings);
+  ASSERT_TRUE(state.transparencyComposite);
+  state.transparencyComposite->setPixel(0, 0, 0xFF123456u);  // what the card window shows
+  const Image shown = *state.transparencyComposite;
+  pictures.pictureCalls.clear();
+  const std::vector<std::string> rows{"Léa", "Marc", "Marc"};
+  drawCardSheet(context, canvas, settings, [&](std::size_t place) {
+    if (place == rows.size()) return false;
+    card.frame(1).text = RichText::fromPlainText(rows[place]);
+    return true;
+  });
+  std::vector<std::string> composed;
+  for (const CanvasCall& call : pictures.pictureCalls)
+    if (call.kind == CanvasCallKind::RichText) composed.push_back(call.text);
+  EXPECT_EQ(composed, (std::vector<std::string>{"Léa", "Marc"})) << "drawn again only when the text changes";
+  EXPECT_EQ(*state.transparencyComposite, shown) << "the card window's composite is given back";
 }
 
 TEST_F(CardSheet, AFrameReachingBeyondTheCardIsCutAtTheCardsEdge) {

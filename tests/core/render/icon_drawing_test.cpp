@@ -81,7 +81,8 @@ TEST_F(IconDrawing, WithAPatternTheIconStartsFromThePatternAsTheCardShowsIt) {
   card.iconFile = iconPath;
   showIcon();
   ASSERT_EQ(pictures.pictureCalls.size(), 2u);
-  EXPECT_EQ(pictures.pictureCalls[0].kind, CanvasCallKind::BrushFill) << "the background copy is drawn first";
+  EXPECT_EQ(pictures.pictureCalls[0].kind, CanvasCallKind::BrushFill)
+      << "the pattern under the icon is drawn first";
   EXPECT_EQ(pictures.pictureCalls[1].kind, CanvasCallKind::Image);
   EXPECT_TRUE(prompter.shown.empty());
 }

@@ -73,6 +73,7 @@ TEST_F(PatternDrawing, OnAPageThePatternKeepsItsScreenSizeAndAFloodComesFromTheC
   EXPECT_EQ(tile.rect, (Rect{118, 1962, 118 + 1156, 1962 + 1831}));
   EXPECT_EQ(tile.placement.origin, (Point{118, 1962}));
   EXPECT_DOUBLE_EQ(tile.placement.scaleX, 6.25);
+  EXPECT_TRUE(pictures.pictureCalls.empty()) << "a tiled page leaves the card window's copy as it is";
 
   canvas.calls.clear();
   card.fillStyle = FillStyle::Flood;
