@@ -46,7 +46,10 @@ PrinterCalibration StockOptions::calibration(const PrinterCalibration& stored) c
 }
 
 std::optional<std::string> findCardStock(const std::string& id, CardStock& stock) {
-  const StockCatalogue catalogue = loadCardStocks(Language::French);
+  // The system's template database may hold hundreds of files: it is read only for an id that is not
+  // one of the program's own.
+  StockCatalogue catalogue = loadShippedCardStocks(Language::French);
+  if (!orvane::findStock(catalogue.stocks, id)) catalogue = loadCardStocks(Language::French);
   const CardStock* found = orvane::findStock(catalogue.stocks, id);
   if (!found) return "unknown template: " + id + " (orvane-cli templates lists them)";
   stock = *found;

@@ -118,11 +118,17 @@ QStringList systemTemplateFolders() {
   return folders;
 }
 
-StockCatalogue loadCardStocks(Language language) {
+StockCatalogue loadShippedCardStocks(Language language) {
   StockCatalogue catalogue;
   catalogue.stocks.push_back(orvaneSheet());
   initShippedTemplates();
   readFolder(shippedFolder, StockSource::Shipped, language, catalogue);
+  makeIdsUnique(catalogue.stocks);
+  return catalogue;
+}
+
+StockCatalogue loadCardStocks(Language language) {
+  StockCatalogue catalogue = loadShippedCardStocks(language);
   readFolder(userTemplateFolder(), StockSource::User, language, catalogue);
   for (const QString& folder : systemTemplateFolders())
     readFolder(folder, StockSource::System, language, catalogue);

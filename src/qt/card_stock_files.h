@@ -21,6 +21,9 @@ struct StockCatalogue {
 
 /// Every template, the sheet of twelve first, each id unique; the messages in `language`.
 StockCatalogue loadCardStocks(Language language);
+/// The sheet of twelve and the templates shipped with the program, which come first in every
+/// catalogue and so keep the ids they have here.
+StockCatalogue loadShippedCardStocks(Language language);
 
 /// Adds the templates of the XML file `path` to `catalogue`; a file that cannot be read or is not
 /// well-formed adds none of them.
