@@ -8,21 +8,15 @@ set -euo pipefail
 cli="$(realpath "$1")"
 runs="${2:-3}"
 data="$(cd "$(dirname "$0")/../tests/data/render" && pwd)"
-python3 - "$cli" "$runs" "$data" <<'PY'
-import json, os, resource, shutil, subprocess, sys, tempfile, time
+BENCH="$(dirname "$0")" python3 - "$cli" "$runs" "$data" <<'PY'
+import json, os, resource, subprocess, sys, tempfile, time
+
+sys.path.insert(0, os.environ["BENCH"])
+from team_merge import prepare_team_folder
 
 cli, runs, data, rows = sys.argv[1], int(sys.argv[2]), sys.argv[3], 1000
 with tempfile.TemporaryDirectory(prefix="orvane-bench-merge-") as folder:
-    for name in os.listdir(data):
-        source = os.path.join(data, name)
-        (shutil.copytree if os.path.isdir(source) else shutil.copy)(source, os.path.join(folder, name))
-    frame = os.path.join(folder, "element", "C1carte.rtf")
-    text = open(frame, "rb").read().replace(b"Anne Martin", b"\\'abNom\\'bb")
-    open(frame, "wb").write(text.replace(b"Graphiste ind\\'e9pendante", b"\\'abPoste\\'bb"))
-    with open(os.path.join(folder, "team.csv"), "w", encoding="utf-8") as table:
-        table.write("Nom;Poste\n")
-        for row in range(rows):
-            table.write(f'"Personne {row}";"Poste; n\u00b0{row}"\n')
+    prepare_team_folder(data, folder, rows)
     command = [cli, "card-merge", "carte.ov1", "team.csv", "team.pdf", "--mixed"]
     best_clock = best_processor = 0.0
     for run in range(runs):

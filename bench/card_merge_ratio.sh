@@ -27,8 +27,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-python3 - "$cli" "$runs" "$data" <<'PY'
-import json, os, shutil, subprocess, sys, tempfile
+BENCH="$(dirname "$0")" python3 - "$cli" "$runs" "$data" <<'PY'
+import json, os, subprocess, sys, tempfile
+
+sys.path.insert(0, os.environ["BENCH"])
+from team_merge import prepare_team_folder
 
 cli, runs, data, rows = sys.argv[1], sys.argv[2], sys.argv[3], 1000
 pages = rows // 10
@@ -90,20 +93,11 @@ def page_count(pdf):
     return int(next(line.split()[1] for line in info.splitlines() if line.startswith("Pages:")))
 
 with tempfile.TemporaryDirectory(prefix="orvane-bench-ratio-") as folder:
-    for name in os.listdir(data):
-        source = os.path.join(data, name)
-        (shutil.copytree if os.path.isdir(source) else shutil.copy)(source, os.path.join(folder, name))
-    frame = os.path.join(folder, "element", "C1carte.rtf")
-    text = open(frame, "rb").read().replace(b"Anne Martin", b"\\'abNom\\'bb")
-    open(frame, "wb").write(text.replace(b"Graphiste ind\\'e9pendante", b"\\'abPoste\\'bb"))
+    prepare_team_folder(data, folder, rows)
     set_card_lines(os.path.join(folder, "carte.ov1"), {
         3: "paysage", 15: str(card["width"]), 16: str(card["height"]),
         19: str(frame1["width"]), 20: str(frame1["height"]), 21: str(frame1["top"]), 28: str(frame1["left"]),
         22: str(frame2["width"]), 23: str(frame2["height"]), 24: str(frame2["top"]), 27: str(frame2["left"])})
-    with open(os.path.join(folder, "team.csv"), "w", encoding="utf-8") as table:
-        table.write("Nom;Poste\n")
-        for row in range(rows):
-            table.write(f'"Personne {row}";"Poste; n\u00b0{row}"\n')
     open(os.path.join(folder, "team.label"), "w", encoding="utf-8").write(label_document())
 
     orvane = f"'{cli}' card-merge carte.ov1 team.csv orvane.pdf --mixed --template a4-2x5-85x54"

@@ -8,7 +8,6 @@ source "$(dirname "$0")/../cli/cli_test_helpers.sh"
 source "$(dirname "$0")/../support/print_scheduler.sh"
 
 out="$cups/out/merge.pdf"
-lpadmin -p orvane-test -E -v "file://$out" -P "$cups/conf/file-pdf.ppd" 2>"$work/lpadmin.err" ||
-  fail "the queue was not made: $(cat "$work/lpadmin.err")"
+pdf_queue orvane-test "$out"
 lpadmin -d orvane-test
 ORVANE_TEST_QUEUE=orvane-test ORVANE_TEST_QUEUE_OUTPUT="$out" "$suite"

@@ -10,12 +10,10 @@ source "$(dirname "$0")/cli_test_helpers.sh"
 source "$(dirname "$0")/../support/print_scheduler.sh"
 
 out="$cups/out/sheet.pdf"
-lpadmin -p orvane-test -E -v "file://$out" -P "$cups/conf/file-pdf.ppd" 2>"$work/lpadmin.err" ||
-  fail "the queue was not made: $(cat "$work/lpadmin.err")"
+pdf_queue orvane-test "$out"
 lpadmin -d orvane-test
 letter="$cups/out/letter.pdf"
-lpadmin -p orvane-letter -E -v "file://$letter" -P "$cups/conf/letter-pdf.ppd" 2>"$work/lpadmin.err" ||
-  fail "the Letter queue was not made: $(cat "$work/lpadmin.err")"
+pdf_queue orvane-letter "$letter" letter-pdf.ppd
 
 # job_attributes JOB: the job's attributes as the scheduler keeps them, one "name (type) = value" a line.
 socket_uri="ipp://$(python3 -c 'import sys, urllib.parse; print(urllib.parse.quote(sys.argv[1], safe=""))' "$CUPS_SERVER")"

@@ -137,3 +137,9 @@ wait_done() {
   [ -s "$2" ] || fail "the queue $1 wrote no file: $(tail -n 5 "$cups/log/error_log")"
 }
 
+# pdf_queue QUEUE FILE [PPD]: a queue that writes each job into FILE, with the A4 PDF printer's
+# description or the one named.
+pdf_queue() {
+  lpadmin -p "$1" -E -v "file://$2" -P "$cups/conf/${3:-file-pdf.ppd}" 2>"$work/lpadmin.err" ||
+    fail "the queue $1 was not made: $(cat "$work/lpadmin.err")"
+}
