@@ -47,9 +47,12 @@ void appendOnOneLine(std::string& out, const Json& container, char open, char cl
 
 void appendJsonString(std::string& out, std::string_view text) {
   out += '"';
-  // Printable ASCII without quote or backslash, most names and keys, is written as nlohmann writes it:
-  // as it stands. Building a JSON value for each would cost more than the rest of the line.
-  if (std::ranges::all_of(text, [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; })) {
+  // Valid UTF-8 without a control character, quote or backslash, as most names, keys and texts are, is
+  // written as nlohmann writes it: as it stands. Building a JSON value for each would cost more than the
+  // rest of the line.
+  const bool nothingToEscape = std::ranges::none_of(
+      text, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\'; });
+  if (nothingToEscape && isValidUtf8(text)) {
     out.append(text);
     out += '"';
     return;
