@@ -89,7 +89,8 @@ Json lineOf(const fs::path& path, const FileResult& result) {
   const BitmapAssessment* assessment = result.assessment ? &*result.assessment : nullptr;
   const BitmapAssessment none;
   const BitmapAssessment& fields = assessment ? *assessment : none;
-  Json line;
+  Json line = Json::object();
+  line.get_ref<Json::object_t&>().reserve(9);  // its nine members, without growing step by step
   line["path"] = utf8Path(path);
   line["code"] = static_cast<int>(result.code);
   line["valid"] = assessment && assessment->verdict == BitmapVerdict::Valid;

@@ -50,9 +50,13 @@ void appendJsonString(std::string& out, std::string_view text) {
   // Valid UTF-8 without a control character, quote or backslash, as most names, keys and texts are, is
   // written as nlohmann writes it: as it stands. Building a JSON value for each would cost more than the
   // rest of the line.
-  const bool nothingToEscape = std::ranges::none_of(
-      text, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\'; });
-  if (nothingToEscape && isValidUtf8(text)) {
+  bool ascii = true;
+  const bool nothingToEscape = std::ranges::none_of(text, [&ascii](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    ascii = ascii && byte < 0x80;
+    return byte < 0x20 || c == '"' || c == '\\';
+  });
+  if (nothingToEscape && (ascii || isValidUtf8(text))) {
     out.append(text);
     out += '"';
     return;
