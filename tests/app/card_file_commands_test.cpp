@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -17,6 +18,7 @@
 #include "editor_under_test.h"
 #include "qt/qt_file_dialogs.h"
 #include "shell/card_merge_export.h"
+#include "stock/stock_layout.h"
 #include "support/scripted_file_dialogs.h"
 
 using namespace orvane;
@@ -42,7 +44,10 @@ class CardFileCommandsTest : public QObject {
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("element")));
     dialogs = ScriptedFileDialogs();
   }
-  void cleanup() { session.stop(); }
+  void cleanup() {
+    session.stop();
+    session.settings.values.clear();  // the card stock chosen, among others
+  }
 
   void aCardSavedFromTheMenuLoadsBackTheSameInANewEditor() {
     start();
@@ -183,6 +188,40 @@ class CardFileCommandsTest : public QObject {
     dialogs.choose(file(QStringLiteral("missing/planche.pdf")), "pdf");
     main().menus().file.exportPdf->trigger();
     QCOMPARE(session.shownTexts().at(shown), QString::fromStdString(catalogue::text(Language::French, 142)));
+  }
+
+  void theSheetIsExportedOnTheCardStockChosenOrRefusedBeforeAnythingIsWritten() {
+    qputenv("ORVANE_SYSTEM_TEMPLATES", "");  // the shipped stocks only, whatever the machine holds
+    start();
+    session.editor->printCommands().chooseCardStock("letter-2x5-3.5x2in");
+    card().cardWidth = 300;  // 79 x 48 mm: lying, as the stock's cells
+    card().cardHeight = 182;
+    const std::string letter = file(QStringLiteral("lettre.pdf"));
+    dialogs.choose(letter, "pdf");
+    main().menus().file.exportPdf->trigger();
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {QString::fromStdString(letter)});
+    QVERIFY(pdfinfo.waitForFinished(60000));
+    const QByteArray info = pdfinfo.readAllStandardOutput();
+    QVERIFY2(info.contains("612 x 792 pts (letter)"), info.constData());
+    // A card wider than the stock's cells is refused, for the sheet and for the team's cards alike.
+    card().cardWidth = 500;
+    const QString refusal = QString::fromStdString(
+        *stockRefusal(card(), session.editor->shell().state().cardStock, 96, Language::French));
+    const std::string wide = file(QStringLiteral("large.pdf"));
+    dialogs.choose(wide, "pdf");
+    main().menus().file.exportPdf->trigger();
+    QCOMPARE(session.shownTexts().last(), refusal);
+    const std::string data = file(QStringLiteral("equipe.csv"));
+    QFile csv(QString::fromStdString(data));
+    QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write("Nom\nMarc\n") > 0);
+    csv.close();
+    dialogs.choose(data, "csv");
+    dialogs.choose(wide, "pdf");
+    session.prompter->answers = {Answer::Yes, Answer::No};
+    main().menus().file.cardMerge->trigger();
+    QCOMPARE(session.shownTexts().last(), refusal);
+    QVERIFY(!QFile::exists(QString::fromStdString(wide)));
   }
 
   void theTeamsCardsGoToAPdfAndTheCardStaysAsWritten() {

@@ -10,6 +10,7 @@
 #include "qt/qt_progress.h"
 #include "qt/qt_text.h"
 #include "shell/card_merge_export.h"
+#include "stock/stock_layout.h"
 #include "text/file_path.h"
 #include "text/line_file.h"
 
@@ -72,13 +73,23 @@ CardSheetPdf CardFileCommands::sheetPdf(const std::string& output) const {
   // A card file gives the card and its frames their colours; the start card has none chosen.
   sheet.cardColourChosen = session_.cardFileLoaded;
   sheet.frameColourChosen = {session_.cardFileLoaded, session_.cardFileLoaded};
+  // The sheet of the card stock chosen, as it prints; a PDF file has no printer calibration.
+  sheet.stock = shell_.state().cardStock;
   return sheet;
+}
+
+bool CardFileCommands::cardFitsStock() {
+  const ShellState& state = shell_.state();
+  if (state.cardStock.followsCard) return true;
+  const auto refusal = stockRefusal(card_, state.cardStock, screenResolution(), state.interfaceLanguage);
+  if (refusal) prompter_.show(MessageKind::Error, *refusal);
+  return !refusal;
 }
 
 void CardFileCommands::mexporterpdf_click() {
   if (!cardWindow_) return;
   const std::optional<ChosenFile> chosen = dialogs_->saveFile(pdfExportRequest(session_, directories_));
-  if (!chosen) return;
+  if (!chosen || !cardFitsStock()) return;
   RenderContext context = cardWindow_->renderContext();
   if (const auto failure = writeCardSheetPdf(context, sheetPdf(chosen->path))) {
     shell_.reportUnhandledError(*failure);
@@ -102,7 +113,7 @@ void CardFileCommands::mpublipostage_click() {
   }
   CardMergeReport report;
   if (!chosen->printer) {
-    if (writeCardMerge(table, chosen->mixed, chosen->output, report))
+    if (cardFitsStock() && writeCardMerge(table, chosen->mixed, chosen->output, report))
       prompter_.show(MessageKind::Information,
                      cardMergeWrittenMessage(language, chosen->output, report.missing));
     return;

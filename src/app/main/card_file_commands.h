@@ -46,6 +46,9 @@ class CardFileCommands {
   CardFileServices services() { return {*dialogs_, companions_, directories_, prompter_}; }
   // The PDF export's settings: a card file gives the card and its frames their colours.
   CardSheetPdf sheetPdf(const std::string& output) const;
+  /// Whether the card fits the cells of the card stock chosen; the refusal is shown when it does not,
+  /// before anything is written, as printing refuses it.
+  bool cardFitsStock();
   // "Publipostage" into the PDF file `output`: false when it ended with nothing more to tell (stopped,
   // or a failure already told); `report` tells the empty fields.
   bool writeCardMerge(const CsvTable& table, bool mixed, const std::string& output, CardMergeReport& report);
