@@ -16,10 +16,10 @@ struct CommandRun {
   int (*run)(const Arguments&);
 };
 
-/// The commands that draw, lay out text or read pictures need Qt's fonts, image readers or printers;
-/// they run in a second program so that the others start without loading Qt. `elsewhere` hands a
-/// command of the table that is not among `runs` to that program (it replaces this process); null in
-/// the second program itself.
+/// The commands that draw, print or read pictures need Qt's fonts, image readers or printers; they run
+/// in a second program so that the others start without loading Qt. `elsewhere` hands a command of
+/// the table that is not among `runs` to that program (it replaces this process); null in the second
+/// program itself.
 int runProgram(int argc, char** argv, std::span<const CommandRun> runs, int (*elsewhere)(char** argv));
 
 /// The file called `name` in the folder of this program's own file, links resolved, so that what the
