@@ -37,6 +37,12 @@ class CardFileCommandsTest : public QObject {
   TForm2& main() { return *session.editor->mainWindow(); }
   CardModel& card() { return session.editor->card(); }
   std::string file(const QString& name) { return folder.filePath(name).toStdString(); }
+  // The team's rows in equipe.csv; its path, empty when it could not be written.
+  std::string teamFile(const QByteArray& rows) {
+    const std::string path = file(QStringLiteral("equipe.csv"));
+    QFile csv(QString::fromStdString(path));
+    return csv.open(QIODevice::WriteOnly) && csv.write(rows) == rows.size() ? path : std::string();
+  }
 
  private slots:
   void init() {
@@ -212,10 +218,8 @@ class CardFileCommandsTest : public QObject {
     dialogs.choose(wide, "pdf");
     main().menus().file.exportPdf->trigger();
     QCOMPARE(session.shownTexts().last(), refusal);
-    const std::string data = file(QStringLiteral("equipe.csv"));
-    QFile csv(QString::fromStdString(data));
-    QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write("Nom\nMarc\n") > 0);
-    csv.close();
+    const std::string data = teamFile("Nom\nMarc\n");
+    QVERIFY(!data.empty());
     dialogs.choose(data, "csv");
     dialogs.choose(wide, "pdf");
     session.prompter->answers = {Answer::Yes, Answer::No};
@@ -228,10 +232,8 @@ class CardFileCommandsTest : public QObject {
     start();
     card().frame(1).text = RichText::fromPlainText("\u00abNom\u00bb \u00abVille\u00bb");
     const CardModel written = card();
-    const std::string data = file(QStringLiteral("equipe.csv"));
-    QFile csv(QString::fromStdString(data));
-    QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write("Nom\nL\xc3\xa9\x61\nMarc\n") > 0);
-    csv.close();
+    const std::string data = teamFile("Nom\nL\xc3\xa9\x61\nMarc\n");
+    QVERIFY(!data.empty());
     const std::string path = file(QStringLiteral("equipe.pdf"));
     dialogs.choose(data, "csv");
     dialogs.choose(path, "pdf");
@@ -261,10 +263,8 @@ class CardFileCommandsTest : public QObject {
     session.editor->printCommands().setPrintDialogs(printDialogs);
     card().frame(1).text = RichText::fromPlainText("\u00abNom\u00bb \u00abVille\u00bb");
     const CardModel written = card();
-    const std::string data = file(QStringLiteral("equipe.csv"));
-    QFile csv(QString::fromStdString(data));
-    QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write("Nom\nL\xc3\xa9\x61\nMarc\nJules\n") > 0);
-    csv.close();
+    const std::string data = teamFile("Nom\nL\xc3\xa9\x61\nMarc\nJules\n");
+    QVERIFY(!data.empty());
     // A sheet per row, on the printer, in black and white; the whole run twice over.
     session.prompter->answers = {Answer::No, Answer::Yes, Answer::No};
     printDialogs.copies = 2;
